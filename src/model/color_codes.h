@@ -1,0 +1,43 @@
+#pragma once
+
+#include "color.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pigmentrix {
+
+// The fifteen notations a colour code can be written in, by index.
+inline constexpr int NotationCount = 15;
+inline constexpr std::array<std::string_view, NotationCount> NotationNames = {
+    "HTML Hex", "Delphi Hex",  "VB Hex",       "C++ Hex",
+    "RGB Values", "RGB %Values", "HSL",        "HSV (HSB)",
+    "CMY",      "CMYK",        "Photoshop",    "Powerbuilder",
+    "Android Transparent", "CSS RGBA", "RGB565",
+};
+
+// The code of color (bits 24-31 ignored) in notation index (-1 gives the empty
+// text); alpha 0..255 enters the four notations that carry it. Without
+// upperCase the whole text is lower-cased (ASCII letters only).
+std::string FormatColorCode(TColor color, int notation, int alpha, bool upperCase);
+
+struct ParsedColorCode {
+    TColor color = clWhite;
+    std::optional<int> alpha; // only "Android Transparent" and "CSS RGBA"
+};
+
+// Reads text written in notation index; -1 or any other index gives white
+// without reading the text. Throws ConvertError when the text does not fit.
+ParsedColorCode ParseColorCode(std::string_view text, int notation);
+
+// The integer of "$" followed by piece (one or two hex digits give 0..255).
+int HexByte(std::string_view piece);
+
+// Skips the first two characters (normally "0x") and reads the rest as
+// hexadecimal, keeping the low 16 bits.
+std::uint16_t RGB565TextToWord(std::string_view text);
+
+} // namespace pigmentrix
