@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace pigmentrix {
+
+// The named settings the window reads while it is created, with the values a
+// fresh install starts from.
+struct PickerSettings {
+    bool uppercase = true;
+    bool AlphaMode = true;
+    int layout = 2;
+    int displaymode = 1;
+    bool CheckNewVersion = true;
+    bool showtitle = true;
+    std::string palettename;
+};
+
+} // namespace pigmentrix

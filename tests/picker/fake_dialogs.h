@@ -1,0 +1,28 @@
+#pragma once
+
+#include "picker/picker_dialogs.h"
+
+#include <QStringList>
+
+namespace pigmentrix {
+
+// Answers the window's dialogs from prepared values and records messages.
+class FakeDialogs final : public PickerDialogs {
+public:
+    std::optional<TColor> colorAnswer;
+    std::optional<QFont> fontAnswer;
+    std::optional<QString> textAnswer; // nullopt: the user cancels
+    QStringList messages;
+    QStringList errors;
+
+    std::optional<TColor> chooseColor(QWidget *, TColor) override { return colorAnswer; }
+    std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return fontAnswer; }
+    QString askText(QWidget *, const QString &, const QString &, const QString &preset) override
+    {
+        return textAnswer.value_or(preset);
+    }
+    void showMessage(QWidget *, const QString &text) override { messages << text; }
+    void showError(QWidget *, const QString &text) override { errors << text; }
+};
+
+} // namespace pigmentrix

@@ -1,0 +1,50 @@
+#include "window_test_fixture.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+namespace pigmentrix {
+
+void PickerWindowTest::SetUp()
+{
+    openWindow();
+}
+
+void PickerWindowTest::TearDown()
+{
+    window.reset();
+}
+
+void PickerWindowTest::openWindow(const PickerSettings &settings, const QString &paramcolor)
+{
+    window.reset();
+    window = std::make_unique<TfrmColorPick>(settings, dialogs);
+    window->paramcolor = paramcolor;
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void PickerWindowTest::typeInto(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+void PickerWindowTest::leave(QLineEdit *box)
+{
+    box->setFocus();
+    window->btnCopy->setFocus();
+}
+
+void PickerWindowTest::pressSlider(TJvTracker *slider, int x)
+{
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, slider->height() / 2));
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, slider->height() / 2));
+}
+
+} // namespace pigmentrix
