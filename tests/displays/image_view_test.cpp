@@ -1,0 +1,75 @@
+#include "displays/image_view.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace pigmentrix {
+namespace {
+
+class ImageViewTest : public testing::Test {
+protected:
+    ImageViewTest()
+    {
+        picture.fill(qRgb(10, 20, 30));
+        picture.setPixel(0, 0, qRgb(200, 0, 0));
+        view.setImage(picture);
+        view.resize(picture.size());
+        view.show();
+    }
+
+    QImage picture{40, 30, QImage::Format_RGB32};
+    ImageView view;
+};
+
+TEST_F(ImageViewTest, ShowsThePictureAtTheTopLeft)
+{
+    EXPECT_EQ(view.sizeHint(), QSize(40, 30));
+    const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(shown == picture);
+}
+
+TEST_F(ImageViewTest, PassesPressAndReleaseOn)
+{
+    QSignalSpy pressed(&view, &ImageView::mousePressed);
+    QSignalSpy released(&view, &ImageView::mouseReleased);
+    QTest::mousePress(&view, Qt::RightButton, {}, QPoint(7, 9));
+    QTest::mouseRelease(&view, Qt::RightButton, {}, QPoint(8, 9));
+    ASSERT_EQ(pressed.size(), 1);
+    EXPECT_EQ(pressed.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(pressed.at(0).at(1).toPoint(), QPoint(7, 9));
+    ASSERT_EQ(released.size(), 1);
+    EXPECT_EQ(released.at(0).at(1).toPoint(), QPoint(8, 9));
+}
+
+TEST_F(ImageViewTest, PassesMovesWithTheHeldButtons)
+{
+    QSignalSpy moved(&view, &ImageView::mouseMoved);
+    QMouseEvent move(QEvent::MouseMove, QPointF(12, 3), view.mapToGlobal(QPointF(12, 3)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &move);
+    ASSERT_EQ(moved.size(), 1);
+    EXPECT_EQ(moved.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
+    EXPECT_EQ(moved.at(0).at(1).toPoint(), QPoint(12, 3));
+}
+
+TEST_F(ImageViewTest, DoubleClickIsReportedBesideItsPressesAndReleases)
+{
+    QSignalSpy pressed(&view, &ImageView::mousePressed);
+    QSignalSpy released(&view, &ImageView::mouseReleased);
+    QSignalSpy doubled(&view, &ImageView::doubleClicked);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    // Through the window, as the platform delivers it.
+    QTest::mouseDClick(view.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(doubled.size(), 1);
+    EXPECT_EQ(doubled.at(0).at(0).value<Qt::MouseButton>(), Qt::LeftButton);
+    EXPECT_EQ(doubled.at(0).at(1).toPoint(), QPoint(5, 5));
+    EXPECT_EQ(pressed.size(), 2);
+    EXPECT_EQ(released.size(), 2);
+}
+
+} // namespace
+} // namespace pigmentrix
