@@ -179,6 +179,14 @@ const HAND = new Map([
   ['Barbie Pink (2005-2009)', '#DF2B88'],
   ['Blood (Animal)', '#8A0303'],
   ['Blood (Organ)', '#630F0F'],
+  ['Amber (SAE/ECE)', '#FF7E00'],
+  ['Indigo (Crayola)', '#4F69C6'],
+  ['Green-Yellow (Crayola)', '#F0E891'],
+  ['Chartreuse (Traditional)', '#DFFF00'],
+  ['Peach Fuzz (Pantone 2024)', '#FFBE98'], // Pantone's colours of the year
+  ['Illuminating (Pantone 2021)', '#F5DF4D'],
+  ['Ultimate Gray (Pantone 2021)', '#939597'],
+  ['Classic Blue (Pantone 2020)', '#0F4C81'],
   ['Fuchsia / Deep Fuchsia', '#C154C1'],
   ['Licorice', '#1A1110'],
   // Names missing from every source.

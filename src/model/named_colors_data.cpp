@@ -29,8 +29,8 @@ const std::array<RColor, NamedColorCount> NamedColors = {{
     {u"Amaranth Red", 0x002D21D3}, // #D3212D
     {u"Amazon", 0x00577A3B}, // #3B7A57
     {u"Amazonite", 0x00B0C400}, // #00C4B0
-    {u"Amber (SAE/ECE)", 0x0000BFFF}, // #FFBF00
-    {u"Amber / Fluorescent Orange", 0x0001BFFF}, // #FFBF01
+    {u"Amber (SAE/ECE)", 0x00007EFF}, // #FF7E00
+    {u"Amber / Fluorescent Orange", 0x0000BFFF}, // #FFBF00
     {u"American Blue", 0x006D3B3B}, // #3B3B6D
     {u"American Bronze", 0x00021839}, // #391802
     {u"American Brown", 0x00404080}, // #804040
@@ -241,7 +241,7 @@ const std::array<RColor, NamedColorCount> NamedColors = {{
     {u"Charcoal", 0x004F4536}, // #36454F
     {u"Charleston Green", 0x002B2B23}, // #232B2B
     {u"Charm", 0x008B74D0}, // #D0748B
-    {u"Chartreuse (Traditional)", 0x0000FF80}, // #80FF00
+    {u"Chartreuse (Traditional)", 0x0000FFDF}, // #DFFF00
     {u"Chartreuse (Web)", 0x0000FF7F}, // #7FFF00
     {u"Cheese", 0x0000A6FF}, // #FFA600
     {u"Cerise", 0x006331DE}, // #DE3163
@@ -561,7 +561,7 @@ const std::array<RColor, NamedColorCount> NamedColors = {{
     {u"Green-Blue (Crayola)", 0x00C88728}, // #2887C8
     {u"Green-Cyan", 0x00669900}, // #009966
     {u"Green-Yellow", 0x002FFFAD}, // #ADFF2F
-    {u"Green-Yellow (Crayola)", 0x0008F8C6}, // #C6F808
+    {u"Green-Yellow (Crayola)", 0x0091E8F0}, // #F0E891
     {u"Grullo", 0x00869AA9}, // #A99A86
     {u"Gunmetal", 0x0039342A}, // #2A3439
     {u"Guppie Green / Spring Green", 0x007FFF00}, // #00FF7F
@@ -601,7 +601,7 @@ const std::array<RColor, NamedColorCount> NamedColors = {{
     {u"Indian Red", 0x005C5CCD}, // #CD5C5C
     {u"Indian Yellow", 0x0057A8E3}, // #E3A857
     {u"Indigo", 0x0082004B}, // #4B0082
-    {u"Indigo (Crayola)", 0x00FF5D6A}, // #6A5DFF
+    {u"Indigo (Crayola)", 0x00C6694F}, // #4F69C6
     {u"Indigo (Rainbow)", 0x00673023}, // #233067
     {u"Indigo Dye", 0x00694100}, // #004169
     {u"Infra Red", 0x006C48FE}, // #FE486C
@@ -1534,10 +1534,10 @@ const std::array<RColor, NamedColorCount> NamedColors = {{
     {u"Barbie Pink (2005-2009)", 0x00882BDF}, // #DF2B88
     {u"Viva Magenta (Pantone 2023)", 0x004926BB}, // #BB2649
     {u"Very Peri (Pantone 2022)", 0x00AB6766}, // #6667AB
-    {u"Peach Fuzz (Pantone 2024)", 0x00B9C7FF}, // #FFC7B9
-    {u"Illuminating (Pantone 2021)", 0x0077EEEE}, // #EEEE77
-    {u"Ultimate Gray (Pantone 2021)", 0x00A9A8A9}, // #A9A8A9
-    {u"Classic Blue (Pantone 2020)", 0x00814E0F}, // #0F4E81
+    {u"Peach Fuzz (Pantone 2024)", 0x0098BEFF}, // #FFBE98
+    {u"Illuminating (Pantone 2021)", 0x004DDFF5}, // #F5DF4D
+    {u"Ultimate Gray (Pantone 2021)", 0x00979593}, // #939597
+    {u"Classic Blue (Pantone 2020)", 0x00814C0F}, // #0F4C81
     {u"Gen Z Yellow", 0x0086E3F4}, // #F4E386
     {u"Brat Green", 0x0000CE8A}, // #8ACE00
     {u"Millennial Pink", 0x00C1C8F6}, // #F6C8C1
