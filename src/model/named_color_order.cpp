@@ -2,6 +2,7 @@
 
 #include "rounding.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <utility>
@@ -36,7 +37,7 @@ Rule RuleOf(std::int64_t orderCode)
 // runs once per entry rather than once per comparison.
 struct KeyedColor {
     RColor color;
-    std::int64_t keys[3] = {0, 0, 0};
+    std::array<std::int64_t, 3> keys{};
     std::int64_t sum = 0;
 };
 
@@ -60,13 +61,12 @@ KeyedColor WithKeys(const RColor &color, std::int64_t orderCode, RGBValues refer
         const std::int64_t h = Round(hsv.H);
         const std::int64_t s = Round(hsv.S);
         const std::int64_t v = Round(hsv.V);
-        if (orderCode == SortByHue) {
-            keyed.keys[0] = h, keyed.keys[1] = s, keyed.keys[2] = v;
-        } else if (orderCode == SortBySaturation) {
-            keyed.keys[0] = s, keyed.keys[1] = h, keyed.keys[2] = v;
-        } else {
-            keyed.keys[0] = v, keyed.keys[1] = s, keyed.keys[2] = h;
-        }
+        if (orderCode == SortByHue)
+            keyed.keys = {h, s, v};
+        else if (orderCode == SortBySaturation)
+            keyed.keys = {s, h, v};
+        else
+            keyed.keys = {v, s, h};
     } else if (orderCode == SortByRed) {
         keyed.keys[0] = -r; // descending
     } else if (orderCode == SortByGreen) {
@@ -86,7 +86,7 @@ std::int64_t CompareKeyed(const KeyedColor &a, const KeyedColor &b, Rule rule)
     std::int64_t result = 0;
     switch (rule) {
     case Rule::HSVKeys:
-        for (int i = 0; i < 3 && result == 0; ++i)
+        for (std::size_t i = 0; i < a.keys.size() && result == 0; ++i)
             result = a.keys[i] - b.keys[i];
         return result;
     case Rule::Name: {
