@@ -1,0 +1,42 @@
+// The named-colour list is rebuilt (copied and sorted) on every sort command
+// and table switch, and searched on "Find Closest Named Color"; both run on
+// the window's thread, so they must stay far below a frame.
+#include "model/named_color_order.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace pigmentrix;
+
+void CopyAndSortGeneralTable(benchmark::State &state)
+{
+    const auto orderCode = state.range(0);
+    for (auto _ : state) {
+        TRColorArray list = BuildNamedColorList(false, orderCode, RGBValues{250, 235, 215});
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.SetItemsProcessed(state.iterations() * NamedColorCount);
+}
+BENCHMARK(CopyAndSortGeneralTable)->DenseRange(SortByName, SortBySimilarity)->Arg(9)->Unit(benchmark::kMicrosecond);
+
+void FindClosestInGeneralTable(benchmark::State &state)
+{
+    const TRColorArray list = BuildNamedColorList(false, SortByName, RGBValues{});
+    for (auto _ : state) {
+        int index = FindClosestColor(list, RGBValues{18, 52, 86}, -1);
+        benchmark::DoNotOptimize(index);
+    }
+}
+BENCHMARK(FindClosestInGeneralTable)->Unit(benchmark::kMicrosecond);
+
+void ClosestNamedColorFromScratch(benchmark::State &state)
+{
+    for (auto _ : state) {
+        auto found = ClosestNamedColor(ComposeColor(18, 52, 86), false);
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(ClosestNamedColorFromScratch)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "color.h"
+#include "conversions.h"
+#include "named_colors.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace pigmentrix {
+
+// Order codes of the named-colour list, as carried by the sort menu items.
+inline constexpr int SortByName = 0;
+inline constexpr int SortByHue = 1;
+inline constexpr int SortBySaturation = 2;
+inline constexpr int SortByValue = 3;
+inline constexpr int SortByRed = 4;
+inline constexpr int SortByGreen = 5;
+inline constexpr int SortByBlue = 6;
+inline constexpr int SortByBrightness = 7;
+inline constexpr int SortBySimilarity = 8;
+
+using TRColorArray = std::vector<RColor>;
+
+// Negative when a goes before b. Hue, saturation and value compare rounded
+// HSV keys only; every other code (an unknown one included) breaks its ties
+// by ascending channel sum. reference is the colour similarity is measured to.
+std::int64_t CompareNamedColors(const RColor &a, const RColor &b, std::int64_t orderCode,
+                                RGBValues reference);
+
+// Sorts in place with the list's own quicksort. It is not stable, and on
+// purpose: entries that compare equal end in the order this exact procedure
+// leaves them, which users see in the list.
+void SortNamedColors(std::span<RColor> colors, std::int64_t orderCode, RGBValues reference);
+
+// A sorted copy of the general table, or of the HTML table when htmlOnly.
+TRColorArray BuildNamedColorList(bool htmlOnly, std::int64_t orderCode, RGBValues reference);
+
+// The index of the entry nearest to current (Euclidean in RGB); the first
+// entry in list order wins a tie. Only entries nearer than 255.0 count; when
+// none does, selectedIndex comes back unchanged (it may be -1).
+int FindClosestColor(std::span<const RColor> entries, RGBValues current, int selectedIndex);
+
+// The entry to select when the current colour becomes color: the selected one
+// if it already has that value, else the first with it, else -1.
+int SelectionForColor(std::span<const RColor> entries, int selectedIndex, TColor color);
+
+// The entry to select after a rebuild: the last one with the value that was
+// selected before, or -1 (also when nothing was selected).
+int SelectionAfterSort(std::span<const RColor> entries, std::optional<TColor> rememberedValue);
+
+// The named colour nearest to color in the list sorted by name; empty only
+// if no entry is nearer than 255.0, which the built-in tables rule out.
+std::optional<RColor> ClosestNamedColor(TColor color, bool htmlOnly);
+
+} // namespace pigmentrix
