@@ -5,6 +5,7 @@
 #include "displays/tracker.h"
 #include "model/color_codes.h"
 #include "model/integer_text.h"
+#include "picker/color_frame_panel.h"
 #include "picker/picker_dialogs.h"
 
 #include <QAction>

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QWheelEvent>
 

@@ -7,6 +7,7 @@
 #include "model/conversions.h"
 #include "picker/color_frame_panel.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
 
 namespace pigmentrix {
 namespace {

@@ -3,6 +3,7 @@
 #include "model/color_codes.h"
 
 #include <QComboBox>
+#include <QTest>
 
 namespace pigmentrix {
 namespace {
@@ -55,8 +56,9 @@ TEST_F(PipelineTest, RedBoxAboveRangeContributesItsLowByte)
     setColor(ComposeColor(10, 20, 30));
     typeInto(window->edtRed, "300");
     EXPECT_EQ(RedOf(color()), 44);
-    // The slider ignores a value out of its range and the box keeps the text.
-    EXPECT_EQ(window->scrollbarred->Value(), 10);
+    // The slider stays at the last number in its range ("30") and the box
+    // keeps the text.
+    EXPECT_EQ(window->scrollbarred->Value(), 30);
     EXPECT_EQ(window->edtRed->text(), "300");
     leave(window->edtRed);
     EXPECT_EQ(window->edtRed->text(), "255");
@@ -86,8 +88,11 @@ TEST_F(PipelineTest, HueBoxDrivesTheColourAndKeepsItsOwnText)
 TEST_F(PipelineTest, HueAbove360KeepsThePreviousColour)
 {
     setColor(ComposeColor(255, 0, 0));
-    typeInto(window->edtHue, "999");
-    EXPECT_EQ(color(), ComposeColor(255, 0, 0));
+    typeInto(window->edtHue, "99");
+    const TColor at99 = color();
+    QTest::keyClicks(window->edtHue, "9");
+    EXPECT_EQ(window->edtHue->text(), "999");
+    EXPECT_EQ(color(), at99);
     leave(window->edtHue);
     EXPECT_EQ(window->edtHue->text(), "360");
     EXPECT_EQ(color(), ComposeColor(255, 0, 0));
@@ -156,7 +161,7 @@ TEST_F(PipelineTest, PastedGarbageIsReportedAndTheWindowKeepsWorking)
     EXPECT_EQ(color(), ComposeColor(0, 2, 3));
     typeInto(window->edtGreen, "50");
     EXPECT_EQ(color(), ComposeColor(0, 50, 3));
-    EXPECT_EQ(window->edtSaturation->text(), "240");
+    EXPECT_EQ(window->edtSaturation->text(), "255");
 }
 
 } // namespace
