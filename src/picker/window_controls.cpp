@@ -98,8 +98,12 @@ void TfrmColorPick::buildControls()
 {
     setFixedSize(486, 282);
     Fill(this, QColor(WindowBackground));
+    // The window is a fixed, compact design: its text needs a narrow face at
+    // the design's 12-pixel height to fit beside the boxes.
     QFont windowFont = font();
-    windowFont.setPointSize(9);
+    windowFont.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans Condensed"),
+                            QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans")});
+    windowFont.setPixelSize(12);
     setFont(windowFont);
 
     buildColorFrame();
