@@ -1,12 +1,12 @@
 #include "displays/hsv_pictures.h"
 
-#include "model/conversions.h"
 #include "displays/wheel_hues.h"
+#include "displays/wheel_rings.h"
+#include "model/conversions.h"
 #include "model/rounding.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace pigmentrix {
@@ -17,6 +17,29 @@ QRgb ToRgb(PixelTriple p)
 {
     return qRgb(p.red, p.green, p.blue);
 }
+
+// Neighbouring pixels of a row often have the same hue, saturation and value
+// (the charts have at most 361 hues and 256 levels across many more pixels);
+// the conversion is pure, so its last result serves the whole run.
+class RunConversion {
+public:
+    PixelTriple operator()(int hue, int saturation, int value)
+    {
+        if (hue != hue_ || saturation != saturation_ || value != value_) {
+            hue_ = hue;
+            saturation_ = saturation;
+            value_ = value;
+            triple_ = HSVtoRGBTriple(hue, saturation, value);
+        }
+        return triple_;
+    }
+
+private:
+    int hue_ = -1;
+    int saturation_ = -1;
+    int value_ = -1;
+    PixelTriple triple_;
+};
 
 int RoundToInt(double x)
 {
@@ -67,32 +90,35 @@ QImage ColorWheelPicture(QSize pictureSize, int value)
         return image;
     // dx = (s - r) - chart column, positive to the left of the centre.
     const int centreColumn = s - r - 1;
-    const double rimStart = r - 1.5;
+    const WheelRings rings(r);
 
     for (int y = 0; y < s; ++y) {
         QRgb *row = Row(image, y);
         const int dy = y - r;
         WheelRowHues hues(dy);
+        RunConversion leftColour;
+        RunConversion rightColour;
+        int saturation = 0;
         // Each pixel at dx has a mirror at -dx with the same distance and
         // saturation and the opposite angle.
         for (int adx = 0; adx <= r; ++adx) {
-            const double d = std::sqrt(static_cast<double>(adx * adx + dy * dy));
-            if (d > r)
+            const long long n = static_cast<long long>(adx) * adx + static_cast<long long>(dy) * dy;
+            if (!rings.InDisc(n))
                 break;
-            const int saturation = RoundToInt(d * 255 / r);
-            const MirroredHues hue = hues.At(adx, d);
-            const bool onRim = !(d <= rimStart);
-            const double weight = std::clamp(r - d, 0.0, 1.0);
+            saturation = rings.Saturation(n, saturation);
+            const MirroredHues hue = hues.At(adx, n);
+            const bool onRim = rings.OnRim(n);
+            const double weight = onRim ? std::clamp(r - std::sqrt(static_cast<double>(n)), 0.0, 1.0) : 1.0;
 
-            const auto paint = [&](int pictureColumn, int pixelHue) {
+            const auto paint = [&](int pictureColumn, int pixelHue, RunConversion &colour) {
                 if (pictureColumn < 0 || pictureColumn >= width)
                     return;
-                const PixelTriple p = HSVtoRGBTriple(pixelHue, saturation, value);
+                const PixelTriple p = colour(pixelHue, saturation, value);
                 row[pictureColumn] = onRim ? BlendWithWheelBackground(p, weight) : ToRgb(p);
             };
-            paint(centreColumn - adx, hue.left);
+            paint(centreColumn - adx, hue.left, leftColour);
             if (adx != 0)
-                paint(centreColumn + adx, hue.right);
+                paint(centreColumn + adx, hue.right, rightColour);
         }
     }
     return image;
@@ -115,8 +141,9 @@ QImage SVSquarePicture(QSize pictureSize, int hue)
         const int rowFromBottom = s - 1 - y;
         const int rowValue = RoundToInt(rowFromBottom * 255.0 / s);
         QRgb *row = Row(image, y);
+        RunConversion colour;
         for (int px = 0; px < shownColumns; ++px)
-            row[px] = ToRgb(HSVtoRGBTriple(hue, saturationOfColumn[px], rowValue));
+            row[px] = ToRgb(colour(hue, saturationOfColumn[px], rowValue));
     }
     return image;
 }
@@ -144,8 +171,9 @@ QImage HSVRectanglePicture(QSize pictureSize)
         else
             value = RoundToInt((1 - t) * 510);
         QRgb *row = Row(image, y);
+        RunConversion colour;
         for (int px = 0; px < shownColumns; ++px)
-            row[px] = ToRgb(HSVtoRGBTriple(hueOfColumn[px], saturation, value));
+            row[px] = ToRgb(colour(hueOfColumn[px], saturation, value));
     }
     return image;
 }

@@ -64,7 +64,7 @@ WheelRowHues::WheelRowHues(int dy)
 {
 }
 
-MirroredHues WheelRowHues::At(int adx, double d)
+MirroredHues WheelRowHues::At(int adx, long long squaredDistance)
 {
     // Below the centre the angle grows from 0 towards pi/2 as adx grows;
     // above it falls from pi towards pi/2.
@@ -75,9 +75,13 @@ MirroredHues WheelRowHues::At(int adx, double d)
         while (step_ > 0 && BeyondChange(step_ - 1, adx, dy_) < 0)
             --step_;
     }
-    const double margin = SafeAngle * d;
-    const bool nearChange = (step_ > 0 && std::fabs(BeyondChange(step_ - 1, adx, dy_)) <= margin)
-                            || (step_ < HueChanges && std::fabs(BeyondChange(step_, adx, dy_)) <= margin);
+    // |d sin(a - change angle)| <= SafeAngle d, squared on both sides.
+    const double marginSquared = SafeAngle * SafeAngle * static_cast<double>(squaredDistance);
+    const auto near = [&](int k) {
+        const double beyond = BeyondChange(k, adx, dy_);
+        return beyond * beyond <= marginSquared;
+    };
+    const bool nearChange = (step_ > 0 && near(step_ - 1)) || (step_ < HueChanges && near(step_));
     if (nearChange || adx == 0)
         return WheelHuesByArctan(adx, dy_);
     return {180 + step_, 180 - step_};

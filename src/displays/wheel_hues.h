@@ -26,8 +26,9 @@ class WheelRowHues {
 public:
     explicit WheelRowHues(int dy);
 
-    // adx must not decrease from one call to the next; d is sqrt(adx² + dy²).
-    MirroredHues At(int adx, double d);
+    // adx must not decrease from one call to the next; squaredDistance is
+    // adx² + dy².
+    MirroredHues At(int adx, long long squaredDistance);
 
 private:
     int dy_;

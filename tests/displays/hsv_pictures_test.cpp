@@ -125,6 +125,19 @@ TEST(ColorWheelPicture, EveryPixelMatchesTheChartDefinition)
     }
 }
 
+TEST(ColorWheelPicture, LargeWheelsMatchTheChartDefinition)
+{
+    for (int s : {1024, 1025}) {
+        SCOPED_TRACE(s);
+        const QImage wheel = ColorWheelPicture(QSize(s, s), 255);
+        int mismatches = 0;
+        for (int y = 0; y < s; ++y)
+            for (int x = 0; x < s; ++x)
+                mismatches += wheel.pixel(x, y) != ReferenceWheelPixel(s, 255, x, y);
+        EXPECT_EQ(mismatches, 0);
+    }
+}
+
 TEST(SVSquarePicture, RedHueOnTheFormsPicture)
 {
     const QImage square = SVSquarePicture(FormPicture, 0);
