@@ -1,0 +1,187 @@
+#include "cli/cli.h"
+
+#include "model/color_codes.h"
+#include "model/conversions.h"
+#include "model/integer_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string_view>
+
+namespace pigmentrix {
+namespace {
+
+constexpr std::string_view Usage =
+    "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
+    "       pigmentrix-cli parse NOTATION TEXT\n"
+    "       pigmentrix-cli notations\n"
+    "       pigmentrix-cli --help\n"
+    "\n"
+    "NOTATION is a notation index from -1 (none) to 14; \"notations\" lists them.\n"
+    "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
+    "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
+    "code gives, and the alpha read for the notations that carry one.\n"
+    "Any argument other than the options is an operand, even one that begins\n"
+    "with \"-\"; \"--\" makes every later argument an operand.\n";
+
+constexpr std::string_view ConversionFailure = "Unable to convert color values.";
+
+constexpr int ExitOk = 0;
+constexpr int ExitConversionFailed = 1;
+constexpr int ExitBadArguments = 2;
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Arguments {
+    std::vector<std::string> operands; // the subcommand first
+    std::optional<int> alpha;
+    bool lowerCase = false;
+    bool help = false;
+};
+
+// Strict decimal in [min, max]: no blanks, no plus sign, nothing after.
+std::optional<int> DecimalInRange(std::string_view text, int min, int max)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+Arguments ScanArguments(const std::vector<std::string> &args)
+{
+    Arguments scanned;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (optionsEnded) {
+            scanned.operands.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help") {
+            scanned.help = true;
+        } else if (arg == "--lower") {
+            scanned.lowerCase = true;
+        } else if (arg == "--alpha") {
+            if (i + 1 == args.size())
+                throw UsageError("--alpha needs a value");
+            const std::string &value = args[++i];
+            scanned.alpha = value.starts_with('-') ? std::nullopt : DecimalInRange(value, 0, 255);
+            if (!scanned.alpha)
+                throw UsageError("alpha '" + value + "' is not a number from 0 to 255");
+        } else {
+            scanned.operands.push_back(arg);
+        }
+    }
+    return scanned;
+}
+
+int NotationOperand(const std::string &text)
+{
+    const std::optional<int> index = DecimalInRange(text, notation::None, NotationCount - 1);
+    if (!index)
+        throw UsageError("notation '" + text + "' is not an index from -1 to 14");
+    return *index;
+}
+
+// "#RRGGBB", red first.
+TColor ColorOperand(const std::string &text)
+{
+    const bool wellFormed = text.size() == 7 && text[0] == '#'
+                            && std::all_of(text.begin() + 1, text.end(), [](char c) {
+                                   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+                               });
+    if (!wellFormed)
+        throw UsageError("colour '" + text + "' is not of the form #RRGGBB");
+    const int rgb = *TryHexDigitsToInt(std::string_view(text).substr(1));
+    return ComposeColor(rgb >> 16, rgb >> 8, rgb);
+}
+
+int RunFormat(const Arguments &args, std::ostream &out, std::ostream &)
+{
+    const int index = NotationOperand(args.operands[1]);
+    const TColor color = ColorOperand(args.operands[2]);
+    out << FormatColorCode(color, index, args.alpha.value_or(255), !args.lowerCase) << '\n';
+    return ExitOk;
+}
+
+int RunParse(const Arguments &args, std::ostream &out, std::ostream &err)
+{
+    const int index = NotationOperand(args.operands[1]);
+    try {
+        const ParsedColorCode parsed = ParseColorCode(args.operands[2], index);
+        out << ColorToHTML(parsed.color);
+        if (parsed.alpha)
+            out << ' ' << *parsed.alpha;
+        out << '\n';
+        return ExitOk;
+    } catch (const ConvertError &) {
+        err << ConversionFailure << '\n';
+        return ExitConversionFailed;
+    }
+}
+
+int RunNotations(const Arguments &, std::ostream &out, std::ostream &)
+{
+    for (int index = 0; index < NotationCount; ++index)
+        out << index << ' ' << NotationNames[static_cast<std::size_t>(index)] << '\n';
+    return ExitOk;
+}
+
+struct Subcommand {
+    std::string_view name;
+    std::size_t operandCount; // after the subcommand's name
+    bool takesFormatOptions;  // --alpha and --lower
+    int (*run)(const Arguments &, std::ostream &out, std::ostream &err);
+};
+
+// Each subcommand is one row; its name and operands must also appear in Usage.
+constexpr std::array Subcommands = {
+    Subcommand{"format", 2, true, &RunFormat},
+    Subcommand{"parse", 2, false, &RunParse},
+    Subcommand{"notations", 0, false, &RunNotations},
+};
+
+const Subcommand &FindSubcommand(const Arguments &args)
+{
+    if (args.operands.empty())
+        throw UsageError("no command given");
+    const std::string &name = args.operands.front();
+    const auto found = std::find_if(Subcommands.begin(), Subcommands.end(),
+                                    [&](const Subcommand &subcommand) { return subcommand.name == name; });
+    if (found == Subcommands.end())
+        throw UsageError("unknown command '" + name + "'");
+    if (args.operands.size() != found->operandCount + 1)
+        throw UsageError(name + " takes " + std::to_string(found->operandCount) + " operand"
+                         + (found->operandCount == 1 ? "" : "s"));
+    if (!found->takesFormatOptions && (args.alpha || args.lowerCase))
+        throw UsageError("--alpha and --lower apply to format only");
+    return *found;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    try {
+        const Arguments scanned = ScanArguments(args);
+        if (scanned.help) {
+            out << Usage;
+            return ExitOk;
+        }
+        return FindSubcommand(scanned).run(scanned, out, err);
+    } catch (const UsageError &error) {
+        err << "pigmentrix-cli: " << error.what() << '\n' << Usage;
+        return ExitBadArguments;
+    }
+}
+
+} // namespace pigmentrix
