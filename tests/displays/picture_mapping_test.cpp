@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <ostream>
 #include <vector>
 
@@ -67,6 +68,7 @@ TEST(PictureMapping, PointsGiveTheSliderWritesOfTheirMode)
         {"wheel just inside the rim", 1, 53, 1, 106, Wheel(360, 250)},
         {"wheel of a 65-pixel picture", 1, 32, 0, 65, Wheel(360, 255)},
         {"wheel of an empty picture", 1, 0, 0, 0, Wheel(90, 255)},
+        {"wheel at the far end of the coordinates", 1, INT_MIN, 53, 106, Wheel(270, 255)},
         // SV square, picture 106 high.
         {"square top middle", 2, 53, 0, 106, Chart(none, 128, 255)},
         {"square one past the bottom-left", 2, 0, 106, 106, Chart(none, 0, 0)},
@@ -75,6 +77,7 @@ TEST(PictureMapping, PointsGiveTheSliderWritesOfTheirMode)
         {"square dragged above: value 279 ignored", 2, 53, -10, 106, Chart(none, 128, none)},
         {"square dragged below: value -14 ignored", 2, 53, 112, 106, Chart(none, 128, none)},
         {"square of an empty picture writes nothing", 2, 5, 5, 0, Chart(none, none, none)},
+        {"square at the far end of the coordinates", 2, INT_MAX, INT_MIN, 106, Chart(none, none, none)},
         // HSV rectangle, picture 106 high.
         {"rectangle top-left is white", 3, 0, 0, 106, Chart(0, 0, 255)},
         {"rectangle bottom-right is black", 3, 105, 105, 106, Chart(360, 255, 0)},
