@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QtGlobal>
+
+namespace pigmentrix {
+
+// Which chart the HSV picture shows (odisplaymode); any number other than the
+// wheel's and the square's shows the HSV rectangle.
+inline constexpr int DisplayModeColorWheel = 1;
+inline constexpr int DisplayModeSVSquare = 2;
+inline constexpr int DisplayModeHSVRectangle = 3;
+
+// Left around the wheel's disc.
+inline constexpr QRgb ColorWheelBackground = 0xFFC8C8C8;
+// The square and the rectangle cover their charts completely; this shows only
+// where the picture is wider than the chart (the rectangle in a square picture).
+inline constexpr QRgb ChartBackground = 0xFF808080;
+
+// Each chart is computed one column wider than it is shown and placed one
+// column to the left, so its first column never appears. These builders return
+// exactly what the picture control shows: pictureSize pixels, Format_RGB32,
+// with the chart's size s taken from the picture's height. Columns the chart
+// does not reach show its background. An empty size gives an empty image.
+
+// All hues and saturations at value (0..255): hue 360 straight above the
+// centre, growing clockwise; saturation 0 at the centre, 255 at the rim.
+QImage ColorWheelPicture(QSize pictureSize, int value);
+
+// All saturations (growing to the right) and values (growing upwards) at hue
+// (0..360).
+QImage SVSquarePicture(QSize pictureSize, int hue);
+
+// All hues across, white at the top through the full colours in the middle
+// towards black at the bottom.
+QImage HSVRectanglePicture(QSize pictureSize);
+
+// The chart of displayMode; hue and value are the sliders' positions.
+QImage HsvPicture(int displayMode, QSize pictureSize, int hue, int value);
+
+// The same chart built at the screen's device pixels for a picture of
+// pictureSize logical pixels, carrying devicePixelRatio so that painting it at
+// the picture's origin fills the picture sharply. Picking stays in logical
+// coordinates (picture_mapping.h); the chart's geometry scales with the
+// picture, so a point picks the colour drawn under it to within one logical
+// pixel. A ratio of 1 (or a ratio that is not a positive number) gives the
+// image of the four-argument overload.
+QImage HsvPicture(int displayMode, QSize pictureSize, int hue, int value,
+                  qreal devicePixelRatio);
+
+// Whether the picture built for (builtHue, builtValue) must be rebuilt now that
+// the sliders stand at hue and value: the wheel follows only the value, the
+// square only the hue; the rectangle is rebuilt every time.
+bool PictureNeedsRebuild(int displayMode, int hue, int value, int builtHue,
+                         int builtValue);
+
+} // namespace pigmentrix
