@@ -150,7 +150,7 @@ SettingsSaveResult SettingsStore::Save(SaveOccasion occasion)
     const bool fileUnusable = !readProblem_.empty();
     if (fileUnusable && occasion != SaveOccasion::AcceptedClose)
         return {};
-    const std::string text = document_.Serialize();
+    const std::string text = FileText();
     if (savedText_ && *savedText_ == text)
         return {};
 

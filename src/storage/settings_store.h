@@ -66,6 +66,9 @@ public:
     void WriteColor(std::string_view path, TColor value);
     void WriteString(std::string_view path, std::string_view value);
 
+    // The text Save would write.
+    std::string FileText() const { return document_.Serialize(); }
+
     // Writes the file atomically, creating its folder when needed. Nothing is
     // written when the file was unreadable and occasion is not an accepted
     // close, nor when the file already holds exactly these settings.
