@@ -19,6 +19,28 @@ inline constexpr std::array<std::string_view, NotationCount> NotationNames = {
     "Android Transparent", "CSS RGBA", "RGB565",
 };
 
+// Notation indexes, named for readers of code that picks one.
+namespace notation {
+enum : int {
+    None = -1,
+    HTMLHex,
+    DelphiHex,
+    VBHex,
+    CppHex,
+    RGBValues,
+    RGBPercentValues,
+    HSL,
+    HSVHSB,
+    CMY,
+    CMYK,
+    Photoshop,
+    Powerbuilder,
+    AndroidTransparent,
+    CSSRGBA,
+    RGB565,
+};
+} // namespace notation
+
 // The code of color (bits 24-31 ignored) in notation index (-1 gives the empty
 // text); alpha 0..255 enters the four notations that carry it. Without
 // upperCase the whole text is lower-cased (ASCII letters only).
@@ -27,17 +49,21 @@ std::string FormatColorCode(TColor color, int notation, int alpha, bool upperCas
 struct ParsedColorCode {
     TColor color = clWhite;
     std::optional<int> alpha; // only "Android Transparent" and "CSS RGBA"
+    friend bool operator==(const ParsedColorCode &, const ParsedColorCode &) = default;
 };
 
-// Reads text written in notation index; -1 or any other index gives white
-// without reading the text. Throws ConvertError when the text does not fit.
+// Reads text (UTF-8) written in notation index; -1 or any other index gives
+// white without reading the text. Throws ConvertError when the text does not
+// fit, a "HSV (HSB)" hue above 360 or at -60 and below included.
 ParsedColorCode ParseColorCode(std::string_view text, int notation);
 
 // The integer of "$" followed by piece (one or two hex digits give 0..255).
 int HexByte(std::string_view piece);
 
 // Skips the first two characters (normally "0x") and reads the rest as
-// hexadecimal, keeping the low 16 bits.
+// hexadecimal, keeping the low 16 bits. Characters are counted as the picker's
+// edit box counts them, in UTF-16 units. Throws ConvertError
+// "Invalid hexadecimal string format" for two characters or fewer.
 std::uint16_t RGB565TextToWord(std::string_view text);
 
 } // namespace pigmentrix

@@ -18,6 +18,10 @@ public:
 // (up to eight significant digits, taken as a 32-bit pattern), nothing after.
 std::optional<int> TryStrToInt(std::string_view text);
 
+// The 32-bit pattern of bare hexadecimal digits (no prefix, no sign, at least
+// one digit, up to eight significant ones): what TryStrToInt makes of "$" digits.
+std::optional<int> TryHexDigitsToInt(std::string_view digits);
+
 // As TryStrToInt; throws ConvertError "'<text>' is not a valid integer value".
 int StrToInt(std::string_view text);
 
@@ -28,6 +32,16 @@ int StrToIntOrZero(std::string_view text);
 std::string InvalidIntegerMessage(std::string_view text);
 
 // ASCII-only case conversion: other bytes pass unchanged.
+constexpr char AsciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 std::string AsciiLowerCase(std::string_view text);
 std::string AsciiUpperCase(std::string_view text);
 
