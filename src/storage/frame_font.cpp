@@ -52,8 +52,7 @@ void WriteFont(SettingsStore &store, std::string_view group, const FontSettings 
     store.WriteInteger(Member(group, "Orientation"), font.orientation);
     store.WriteText(Member(group, "Pitch"), EncodeEnumeration(FontPitchNames, font.pitch));
     store.WriteInteger(Member(group, "Size"), font.size);
-    for (std::size_t bit = 0; bit < FontStyleNames.size(); ++bit)
-        store.WriteBoolean(StyleMember(group, FontStyleNames[bit]), (font.style >> bit) & 1u);
+    store.WriteSet(Member(group, "Style"), FontStyleNames, font.style);
     store.WriteText(Member(group, "Quality"), EncodeEnumeration(FontQualityNames, font.quality));
 }
 
@@ -69,10 +68,7 @@ FontSettings ReadFont(const SettingsStore &store, std::string_view group, const 
     if (auto text = store.ReadText(Member(group, "Pitch")))
         Assign(font.pitch, DecodeEnumeration(FontPitchNames, *text));
     Assign(font.size, store.TryReadInteger(Member(group, "Size")));
-    for (std::size_t bit = 0; bit < FontStyleNames.size(); ++bit) {
-        if (auto on = store.TryReadBoolean(StyleMember(group, FontStyleNames[bit])))
-            font.style = *on ? (font.style | (1u << bit)) : (font.style & ~(1u << bit));
-    }
+    font.style = store.ReadSet(Member(group, "Style"), FontStyleNames, font.style);
     if (auto text = store.ReadText(Member(group, "Quality")))
         Assign(font.quality, DecodeEnumeration(FontQualityNames, *text));
     return font;

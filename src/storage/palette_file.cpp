@@ -52,6 +52,20 @@ PaletteLoadResult ParsePaletteText(std::string_view fileBytes, const Palette &cu
     return {loaded, {}};
 }
 
+PaletteLoadResult PaletteFromColorTexts(std::span<const std::string> texts)
+{
+    if (texts.size() != PaletteSlotCount)
+        return {std::nullopt, "A palette holds 16 colours, not " + std::to_string(texts.size())};
+    Palette palette{};
+    for (int slot = 0; slot < PaletteSlotCount; ++slot) {
+        const auto color = ReadColorText(texts[slot]);
+        if (!color)
+            return {std::nullopt, InvalidIntegerMessage(texts[slot])};
+        palette[slot] = *color;
+    }
+    return {palette, {}};
+}
+
 PaletteLoadResult LoadPaletteFile(const std::filesystem::path &path, const Palette &current)
 {
     const FileReadResult file = ReadFileBytes(path, MaxPaletteFileBytes);

@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,10 @@ PaletteLoadResult ParsePaletteText(std::string_view fileBytes, const Palette &cu
 // ParsePaletteText on the file's contents, or "Cannot open file ..." when it
 // cannot be read.
 PaletteLoadResult LoadPaletteFile(const std::filesystem::path &path, const Palette &current);
+
+// Sixteen colour texts (identifiers or integers, as in a palette file) as a
+// palette; the error names a text that is not a colour or a wrong count.
+PaletteLoadResult PaletteFromColorTexts(std::span<const std::string> texts);
 
 // Writes the palette atomically: an existing file is either replaced whole or
 // left as it was. Returns the "Cannot create file ..." message on failure.

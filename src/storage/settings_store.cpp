@@ -143,6 +143,23 @@ void SettingsStore::WriteString(std::string_view path, std::string_view value)
     WriteText(path, value);
 }
 
+void SettingsStore::WriteSet(std::string_view group, std::span<const std::string_view> members, unsigned mask)
+{
+    for (std::size_t bit = 0; bit < members.size(); ++bit)
+        WriteBoolean(std::string(group) + "\\" + std::string(members[bit]), (mask >> bit) & 1u);
+}
+
+unsigned SettingsStore::ReadSet(std::string_view group, std::span<const std::string_view> members,
+                                unsigned current) const
+{
+    unsigned mask = current;
+    for (std::size_t bit = 0; bit < members.size(); ++bit) {
+        if (auto on = TryReadBoolean(std::string(group) + "\\" + std::string(members[bit])))
+            mask = *on ? (mask | (1u << bit)) : (mask & ~(1u << bit));
+    }
+    return mask;
+}
+
 SettingsSaveResult SettingsStore::Save(SaveOccasion occasion)
 {
     if (file_.empty())

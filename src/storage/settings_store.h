@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -68,6 +69,12 @@ public:
 
     // The text Save would write.
     std::string FileText() const { return document_.Serialize(); }
+
+    // A set: the group holds one Boolean per member, named after it; bit i of
+    // the mask stands for members[i]. Reading starts from current and takes
+    // each member that is stored in a readable form.
+    void WriteSet(std::string_view group, std::span<const std::string_view> members, unsigned mask);
+    unsigned ReadSet(std::string_view group, std::span<const std::string_view> members, unsigned current) const;
 
     // Writes the file atomically, creating its folder when needed. Nothing is
     // written when the file was unreadable and occasion is not an accepted

@@ -130,6 +130,25 @@ TEST(PaletteFile, LoadingFollowsTheLineRules)
     }
 }
 
+TEST(PaletteFile, ColourTextsMakeAPalette)
+{
+    std::vector<std::string> texts;
+    for (int slot = 1; slot <= PaletteSlotCount; ++slot)
+        texts.push_back(std::to_string(slot));
+    texts[0] = "clwhite";
+    texts[1] = "$00FFFFF0";
+    const PaletteLoadResult made = PaletteFromColorTexts(texts);
+    ASSERT_TRUE(made.palette) << made.error;
+    EXPECT_EQ((*made.palette)[0], clWhite);
+    EXPECT_EQ((*made.palette)[1], 0x00FFFFF0);
+    EXPECT_EQ((*made.palette)[15], 16);
+
+    texts[5] = "teal";
+    EXPECT_EQ(PaletteFromColorTexts(texts).error, "'teal' is not a valid integer value");
+    texts.pop_back();
+    EXPECT_EQ(PaletteFromColorTexts(texts).error, "A palette holds 16 colours, not 15");
+}
+
 class PaletteFileOnDisk : public ::testing::Test {
 protected:
     TempFolder folder;

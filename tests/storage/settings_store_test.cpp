@@ -145,6 +145,21 @@ TEST_F(SettingsStoreFile, WriteFailureIsReported)
     EXPECT_EQ(saved.error.rfind("Cannot create file \"" + file.string() + "\". ", 0), 0u) << saved.error;
 }
 
+TEST(SettingsStore, SetsHoldOneBooleanPerMember)
+{
+    constexpr std::string_view Members[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+    SettingsStore store({});
+    store.WriteSet("pnlColor_Font\\Style", Members, 0b0101);
+    EXPECT_EQ(store.FileText(), "[pnlColor_Font\\Style]\nfsBold=TRUE\nfsItalic=FALSE\nfsUnderline=TRUE\n"
+                                "fsStrikeOut=FALSE\n");
+    EXPECT_EQ(store.ReadSet("pnlColor_Font\\Style", Members, 0b1010), 0b0101u);
+
+    SettingsStore partial({});
+    partial.WriteText("pnlColor_Font\\Style\\fsItalic", "yes");
+    partial.WriteText("pnlColor_Font\\Style\\fsBold", "bold");
+    EXPECT_EQ(partial.ReadSet("pnlColor_Font\\Style", Members, 0b1001), 0b1011u);
+}
+
 TEST(SettingsStore, PathsSplitAtTheLastBackslash)
 {
     SettingsStore store({});
