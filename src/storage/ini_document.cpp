@@ -1,0 +1,263 @@
+#include "storage/ini_document.h"
+
+#include "storage/text_lines.h"
+
+#include <iterator>
+#include <stdexcept>
+#include <utility>
+
+namespace pigmentrix {
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool HasControlCharacter(std::string_view text)
+{
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+            return true;
+    }
+    return false;
+}
+
+bool NeedsQuotes(std::string_view value)
+{
+    if (value.empty())
+        return false;
+    return IsBlank(value.front()) || IsBlank(value.back()) || value.front() == '"'
+           || HasControlCharacter(value);
+}
+
+std::string Quote(std::string_view value)
+{
+    std::string quoted = "\"";
+    for (char c : value) {
+        switch (c) {
+        case '\\': quoted += "\\\\"; break;
+        case '"': quoted += "\\\""; break;
+        case '\n': quoted += "\\n"; break;
+        case '\r': quoted += "\\r"; break;
+        case '\t': quoted += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                static constexpr char Hex[] = "0123456789ABCDEF";
+                quoted += "\\x";
+                quoted += Hex[(c >> 4) & 0xF];
+                quoted += Hex[c & 0xF];
+            } else {
+                quoted += c;
+            }
+        }
+    }
+    quoted += '"';
+    return quoted;
+}
+
+bool IsHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    return (c >= 'a' ? c - 'a' : c - 'A') + 10;
+}
+
+std::string Unquote(std::string_view quoted)
+{
+    std::string value;
+    for (std::size_t i = 0; i < quoted.size(); ++i) {
+        const char c = quoted[i];
+        if (c != '\\' || i + 1 == quoted.size()) {
+            value += c;
+            continue;
+        }
+        const char next = quoted[++i];
+        switch (next) {
+        case '\\': value += '\\'; break;
+        case '"': value += '"'; break;
+        case 'n': value += '\n'; break;
+        case 'r': value += '\r'; break;
+        case 't': value += '\t'; break;
+        case 'x':
+            if (i + 2 < quoted.size() && IsHexDigit(quoted[i + 1]) && IsHexDigit(quoted[i + 2])) {
+                value += static_cast<char>(HexValue(quoted[i + 1]) * 16 + HexValue(quoted[i + 2]));
+                i += 2;
+                break;
+            }
+            [[fallthrough]];
+        default:
+            value += '\\';
+            value += next;
+        }
+    }
+    return value;
+}
+
+std::string ReadValue(std::string_view stored)
+{
+    if (stored.size() >= 2 && stored.front() == '"' && stored.back() == '"')
+        return Unquote(stored.substr(1, stored.size() - 2));
+    return std::string(stored);
+}
+
+bool IsComment(std::string_view trimmed)
+{
+    return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
+}
+
+void CheckSectionName(std::string_view name)
+{
+    if (name.empty() || name != Trim(name) || HasControlCharacter(name)
+        || name.find(']') != std::string_view::npos)
+        throw std::invalid_argument("unusable ini section name: " + std::string(name));
+}
+
+void CheckKey(std::string_view key)
+{
+    if (key.empty() || key != Trim(key) || HasControlCharacter(key)
+        || key.find('=') != std::string_view::npos || key.front() == '[' || IsComment(key))
+        throw std::invalid_argument("unusable ini key: " + std::string(key));
+}
+
+} // namespace
+
+IniDocument::ParseResult IniDocument::Parse(std::string_view text)
+{
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    if (!IsValidUtf8(text))
+        return {std::nullopt, "The file is not UTF-8 text."};
+    if (text.find('\0') != std::string_view::npos)
+        return {std::nullopt, "The file holds a NUL character."};
+
+    IniDocument document;
+    document.sections_.push_back(Section{std::nullopt, {}});
+    int lineNumber = 0;
+    for (const std::string &line : SplitLines(text)) {
+        ++lineNumber;
+        const std::string_view trimmed = Trim(line);
+        if (trimmed.empty() || IsComment(trimmed)) {
+            document.sections_.back().lines.push_back(Line{{}, {}, line});
+        } else if (trimmed.front() == '[') {
+            if (trimmed.back() != ']' || trimmed.size() < 3)
+                return {std::nullopt, "Line " + std::to_string(lineNumber) + " is not a section header."};
+            document.sections_.push_back(
+                Section{std::string(trimmed.substr(1, trimmed.size() - 2)), {}});
+        } else {
+            const std::size_t equals = trimmed.find('=');
+            const std::string_view key = Trim(trimmed.substr(0, equals));
+            if (equals == std::string_view::npos || key.empty())
+                return {std::nullopt, "Line " + std::to_string(lineNumber) + " is not a key=value pair."};
+            document.sections_.back().lines.push_back(
+                Line{std::string(key), ReadValue(Trim(trimmed.substr(equals + 1))), {}});
+        }
+    }
+    return {std::move(document), {}};
+}
+
+std::string IniDocument::Serialize() const
+{
+    std::string text;
+    for (const Section &section : sections_) {
+        if (section.name)
+            text += "[" + *section.name + "]\n";
+        for (const Line &line : section.lines) {
+            if (line.key.empty())
+                text += line.verbatim;
+            else
+                text += line.key + "=" + (NeedsQuotes(line.value) ? Quote(line.value) : line.value);
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+const IniDocument::Section *IniDocument::FindSection(std::string_view name) const
+{
+    for (const Section &section : sections_) {
+        if (section.name && EqualsIgnoringAsciiCase(*section.name, name))
+            return &section;
+    }
+    return nullptr;
+}
+
+IniDocument::Section *IniDocument::FindSection(std::string_view name)
+{
+    return const_cast<Section *>(std::as_const(*this).FindSection(name));
+}
+
+bool IniDocument::HasSection(std::string_view section) const
+{
+    return FindSection(section) != nullptr;
+}
+
+std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const
+{
+    const Section *found = FindSection(section);
+    if (!found)
+        return std::nullopt;
+    for (const Line &line : found->lines) {
+        if (!line.key.empty() && EqualsIgnoringAsciiCase(line.key, key))
+            return line.value;
+    }
+    return std::nullopt;
+}
+
+void IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value)
+{
+    CheckSectionName(section);
+    CheckKey(key);
+    Section *target = FindSection(section);
+    if (!target) {
+        if (!sections_.empty()) {
+            std::vector<Line> &last = sections_.back().lines;
+            const bool endsBlank = !last.empty() && last.back().key.empty() && Trim(last.back().verbatim).empty();
+            const bool documentEmpty = sections_.size() == 1 && last.empty();
+            if (!endsBlank && !documentEmpty)
+                last.push_back(Line{{}, {}, {}});
+        }
+        sections_.push_back(Section{std::string(section), {}});
+        target = &sections_.back();
+    }
+    for (Line &line : target->lines) {
+        if (!line.key.empty() && EqualsIgnoringAsciiCase(line.key, key)) {
+            line.value = ToValidUtf8(value);
+            return;
+        }
+    }
+    // New keys go after the section's last key, before blank lines or
+    // comments that separate it from the next section.
+    auto position = target->lines.end();
+    while (position != target->lines.begin() && std::prev(position)->key.empty())
+        --position;
+    target->lines.insert(position, Line{std::string(key), ToValidUtf8(value), {}});
+}
+
+} // namespace pigmentrix

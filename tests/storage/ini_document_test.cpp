@@ -1,0 +1,139 @@
+#include "storage/ini_document.h"
+
+#include <gtest/gtest.h>
+
+namespace pigmentrix {
+namespace {
+
+IniDocument Parsed(std::string_view text)
+{
+    IniDocument::ParseResult result = IniDocument::Parse(text);
+    EXPECT_TRUE(result.document) << result.problem;
+    return result.document.value_or(IniDocument());
+}
+
+TEST(IniDocument, SectionNamesKeepTheirBackslashes)
+{
+    const IniDocument ini = Parsed("[pnlColor_Font]\nName=Segoe UI\n[pnlColor_Font\\Style]\nfsBold=TRUE\n");
+    EXPECT_EQ(ini.Value("pnlColor_Font", "Name"), "Segoe UI");
+    EXPECT_EQ(ini.Value("pnlColor_Font\\Style", "fsBold"), "TRUE");
+    EXPECT_EQ(ini.Value("pnlColor_Font", "fsBold"), std::nullopt);
+}
+
+TEST(IniDocument, NamesMatchWithoutRegardToCase)
+{
+    const IniDocument ini = Parsed("[Pigmentrix]\nLayout=1\n");
+    EXPECT_EQ(ini.Value("PIGMENTRIX", "layout"), "1");
+}
+
+TEST(IniDocument, ValuesAreTrimmedAndQuotedValuesUnescaped)
+{
+    const IniDocument ini = Parsed("[s]\n a = b c \nq=\" padded \"\ne=\"x\\ny\\\\z\\x01\"\nempty=\nlone=\"\n");
+    EXPECT_EQ(ini.Value("s", "a"), "b c");
+    EXPECT_EQ(ini.Value("s", "q"), " padded ");
+    EXPECT_EQ(ini.Value("s", "e"), "x\ny\\z\x01");
+    EXPECT_EQ(ini.Value("s", "empty"), "");
+    EXPECT_EQ(ini.Value("s", "lone"), "\"");
+}
+
+TEST(IniDocument, AwkwardValuesSurviveARoundTrip)
+{
+    const std::vector<std::string> values = {
+        "", "plain", " leading", "trailing ", "\"quoted\"", "two\r\nlines", "back\\slash", "a=b", "; not a comment",
+        std::string("nul\0inside", 10), "tab\tinside", "\xC3\xA9t\xC3\xA9",
+    };
+    IniDocument ini;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        ini.SetValue("s", "k" + std::to_string(i), values[i]);
+    const IniDocument again = Parsed(ini.Serialize());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        SCOPED_TRACE(::testing::PrintToString(values[i]));
+        EXPECT_EQ(again.Value("s", "k" + std::to_string(i)), values[i]);
+    }
+}
+
+TEST(IniDocument, InvalidUtf8ValueIsStoredAsLatin1)
+{
+    IniDocument ini;
+    ini.SetValue("s", "k", "caf\xE9");
+    EXPECT_EQ(Parsed(ini.Serialize()).Value("s", "k"), "caf\xC3\xA9");
+}
+
+TEST(IniDocument, UnknownLinesStayWhereTheyWere)
+{
+    const std::string text = "; written by hand\n"
+                             "[Pigmentrix]\n"
+                             "layout=1\n"
+                             "Mystery=42\n"
+                             "\n"
+                             "[Other]\n"
+                             "# note\n"
+                             "key=value\n";
+    IniDocument ini = Parsed(text);
+    ini.SetValue("Pigmentrix", "layout", "2");
+    ini.SetValue("Pigmentrix", "showtitle", "TRUE");
+    ini.SetValue("pnlColor_Font\\Style", "fsBold", "TRUE");
+    EXPECT_EQ(ini.Serialize(), "; written by hand\n"
+                               "[Pigmentrix]\n"
+                               "layout=2\n"
+                               "Mystery=42\n"
+                               "showtitle=TRUE\n"
+                               "\n"
+                               "[Other]\n"
+                               "# note\n"
+                               "key=value\n"
+                               "\n"
+                               "[pnlColor_Font\\Style]\n"
+                               "fsBold=TRUE\n");
+}
+
+TEST(IniDocument, NewDocumentStartsWithItsFirstSection)
+{
+    IniDocument ini;
+    ini.SetValue("Pigmentrix", "FormVersion", "0");
+    ini.SetValue("Pigmentrix", "layout", "2");
+    EXPECT_EQ(ini.Serialize(), "[Pigmentrix]\nFormVersion=0\nlayout=2\n");
+}
+
+TEST(IniDocument, AcceptsAnyLineEndAndAByteOrderMark)
+{
+    const IniDocument ini = Parsed("\xEF\xBB\xBF[a]\r\nx=1\ry=2\r\n");
+    EXPECT_EQ(ini.Value("a", "x"), "1");
+    EXPECT_EQ(ini.Value("a", "y"), "2");
+}
+
+struct DamageRow {
+    const char *name;
+    std::string text;
+};
+
+TEST(IniDocument, RefusesTextThatIsNotAnIniFile)
+{
+    const std::vector<DamageRow> rows = {
+        {"line without equals", "[a]\nnot a pair\n"},
+        {"empty key", "[a]\n=value\n"},
+        {"unclosed header", "[a\nx=1\n"},
+        {"empty header", "[]\nx=1\n"},
+        {"invalid UTF-8", "[a]\nx=\xFF\xFE\n"},
+        {"NUL byte", std::string("[a]\nx=1\0\n", 9)},
+    };
+    for (const DamageRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        const IniDocument::ParseResult result = IniDocument::Parse(row.text);
+        EXPECT_FALSE(result.document);
+        EXPECT_FALSE(result.problem.empty());
+    }
+}
+
+TEST(IniDocument, RefusesNamesTheFileCannotHold)
+{
+    IniDocument ini;
+    EXPECT_THROW(ini.SetValue("s", "a=b", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.SetValue("s", "", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.SetValue("s", "line\nbreak", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.SetValue("a]b", "k", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.SetValue("", "k", "v"), std::invalid_argument);
+}
+
+} // namespace
+} // namespace pigmentrix
