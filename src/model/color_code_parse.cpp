@@ -173,10 +173,10 @@ TColor ReadPowerbuilder(std::string_view text)
 
 int HexByte(std::string_view piece)
 {
-    const std::optional<int> value = TryHexDigitsToInt(piece);
-    if (!value)
+    int value = 0;
+    if (!TryHexDigitsToInt(piece, value))
         throw ConvertError(InvalidIntegerMessage("$" + std::string(piece)));
-    return *value;
+    return value;
 }
 
 std::uint16_t RGB565TextToWord(std::string_view text)
