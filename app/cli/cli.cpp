@@ -101,7 +101,8 @@ TColor ColorOperand(const std::string &text)
                                });
     if (!wellFormed)
         throw UsageError("colour '" + text + "' is not of the form #RRGGBB");
-    const int rgb = *TryHexDigitsToInt(std::string_view(text).substr(1));
+    int rgb = 0;
+    TryHexDigitsToInt(std::string_view(text).substr(1), rgb);
     return ComposeColor(rgb >> 16, rgb >> 8, rgb);
 }
 

@@ -79,8 +79,8 @@ std::string FormatColorCode(TColor color, int notation, int alpha, bool upperCas
 {
     CodeWriter code;
     WriteNotation(code, color, notation, alpha);
-    // Only the letters change: the prefixes "0x" and "&H" stay as built in
-    // upper case, and the whole code goes to lower case otherwise.
+    // Lower case applies to the finished code, prefixes included ("&h");
+    // upper case leaves it as built, so "0x" keeps its small x.
     if (!upperCase)
         code.LowerCase();
     return code.Str();

@@ -98,8 +98,8 @@ std::string_view AfterUtf16Units(std::string_view text, int n)
     return text.substr(i);
 }
 
-// Hexadecimal pieces in the order blue, green, red, as the Delphi, VB and C++
-// forms store them; an alpha byte in front is ignored.
+// Hexadecimal pieces in the order blue, green, red, as the "Delphi Hex",
+// "VB Hex" and "C++ Hex" codes store them; an alpha byte in front is ignored.
 TColor ReadBGRHex(std::string_view text)
 {
     const std::string_view code = LastChars(text, 6);
@@ -173,10 +173,10 @@ TColor ReadPowerbuilder(std::string_view text)
 
 int HexByte(std::string_view piece)
 {
-    const std::optional<int> value = TryHexDigitsToInt(piece);
-    if (!value)
+    int value = 0;
+    if (!TryHexDigitsToInt(piece, value))
         throw ConvertError(InvalidIntegerMessage("$" + std::string(piece)));
-    return *value;
+    return value;
 }
 
 std::uint16_t RGB565TextToWord(std::string_view text)

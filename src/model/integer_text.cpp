@@ -16,35 +16,38 @@ int HexDigitValue(char c)
     return -1;
 }
 
-std::optional<std::uint32_t> HexPattern(std::string_view digits)
+// Hot in colour code parsing: results go through references, not optionals.
+bool ReadHexPattern(std::string_view digits, std::uint32_t &pattern)
 {
     if (digits.empty())
-        return std::nullopt;
+        return false;
     std::uint32_t value = 0;
     for (char c : digits) {
         const int digit = HexDigitValue(c);
         // Leading zeros are free; a ninth significant digit would shift bits out.
         if (digit < 0 || value > 0x0FFFFFFFu)
-            return std::nullopt;
+            return false;
         value = (value << 4) | static_cast<std::uint32_t>(digit);
     }
-    return value;
+    pattern = value;
+    return true;
 }
 
-// The magnitude of decimal digits, or nothing when it exceeds limit.
-std::optional<std::uint32_t> DecimalMagnitude(std::string_view digits, std::uint32_t limit)
+// The magnitude of decimal digits, refused when it exceeds limit.
+bool ReadDecimalMagnitude(std::string_view digits, std::uint32_t limit, std::uint32_t &magnitude)
 {
     if (digits.empty())
-        return std::nullopt;
+        return false;
     std::uint64_t value = 0;
     for (char c : digits) {
         if (c < '0' || c > '9')
-            return std::nullopt;
+            return false;
         value = value * 10 + static_cast<std::uint64_t>(c - '0');
         if (value > limit)
-            return std::nullopt;
+            return false;
     }
-    return static_cast<std::uint32_t>(value);
+    magnitude = static_cast<std::uint32_t>(value);
+    return true;
 }
 
 int ApplySign(std::uint32_t pattern, bool negative)
@@ -53,53 +56,61 @@ int ApplySign(std::uint32_t pattern, bool negative)
     return static_cast<int>(negative ? 0u - pattern : pattern);
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix)
+bool IsHexPrefixLetter(char c)
 {
-    return text.substr(0, prefix.size()) == prefix;
+    return c == '$' || c == 'x' || c == 'X';
+}
+
+bool ReadInteger(std::string_view text, int &value)
+{
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::string_view rest = text.substr(i);
+
+    std::uint32_t magnitude = 0;
+    bool read = false;
+    if (!rest.empty() && IsHexPrefixLetter(rest[0]))
+        read = ReadHexPattern(rest.substr(1), magnitude);
+    else if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X'))
+        read = ReadHexPattern(rest.substr(2), magnitude);
+    else
+        read = ReadDecimalMagnitude(rest, negative ? 0x80000000u : 0x7FFFFFFFu, magnitude);
+    if (read)
+        value = ApplySign(magnitude, negative);
+    return read;
 }
 
 } // namespace
 
-std::optional<int> TryHexDigitsToInt(std::string_view digits)
+bool TryHexDigitsToInt(std::string_view digits, int &value)
 {
-    const std::optional<std::uint32_t> pattern = HexPattern(digits);
-    if (!pattern)
-        return std::nullopt;
-    return ApplySign(*pattern, false);
+    std::uint32_t pattern = 0;
+    if (!ReadHexPattern(digits, pattern))
+        return false;
+    value = ApplySign(pattern, false);
+    return true;
 }
 
 std::optional<int> TryStrToInt(std::string_view text)
 {
-    std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos)
+    int value = 0;
+    if (!ReadInteger(text, value))
         return std::nullopt;
-    text.remove_prefix(start);
-
-    bool negative = false;
-    if (text.front() == '+' || text.front() == '-') {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-
-    std::optional<std::uint32_t> magnitude;
-    if (StartsWith(text, "$") || StartsWith(text, "x") || StartsWith(text, "X"))
-        magnitude = HexPattern(text.substr(1));
-    else if (StartsWith(text, "0x") || StartsWith(text, "0X"))
-        magnitude = HexPattern(text.substr(2));
-    else
-        magnitude = DecimalMagnitude(text, negative ? 0x80000000u : 0x7FFFFFFFu);
-
-    if (!magnitude)
-        return std::nullopt;
-    return ApplySign(*magnitude, negative);
+    return value;
 }
 
 int StrToInt(std::string_view text)
 {
-    const std::optional<int> value = TryStrToInt(text);
-    if (!value)
+    int value = 0;
+    if (!ReadInteger(text, value))
         throw ConvertError(InvalidIntegerMessage(text));
-    return *value;
+    return value;
 }
 
 int StrToIntOrZero(std::string_view text)

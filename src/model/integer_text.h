@@ -20,7 +20,8 @@ std::optional<int> TryStrToInt(std::string_view text);
 
 // The 32-bit pattern of bare hexadecimal digits (no prefix, no sign, at least
 // one digit, up to eight significant ones): what TryStrToInt makes of "$" digits.
-std::optional<int> TryHexDigitsToInt(std::string_view digits);
+// Stores it in value and returns true, or returns false leaving value alone.
+bool TryHexDigitsToInt(std::string_view digits, int &value);
 
 // As TryStrToInt; throws ConvertError "'<text>' is not a valid integer value".
 int StrToInt(std::string_view text);

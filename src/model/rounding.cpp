@@ -1,33 +1,12 @@
 #include "model/rounding.h"
 
-#include <cmath>
 #include <limits>
 
 namespace pigmentrix {
-namespace {
 
-// 2^63: the first double above the int64 range; -2^63 itself still fits.
-constexpr double TwoToThe63 = 9223372036854775808.0;
-
-std::int64_t ToInt64(double integral)
+void ThrowFloatRangeError()
 {
-    if (!(integral >= -TwoToThe63 && integral < TwoToThe63))
-        throw FloatRangeError();
-    return static_cast<std::int64_t>(integral);
-}
-
-} // namespace
-
-std::int64_t Round(double x)
-{
-    // The program never leaves the default rounding mode, so nearbyint rounds
-    // ties to even, exactly on the double as given.
-    return ToInt64(std::nearbyint(x));
-}
-
-std::int64_t Trunc(double x)
-{
-    return ToInt64(std::trunc(x));
+    throw FloatRangeError();
 }
 
 int MulDiv(int a, int b, int c)

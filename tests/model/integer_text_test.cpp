@@ -93,7 +93,12 @@ class HexDigitsTest : public testing::TestWithParam<HexDigitsRow> {};
 
 TEST_P(HexDigitsTest, ReadsBareDigitsOnly)
 {
-    EXPECT_EQ(TryHexDigitsToInt(GetParam().digits), GetParam().expected);
+    int value = 12345;
+    const bool read = TryHexDigitsToInt(GetParam().digits, value);
+    EXPECT_EQ(read ? std::optional<int>(value) : std::nullopt, GetParam().expected);
+    if (!read) {
+        EXPECT_EQ(value, 12345) << "a failed read leaves the value alone";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, HexDigitsTest, testing::Values(
