@@ -124,6 +124,15 @@ void TfrmColorPick::applyColorParameter()
     applyColor(*color);
 }
 
+void TfrmColorPick::comeForward()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
 void TfrmColorPick::reportError(const QString &message)
 {
     dialogs.showError(this, message.endsWith(QLatin1Char('.')) ? message : message + QLatin1Char('.'));

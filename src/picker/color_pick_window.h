@@ -182,6 +182,10 @@ public:
 
     // --- Start-up -------------------------------------------------------------
     void FormShow();
+    // Brings the window to the front for a second start of the program:
+    // shown, restored, raised and active.
+    void comeForward();
+
     // Shows a conversion error as the program's standard error report.
     void reportError(const QString &message);
     // Runs a handler; a conversion error inside it is reported and the

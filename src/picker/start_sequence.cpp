@@ -4,6 +4,7 @@
 #include "picker/command_line.h"
 #include "picker/picker_dialogs.h"
 #include "picker/picker_settings.h"
+#include "shell/single_instance.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -30,6 +31,12 @@ int RunPicker(int argc, char **argv)
     QApplication application(argc, argv);
     StartOptions options = ScanArguments(ToUtf8(QCoreApplication::arguments()));
 
+    SingleInstance instance(QCoreApplication::applicationFilePath());
+    if (options.singleInstanceCheck && !options.noTray && !instance.tryBecomeFirst()) {
+        instance.askFirstToComeForward();
+        return 0;
+    }
+
     QApplication::setApplicationName(QStringLiteral("Pigmentrix"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pigmentrix"));
     QApplication::setOrganizationName(QStringLiteral("Pigmentrix"));
@@ -45,6 +52,7 @@ int RunPicker(int argc, char **argv)
         window.AllowClose = true;
     if (!options.colorParameter.empty())
         window.paramcolor = QString::fromStdString(options.colorParameter);
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmColorPick::comeForward);
     if (!options.autostart)
         window.show();
 

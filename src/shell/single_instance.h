@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+namespace pigmentrix {
+
+// One running picker per user and program file. The first start holds an
+// exclusive lock on a file in the user's runtime folder (the kernel drops it
+// when the process ends, however it ends) and listens on a local socket; a
+// later start fails to take the lock, asks the running one to come forward
+// and ends.
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    // key: the program file's path (copies in other folders are other programs).
+    explicit SingleInstance(const QString &programPath, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // Takes the lock and starts listening; false when another instance runs.
+    bool tryBecomeFirst();
+
+    // Tells the running instance to come forward; true when it was told.
+    bool askFirstToComeForward() const;
+
+    // Where the lock and the socket live (for tests and diagnostics).
+    QString lockPath() const { return lockFile; }
+    QString socketPath() const { return socketName; }
+
+signals:
+    // Another start asked this instance to come forward.
+    void comeForwardRequested();
+
+private:
+    void acceptRequests();
+
+    QString lockFile;
+    QString socketName;
+    int lockDescriptor = -1;
+    std::unique_ptr<QLocalServer> server;
+};
+
+// The folder for the lock and socket: $XDG_RUNTIME_DIR, else a private
+// folder of the user's under the temporary folder.
+QString InstanceRuntimeFolder();
+
+} // namespace pigmentrix
