@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QLineEdit>
 #include <QWheelEvent>
 
@@ -87,6 +88,15 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
     oCheckNewVersion = settings.CheckNewVersion;
 
     ChangeAlphaMode(alphamode);
+
+    recordLayout();
+    applyStoredLayout(settings.layout);
+    showtitle = settings.showtitle;
+    if (!showtitle)
+        HideTitlebar();
+
+    RunonStartup1->setChecked(autostart.exists());
+    setTrayActive(true);
 }
 
 void TfrmColorPick::showEvent(QShowEvent *event)
@@ -138,6 +148,15 @@ void TfrmColorPick::reportError(const QString &message)
     dialogs.showError(this, message.endsWith(QLatin1Char('.')) ? message : message + QLatin1Char('.'));
 }
 
+bool TfrmColorPick::isMenuShortcut(const QKeyEvent &key) const
+{
+    const QKeySequence pressed(key.keyCombination());
+    const QList<QAction *> keyed = actions();
+    return std::any_of(keyed.begin(), keyed.end(), [&](const QAction *action) {
+        return action->isEnabled() && action->shortcut() == pressed;
+    });
+}
+
 void TfrmColorPick::runGuarded(const std::function<void()> &handler)
 {
     const int depth = changesDisabledDepth;
@@ -158,6 +177,15 @@ bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
             FormMouseWheel(widget, static_cast<QWheelEvent *>(event)->angleDelta().y());
             return true;
         }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    // The window's menu keys win over an edit box's own (Ctrl+Z undoes the
+    // colour, not the typing).
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && isAncestorOf(widget) && isMenuShortcut(*static_cast<QKeyEvent *>(event)))
+            return true;
         return QWidget::eventFilter(watched, event);
     }
 

@@ -2,6 +2,8 @@
 
 #include "model/color.h"
 #include "picker/color_history.h"
+#include "shell/autostart.h"
+#include "shell/window_layout.h"
 
 #include <QFont>
 #include <QImage>
@@ -10,14 +12,18 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <random>
+#include <vector>
 
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QSystemTrayIcon;
 class QToolButton;
 
 namespace pigmentrix {
@@ -180,6 +186,45 @@ public:
     void ChangeText1Click();
     void ChangeFont1Click();
 
+    // --- Window and shell --------------------------------------------------------
+    QToolButton *btnOptions2 = nullptr;
+    QToolButton *btnClose = nullptr;
+    QAction *AlwaysonTop1 = nullptr;
+    QAction *ShowHideTitlebar1 = nullptr;
+    QAction *Small1 = nullptr;
+    QAction *Medium1 = nullptr;
+    QAction *Large1 = nullptr;
+    QAction *StayinSystemTray1 = nullptr;
+    QAction *RunonStartup1 = nullptr;
+    QAction *Exit1 = nullptr;
+    // The notification-area icon; none with "/notray".
+    std::unique_ptr<QSystemTrayIcon> JvTrayIcon1;
+    bool showtitle = true;
+    LayoutGeometry layoutGeometry;
+    LayoutRecord layoutRecord;
+    LayoutState layoutState;
+    // Controls only the Large layout shows besides the six channel sliders.
+    std::vector<QWidget *> layoutDetails;
+
+    void ChangeLayout(int mLayout);
+    void Small1Click(int layout);
+    void HideTitlebar();
+    void ShowTitlebar();
+    void ShowHideTitlebar1Click();
+    void SetStayOnTop(bool OnTop);
+    void AlwaysonTop1Click();
+    void btnOptionsClick();
+    void btnCloseClick();
+    void Exit1Click();
+    void StayinSystemTray1Click();
+    void RunonStartup1Click();
+    void setTrayActive(bool active);
+    void JvTrayIcon1Click();
+    void HideApplication();
+    void ShowApplication();
+    // Whether a hidden window can be brought back from the notification area.
+    bool trayUsable() const;
+
     // --- Start-up -------------------------------------------------------------
     void FormShow();
     // Brings the window to the front for a second start of the program:
@@ -195,10 +240,23 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+signals:
+    // An accepted close: the settings are to be written now.
+    void closing();
+
 private:
+    void FormClose();
+    void buildBottomButtons();
+    void recordLayout();
+    void applyStoredLayout(int layout);
+    void applyWindowSize();
+    void setFrameless(bool frameless);
     void FormCreate(const PickerSettings &settings);
     void buildControls();
     void buildColorFrame();
@@ -212,10 +270,13 @@ private:
     void applyColorParameter();
     void updateHistoryButtons();
     void FormMouseWheel(QWidget *target, int delta);
+    bool isMenuShortcut(const QKeyEvent &key) const;
     std::array<TJvTracker *, 8> sliders() const;
     std::array<QLineEdit *, 7> channelBoxes() const;
 
     PickerDialogs &dialogs;
+    AutostartEntry autostart{XdgConfigHome()};
+    bool captionShown = true;
     int changesDisabledDepth = 0;
     bool shownOnce = false;
     std::mt19937 random;

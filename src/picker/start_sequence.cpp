@@ -45,6 +45,7 @@ int RunPicker(int argc, char **argv)
     QtPickerDialogs dialogs;
     TfrmColorPick window(settings, dialogs);
     if (options.noTray) {
+        window.setTrayActive(false);
         options.allowClose = true;
         options.autostart = false;
     }

@@ -233,6 +233,7 @@ void TfrmColorPick::buildEmptyPanels()
     pnlPalette = MakePanel(this, "pnlPalette", QRect(3, 194, 306, 53), panelColor);
     pnlHTMLColor = MakePanel(this, "pnlHTMLColor", QRect(3, 249, 252, 30), panelColor);
     pnlButtonsBottom = MakePanel(this, "pnlButtonsBottom", QRect(257, 249, 52, 30), panelColor);
+    buildBottomButtons();
 }
 
 } // namespace pigmentrix

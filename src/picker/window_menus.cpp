@@ -64,6 +64,22 @@ void TfrmColorPick::buildMenus()
 {
     pupMain = new QMenu(this);
     pupMain->setObjectName(QStringLiteral("pupMain"));
+    AlwaysonTop1 = AddCheckItem(pupMain, "AlwaysonTop1", QStringLiteral("Always on Top"), false);
+    connect(AlwaysonTop1, &QAction::triggered, this, [this] { AlwaysonTop1Click(); });
+    ShowHideTitlebar1 = AddCheckItem(pupMain, "ShowHideTitlebar1", QStringLiteral("Show/Hide Title Bar"), true);
+    connect(ShowHideTitlebar1, &QAction::triggered, this, [this] { ShowHideTitlebar1Click(); });
+    QMenu *changeLayout = pupMain->addMenu(QStringLiteral("Change Layout"));
+    changeLayout->menuAction()->setObjectName(QStringLiteral("ChangeLayout1"));
+    Small1 = AddCheckItem(changeLayout, "Small1", QStringLiteral("Small"), false);
+    Medium1 = AddCheckItem(changeLayout, "Medium1", QStringLiteral("Medium"), false);
+    Large1 = AddCheckItem(changeLayout, "Large1", QStringLiteral("Large"), false);
+    Small1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    Medium1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    Large1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    for (QAction *item : {Small1, Medium1, Large1}) {
+        item->setData(item == Small1 ? LayoutSmall : item == Medium1 ? LayoutMedium : LayoutLarge);
+        connect(item, &QAction::triggered, this, [this, item] { runGuarded([this, item] { Small1Click(item->data().toInt()); }); });
+    }
     UseAlphaChannels1 = AddCheckItem(pupMain, "UseAlphaChannels1", QStringLiteral("Use Alpha Channels"), false);
     connect(UseAlphaChannels1, &QAction::triggered, this, [this] { UseAlphaChannels1Click(); });
     pupMain->addSeparator()->setObjectName(QStringLiteral("N4"));
@@ -93,6 +109,15 @@ void TfrmColorPick::buildMenus()
     RedoColorchange1 = AddItem(pupMain, "RedoColorchange1", QStringLiteral("Redo Color Change"),
                                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     connect(RedoColorchange1, &QAction::triggered, this, [this] { RedoColorchange1Click(); });
+
+    pupMain->addSeparator()->setObjectName(QStringLiteral("N7"));
+    StayinSystemTray1 = AddCheckItem(pupMain, "StayinSystemTray1", QStringLiteral("Stay in System Tray"), true);
+    connect(StayinSystemTray1, &QAction::triggered, this, [this] { StayinSystemTray1Click(); });
+    RunonStartup1 = AddCheckItem(pupMain, "RunonStartup1", QStringLiteral("Run on Startup"), false);
+    connect(RunonStartup1, &QAction::triggered, this, [this] { RunonStartup1Click(); });
+    pupMain->addSeparator()->setObjectName(QStringLiteral("N6"));
+    Exit1 = AddItem(pupMain, "Exit1", QStringLiteral("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
 
     pupColorPanel = new QMenu(this);
     pupColorPanel->setObjectName(QStringLiteral("pupColorPanel"));

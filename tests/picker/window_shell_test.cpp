@@ -1,0 +1,138 @@
+#include "window_test_fixture.h"
+
+#include "model/color_codes.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace pigmentrix {
+namespace {
+
+using WindowShellTest = PickerWindowTest;
+
+TEST_F(WindowShellTest, LayoutsGiveTheDesignClientSizes)
+{
+    struct Row {
+        QAction *TfrmColorPick::*item;
+        QSize client;
+        QRect rgb;
+        bool slidersShown;
+    };
+    const Row rows[] = {
+        {&TfrmColorPick::Small1, {245, 194}, {101, 111, 70, 81}, false},
+        {&TfrmColorPick::Medium1, {310, 282}, {101, 111, 70, 81}, false},
+        {&TfrmColorPick::Large1, {486, 282}, {101, 3, 208, 106}, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(((*window).*(row.item))->text().toStdString());
+        ((*window).*(row.item))->trigger();
+        EXPECT_EQ(window->size(), row.client);
+        EXPECT_EQ(window->pnlRGB->geometry(), row.rgb);
+        EXPECT_EQ(window->scrollbarred->isVisible(), row.slidersShown);
+        EXPECT_TRUE(((*window).*(row.item))->isChecked());
+    }
+}
+
+TEST_F(WindowShellTest, LabelledRowsReturnToTheirDesignPlaces)
+{
+    const int designTop = window->edtRed->y();
+    window->Small1->trigger();
+    EXPECT_EQ(window->edtRed->y(), designTop - 2);
+    window->Medium1->trigger();
+    EXPECT_EQ(window->lblHue->y(), 10 - 2);
+    window->Large1->trigger();
+    EXPECT_EQ(window->edtRed->y(), designTop);
+    EXPECT_EQ(window->lblHue->y(), 10);
+}
+
+TEST_F(WindowShellTest, ChoosingALayoutMakesTheColourOpaque)
+{
+    setColor(ComposeColor(10, 200, 30));
+    window->edtAlpha->setText("128");
+    window->Medium1->trigger();
+    EXPECT_EQ(window->scrollbarAlpha->Value(), 255);
+    // The colour is taken again from the rounded HSV sliders.
+    EXPECT_EQ(color(), ComposeColor(10, 200, 29));
+}
+
+TEST_F(WindowShellTest, TitleBarToggleKeepsTheClientSize)
+{
+    const QSize before = window->size();
+    window->ShowHideTitlebar1->trigger();
+    EXPECT_FALSE(window->ShowHideTitlebar1->isChecked());
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window->size(), before);
+    window->ShowHideTitlebar1->trigger();
+    EXPECT_TRUE(window->ShowHideTitlebar1->isChecked());
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window->size(), before);
+}
+
+TEST_F(WindowShellTest, LayoutWithoutTitleBarIsTallerByTheCaption)
+{
+    window->ShowHideTitlebar1->trigger();
+    window->Large1->trigger();
+    EXPECT_EQ(window->size(), QSize(486, 282 + 23));
+}
+
+TEST_F(WindowShellTest, StayInTrayDecidesWhetherCloseEnds)
+{
+    EXPECT_TRUE(window->StayinSystemTray1->isChecked());
+    window->StayinSystemTray1->trigger();
+    EXPECT_TRUE(window->AllowClose);
+    window->StayinSystemTray1->trigger();
+    EXPECT_FALSE(window->AllowClose);
+}
+
+TEST_F(WindowShellTest, WithoutANotificationAreaCloseEndsTheProgram)
+{
+    ASSERT_FALSE(window->trayUsable()) << "the offscreen platform has no notification area";
+    QSignalSpy closing(window.get(), &TfrmColorPick::closing);
+    window->close();
+    EXPECT_EQ(closing.count(), 1);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowShellTest, ExitAllowsTheClose)
+{
+    QSignalSpy closing(window.get(), &TfrmColorPick::closing);
+    window->Exit1->trigger();
+    EXPECT_TRUE(window->AllowClose);
+    EXPECT_EQ(closing.count(), 1);
+}
+
+TEST_F(WindowShellTest, MenuKeysWorkFromAnEditBox)
+{
+    setColor(ComposeColor(1, 1, 1));
+    window->setnewcolor();
+    setColor(ComposeColor(2, 2, 2));
+    window->edtRed->setFocus();
+    QTest::keyClick(window->edtRed, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(color(), ComposeColor(1, 1, 1));
+    QTest::keyClick(window->edtRed, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(color(), ComposeColor(2, 2, 2));
+}
+
+TEST_F(WindowShellTest, RunOnStartupWritesAndRemovesTheEntry)
+{
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    openWindow();
+    EXPECT_FALSE(window->RunonStartup1->isChecked());
+    window->RunonStartup1->trigger();
+    EXPECT_TRUE(window->RunonStartup1->isChecked());
+    EXPECT_TRUE(QFile::exists(config.path() + "/autostart/pigmentrix.desktop"));
+    openWindow();
+    EXPECT_TRUE(window->RunonStartup1->isChecked()) << "read again at the next start";
+    window->RunonStartup1->trigger();
+    EXPECT_FALSE(QFile::exists(config.path() + "/autostart/pigmentrix.desktop"));
+    qputenv("XDG_CONFIG_HOME", saved);
+}
+
+} // namespace
+} // namespace pigmentrix
