@@ -108,10 +108,13 @@ void TfrmColorPick::showEvent(QShowEvent *event)
 
 void TfrmColorPick::FormShow()
 {
+    if (!allowCloseOption)
+        AllowClose = !StayinSystemTray1->isChecked();
     disablechanges();
     updatevalues(0);
     enablechanges();
 
+    SetStayOnTop(AlwaysonTop1->isChecked());
     if (!paramcolor.isEmpty())
         applyColorParameter();
 

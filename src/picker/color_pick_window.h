@@ -46,6 +46,8 @@ public:
 
     // --- Picker state -----------------------------------------------------
     bool AllowClose = false;
+    // "/allowclose" or "/notray": closing ends the program for the whole run.
+    bool allowCloseOption = false;
     QString paramcolor;
     QString version;
     TColor lastcolor = 0;

@@ -38,7 +38,6 @@ int RunPicker(int argc, char **argv)
     }
 
     QApplication::setApplicationName(QStringLiteral("Pigmentrix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pigmentrix"));
     QApplication::setOrganizationName(QStringLiteral("Pigmentrix"));
 
     const PickerSettings settings;
@@ -49,8 +48,10 @@ int RunPicker(int argc, char **argv)
         options.allowClose = true;
         options.autostart = false;
     }
-    if (options.allowClose)
+    if (options.allowClose) {
         window.AllowClose = true;
+        window.allowCloseOption = true;
+    }
     if (!options.colorParameter.empty())
         window.paramcolor = QString::fromStdString(options.colorParameter);
     QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmColorPick::comeForward);
