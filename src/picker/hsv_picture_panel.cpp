@@ -36,9 +36,9 @@ void TfrmColorPick::buildColorWheel()
         runGuarded([this, pos] { imgColorWheelMouseMove(pos.x(), pos.y()); });
     });
     connect(imgColorWheel, &ImageView::mouseReleased, this, [this](Qt::MouseButton, QPoint) {
-        imgColorWheelMouseUp();
+        runGuarded([this] { imgColorWheelMouseUp(); });
     });
-    new PixelRatioWatch(imgColorWheel, [this] { pictureRatioMayHaveChanged(); });
+    new PixelRatioWatch(imgColorWheel, [this] { runGuarded([this] { pictureRatioMayHaveChanged(); }); });
 }
 
 void TfrmColorPick::buildDisplayModeMenu()
