@@ -3,7 +3,21 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace pigmentrix {
+namespace {
+
+// The pixel under the pointer: on a scaled screen positions carry fractions,
+// and rounding would name the next pixel (or pixel 0 for a point just left of
+// the picture).
+QPoint PixelUnder(const QMouseEvent *event)
+{
+    const QPointF pos = event->position();
+    return QPoint(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())));
+}
+
+} // namespace
 
 ImageView::ImageView(QWidget *parent)
     : QWidget(parent)
@@ -30,17 +44,17 @@ void ImageView::paintEvent(QPaintEvent *)
 
 void ImageView::mousePressEvent(QMouseEvent *event)
 {
-    emit mousePressed(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), PixelUnder(event));
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent *event)
 {
-    emit mouseMoved(event->buttons(), event->position().toPoint());
+    emit mouseMoved(event->buttons(), PixelUnder(event));
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit mouseReleased(event->button(), event->position().toPoint());
+    emit mouseReleased(event->button(), PixelUnder(event));
 }
 
 // Widgets get the second press of a double click only as the double click,
@@ -48,8 +62,8 @@ void ImageView::mouseReleaseEvent(QMouseEvent *event)
 // pair up.
 void ImageView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    emit doubleClicked(event->button(), event->position().toPoint());
-    emit mousePressed(event->button(), event->position().toPoint());
+    emit doubleClicked(event->button(), PixelUnder(event));
+    emit mousePressed(event->button(), PixelUnder(event));
 }
 
 } // namespace pigmentrix

@@ -7,7 +7,8 @@
 namespace pigmentrix {
 
 // Shows a picture at its top-left corner and passes the mouse on as signals,
-// so the window can pick from the picture it drew.
+// so the window can pick from the picture it drew. Positions are the logical
+// pixel under the pointer (fractions dropped towards negative infinity).
 class ImageView : public QWidget {
     Q_OBJECT
 

@@ -86,6 +86,7 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
     oLayout = settings.layout;
     odisplaymode = settings.displaymode;
     oCheckNewVersion = settings.CheckNewVersion;
+    tickDisplayMode();
 
     ChangeAlphaMode(alphamode);
 

@@ -30,6 +30,8 @@ namespace pigmentrix {
 
 class TJvTracker;
 class ColorFramePanel;
+class ImageView;
+struct PictureSliderWrites;
 class PickerDialogs;
 struct PickerSettings;
 
@@ -226,6 +228,24 @@ public:
     void ShowApplication();
     // Whether a hidden window can be brought back from the notification area.
     bool trayUsable() const;
+    // --- HSV picture -----------------------------------------------------------
+    ImageView *imgColorWheel = nullptr;
+    QAction *DisplayMode1 = nullptr;
+    QAction *ColorWheel1 = nullptr;
+    QAction *HSVRectangle1 = nullptr;
+    QAction *HueRange1 = nullptr;
+    void UpdateCircle();
+    void ColorWheel1Click(QAction *sender);
+    void imgColorWheelMouseDown(Qt::MouseButton Button, int X, int Y);
+    void imgColorWheelMouseMove(int X, int Y);
+    void imgColorWheelMouseUp();
+    void UpdateHueSaturationfromMouse(int X, int Y);
+    void UpdateSaturationValuefromMouse(int X, int Y);
+    void UpdateHSVfromMouse(int X, int Y);
+
+    // --- Shared by the picture and the magnifier ------------------------------
+    // A left press in the picture or the magnifier is being dragged.
+    bool mousedownflag = false;
 
     // --- Start-up -------------------------------------------------------------
     void FormShow();
@@ -275,6 +295,14 @@ private:
     bool isMenuShortcut(const QKeyEvent &key) const;
     std::array<TJvTracker *, 8> sliders() const;
     std::array<QLineEdit *, 7> channelBoxes() const;
+
+    // HSV picture
+    void buildColorWheel();
+    void buildDisplayModeMenu();
+    void tickDisplayMode();
+    void pictureRatioMayHaveChanged();
+    void pickFromPicture(int X, int Y);
+    void applyPictureWrites(const PictureSliderWrites &writes);
 
     PickerDialogs &dialogs;
     AutostartEntry autostart{XdgConfigHome()};

@@ -3,6 +3,7 @@
 #include "picker/color_pick_window.h"
 
 #include "displays/color_frame.h"
+#include "displays/hsv_pictures.h"
 #include "displays/tracker.h"
 #include "model/conversions.h"
 #include "model/integer_text.h"
@@ -148,6 +149,10 @@ void TfrmColorPick::updatevalues(int ctype)
 
     if (lastcolor != pnlColor->Color || scrollbarSaturation->Value() == 0)
         UpdateRGBRectangles();
+    // Asked apart from the test above: undo or redo can bring back lastcolor
+    // itself after a slider move, and the picture must still follow.
+    if (PictureNeedsRebuild(odisplaymode, scrollbarHue->Value(), scrollbarValue->Value(), cHue, cVal))
+        UpdateCircle();
 
     edtColor->setText(getcolorstring(pnlColor->Color));
 }

@@ -111,6 +111,7 @@ void TfrmColorPick::buildControls()
     buildHistoryButtons();
     buildColorCodePanel();
     buildEmptyPanels();
+    buildColorWheel();
 }
 
 void TfrmColorPick::buildColorFrame()

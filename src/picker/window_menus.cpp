@@ -103,6 +103,8 @@ void TfrmColorPick::buildMenus()
     ChangeFont1 = AddItem(textDisplay, "ChangeFont1", QStringLiteral("Change Font"));
     connect(ChangeFont1, &QAction::triggered, this, [this] { ChangeFont1Click(); });
 
+    buildDisplayModeMenu();
+
     pupMain->addSeparator()->setObjectName(QStringLiteral("N3"));
     UndoColorChange1 = AddItem(pupMain, "UndoColorChange1", QStringLiteral("Undo Color Change"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(UndoColorChange1, &QAction::triggered, this, [this] { UndoColorChange1Click(); });

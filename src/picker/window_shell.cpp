@@ -3,6 +3,7 @@
 #include "picker/color_pick_window.h"
 
 #include "displays/tracker.h"
+#include "displays/image_view.h"
 #include "picker/color_frame_panel.h"
 
 #include <QAction>
@@ -96,6 +97,8 @@ void TfrmColorPick::ChangeLayout(int mLayout)
             row->move(row->x(), row->y() + nudge);
     }
     applyWindowSize();
+    imgColorWheel->resize(g.wheelWidth, g.wheelHeight);
+    UpdateCircle();
 }
 
 void TfrmColorPick::applyWindowSize()

@@ -56,6 +56,33 @@ TEST_F(ImageViewTest, PassesMovesWithTheHeldButtons)
     EXPECT_EQ(moved.at(0).at(1).toPoint(), QPoint(12, 3));
 }
 
+// On a scaled screen the pointer lies between logical pixels; the view names
+// the pixel it is over, also left of and above the picture while dragging.
+TEST_F(ImageViewTest, FractionalPositionsNameThePixelUnderThePointer)
+{
+    struct Row {
+        QPointF position;
+        QPoint pixel;
+    };
+    const Row rows[] = {
+        {{12.0, 3.0}, {12, 3}},
+        {{12.5, 3.5}, {12, 3}},
+        {{12.99, 3.75}, {12, 3}},
+        {{-0.25, 0.5}, {-1, 0}},
+        {{4.5, -0.5}, {4, -1}},
+        {{-3.5, -7.25}, {-4, -8}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.position.x() << ", " << row.position.y());
+        QSignalSpy moved(&view, &ImageView::mouseMoved);
+        QMouseEvent move(QEvent::MouseMove, row.position, view.mapToGlobal(row.position), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&view, &move);
+        ASSERT_EQ(moved.size(), 1);
+        EXPECT_EQ(moved.at(0).at(1).toPoint(), row.pixel);
+    }
+}
+
 TEST_F(ImageViewTest, DoubleClickIsReportedBesideItsPressesAndReleases)
 {
     QSignalSpy pressed(&view, &ImageView::mousePressed);

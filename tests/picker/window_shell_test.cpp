@@ -2,6 +2,8 @@
 
 #include "model/color_codes.h"
 
+#include "displays/image_view.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QSignalSpy>
@@ -33,6 +35,7 @@ TEST_F(WindowShellTest, LayoutsGiveTheDesignClientSizes)
         EXPECT_EQ(window->pnlRGB->geometry(), row.rgb);
         EXPECT_EQ(window->scrollbarred->isVisible(), row.slidersShown);
         EXPECT_TRUE(((*window).*(row.item))->isChecked());
+        EXPECT_EQ(window->imgColorWheel->image().size(), window->imgColorWheel->size());
     }
 }
 

@@ -1,0 +1,326 @@
+#include "window_test_fixture.h"
+
+#include "displays/hsv_pictures.h"
+#include "displays/image_view.h"
+#include "model/color_codes.h"
+#include "model/conversions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QMenu>
+#include <QTest>
+
+#include <optional>
+#include <vector>
+
+namespace pigmentrix {
+namespace {
+
+class HsvPicturePanelTest : public PickerWindowTest {
+protected:
+    void chooseMode(QAction *item) { item->trigger(); }
+
+    // Delivers a mouse event to the picture. (QTest's helpers take the point
+    // (0, 0) for "the centre", so they cannot press the top-left pixel.)
+    void mouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
+    {
+        ImageView *picture = window->imgColorWheel;
+        QMouseEvent event(type, QPointF(at), picture->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+    }
+    void press(Qt::MouseButton button, QPoint at) { mouse(QEvent::MouseButtonPress, button, button, at); }
+    void move(Qt::MouseButtons held, QPoint at) { mouse(QEvent::MouseMove, Qt::NoButton, held, at); }
+    void release(Qt::MouseButton button, QPoint at) { mouse(QEvent::MouseButtonRelease, button, {}, at); }
+
+    // The left button pressed at from, dragged through drags, released at the
+    // last point.
+    void pick(QPoint from, const std::vector<QPoint> &drags = {})
+    {
+        press(Qt::LeftButton, from);
+        QPoint last = from;
+        for (QPoint to : drags) {
+            move(Qt::LeftButton, to);
+            last = to;
+        }
+        release(Qt::LeftButton, last);
+    }
+
+    struct Sliders {
+        int hue, saturation, value;
+        friend bool operator==(const Sliders &, const Sliders &) = default;
+        friend std::ostream &operator<<(std::ostream &out, const Sliders &s)
+        {
+            return out << "HSV(" << s.hue << ", " << s.saturation << ", " << s.value << ")";
+        }
+    };
+    Sliders sliders() const
+    {
+        return {window->scrollbarHue->Value(), window->scrollbarSaturation->Value(), window->scrollbarValue->Value()};
+    }
+
+    // The picture the window must show for its mode and sliders.
+    QImage expectedPicture() const
+    {
+        return HsvPicture(window->odisplaymode, window->imgColorWheel->size(), window->scrollbarHue->Value(),
+                          window->scrollbarValue->Value());
+    }
+
+    qint64 pictureKey() const { return window->imgColorWheel->image().cacheKey(); }
+
+    // One step of a slider with the keyboard, as the user would.
+    void stepSlider(TJvTracker *slider) { QTest::keyClick(slider, Qt::Key_Right); }
+};
+
+TEST_F(HsvPicturePanelTest, PictureFillsItsPanelAndShowsTheWheelForTheValue)
+{
+    EXPECT_EQ(window->pnlCircle->geometry(), QRect(378, 3, 105, 106));
+    EXPECT_EQ(window->imgColorWheel->geometry(), QRect(0, 0, 105, 106));
+    EXPECT_EQ(window->odisplaymode, DisplayModeColorWheel);
+    EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+    EXPECT_EQ(window->cVal, window->scrollbarValue->Value());
+    EXPECT_EQ(window->cHue, window->scrollbarHue->Value());
+
+    setColor(ComposeColor(255, 255, 255));
+    const QImage shown = window->imgColorWheel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(52, 53), qRgb(255, 255, 255)) << "white at the centre";
+    EXPECT_EQ(shown.pixel(52, 13), qRgb(255, 63, 63)) << "red above the centre";
+    EXPECT_EQ(shown.pixel(52, 0), ColorWheelBackground) << "the rim at the top";
+    EXPECT_EQ(shown.pixel(0, 0), ColorWheelBackground);
+}
+
+struct PickRow {
+    const char *name;
+    int mode;
+    TColor start;
+    QPoint press;
+    std::vector<QPoint> drags;
+    int hue, saturation, value;
+};
+
+class PickingTest : public HsvPicturePanelTest, public testing::WithParamInterface<PickRow> {};
+
+// Picture 106 pixels high, c = 53. The start colour, HSV(200, 128, 150) on
+// the sliders, shows which sliders a pick leaves alone.
+const TColor Start = ComposeColor(75, 125, 150);
+
+const PickRow PickRows[] = {
+    {"WheelCentre", 1, Start, {53, 53}, {}, 90, 0, 150},
+    {"WheelTopEdge", 1, Start, {53, 0}, {}, 360, 255, 150},
+    {"WheelRight", 1, Start, {100, 53}, {}, 90, 226, 150},
+    {"WheelDraggedBelow", 1, Start, {53, 53}, {{53, 106}}, 180, 255, 150},
+    {"WheelDraggedFarRight", 1, Start, {53, 53}, {{400, 53}}, 90, 255, 150},
+    {"WheelDraggedFarLeft", 1, Start, {53, 53}, {{-300, 53}}, 270, 255, 150},
+    {"WheelDraggedFarAbove", 1, Start, {53, 53}, {{53, -500}}, 360, 255, 150},
+    {"SquareTopMiddle", 2, Start, {53, 0}, {}, 200, 128, 255},
+    {"SquareDraggedToBottomLeft", 2, Start, {53, 0}, {{0, 106}}, 200, 0, 0},
+    // 289 and -12 lie outside the sliders' range: the last numbers stay.
+    {"SquareDraggedRightKeepsSaturation", 2, Start, {53, 53}, {{120, 53}}, 200, 128, 127},
+    {"SquareDraggedAboveKeepsValue", 2, Start, {20, 53}, {{30, -5}}, 200, 72, 127},
+    {"RectangleTopLeft", 3, Start, {0, 0}, {}, 0, 0, 255},
+    {"RectangleBottomRight", 3, Start, {105, 105}, {}, 360, 255, 0},
+    {"RectangleUpperMiddle", 3, Start, {50, 52}, {}, 171, 253, 255},
+    {"RectangleDraggedBelowChangesNothing", 3, Start, {0, 0}, {{0, 106}}, 0, 0, 255},
+    {"RectangleDraggedLeftChangesNothing", 3, Start, {0, 0}, {{-1, 50}}, 0, 0, 255},
+    {"RectangleDraggedRightOfTheSquareChangesNothing", 3, Start, {0, 0}, {{106, 10}}, 0, 0, 255},
+};
+
+TEST_P(PickingTest, PointerSetsTheSlidersAndTheColour)
+{
+    const PickRow &row = GetParam();
+    window->odisplaymode = row.mode;
+    setColor(row.start);
+    pick(row.press, row.drags);
+    EXPECT_EQ(sliders(), (Sliders{row.hue, row.saturation, row.value}));
+    const RGBValues rgb = *HSVtoRGB(row.hue, row.saturation, row.value);
+    EXPECT_EQ(color(), ComposeColor(rgb.R, rgb.G, rgb.B));
+    EXPECT_EQ(window->edtHue->text(), QString::number(row.hue));
+    EXPECT_FALSE(window->mousedownflag);
+}
+
+INSTANTIATE_TEST_SUITE_P(PartsOfThePictures, PickingTest, testing::ValuesIn(PickRows),
+                         [](const testing::TestParamInfo<PickRow> &info) { return std::string(info.param.name); });
+
+TEST_F(HsvPicturePanelTest, OnlyTheLeftButtonPicks)
+{
+    setColor(Start);
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        press(button, QPoint(53, 0));
+        move(button, QPoint(100, 53));
+        EXPECT_FALSE(window->mousedownflag);
+        release(button, QPoint(100, 53));
+    }
+    move(Qt::NoButton, QPoint(53, 0));
+    EXPECT_EQ(color(), Start);
+    EXPECT_FALSE(window->history.canUndo());
+}
+
+TEST_F(HsvPicturePanelTest, ReleaseOfAnyButtonEndsTheDrag)
+{
+    setColor(Start);
+    press(Qt::LeftButton, QPoint(53, 53));
+    EXPECT_TRUE(window->mousedownflag);
+    press(Qt::RightButton, QPoint(53, 53));
+    release(Qt::RightButton, QPoint(53, 53));
+    EXPECT_FALSE(window->mousedownflag);
+    move(Qt::LeftButton, QPoint(53, 0));
+    EXPECT_EQ(sliders(), (Sliders{90, 0, 150})) << "moves after the release pick nothing";
+    EXPECT_EQ(window->history.undoEntries()[1], ColorHistory::Empty) << "the right press records nothing";
+}
+
+TEST_F(HsvPicturePanelTest, EachPressRecordsOneUndoEntry)
+{
+    setColor(Start);
+    pick({53, 53}, {{60, 40}, {70, 30}, {80, 20}});
+    const TColor afterFirst = color();
+    pick({10, 53}, {{20, 53}});
+    ASSERT_TRUE(window->history.canUndo());
+    EXPECT_EQ(window->history.undoEntries()[0], afterFirst);
+    EXPECT_EQ(window->history.undoEntries()[1], Start);
+    EXPECT_EQ(window->history.undoEntries()[2], ColorHistory::Empty);
+    window->UndoColorChange1Click();
+    window->UndoColorChange1Click();
+    EXPECT_EQ(color(), Start);
+}
+
+struct ModeItemRow {
+    const char *item;
+    const char *caption;
+    int tag;
+};
+
+const ModeItemRow ModeItems[] = {
+    {"ColorWheel1", "Color Wheel", 1},
+    {"HSVRectangle1", "HSV Rectangle", 3},
+    {"HueRange1", "SV Square (fixed Hue)", 2},
+};
+
+TEST_F(HsvPicturePanelTest, DisplayModeMenuSitsBetweenTextDisplayAndUndo)
+{
+    QStringList names;
+    for (QAction *item : window->pupMain->actions())
+        names << item->objectName();
+    const qsizetype displayMode = names.indexOf("DisplayMode1");
+    ASSERT_GE(displayMode, 0);
+    EXPECT_LT(names.indexOf("extDisplay1"), displayMode);
+    EXPECT_EQ(names.indexOf("N3"), displayMode + 1);
+    EXPECT_EQ(window->DisplayMode1->text(), "Display Mode");
+
+    const QList<QAction *> items = window->DisplayMode1->menu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(ModeItems[i].item);
+        EXPECT_EQ(items[i]->objectName(), ModeItems[i].item);
+        EXPECT_EQ(items[i]->text(), ModeItems[i].caption);
+        EXPECT_EQ(items[i]->data().toInt(), ModeItems[i].tag);
+        EXPECT_TRUE(items[i]->isCheckable());
+    }
+}
+
+TEST_F(HsvPicturePanelTest, ChoosingADisplayModeTicksItAloneAndRedrawsAtOnce)
+{
+    setColor(Start);
+    for (const ModeItemRow &row : ModeItems) {
+        SCOPED_TRACE(row.item);
+        QAction *chosen = window->DisplayMode1->menu()->findChild<QAction *>(row.item);
+        ASSERT_NE(chosen, nullptr);
+        chosen->trigger();
+        EXPECT_EQ(window->odisplaymode, row.tag);
+        for (QAction *item : {window->ColorWheel1, window->HSVRectangle1, window->HueRange1})
+            EXPECT_EQ(item->isChecked(), item == chosen) << item->objectName().toStdString();
+        EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+    }
+    // Choosing the ticked item again keeps its tick.
+    window->HueRange1->trigger();
+    window->HueRange1->trigger();
+    EXPECT_TRUE(window->HueRange1->isChecked());
+}
+
+TEST_F(HsvPicturePanelTest, StoredDisplayModeIsTickedAndDrawnAtStart)
+{
+    struct Row {
+        int stored;
+        bool wheel, square, rectangle;
+    };
+    const Row rows[] = {
+        {1, true, false, false},
+        {2, false, true, false},
+        {3, false, false, true},
+        // Any other number draws the rectangle, with nothing ticked.
+        {7, false, false, false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.stored);
+        PickerSettings settings;
+        settings.displaymode = row.stored;
+        openWindow(settings);
+        EXPECT_EQ(window->ColorWheel1->isChecked(), row.wheel);
+        EXPECT_EQ(window->HueRange1->isChecked(), row.square);
+        EXPECT_EQ(window->HSVRectangle1->isChecked(), row.rectangle);
+        EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+    }
+}
+
+// Which changes rebuild the picture: the wheel follows the value slider only,
+// the square the hue slider only, the rectangle is rebuilt on every change.
+TEST_F(HsvPicturePanelTest, RebuildsOnlyWhenThePicturesParameterChanged)
+{
+    struct Row {
+        const char *name;
+        QAction *TfrmColorPick::*mode;
+        TJvTracker *TfrmColorPick::*slider;
+        bool rebuilt;
+    };
+    const Row rows[] = {
+        {"wheel, hue slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarHue, false},
+        {"wheel, saturation slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarSaturation, false},
+        {"wheel, value slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarValue, true},
+        {"wheel, blue slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarBlue, true},
+        {"wheel, red slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarred, false},
+        {"square, hue slider", &TfrmColorPick::HueRange1, &TfrmColorPick::scrollbarHue, true},
+        {"square, saturation slider", &TfrmColorPick::HueRange1, &TfrmColorPick::scrollbarSaturation, false},
+        {"square, value slider", &TfrmColorPick::HueRange1, &TfrmColorPick::scrollbarValue, false},
+        {"rectangle, hue slider", &TfrmColorPick::HSVRectangle1, &TfrmColorPick::scrollbarHue, true},
+        {"rectangle, value slider", &TfrmColorPick::HSVRectangle1, &TfrmColorPick::scrollbarValue, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        (window.get()->*row.mode)->trigger();
+        setColor(Start);
+        const qint64 before = pictureKey();
+        stepSlider(window.get()->*row.slider);
+        EXPECT_NE(color(), Start);
+        EXPECT_EQ(pictureKey() != before, row.rebuilt);
+        EXPECT_EQ(window->imgColorWheel->image() == expectedPicture(), true)
+            << "the picture shown is the one for the sliders where it depends on them";
+    }
+}
+
+TEST_F(HsvPicturePanelTest, SquareFollowsTheHueOfAGreyColour)
+{
+    window->HueRange1->trigger();
+    const TColor grey = ComposeColor(90, 90, 90);
+    setColor(grey);
+    const int hueBefore = window->cHue;
+    stepSlider(window->scrollbarHue);
+    EXPECT_EQ(color(), grey) << "a grey colour has no hue to change";
+    EXPECT_EQ(window->cHue, hueBefore + 1);
+    EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+}
+
+// Undo can bring back the colour the pipeline last started from; the wheel
+// must still show that colour's value.
+TEST_F(HsvPicturePanelTest, WheelFollowsTheValueThroughUndo)
+{
+    setColor(Start);
+    window->setnewcolor();
+    stepSlider(window->scrollbarValue);
+    ASSERT_EQ(window->cVal, 151);
+    window->UndoColorChange1Click();
+    EXPECT_EQ(color(), Start);
+    EXPECT_EQ(window->cVal, 150);
+    EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+}
+
+} // namespace
+} // namespace pigmentrix
