@@ -85,6 +85,7 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
     oLayout = settings.layout;
     odisplaymode = settings.displaymode;
     oCheckNewVersion = settings.CheckNewVersion;
+    CheckforNewVersiononStartup1->setChecked(oCheckNewVersion);
 
     ChangeAlphaMode(alphamode);
 }
@@ -107,6 +108,8 @@ void TfrmColorPick::FormShow()
 
     UseTextinColorFrame1->setChecked(UseText->isChecked());
     UpdatePanel(RedOf(currentColor()), GreenOf(currentColor()), BlueOf(currentColor()), scrollbarAlpha->Value());
+    if (oCheckNewVersion)
+        CheckNewVersion(true, true);
 
     if (!shownOnce) {
         shownOnce = true;

@@ -2,6 +2,7 @@
 
 #include "model/color.h"
 #include "picker/color_history.h"
+#include "update/link_opener.h"
 
 #include <QFont>
 #include <QImage>
@@ -24,6 +25,8 @@ namespace pigmentrix {
 
 class TJvTracker;
 class ColorFramePanel;
+class VersionChecker;
+struct VersionAnswer;
 class PickerDialogs;
 struct PickerSettings;
 
@@ -180,6 +183,27 @@ public:
     void ChangeText1Click();
     void ChangeFont1Click();
 
+    // --- Version check and About window ---------------------------------------
+    QAction *CheckforNewVersiononStartup1 = nullptr;
+    QAction *VisitDunmooreSoftwareWebsite1 = nullptr;
+    QAction *mnuCheckUpdate = nullptr;
+    QAction *ShowHelpfile1 = nullptr;
+    QAction *AboutPigmentrix1 = nullptr;
+    // Asks the maker's server in the background, one check at a time.
+    VersionChecker *versionChecker = nullptr;
+    // Opens web addresses, the mail link and the read-me file.
+    LinkOpener *linkOpener = &DesktopLinks();
+    // Settings kept in Pigmentrix.ini beside the program.
+    bool portableEdition = false;
+    // Starts a check; its result window or message appears when the answer
+    // arrives. Silent: only an upgrade is shown, a failure not at all.
+    void CheckNewVersion(bool Silent, bool Showform);
+    void mnuCheckUpdateClick();
+    void CheckforNewVersiononStartup1Click();
+    void VisitDunmooreSoftwareWebsite1Click();
+    void ShowHelpfile1Click();
+    void AboutPigmentrix1Click();
+
     // --- Start-up -------------------------------------------------------------
     void FormShow();
     // Shows a conversion error as the program's standard error report.
@@ -203,6 +227,8 @@ private:
     void buildColorCodePanel();
     void buildEmptyPanels();
     void buildMenus();
+    void buildUpdateCommands();
+    void versionCheckAnswered(const VersionAnswer &answer);
     void connectEditors();
     void connectCommands();
     void applyColorParameter();

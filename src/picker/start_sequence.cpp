@@ -4,6 +4,7 @@
 #include "picker/command_line.h"
 #include "picker/picker_dialogs.h"
 #include "picker/picker_settings.h"
+#include "storage/settings_location.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -37,6 +38,8 @@ int RunPicker(int argc, char **argv)
     const PickerSettings settings;
     QtPickerDialogs dialogs;
     TfrmColorPick window(settings, dialogs);
+    window.portableEdition =
+        CurrentSettingsEnvironment(QCoreApplication::applicationDirPath().toStdString()).iniBesideExecutable;
     if (options.noTray) {
         options.allowClose = true;
         options.autostart = false;

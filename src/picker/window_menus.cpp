@@ -93,6 +93,7 @@ void TfrmColorPick::buildMenus()
     RedoColorchange1 = AddItem(pupMain, "RedoColorchange1", QStringLiteral("Redo Color Change"),
                                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     connect(RedoColorchange1, &QAction::triggered, this, [this] { RedoColorchange1Click(); });
+    buildUpdateCommands();
 
     pupColorPanel = new QMenu(this);
     pupColorPanel->setObjectName(QStringLiteral("pupColorPanel"));
