@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace pigmentrix {
 namespace {
 
@@ -16,6 +18,15 @@ constexpr QSize ClientSize(415, 202);
 // frame (31 pixels), which leaves room down to the verdict and the button.
 constexpr int ShortClientHeight = 170 - 31;
 constexpr int OkMarginBottom = 202 - 165;
+// Least room between a caption and the value beside it when the font is
+// wider than the one the window was designed for.
+constexpr int CaptionGap = 6;
+
+// Moves value right of caption when caption would run into it.
+void KeepBeside(QLabel *value, const QLabel *caption)
+{
+    value->move(std::max(value->x(), caption->geometry().right() + 1 + CaptionGap), value->y());
+}
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, QPoint at)
 {
@@ -96,6 +107,8 @@ void TfrmCheckUpdate::showReport(const QString &ownVersion, const VersionReport 
     lblFeatures->setText(QStringList(report.news.begin(), report.news.end()).join(QLatin1Char('\n')));
     for (QLabel *label : {lblCurrent, lblVersion, lblText, lblFeatures})
         label->adjustSize();
+    KeepBeside(lblVersion, lblLatestVersion);
+    KeepBeside(lblFeatures, lblnewfeatures);
 
     if (report.upgrade == Upgrade::None) {
         lnkDownload->hide();

@@ -59,6 +59,18 @@ TEST(CheckUpdateWindow, ShowsTheVerdictAndCutsTheWindowWithoutAnUpgrade)
     }
 }
 
+TEST(CheckUpdateWindow, ValuesNeverOverlapTheirCaptionsWhateverTheFont)
+{
+    FakeLinkOpener links;
+    TfrmCheckUpdate form(QStringLiteral("15.0"), Report("16.0", Upgrade::Major), links);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_GE(form.lblVersion->x(), 178);
+    EXPECT_GT(form.lblVersion->x(), form.lblLatestVersion->geometry().right());
+    EXPECT_GE(form.lblFeatures->x(), 104);
+    EXPECT_GT(form.lblFeatures->x(), form.lblnewfeatures->geometry().right());
+}
+
 TEST(CheckUpdateWindow, DownloadLinkOpensTheWebsiteAndOkCloses)
 {
     FakeLinkOpener links;
