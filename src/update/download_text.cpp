@@ -70,6 +70,10 @@ public:
         timer.start(options.timeout);
     }
 
+    // A fetch cancelled with its context must not report from inside the
+    // teardown of its own members.
+    ~Download() override { reply->disconnect(this); }
+
 private:
     void checkSize(qint64 received, qint64 total)
     {
