@@ -87,6 +87,7 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
     odisplaymode = settings.displaymode;
     oCheckNewVersion = settings.CheckNewVersion;
     tickDisplayMode();
+    CheckforNewVersiononStartup1->setChecked(oCheckNewVersion);
 
     ChangeAlphaMode(alphamode);
 
@@ -121,6 +122,8 @@ void TfrmColorPick::FormShow()
 
     UseTextinColorFrame1->setChecked(UseText->isChecked());
     UpdatePanel(RedOf(currentColor()), GreenOf(currentColor()), BlueOf(currentColor()), scrollbarAlpha->Value());
+    if (oCheckNewVersion)
+        CheckNewVersion(true, true);
 
     if (!shownOnce) {
         shownOnce = true;

@@ -4,6 +4,7 @@
 #include "picker/color_history.h"
 #include "shell/autostart.h"
 #include "shell/window_layout.h"
+#include "update/link_opener.h"
 
 #include <QFont>
 #include <QImage>
@@ -32,6 +33,8 @@ class TJvTracker;
 class ColorFramePanel;
 class ImageView;
 struct PictureSliderWrites;
+class VersionChecker;
+struct VersionAnswer;
 class PickerDialogs;
 struct PickerSettings;
 
@@ -246,6 +249,26 @@ public:
     // --- Shared by the picture and the magnifier ------------------------------
     // A left press in the picture or the magnifier is being dragged.
     bool mousedownflag = false;
+    // --- Version check and About window ---------------------------------------
+    QAction *CheckforNewVersiononStartup1 = nullptr;
+    QAction *VisitDunmooreSoftwareWebsite1 = nullptr;
+    QAction *mnuCheckUpdate = nullptr;
+    QAction *ShowHelpfile1 = nullptr;
+    QAction *AboutPigmentrix1 = nullptr;
+    // Asks the maker's server in the background, one check at a time.
+    VersionChecker *versionChecker = nullptr;
+    // Opens web addresses, the mail link and the read-me file.
+    LinkOpener *linkOpener = &DesktopLinks();
+    // Settings kept in Pigmentrix.ini beside the program.
+    bool portableEdition = false;
+    // Starts a check; its result window or message appears when the answer
+    // arrives. Silent: only an upgrade is shown, a failure not at all.
+    void CheckNewVersion(bool Silent, bool Showform);
+    void mnuCheckUpdateClick();
+    void CheckforNewVersiononStartup1Click();
+    void VisitDunmooreSoftwareWebsite1Click();
+    void ShowHelpfile1Click();
+    void AboutPigmentrix1Click();
 
     // --- Start-up -------------------------------------------------------------
     void FormShow();
@@ -287,6 +310,8 @@ private:
     void buildColorCodePanel();
     void buildEmptyPanels();
     void buildMenus();
+    void buildUpdateCommands();
+    void versionCheckAnswered(const VersionAnswer &answer);
     void connectEditors();
     void connectCommands();
     void applyColorParameter();

@@ -42,6 +42,11 @@ void QtPickerDialogs::showMessage(QWidget *parent, const QString &text)
     QMessageBox::information(parent, Caption, text);
 }
 
+void QtPickerDialogs::showWarning(QWidget *parent, const QString &text)
+{
+    QMessageBox::warning(parent, Caption, text);
+}
+
 void QtPickerDialogs::showError(QWidget *parent, const QString &text)
 {
     QMessageBox::critical(parent, Caption, text);

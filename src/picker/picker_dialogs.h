@@ -27,6 +27,8 @@ public:
                             const QString &preset) = 0;
     // A message box with an OK button, captioned "Pigmentrix".
     virtual void showMessage(QWidget *parent, const QString &text) = 0;
+    // A warning message box with an OK button, captioned "Pigmentrix".
+    virtual void showWarning(QWidget *parent, const QString &text) = 0;
     // The program's error report: stop icon, captioned "Pigmentrix".
     virtual void showError(QWidget *parent, const QString &text) = 0;
 };
@@ -39,6 +41,7 @@ public:
     QString askText(QWidget *parent, const QString &title, const QString &prompt,
                     const QString &preset) override;
     void showMessage(QWidget *parent, const QString &text) override;
+    void showWarning(QWidget *parent, const QString &text) override;
     void showError(QWidget *parent, const QString &text) override;
 };
 

@@ -5,6 +5,7 @@
 #include "picker/picker_dialogs.h"
 #include "picker/picker_settings.h"
 #include "shell/single_instance.h"
+#include "storage/settings_location.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -43,6 +44,8 @@ int RunPicker(int argc, char **argv)
     const PickerSettings settings;
     QtPickerDialogs dialogs;
     TfrmColorPick window(settings, dialogs);
+    window.portableEdition =
+        CurrentSettingsEnvironment(QCoreApplication::applicationDirPath().toStdString()).iniBesideExecutable;
     if (options.noTray) {
         window.setTrayActive(false);
         options.allowClose = true;

@@ -111,6 +111,7 @@ void TfrmColorPick::buildMenus()
     RedoColorchange1 = AddItem(pupMain, "RedoColorchange1", QStringLiteral("Redo Color Change"),
                                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     connect(RedoColorchange1, &QAction::triggered, this, [this] { RedoColorchange1Click(); });
+    buildUpdateCommands();
 
     pupMain->addSeparator()->setObjectName(QStringLiteral("N7"));
     StayinSystemTray1 = AddCheckItem(pupMain, "StayinSystemTray1", QStringLiteral("Stay in System Tray"), true);

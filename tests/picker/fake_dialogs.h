@@ -1,8 +1,11 @@
 #pragma once
 
 #include "picker/picker_dialogs.h"
+#include "update/link_opener.h"
 
+#include <QList>
 #include <QStringList>
+#include <QUrl>
 
 namespace pigmentrix {
 
@@ -13,6 +16,7 @@ public:
     std::optional<QFont> fontAnswer;
     std::optional<QString> textAnswer; // nullopt: the user cancels
     QStringList messages;
+    QStringList warnings;
     QStringList errors;
 
     std::optional<TColor> chooseColor(QWidget *, TColor) override { return colorAnswer; }
@@ -22,7 +26,22 @@ public:
         return textAnswer.value_or(preset);
     }
     void showMessage(QWidget *, const QString &text) override { messages << text; }
+    void showWarning(QWidget *, const QString &text) override { warnings << text; }
     void showError(QWidget *, const QString &text) override { errors << text; }
+};
+
+// Records what the window asks the desktop to open; opening succeeds unless
+// told otherwise.
+class FakeLinkOpener final : public LinkOpener {
+public:
+    bool succeeds = true;
+    QList<QUrl> opened;
+
+    bool open(const QUrl &target) override
+    {
+        opened << target;
+        return succeeds;
+    }
 };
 
 } // namespace pigmentrix

@@ -21,6 +21,8 @@ void PickerWindowTest::openWindow(const PickerSettings &settings, const QString 
     window.reset();
     window = std::make_unique<TfrmColorPick>(settings, dialogs);
     window->paramcolor = paramcolor;
+    window->linkOpener = &links;
+    window->versionChecker->source = versionSource;
     window->show();
     window->activateWindow();
     QApplication::setActiveWindow(window.get());

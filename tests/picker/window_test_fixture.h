@@ -4,6 +4,7 @@
 #include "fake_dialogs.h"
 #include "picker/color_pick_window.h"
 #include "picker/picker_settings.h"
+#include "update/version_checker.h"
 
 #include <QLineEdit>
 
@@ -34,6 +35,10 @@ protected:
     void pressSlider(TJvTracker *slider, int x);
 
     FakeDialogs dialogs;
+    FakeLinkOpener links;
+    // Where the window's version check asks; by default an address that is
+    // refused at once, so no test reaches the network.
+    VersionSource versionSource{QUrl(), DownloadOptions{}};
     std::unique_ptr<TfrmColorPick> window;
 };
 

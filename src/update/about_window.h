@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace pigmentrix {
+
+class LinkLabel;
+class LinkOpener;
+
+// What the About window names.
+struct AboutFacts {
+    QString version;
+    // Settings kept in Pigmentrix.ini beside the program.
+    bool portableEdition = false;
+    // Where readme.txt lies: the folder of the running program.
+    QString programFolder;
+};
+
+// The About window: program name and version, edition, the support and
+// website links and the read-me file. Escape closes it wherever the focus is.
+class TfrmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    TfrmAbout(const AboutFacts &facts, LinkOpener &links, QWidget *parent = nullptr);
+
+    QLabel *imgLogo = nullptr;
+    QLabel *Imageicon = nullptr;
+    QLabel *lblAppName = nullptr;
+    QLabel *lblDate = nullptr;
+    QLabel *lblFreeware = nullptr;
+    QLabel *lblEmail = nullptr;
+    LinkLabel *JvLinkLabel2 = nullptr;
+    QLabel *lblWebsite = nullptr;
+    LinkLabel *JvLinkLabel3 = nullptr;
+    QPushButton *btnReadme = nullptr;
+    QPushButton *btnOK = nullptr;
+
+    void btnReadmeClick();
+    void JvLinkLabel2LinkClick(LinkLabel *link);
+
+signals:
+    // A target could not be opened; text names it.
+    void invalidLink(const QString &text);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate(const AboutFacts &facts);
+    void buildControls();
+    void showPortableEdition();
+
+    LinkOpener &links;
+    QString programFolder;
+};
+
+// readme.txt in folder, written as the platform writes paths.
+QString ReadmePath(const QString &folder);
+
+} // namespace pigmentrix

@@ -1,0 +1,45 @@
+#include "update/dialog_frame.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QImageReader>
+#include <QScreen>
+
+namespace pigmentrix {
+
+void MakeFixedDialog(QDialog *dialog, const QString &caption, QSize client)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setWindowTitle(caption);
+    dialog->setFixedSize(client);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+QFont PixelFont(const QString &family, int pixels, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QImage LoadArtwork(const QString &path, QSize box)
+{
+    QImageReader reader(path);
+    const QSize natural = reader.size();
+    if (natural.isValid())
+        reader.setScaledSize(natural.scaled(box, Qt::KeepAspectRatio));
+    return reader.read();
+}
+
+} // namespace pigmentrix

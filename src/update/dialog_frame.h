@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class QDialog;
+class QFont;
+class QWidget;
+
+namespace pigmentrix {
+
+// A fixed-size dialog with a title and a close box only.
+void MakeFixedDialog(QDialog *dialog, const QString &caption, QSize client);
+
+// Moves window to the centre of the screen it is on.
+void CentreOnScreen(QWidget *window);
+
+// A font by family name and height in pixels.
+QFont PixelFont(const QString &family, int pixels, bool bold = false);
+
+// The artwork at path scaled proportionally to fit into box; a null image
+// when it cannot be read.
+QImage LoadArtwork(const QString &path, QSize box);
+
+} // namespace pigmentrix
