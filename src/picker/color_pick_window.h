@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/color.h"
+#include "model/named_colors.h"
 #include "picker/color_history.h"
+#include "storage/palette_file.h"
 
 #include <QFont>
 #include <QImage>
@@ -10,7 +12,10 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <random>
+#include <span>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -24,8 +29,12 @@ namespace pigmentrix {
 
 class TJvTracker;
 class ColorFramePanel;
+class PaletteSlotPanel;
 class PickerDialogs;
+class SettingsStore;
 struct PickerSettings;
+struct PropertyBinding;
+struct StoredWindowPosition;
 
 // The picker window: one current colour (pnlColor.Color) and every editor of
 // it. The window owns the controls and the picker state; behaviour lives in
@@ -35,7 +44,11 @@ class TfrmColorPick : public QWidget {
     Q_OBJECT
 
 public:
+    // A window whose settings live only in memory for this run.
     TfrmColorPick(const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent = nullptr);
+    // A window that reads its settings from store and writes them back when
+    // it closes (or, without an accepted close, when it is destroyed).
+    TfrmColorPick(SettingsStore &store, PickerDialogs &dialogs, QWidget *parent = nullptr);
     ~TfrmColorPick() override;
 
     // --- Picker state -----------------------------------------------------
@@ -189,12 +202,54 @@ public:
     // keeps responding.
     void runGuarded(const std::function<void()> &handler);
 
+    // --- Palette slots and palette files ---------------------------------------
+    QLabel *lblPalette = nullptr;
+    QLabel *lblPalettename = nullptr;
+    QLabel *lblpalettechanged = nullptr;
+    QToolButton *JvSpeedButton1 = nullptr; // load
+    QToolButton *JvSpeedButton2 = nullptr; // save
+    // mempan[k - 1] is the slot the design calls mempan<k>.
+    std::array<PaletteSlotPanel *, PaletteSlotCount> mempan{};
+    QMenu *pupPalette = nullptr;
+    QAction *SaveColorHere1 = nullptr;
+    QAction *SetasBackground1 = nullptr;
+    QAction *SetasTextColor1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QString mpalette;
+    bool mpalettechanged = false;
+
+    void mempan3MouseDown(PaletteSlotPanel *sender, Qt::MouseButton button);
+    void mempan3DblClick();
+    void mempan4MouseMove();
+    void SaveColorHere1Click();
+    void SetasBackground1Click();
+    void SetasTextColor1Click();
+    void Copy1Click();
+    void SetHint(PaletteSlotPanel *sender);
+    // SetHint for mempan1 ... mempan16.
+    void rebuildPaletteHints();
+    void btnLoadPaletteClick();
+    void btnSavePaletteClick();
+    Palette paletteColors() const;
+    // The entries of the named-colour list in their present order; the slot
+    // hints name the first entry with a slot's colour.
+    std::span<const RColor> namedColorEntries() const;
+
+    // --- Settings store ----------------------------------------------------------
+    // An accepted close: "FormVersion", the position and stored properties
+    // (when the window was shown), then the named values, and the file is
+    // written. Whatever accepts a close request calls this.
+    void FormClose();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore> ownedStore, const PickerSettings &settings,
+                  PickerDialogs &dialogs, QWidget *parent);
     void FormCreate(const PickerSettings &settings);
     void buildControls();
     void buildColorFrame();
@@ -210,6 +265,26 @@ private:
     void FormMouseWheel(QWidget *target, int delta);
     std::array<TJvTracker *, 8> sliders() const;
     std::array<QLineEdit *, 7> channelBoxes() const;
+
+    // Palette slots and palette files.
+    void buildPalettePanel();
+    void buildPaletteMenu();
+    void storeColorInSlot(PaletteSlotPanel *slot);
+    void showPaletteName(const QString &name);
+    void setPaletteColors(const Palette &colors);
+    PaletteSlotPanel *pupPaletteSlot = nullptr; // the slot pupPalette was opened on
+
+    // Settings store.
+    void restoreStoredSettings();
+    void placeWindow(const StoredWindowPosition &stored);
+    std::vector<PropertyBinding> storedPropertyBindings();
+    void saveClosingSettings(bool acceptedClose);
+    std::unique_ptr<SettingsStore> ownedSettingsStore;
+    SettingsStore *settingsStore = nullptr;
+    bool closingSettingsSaved = false;
+    // "showtitle" as read at creation, written back unchanged until the
+    // window has a title-bar setting of its own.
+    bool showtitleAtCreation = true;
 
     PickerDialogs &dialogs;
     int changesDisabledDepth = 0;

@@ -16,7 +16,7 @@ std::string SlotHint(std::string_view code, std::span<const RColor> entries, TCo
     const auto named = std::find_if(entries.begin(), entries.end(),
                                     [color](const RColor &entry) { return entry.Value == color; });
     if (named != entries.end())
-        hint += "\n" + NameToUtf8(named->Name);
+        hint += (hint.empty() ? "" : "\n") + NameToUtf8(named->Name);
     return hint;
 }
 

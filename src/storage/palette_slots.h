@@ -19,7 +19,8 @@ inline constexpr int PaletteSlotSize = 22;
 SlotPlace PaletteSlotPlace(int slot);
 
 // A slot's hint: its colour code, and on a second line the name of the first
-// entry (in the list's present order) that has exactly this colour.
+// entry (in the list's present order) that has exactly this colour. Without
+// a code (no notation chosen) the name stands alone.
 std::string SlotHint(std::string_view code, std::span<const RColor> entries, TColor color);
 
 } // namespace pigmentrix

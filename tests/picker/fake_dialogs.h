@@ -12,6 +12,8 @@ public:
     std::optional<TColor> colorAnswer;
     std::optional<QFont> fontAnswer;
     std::optional<QString> textAnswer; // nullopt: the user cancels
+    std::optional<QString> openFileAnswer; // nullopt: the user cancels
+    std::optional<QString> saveFileAnswer;
     QStringList messages;
     QStringList errors;
 
@@ -23,6 +25,8 @@ public:
     }
     void showMessage(QWidget *, const QString &text) override { messages << text; }
     void showError(QWidget *, const QString &text) override { errors << text; }
+    std::optional<QString> chooseOpenPaletteFile(QWidget *) override { return openFileAnswer; }
+    std::optional<QString> chooseSavePaletteFile(QWidget *) override { return saveFileAnswer; }
 };
 
 } // namespace pigmentrix

@@ -43,6 +43,8 @@ TEST(SlotHint, NamesTheFirstEntryWithTheColourInThePresentOrder)
         SCOPED_TRACE(row.what);
         EXPECT_EQ(SlotHint("code", row.entries, row.color), row.hint);
     }
+    EXPECT_EQ(SlotHint("", byName, 7), "Beta") << "no notation: the name alone";
+    EXPECT_EQ(SlotHint("", byName, 6), "");
 }
 
 TEST(SlotHint, AliceBlueInTheHtmlTable)
