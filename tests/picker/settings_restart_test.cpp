@@ -102,6 +102,10 @@ TEST_F(SettingsRestartTest, AnAcceptedCloseCarriesEverythingToTheNextRun)
     window->UpperCaseColorCodes1->trigger();
     window->move(30, 40);
     closeWindow();
+    const std::string text = fileText();
+    EXPECT_NE(text.find("mempan3_Color=clWhite\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("mempan16_Color=16777200\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("palettename=fav.plt\n"), std::string::npos) << text;
 
     startAndShow();
     EXPECT_EQ(window->mempan[2]->color(), clWhite);
@@ -188,7 +192,7 @@ TEST_F(SettingsRestartTest, UnreadableStoredValuesAreSkipped)
     EXPECT_FALSE(window->SetasTextColor1->isEnabled());
 }
 
-TEST_F(SettingsRestartTest, WithoutAnAcceptedCloseOnlyWhatTheWindowShowedIsWritten)
+TEST_F(SettingsRestartTest, OnlyWhatTheRunShowedAndAcceptedIsWritten)
 {
     start();
     window.reset();
@@ -201,6 +205,14 @@ TEST_F(SettingsRestartTest, WithoutAnAcceptedCloseOnlyWhatTheWindowShowedIsWritt
     EXPECT_NE(text.find("mempan1_Color=clWhite"), std::string::npos) << text;
     EXPECT_NE(text.find("NormPos="), std::string::npos) << text;
     EXPECT_EQ(text.find("palettename"), std::string::npos) << "named values need an accepted close";
+
+    std::filesystem::remove(settingsFile);
+    start();
+    window->FormClose();
+    window.reset();
+    EXPECT_EQ(fileText(), "[Pigmentrix]\nFormVersion=0\npalettename=\nshowtitle=TRUE\nuppercase=TRUE\n"
+                          "AlphaMode=TRUE\nCheckNewVersion=TRUE\nlayout=2\ndisplaymode=1\n")
+        << "closed from the notification area without showing: the named values only";
 }
 
 TEST_F(SettingsRestartTest, ValuesThisWindowHasNoControlForAreKept)
