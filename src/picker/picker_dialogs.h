@@ -46,6 +46,10 @@ public:
     void showError(QWidget *parent, const QString &text) override;
     std::optional<QString> chooseOpenPaletteFile(QWidget *parent) override;
     std::optional<QString> chooseSavePaletteFile(QWidget *parent) override;
+
+private:
+    // Both palette dialogs open where the last palette file was chosen.
+    QString paletteFolder;
 };
 
 } // namespace pigmentrix
