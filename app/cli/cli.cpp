@@ -3,13 +3,16 @@
 #include "model/color_codes.h"
 #include "model/conversions.h"
 #include "model/integer_text.h"
+#include "storage/palette_file.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace pigmentrix {
@@ -19,19 +22,24 @@ constexpr std::string_view Usage =
     "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
     "       pigmentrix-cli parse NOTATION TEXT\n"
     "       pigmentrix-cli notations\n"
+    "       pigmentrix-cli palette show FILE\n"
+    "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
     "       pigmentrix-cli --help\n"
     "\n"
     "NOTATION is a notation index from -1 (none) to 14; \"notations\" lists them.\n"
     "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
     "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
     "code gives, and the alpha read for the notations that carry one.\n"
+    "palette show loads FILE as the picker does, over the palette of a fresh\n"
+    "start, and writes its sixteen slots as #RRGGBB, one a line. palette write\n"
+    "writes sixteen #RRGGBB colours to FILE as a palette file.\n"
     "Any argument other than the options is an operand, even one that begins\n"
     "with \"-\"; \"--\" makes every later argument an operand.\n";
 
 constexpr std::string_view ConversionFailure = "Unable to convert color values.";
 
 constexpr int ExitOk = 0;
-constexpr int ExitConversionFailed = 1;
+constexpr int ExitConversionFailed = 1; // also a palette file that fails to load or save
 constexpr int ExitBadArguments = 2;
 
 class UsageError : public std::runtime_error {
@@ -137,7 +145,43 @@ int RunNotations(const Arguments &, std::ostream &out, std::ostream &)
     return ExitOk;
 }
 
+// The picker reports an error as its message ended by a full stop.
+std::string AsReported(const std::string &message)
+{
+    return message.ends_with('.') ? message : message + '.';
+}
+
+// Operands of the palette commands, after "palette show" or "palette write".
+constexpr std::size_t PaletteFileOperand = 2;
+
+int RunPaletteShow(const Arguments &args, std::ostream &out, std::ostream &err)
+{
+    const std::filesystem::path file(args.operands[PaletteFileOperand]);
+    const PaletteLoadResult loaded = LoadPaletteFile(file, DesignPalette);
+    if (!loaded.palette) {
+        err << AsReported(loaded.error) << '\n';
+        return ExitConversionFailed;
+    }
+    for (TColor color : *loaded.palette)
+        out << ColorToHTML(ColorToRGB(color)) << '\n';
+    return ExitOk;
+}
+
+int RunPaletteWrite(const Arguments &args, std::ostream &, std::ostream &err)
+{
+    Palette palette{};
+    for (std::size_t slot = 0; slot < palette.size(); ++slot)
+        palette[slot] = ColorOperand(args.operands[PaletteFileOperand + 1 + slot]);
+    if (const std::optional<std::string> error =
+            SavePaletteFile(std::filesystem::path(args.operands[PaletteFileOperand]), palette)) {
+        err << AsReported(*error) << '\n';
+        return ExitConversionFailed;
+    }
+    return ExitOk;
+}
+
 struct Subcommand {
+    // One word, or words separated by one space ("palette show").
     std::string_view name;
     std::size_t operandCount; // after the subcommand's name
     bool takesFormatOptions;  // --alpha and --lower
@@ -149,18 +193,39 @@ constexpr std::array Subcommands = {
     Subcommand{"format", 2, true, &RunFormat},
     Subcommand{"parse", 2, false, &RunParse},
     Subcommand{"notations", 0, false, &RunNotations},
+    Subcommand{"palette show", 1, false, &RunPaletteShow},
+    Subcommand{"palette write", 1 + PaletteSlotCount, false, &RunPaletteWrite},
 };
+
+std::size_t WordCount(std::string_view name)
+{
+    return static_cast<std::size_t>(std::count(name.begin(), name.end(), ' ')) + 1;
+}
+
+// The operands' first words joined as a subcommand's name would be.
+std::string LeadingWords(const std::vector<std::string> &operands, std::size_t count)
+{
+    std::string words;
+    for (std::size_t i = 0; i < count && i < operands.size(); ++i)
+        words += (i == 0 ? "" : " ") + operands[i];
+    return words;
+}
 
 const Subcommand &FindSubcommand(const Arguments &args)
 {
     if (args.operands.empty())
         throw UsageError("no command given");
-    const std::string &name = args.operands.front();
-    const auto found = std::find_if(Subcommands.begin(), Subcommands.end(),
-                                    [&](const Subcommand &subcommand) { return subcommand.name == name; });
-    if (found == Subcommands.end())
-        throw UsageError("unknown command '" + name + "'");
-    if (args.operands.size() != found->operandCount + 1)
+    const auto found = std::find_if(Subcommands.begin(), Subcommands.end(), [&](const Subcommand &subcommand) {
+        return LeadingWords(args.operands, WordCount(subcommand.name)) == subcommand.name;
+    });
+    if (found == Subcommands.end()) {
+        const std::string group = args.operands.front() + " ";
+        const bool inGroup = std::any_of(Subcommands.begin(), Subcommands.end(),
+                                         [&](const Subcommand &subcommand) { return subcommand.name.starts_with(group); });
+        throw UsageError("unknown command '" + LeadingWords(args.operands, inGroup ? 2 : 1) + "'");
+    }
+    const std::string name(found->name);
+    if (args.operands.size() != found->operandCount + WordCount(found->name))
         throw UsageError(name + " takes " + std::to_string(found->operandCount) + " operand"
                          + (found->operandCount == 1 ? "" : "s"));
     if (!found->takesFormatOptions && (args.alpha || args.lowerCase))

@@ -50,6 +50,7 @@ void TfrmColorPick::btnCopyClick()
 void TfrmColorPick::cbxDisplayChange()
 {
     edtColor->setText(getcolorstring(pnlColor->Color));
+    rebuildPaletteHints();
 }
 
 void TfrmColorPick::HTMLHex1Click(int notation)

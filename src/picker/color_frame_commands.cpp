@@ -52,6 +52,7 @@ void TfrmColorPick::UseTextClick(QAction *sender)
     const bool useText = sender == UseText ? UseText->isChecked() : !UseText->isChecked();
     UseText->setChecked(useText);
     UseTextinColorFrame1->setChecked(useText);
+    SetasTextColor1->setEnabled(useText);
     pnlColor->Caption = useText ? DefaultCaption : QString();
     redrawFrame();
 }

@@ -7,6 +7,8 @@
 #include "picker/color_frame_panel.h"
 #include "picker/picker_dialogs.h"
 #include "picker/picker_settings.h"
+#include "storage/named_settings.h"
+#include "storage/settings_store.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,22 +24,41 @@
 namespace pigmentrix {
 
 TfrmColorPick::TfrmColorPick(const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent)
+    : TfrmColorPick(nullptr, std::make_unique<SettingsStore>(std::filesystem::path()), settings, dialogs, parent)
+{
+}
+
+TfrmColorPick::TfrmColorPick(SettingsStore &store, PickerDialogs &dialogs, QWidget *parent)
+    : TfrmColorPick(&store, nullptr, ToPickerSettings(ReadNamedSettings(store)), dialogs, parent)
+{
+}
+
+TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore> ownedStore,
+                             const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
+    , ownedSettingsStore(std::move(ownedStore))
+    , settingsStore(store ? store : ownedSettingsStore.get())
     , dialogs(dialogs)
     , random(static_cast<std::mt19937::result_type>(
           std::chrono::steady_clock::now().time_since_epoch().count()))
 {
     setObjectName(QStringLiteral("frmColorPick"));
     buildControls();
+    buildPalettePanel();
     buildMenus();
+    buildPaletteMenu();
     connectEditors();
     connectCommands();
     qApp->installEventFilter(this);
     FormCreate(settings);
 }
 
-TfrmColorPick::~TfrmColorPick() = default;
+TfrmColorPick::~TfrmColorPick()
+{
+    if (!closingSettingsSaved)
+        saveClosingSettings(false);
+}
 
 TColor TfrmColorPick::currentColor() const
 {
@@ -97,6 +118,8 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
     if (!showtitle)
         HideTitlebar();
 
+    showPaletteName(QString::fromStdString(settings.palettename));
+
     RunonStartup1->setChecked(autostart.exists());
     setTrayActive(true);
 }
@@ -104,8 +127,11 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
 void TfrmColorPick::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        if (!shownOnce)
+            restoreStoredSettings();
         FormShow();
+    }
 }
 
 void TfrmColorPick::FormShow()
@@ -121,6 +147,8 @@ void TfrmColorPick::FormShow()
         applyColorParameter();
 
     UseTextinColorFrame1->setChecked(UseText->isChecked());
+    SetasTextColor1->setEnabled(UseText->isChecked());
+    rebuildPaletteHints();
     UpdatePanel(RedOf(currentColor()), GreenOf(currentColor()), BlueOf(currentColor()), scrollbarAlpha->Value());
     if (oCheckNewVersion)
         CheckNewVersion(true, true);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/color.h"
+#include "model/named_colors.h"
 #include "picker/color_history.h"
 #include "shell/autostart.h"
 #include "shell/window_layout.h"
 #include "update/link_opener.h"
+#include "storage/palette_file.h"
 
 #include <QFont>
 #include <QImage>
@@ -15,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <span>
 #include <vector>
 
 class QAction;
@@ -35,8 +38,12 @@ class ImageView;
 struct PictureSliderWrites;
 class VersionChecker;
 struct VersionAnswer;
+class PaletteSlotPanel;
 class PickerDialogs;
+class SettingsStore;
 struct PickerSettings;
+struct PropertyBinding;
+struct StoredWindowPosition;
 
 // The picker window: one current colour (pnlColor.Color) and every editor of
 // it. The window owns the controls and the picker state; behaviour lives in
@@ -46,7 +53,11 @@ class TfrmColorPick : public QWidget {
     Q_OBJECT
 
 public:
+    // A window whose settings live only in memory for this run.
     TfrmColorPick(const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent = nullptr);
+    // A window that reads its settings from store and writes them back when
+    // it closes (or, without an accepted close, when it is destroyed).
+    TfrmColorPick(SettingsStore &store, PickerDialogs &dialogs, QWidget *parent = nullptr);
     ~TfrmColorPick() override;
 
     // --- Picker state -----------------------------------------------------
@@ -283,6 +294,45 @@ public:
     // keeps responding.
     void runGuarded(const std::function<void()> &handler);
 
+    // --- Palette slots and palette files ---------------------------------------
+    QLabel *lblPalette = nullptr;
+    QLabel *lblPalettename = nullptr;
+    QLabel *lblpalettechanged = nullptr;
+    QToolButton *JvSpeedButton1 = nullptr; // load
+    QToolButton *JvSpeedButton2 = nullptr; // save
+    // mempan[k - 1] is the slot the design calls mempan<k>.
+    std::array<PaletteSlotPanel *, PaletteSlotCount> mempan{};
+    QMenu *pupPalette = nullptr;
+    QAction *SaveColorHere1 = nullptr;
+    QAction *SetasBackground1 = nullptr;
+    QAction *SetasTextColor1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QString mpalette;
+    bool mpalettechanged = false;
+
+    void mempan3MouseDown(PaletteSlotPanel *sender, Qt::MouseButton button);
+    void mempan3DblClick();
+    void mempan4MouseMove();
+    void SaveColorHere1Click();
+    void SetasBackground1Click();
+    void SetasTextColor1Click();
+    void Copy1Click();
+    void SetHint(PaletteSlotPanel *sender);
+    // SetHint for mempan1 ... mempan16.
+    void rebuildPaletteHints();
+    void btnLoadPaletteClick();
+    void btnSavePaletteClick();
+    Palette paletteColors() const;
+    // The entries of the named-colour list in their present order; the slot
+    // hints name the first entry with a slot's colour.
+    std::span<const RColor> namedColorEntries() const;
+
+    // --- Settings store ----------------------------------------------------------
+    // An accepted close: "FormVersion", the position and stored properties
+    // (when the window was shown), then the named values, and the file is
+    // written. Whatever accepts a close request calls this.
+    void FormClose();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -292,16 +342,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
-    // An accepted close: the settings are to be written now.
+    // An accepted close: the settings have been written.
     void closing();
 
 private:
-    void FormClose();
     void buildBottomButtons();
     void recordLayout();
     void applyStoredLayout(int layout);
     void applyWindowSize();
     void setFrameless(bool frameless);
+    TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore> ownedStore, const PickerSettings &settings,
+                  PickerDialogs &dialogs, QWidget *parent);
     void FormCreate(const PickerSettings &settings);
     void buildControls();
     void buildColorFrame();
@@ -328,6 +379,22 @@ private:
     void pictureRatioMayHaveChanged();
     void pickFromPicture(int X, int Y);
     void applyPictureWrites(const PictureSliderWrites &writes);
+    // Palette slots and palette files.
+    void buildPalettePanel();
+    void buildPaletteMenu();
+    void storeColorInSlot(PaletteSlotPanel *slot);
+    void showPaletteName(const QString &name);
+    void setPaletteColors(const Palette &colors);
+    PaletteSlotPanel *pupPaletteSlot = nullptr; // the slot pupPalette was opened on
+
+    // Settings store.
+    void restoreStoredSettings();
+    void placeWindow(const StoredWindowPosition &stored);
+    std::vector<PropertyBinding> storedPropertyBindings();
+    void saveClosingSettings(bool acceptedClose);
+    std::unique_ptr<SettingsStore> ownedSettingsStore;
+    SettingsStore *settingsStore = nullptr;
+    bool closingSettingsSaved = false;
 
     PickerDialogs &dialogs;
     AutostartEntry autostart{XdgConfigHome()};

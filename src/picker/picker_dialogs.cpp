@@ -1,6 +1,9 @@
 #include "picker/picker_dialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -9,6 +12,24 @@ namespace pigmentrix {
 namespace {
 
 const QString Caption = QStringLiteral("Pigmentrix");
+const QString PaletteFilter = QStringLiteral("Pigmentrix Palette (*.plt)");
+
+// Neither dialog asks before replacing a file nor insists that the chosen
+// file exists; loading reports a file it cannot open.
+std::optional<QString> ChoosePaletteFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &title,
+                                         QString &folder)
+{
+    QFileDialog dialog(parent, title, folder.isEmpty() ? QDir::homePath() : folder, PaletteFilter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("plt"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    folder = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
 
 } // namespace
 
@@ -50,6 +71,16 @@ void QtPickerDialogs::showWarning(QWidget *parent, const QString &text)
 void QtPickerDialogs::showError(QWidget *parent, const QString &text)
 {
     QMessageBox::critical(parent, Caption, text);
+}
+
+std::optional<QString> QtPickerDialogs::chooseOpenPaletteFile(QWidget *parent)
+{
+    return ChoosePaletteFile(parent, QFileDialog::AcceptOpen, QStringLiteral("Load Palette"), paletteFolder);
+}
+
+std::optional<QString> QtPickerDialogs::chooseSavePaletteFile(QWidget *parent)
+{
+    return ChoosePaletteFile(parent, QFileDialog::AcceptSave, QStringLiteral("Save Palette as"), paletteFolder);
 }
 
 } // namespace pigmentrix

@@ -31,6 +31,10 @@ public:
     virtual void showWarning(QWidget *parent, const QString &text) = 0;
     // The program's error report: stop icon, captioned "Pigmentrix".
     virtual void showError(QWidget *parent, const QString &text) = 0;
+    // A palette file to load or to save to ("*.plt"; a name typed without an
+    // extension gets ".plt"); nullopt when the user cancels.
+    virtual std::optional<QString> chooseOpenPaletteFile(QWidget *parent) = 0;
+    virtual std::optional<QString> chooseSavePaletteFile(QWidget *parent) = 0;
 };
 
 // The platform's own dialogs.
@@ -43,6 +47,12 @@ public:
     void showMessage(QWidget *parent, const QString &text) override;
     void showWarning(QWidget *parent, const QString &text) override;
     void showError(QWidget *parent, const QString &text) override;
+    std::optional<QString> chooseOpenPaletteFile(QWidget *parent) override;
+    std::optional<QString> chooseSavePaletteFile(QWidget *parent) override;
+
+private:
+    // Both palette dialogs open where the last palette file was chosen.
+    QString paletteFolder;
 };
 
 } // namespace pigmentrix

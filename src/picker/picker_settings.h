@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/named_settings.h"
+
 #include <string>
 
 namespace pigmentrix {
@@ -15,5 +17,11 @@ struct PickerSettings {
     bool showtitle = true;
     std::string palettename;
 };
+
+inline PickerSettings ToPickerSettings(const NamedSettings &stored)
+{
+    return {stored.upperCase, stored.alphaMode,       stored.layout,   stored.displayMode,
+            stored.checkNewVersion, stored.showTitle, stored.paletteName};
+}
 
 } // namespace pigmentrix

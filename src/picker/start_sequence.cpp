@@ -6,9 +6,12 @@
 #include "picker/picker_settings.h"
 #include "shell/single_instance.h"
 #include "storage/settings_location.h"
+#include "storage/settings_store.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <string>
 #include <vector>
@@ -23,6 +26,15 @@ std::vector<std::string> ToUtf8(const QStringList &arguments)
     for (const QString &argument : arguments)
         result.push_back(argument.toStdString());
     return result;
+}
+
+// The store in the user's configuration folder, or beside the executable
+// when a "Pigmentrix.ini" lies there (portable mode). Without a usable
+// folder the settings live for this run only.
+std::filesystem::path SettingsFile()
+{
+    const std::filesystem::path executableFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    return SettingsFilePath(CurrentSettingsEnvironment(executableFolder)).value_or(std::filesystem::path());
 }
 
 } // namespace
@@ -41,9 +53,11 @@ int RunPicker(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Pigmentrix"));
     QApplication::setOrganizationName(QStringLiteral("Pigmentrix"));
 
-    const PickerSettings settings;
+    SettingsStore store(SettingsFile());
+    if (!store.readProblem().empty())
+        qWarning("Pigmentrix: settings not read, starting with defaults: %s", store.readProblem().c_str());
     QtPickerDialogs dialogs;
-    TfrmColorPick window(settings, dialogs);
+    TfrmColorPick window(store, dialogs);
     window.portableEdition =
         CurrentSettingsEnvironment(QCoreApplication::applicationDirPath().toStdString()).iniBesideExecutable;
     if (options.noTray) {

@@ -259,11 +259,6 @@ void TfrmColorPick::closeEvent(QCloseEvent *event)
     event->ignore();
 }
 
-void TfrmColorPick::FormClose()
-{
-    emit closing();
-}
-
 void TfrmColorPick::btnCloseClick()
 {
     if (AllowClose || !trayUsable())

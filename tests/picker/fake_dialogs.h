@@ -15,6 +15,8 @@ public:
     std::optional<TColor> colorAnswer;
     std::optional<QFont> fontAnswer;
     std::optional<QString> textAnswer; // nullopt: the user cancels
+    std::optional<QString> openFileAnswer; // nullopt: the user cancels
+    std::optional<QString> saveFileAnswer;
     QStringList messages;
     QStringList warnings;
     QStringList errors;
@@ -28,6 +30,8 @@ public:
     void showMessage(QWidget *, const QString &text) override { messages << text; }
     void showWarning(QWidget *, const QString &text) override { warnings << text; }
     void showError(QWidget *, const QString &text) override { errors << text; }
+    std::optional<QString> chooseOpenPaletteFile(QWidget *) override { return openFileAnswer; }
+    std::optional<QString> chooseSavePaletteFile(QWidget *) override { return saveFileAnswer; }
 };
 
 // Records what the window asks the desktop to open; opening succeeds unless

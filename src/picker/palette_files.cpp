@@ -1,0 +1,48 @@
+// Saving the palette to a palette file and loading it from one.
+#include "picker/color_pick_window.h"
+
+#include "picker/picker_dialogs.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace pigmentrix {
+namespace {
+
+std::filesystem::path LocalPath(const QString &file)
+{
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+} // namespace
+
+// A file that fails to load changes nothing: every line is read before any
+// slot takes a colour.
+void TfrmColorPick::btnLoadPaletteClick()
+{
+    const std::optional<QString> file = dialogs.chooseOpenPaletteFile(this);
+    if (!file)
+        return;
+    const PaletteLoadResult loaded = LoadPaletteFile(LocalPath(*file), paletteColors());
+    if (!loaded.palette) {
+        reportError(QString::fromStdString(loaded.error));
+        return;
+    }
+    setPaletteColors(*loaded.palette);
+    rebuildPaletteHints();
+    showPaletteName(QFileInfo(*file).fileName());
+}
+
+void TfrmColorPick::btnSavePaletteClick()
+{
+    const std::optional<QString> file = dialogs.chooseSavePaletteFile(this);
+    if (!file)
+        return;
+    if (const std::optional<std::string> error = SavePaletteFile(LocalPath(*file), paletteColors())) {
+        reportError(QString::fromStdString(*error));
+        return;
+    }
+    showPaletteName(QFileInfo(*file).fileName());
+}
+
+} // namespace pigmentrix

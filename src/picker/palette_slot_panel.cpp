@@ -1,0 +1,45 @@
+#include "picker/palette_slot_panel.h"
+
+#include "model/conversions.h"
+
+#include <QMouseEvent>
+
+namespace pigmentrix {
+
+PaletteSlotPanel::PaletteSlotPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setColor(stored);
+}
+
+void PaletteSlotPanel::setColor(TColor c)
+{
+    stored = c;
+    const TColor shown = ColorToRGB(c);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, QColor(RedOf(shown), GreenOf(shown), BlueOf(shown)));
+    setPalette(colors);
+}
+
+void PaletteSlotPanel::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event->button());
+}
+
+// The second press of a double click counts as a press too, after the
+// double click itself; the first press has already made the slot current.
+void PaletteSlotPanel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    emit pressed(event->button());
+}
+
+void PaletteSlotPanel::mouseMoveEvent(QMouseEvent *)
+{
+    emit moved();
+}
+
+} // namespace pigmentrix

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/color.h"
+
+#include <QWidget>
+
+namespace pigmentrix {
+
+// One palette slot: a plain square filled with the colour it stores. It
+// reports presses, double clicks and movements; the window decides what they
+// do.
+class PaletteSlotPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PaletteSlotPanel(QWidget *parent = nullptr);
+
+    TColor color() const { return stored; }
+    // Stores c and shows it; system colours show as the desktop paints them.
+    void setColor(TColor c);
+
+signals:
+    void pressed(Qt::MouseButton button);
+    void doubleClicked();
+    void moved();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    TColor stored = clBlack;
+};
+
+} // namespace pigmentrix

@@ -1,0 +1,100 @@
+// The settings the window keeps between runs: restored just before it is
+// first shown, written when it really closes.
+#include "picker/color_pick_window.h"
+
+#include "storage/closing_settings.h"
+#include "storage/property_bindings.h"
+#include "storage/settings_store.h"
+#include "storage/window_position.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace pigmentrix {
+namespace {
+
+constexpr int DesignPixelsPerInch = 96;
+
+// The screen's pixels per inch as the desktop reports them, scaling
+// included; a change between runs means stored positions no longer fit.
+int ScreenPixelsPerInch()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return DesignPixelsPerInch;
+    return qRound(screen->logicalDotsPerInch() * screen->devicePixelRatio());
+}
+
+ScreenRect ToScreenRect(const QRect &rect)
+{
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// The primary screen first: an unplaced window is centred on it.
+std::vector<ScreenRect> ScreenRects()
+{
+    std::vector<ScreenRect> rects;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        rects.push_back(ToScreenRect(primary->geometry()));
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            rects.push_back(ToScreenRect(screen->geometry()));
+    }
+    return rects;
+}
+
+} // namespace
+
+void TfrmColorPick::restoreStoredSettings()
+{
+    if (!MayRestoreStoredSettings(*settingsStore)) {
+        placeWindow(StoredWindowPosition{});
+        return;
+    }
+    placeWindow(ReadWindowPosition(*settingsStore));
+    RestoreBoundProperties(*settingsStore, storedPropertyBindings());
+}
+
+void TfrmColorPick::placeWindow(const StoredWindowPosition &stored)
+{
+    const std::vector<ScreenRect> screens = ScreenRects();
+    const PlacementDecision placement =
+        DecideWindowPlacement(stored, ScreenPixelsPerInch(), ToScreenRect(frameGeometry()), screens);
+    move(placement.normal.left, placement.normal.top);
+}
+
+void TfrmColorPick::FormClose()
+{
+    saveClosingSettings(true);
+    emit closing();
+}
+
+void TfrmColorPick::saveClosingSettings(bool acceptedClose)
+{
+    ClosingSettings closing;
+    if (shownOnce) {
+        WindowPosition position;
+        position.pixelsPerInch = ScreenPixelsPerInch();
+        position.normal = ToScreenRect(frameGeometry());
+        closing.position = position;
+        closing.properties = CollectBoundProperties(*settingsStore, storedPropertyBindings());
+    }
+    if (acceptedClose) {
+        // A palette changed since its file was loaded or saved no longer
+        // goes by that file's name.
+        if (mpalettechanged)
+            mpalette.clear();
+        closing.named = NamedSettings{UseUpperCase,     alphamode,           oLayout, odisplaymode,
+                                      oCheckNewVersion, showtitle, mpalette.toStdString()};
+    }
+    closing.paletteChanged = mpalettechanged;
+    StoreClosingSettings(*settingsStore, closing);
+    const SettingsSaveResult saved =
+        settingsStore->Save(acceptedClose ? SaveOccasion::AcceptedClose : SaveOccasion::WindowDestroyed);
+    closingSettingsSaved = true;
+    if (!saved.error.empty())
+        reportError(QString::fromStdString(saved.error));
+}
+
+} // namespace pigmentrix

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/named_colors.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace pigmentrix {
+
+// Where slot k (0-based, row by row) sits in the palette panel: two rows of
+// eight 22-pixel squares, 26 pixels apart.
+struct SlotPlace {
+    int left = 0;
+    int top = 0;
+    friend bool operator==(const SlotPlace &, const SlotPlace &) = default;
+};
+inline constexpr int PaletteSlotSize = 22;
+SlotPlace PaletteSlotPlace(int slot);
+
+// A slot's hint: its colour code, and on a second line the name of the first
+// entry (in the list's present order) that has exactly this colour. Without
+// a code (no notation chosen) the name stands alone.
+std::string SlotHint(std::string_view code, std::span<const RColor> entries, TColor color);
+
+} // namespace pigmentrix

@@ -1,0 +1,154 @@
+#include "window_test_fixture.h"
+
+#include "picker/palette_slot_panel.h"
+
+#include "../storage/temp_folder.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+namespace pigmentrix {
+namespace {
+
+class PaletteFilesTest : public PickerWindowTest {
+protected:
+    QString file(std::string_view name) const { return QString::fromStdString((folder / name).string()); }
+
+    std::vector<TColor> slotColors() const
+    {
+        std::vector<TColor> colors;
+        for (const PaletteSlotPanel *slot : window->mempan)
+            colors.push_back(slot->color());
+        return colors;
+    }
+
+    void load(const QString &path)
+    {
+        dialogs.openFileAnswer = path;
+        QTest::mouseClick(window->JvSpeedButton1, Qt::LeftButton);
+    }
+
+    void save(const QString &path)
+    {
+        dialogs.saveFileAnswer = path;
+        QTest::mouseClick(window->JvSpeedButton2, Qt::LeftButton);
+    }
+
+    testing::TempFolder folder;
+};
+
+TEST_F(PaletteFilesTest, SaveWritesTheExactFileAndNamesThePalette)
+{
+    save(file("fresh.plt"));
+    EXPECT_EQ(testing::ReadBytes(folder / "fresh.plt"),
+              "$00424200\r\n$00626200\r\n$00726853\r\n$00807F6E\r\n$00968983\r\n$0099A38D\r\n$00D6EAF0\r\n"
+              "$00E6F5FD\r\n$0016CAF4\r\n$002774F0\r\n$00424CEB\r\n$007B39CC\r\n$00EB5794\r\n$00E78C31\r\n"
+              "$00AAB220\r\n$0078C850\r\n");
+    EXPECT_EQ(window->mpalette, "fresh.plt");
+    EXPECT_EQ(window->lblPalettename->text(),
+              window->lblPalettename->fontMetrics().elidedText("fresh.plt", Qt::ElideRight, 44));
+    EXPECT_EQ(window->lblPalette->toolTip(), "fresh.plt");
+    EXPECT_EQ(window->lblPalettename->toolTip(), "fresh.plt");
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(PaletteFilesTest, LoadSetsTheSlotsButNeitherTheColourNorTheHistory)
+{
+    window->HTMLHex1Click(0);
+    const TColor current = ComposeColor(9, 8, 7);
+    setColor(current);
+    testing::WriteBytes(folder / "six.plt", "clWhite\r\nclblack\r\n$000000FF\r\n16777215\r\n0\r\n0\r\n");
+    load(file("six.plt"));
+    const std::vector<TColor> colors = slotColors();
+    EXPECT_EQ(colors[0], clWhite);
+    EXPECT_EQ(colors[2], 0x000000FF);
+    EXPECT_EQ(colors[5], clBlack);
+    EXPECT_EQ(colors[6], DesignPalette[6]) << "lines 7 to 16 missing: the slots keep their colours";
+    EXPECT_EQ(window->mempan[0]->toolTip().section('\n', 0, 0), "#FFFFFF") << "hints rebuilt";
+    EXPECT_EQ(window->mpalette, "six.plt");
+    EXPECT_EQ(color(), current);
+    EXPECT_FALSE(window->btnUndo->isEnabled());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(PaletteFilesTest, AFailedLoadChangesNothingAndShowsTheMessage)
+{
+    struct Row {
+        const char *what;
+        std::optional<std::string> bytes; // nullopt: no such file
+        QString message;
+    };
+    const std::vector<Row> rows = {
+        {"five lines", "0\r\n0\r\n0\r\n0\r\n0\r\n", "List index out of bounds (5)."},
+        {"a bad fourth line, after three good ones", "0\r\n0\r\n0\r\nmauve\r\n0\r\n0\r\n",
+         "'mauve' is not a valid integer value."},
+        {"no such file", std::nullopt, "Cannot open file \"" + file("bad.plt") + "\". "},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        openWindow();
+        dialogs.errors.clear();
+        save(file("mine.plt"));
+        setColor(ComposeColor(1, 1, 1));
+        QTest::mouseClick(window->mempan[1], Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
+        ASSERT_TRUE(window->lblpalettechanged->isVisible());
+        const std::vector<TColor> before = slotColors();
+        const QString hint = window->mempan[0]->toolTip();
+
+        std::filesystem::remove(folder / "bad.plt");
+        if (row.bytes)
+            testing::WriteBytes(folder / "bad.plt", *row.bytes);
+        load(file("bad.plt"));
+
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].startsWith(row.message)) << dialogs.errors[0].toStdString();
+        EXPECT_TRUE(dialogs.errors[0].endsWith('.'));
+        EXPECT_EQ(slotColors(), before);
+        EXPECT_EQ(window->mempan[0]->toolTip(), hint);
+        EXPECT_EQ(window->mpalette, "mine.plt");
+        EXPECT_TRUE(window->mpalettechanged);
+        EXPECT_TRUE(window->lblpalettechanged->isVisible());
+    }
+}
+
+TEST_F(PaletteFilesTest, CancelledDialogsDoNothing)
+{
+    dialogs.openFileAnswer.reset();
+    dialogs.saveFileAnswer.reset();
+    QTest::mouseClick(window->JvSpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(window->JvSpeedButton2, Qt::LeftButton);
+    EXPECT_EQ(window->mpalette, "");
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(PaletteFilesTest, AFailedSaveChangesNothing)
+{
+    save(file("missing-folder/p.plt"));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot create file \"" + file("missing-folder/p.plt") + "\". "));
+    EXPECT_EQ(window->mpalette, "");
+    EXPECT_EQ(window->lblPalettename->text(), "");
+}
+
+TEST_F(PaletteFilesTest, SavedAndLoadedAgainGivesTheSameColoursAndLines)
+{
+    setColor(clWhite);
+    QTest::mouseClick(window->mempan[3], Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
+    setColor(0x00FFFFF0);
+    QTest::mouseClick(window->mempan[12], Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
+    save(file("a.plt"));
+    const std::vector<TColor> saved = slotColors();
+    const std::string lines = testing::ReadBytes(folder / "a.plt");
+    EXPECT_NE(lines.find("\r\nclWhite\r\n"), std::string::npos);
+    EXPECT_NE(lines.find("\r\n$00FFFFF0\r\n"), std::string::npos);
+
+    openWindow();
+    load(file("a.plt"));
+    EXPECT_EQ(slotColors(), saved);
+    save(file("b.plt"));
+    EXPECT_EQ(testing::ReadBytes(folder / "b.plt"), lines);
+}
+
+} // namespace
+} // namespace pigmentrix
