@@ -3,6 +3,7 @@
 #include "model/color_codes.h"
 #include "model/conversions.h"
 #include "model/integer_text.h"
+#include "model/named_color_order.h"
 
 #include <algorithm>
 #include <array>
@@ -19,12 +20,15 @@ constexpr std::string_view Usage =
     "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
     "       pigmentrix-cli parse NOTATION TEXT\n"
     "       pigmentrix-cli notations\n"
+    "       pigmentrix-cli name #RRGGBB [--html]\n"
     "       pigmentrix-cli --help\n"
     "\n"
     "NOTATION is a notation index from -1 (none) to 14; \"notations\" lists them.\n"
     "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
     "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
-    "code gives, and the alpha read for the notations that carry one.\n"
+    "code gives, and the alpha read for the notations that carry one. name writes\n"
+    "the named colour closest to the colour and its #RRGGBB, from the HTML/CSS\n"
+    "names only with --html.\n"
     "Any argument other than the options is an operand, even one that begins\n"
     "with \"-\"; \"--\" makes every later argument an operand.\n";
 
@@ -43,6 +47,7 @@ struct Arguments {
     std::vector<std::string> operands; // the subcommand first
     std::optional<int> alpha;
     bool lowerCase = false;
+    bool htmlOnly = false;
     bool help = false;
 };
 
@@ -70,6 +75,8 @@ Arguments ScanArguments(const std::vector<std::string> &args)
             scanned.help = true;
         } else if (arg == "--lower") {
             scanned.lowerCase = true;
+        } else if (arg == "--html") {
+            scanned.htmlOnly = true;
         } else if (arg == "--alpha") {
             if (i + 1 == args.size())
                 throw UsageError("--alpha needs a value");
@@ -137,18 +144,34 @@ int RunNotations(const Arguments &, std::ostream &out, std::ostream &)
     return ExitOk;
 }
 
+// Ties go to the name that sorts first, as "Find Closest Named Color" does
+// in the list sorted by name.
+int RunName(const Arguments &args, std::ostream &out, std::ostream &err)
+{
+    const TColor color = ColorOperand(args.operands[1]);
+    const std::optional<RColor> closest = ClosestNamedColor(color, args.htmlOnly);
+    if (!closest) {
+        err << "No named color is near enough.\n";
+        return ExitConversionFailed;
+    }
+    out << NameToUtf8(closest->Name) << ' ' << ColorToHTML(closest->Value) << '\n';
+    return ExitOk;
+}
+
 struct Subcommand {
     std::string_view name;
     std::size_t operandCount; // after the subcommand's name
     bool takesFormatOptions;  // --alpha and --lower
+    bool takesHtmlOption;     // --html
     int (*run)(const Arguments &, std::ostream &out, std::ostream &err);
 };
 
 // Each subcommand is one row; its name and operands must also appear in Usage.
 constexpr std::array Subcommands = {
-    Subcommand{"format", 2, true, &RunFormat},
-    Subcommand{"parse", 2, false, &RunParse},
-    Subcommand{"notations", 0, false, &RunNotations},
+    Subcommand{"format", 2, true, false, &RunFormat},
+    Subcommand{"parse", 2, false, false, &RunParse},
+    Subcommand{"notations", 0, false, false, &RunNotations},
+    Subcommand{"name", 1, false, true, &RunName},
 };
 
 const Subcommand &FindSubcommand(const Arguments &args)
@@ -165,6 +188,8 @@ const Subcommand &FindSubcommand(const Arguments &args)
                          + (found->operandCount == 1 ? "" : "s"));
     if (!found->takesFormatOptions && (args.alpha || args.lowerCase))
         throw UsageError("--alpha and --lower apply to format only");
+    if (!found->takesHtmlOption && args.htmlOnly)
+        throw UsageError("--html applies to name only");
     return *found;
 }
 
