@@ -5,6 +5,7 @@
 #include "picker/app_version.h"
 #include "picker/channel_rules.h"
 #include "picker/color_frame_panel.h"
+#include "picker/named_color_box.h"
 #include "picker/picker_dialogs.h"
 #include "picker/picker_settings.h"
 
@@ -87,6 +88,9 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
     oCheckNewVersion = settings.CheckNewVersion;
 
     ChangeAlphaMode(alphamode);
+
+    // Before the first sort, which keeps the mirrors' check marks in step.
+    mirrorNamedColorMenu();
 }
 
 void TfrmColorPick::showEvent(QShowEvent *event)
@@ -98,6 +102,10 @@ void TfrmColorPick::showEvent(QShowEvent *event)
 
 void TfrmColorPick::FormShow()
 {
+    // Rebuilds the named-colour list for the stored check mark and order.
+    bHTMLList = !Showonlyhtmlcolors->isChecked();
+    ShowonlyhtmlcolorsClick();
+
     disablechanges();
     updatevalues(0);
     enablechanges();
@@ -179,6 +187,10 @@ bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
 void TfrmColorPick::FormMouseWheel(QWidget *target, int delta)
 {
     const bool up = delta > 0;
+    if (target == cbxColors) {
+        stepNamedColorList(up);
+        return;
+    }
     for (TJvTracker *slider : sliders()) {
         if (slider != target)
             continue;

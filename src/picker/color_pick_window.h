@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/color.h"
+#include "model/named_colors.h"
 #include "picker/color_history.h"
 
 #include <QFont>
@@ -9,8 +10,10 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <random>
+#include <span>
 
 class QAction;
 class QComboBox;
@@ -24,6 +27,8 @@ namespace pigmentrix {
 
 class TJvTracker;
 class ColorFramePanel;
+class NamedColorBox;
+class NamedColorListModel;
 class PickerDialogs;
 struct PickerSettings;
 
@@ -180,6 +185,35 @@ public:
     void ChangeText1Click();
     void ChangeFont1Click();
 
+    // --- Named-colour list ------------------------------------------------------
+    QLabel *lblHTMLColor = nullptr;
+    NamedColorBox *cbxColors = nullptr;
+    QMenu *mnuClosestColor = nullptr;
+    QAction *FindClosestColor1 = nullptr; // its Tag (data, 64-bit) holds the order in force
+    QAction *SortbyName1 = nullptr;
+    QAction *SortbySimilarity1 = nullptr;
+    QAction *SortbyHue1 = nullptr;
+    QAction *SortbySaturation1 = nullptr;
+    QAction *SortbyValue1 = nullptr;
+    QAction *SortbyRed1 = nullptr;
+    QAction *SortbyGreen1 = nullptr;
+    QAction *SortbyBlue1 = nullptr;
+    QAction *SortbyBrightness1 = nullptr;
+    QAction *Showonlyhtmlcolors = nullptr;
+    QMenu *ColorList1 = nullptr; // "Color List" in pupMain, holding the mirrors
+    bool bHTMLList = false;
+    int colorcount = 0;
+    std::int64_t sortorder = 0;
+    // The entries in their present order.
+    std::span<const RColor> namedColorEntries() const;
+    std::int64_t sortOrderInForce() const;
+    void setSortOrderInForce(std::int64_t orderCode);
+    void SortbyHue1Click(QAction *sender);
+    void ShowonlyhtmlcolorsClick();
+    void Setsortmenuitems(std::int64_t SortValue);
+    void FindClosestColor1Click();
+    void cbxColorsChange();
+
     // --- Start-up -------------------------------------------------------------
     void FormShow();
     // Shows a conversion error as the program's standard error report.
@@ -210,6 +244,17 @@ private:
     void FormMouseWheel(QWidget *target, int delta);
     std::array<TJvTracker *, 8> sliders() const;
     std::array<QLineEdit *, 7> channelBoxes() const;
+
+    // Named-colour list.
+    void buildNamedColorList();
+    void buildNamedColorMenu();
+    void wireNamedColorMenuItem(QAction *source, QAction *item);
+    void mirrorNamedColorMenu();
+    std::array<QAction *, 9> sortItems() const;
+    // Keeps the list's selection on an entry of the current colour.
+    void updateNamedColorSelection();
+    void stepNamedColorList(bool up);
+    NamedColorListModel *namedColorModel = nullptr;
 
     PickerDialogs &dialogs;
     int changesDisabledDepth = 0;

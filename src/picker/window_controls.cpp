@@ -111,6 +111,7 @@ void TfrmColorPick::buildControls()
     buildHistoryButtons();
     buildColorCodePanel();
     buildEmptyPanels();
+    buildNamedColorList();
 }
 
 void TfrmColorPick::buildColorFrame()

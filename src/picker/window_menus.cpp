@@ -93,6 +93,11 @@ void TfrmColorPick::buildMenus()
     RedoColorchange1 = AddItem(pupMain, "RedoColorchange1", QStringLiteral("Redo Color Change"),
                                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     connect(RedoColorchange1, &QAction::triggered, this, [this] { RedoColorchange1Click(); });
+    pupMain->addSeparator()->setObjectName(QStringLiteral("N11"));
+    // Filled with mirrors of the named-colour list's menu at creation.
+    ColorList1 = pupMain->addMenu(QStringLiteral("Color List"));
+    ColorList1->menuAction()->setObjectName(QStringLiteral("ColorList1"));
+    buildNamedColorMenu();
 
     pupColorPanel = new QMenu(this);
     pupColorPanel->setObjectName(QStringLiteral("pupColorPanel"));
