@@ -58,6 +58,20 @@ void BM_OpenGeneralList(benchmark::State &state)
 }
 BENCHMARK(BM_OpenGeneralList)->Unit(benchmark::kMicrosecond);
 
+// The first opening after a refill also measures every name for the width.
+void BM_RefillThenOpenGeneralList(benchmark::State &state)
+{
+    ShownWindow shown;
+    NamedColorBox *list = shown.window.cbxColors;
+    for (auto _ : state) {
+        shown.window.SortbyHue1Click(shown.window.SortbyName1);
+        list->showPopup();
+        list->view()->repaint();
+        list->hidePopup();
+    }
+}
+BENCHMARK(BM_RefillThenOpenGeneralList)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 } // namespace pigmentrix
 

@@ -28,7 +28,6 @@ namespace pigmentrix {
 class TJvTracker;
 class ColorFramePanel;
 class NamedColorBox;
-class NamedColorListModel;
 class PickerDialogs;
 struct PickerSettings;
 
@@ -254,7 +253,6 @@ private:
     // Keeps the list's selection on an entry of the current colour.
     void updateNamedColorSelection();
     void stepNamedColorList(bool up);
-    NamedColorListModel *namedColorModel = nullptr;
 
     PickerDialogs &dialogs;
     int changesDisabledDepth = 0;

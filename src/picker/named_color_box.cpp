@@ -5,12 +5,25 @@
 
 #include <QListView>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStylePainter>
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace pigmentrix {
 namespace {
+
+// Names point into the tables, so the same names in another order give the
+// same key: re-sorting needs no new measuring of the names.
+std::size_t NameSetKey(std::span<const RColor> entries)
+{
+    std::size_t key = entries.size();
+    for (const RColor &entry : entries)
+        key += reinterpret_cast<std::uintptr_t>(entry.Name.data()) ^ entry.Name.size();
+    return key;
+}
 
 QImage DrawEntry(const QModelIndex &index, const QRect &rect, int buttonWidth, const QPalette &palette,
                  bool selected, const QFont &font, qreal devicePixelRatio)
@@ -51,7 +64,9 @@ QSize NamedColorDelegate::sizeHint(const QStyleOptionViewItem &option, const QMo
 NamedColorBox::NamedColorBox(std::function<int()> buttonWidth, QWidget *parent)
     : QComboBox(parent)
     , buttonWidth(buttonWidth)
+    , entryModel(new NamedColorListModel(this))
 {
+    setModel(entryModel);
     setItemDelegate(new NamedColorDelegate(std::move(buttonWidth), this));
     // A plain scrolling list rather than a menu-like popup as tall as the
     // screen, so that the number of visible entries holds.
@@ -60,6 +75,41 @@ NamedColorBox::NamedColorBox(std::function<int()> buttonWidth, QWidget *parent)
     // measuring each row.
     if (auto *list = qobject_cast<QListView *>(view()))
         list->setUniformItemSizes(true);
+}
+
+std::span<const RColor> NamedColorBox::entries() const
+{
+    return entryModel->entries();
+}
+
+void NamedColorBox::setEntries(TRColorArray entries)
+{
+    const std::size_t key = NameSetKey(entries);
+    if (key != nameSetKey) {
+        nameSetKey = key;
+        entriesWidth = -1;
+    }
+    entryModel->setEntries(std::move(entries));
+    setCurrentIndex(-1);
+}
+
+int NamedColorBox::widestEntry() const
+{
+    QStyleOptionViewItem option;
+    option.initFrom(view());
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+        widest = std::max(widest, itemDelegate()->sizeHint(option, model()->index(row, modelColumn(), rootModelIndex())).width());
+    return widest;
+}
+
+void NamedColorBox::showPopup()
+{
+    if (entriesWidth < 0)
+        entriesWidth = widestEntry();
+    const int frame = 2 * view()->frameWidth();
+    view()->setMinimumWidth(std::max(width(), entriesWidth + view()->verticalScrollBar()->sizeHint().width() + frame));
+    QComboBox::showPopup();
 }
 
 void NamedColorBox::paintEvent(QPaintEvent *)

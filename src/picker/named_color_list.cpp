@@ -63,8 +63,6 @@ void TfrmColorPick::buildNamedColorList()
     cbxColors->setObjectName(QStringLiteral("cbxColors"));
     cbxColors->setGeometry(51, 4, 197, 22);
     cbxColors->setMaxVisibleItems(16);
-    namedColorModel = new NamedColorListModel(cbxColors);
-    cbxColors->setModel(namedColorModel);
     cbxColors->setCurrentIndex(-1);
     cbxColors->setContextMenuPolicy(Qt::CustomContextMenu);
 }
@@ -130,7 +128,7 @@ std::array<QAction *, 9> TfrmColorPick::sortItems() const
 
 std::span<const RColor> TfrmColorPick::namedColorEntries() const
 {
-    return namedColorModel->entries();
+    return cbxColors->entries();
 }
 
 std::int64_t TfrmColorPick::sortOrderInForce() const
@@ -158,7 +156,7 @@ void TfrmColorPick::SortbyHue1Click(QAction *sender)
     sortorder = orderCode;
     Setsortmenuitems(orderCode);
 
-    namedColorModel->setEntries(std::move(list));
+    cbxColors->setEntries(std::move(list));
     // Selecting from code does not count as a choice: the colour stays.
     cbxColors->setCurrentIndex(SelectionAfterSort(namedColorEntries(), remembered));
 }

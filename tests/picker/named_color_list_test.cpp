@@ -411,13 +411,18 @@ TEST_F(NamedColorListTest, RightClickOnTheListOpensItsMenu)
     window->mnuClosestColor->close();
 }
 
-TEST_F(NamedColorListTest, DroppedDownListShowsSixteenEntriesOfHeightSixteen)
+TEST_F(NamedColorListTest, DroppedDownListShowsSixteenWholeEntries)
 {
     EXPECT_EQ(window->cbxColors->maxVisibleItems(), 16);
     QAbstractItemView *view = window->cbxColors->view();
     EXPECT_EQ(view->sizeHintForRow(0), NamedColorItemHeight);
     window->cbxColors->showPopup();
     EXPECT_EQ(view->viewport()->height(), 16 * NamedColorItemHeight);
+    int widest = 0;
+    for (int row = 0; row < window->cbxColors->count(); ++row)
+        widest = std::max(widest, view->sizeHintForIndex(view->model()->index(row, 0)).width());
+    EXPECT_GT(widest, window->cbxColors->width()) << "some names are longer than the closed box";
+    EXPECT_GE(view->viewport()->width(), widest) << "no name is cut off";
     window->cbxColors->hidePopup();
 }
 
