@@ -4,6 +4,7 @@
 #include "model/conversions.h"
 #include "model/integer_text.h"
 #include "storage/palette_file.h"
+#include "model/named_color_order.h"
 
 #include <algorithm>
 #include <array>
@@ -22,6 +23,7 @@ constexpr std::string_view Usage =
     "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
     "       pigmentrix-cli parse NOTATION TEXT\n"
     "       pigmentrix-cli notations\n"
+    "       pigmentrix-cli name #RRGGBB [--html]\n"
     "       pigmentrix-cli palette show FILE\n"
     "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
     "       pigmentrix-cli --help\n"
@@ -29,7 +31,9 @@ constexpr std::string_view Usage =
     "NOTATION is a notation index from -1 (none) to 14; \"notations\" lists them.\n"
     "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
     "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
-    "code gives, and the alpha read for the notations that carry one.\n"
+    "code gives, and the alpha read for the notations that carry one. name writes\n"
+    "the named colour closest to the colour and its #RRGGBB, from the HTML/CSS\n"
+    "names only with --html.\n"
     "palette show loads FILE as the picker does, over the palette of a fresh\n"
     "start, and writes its sixteen slots as #RRGGBB, one a line. palette write\n"
     "writes sixteen #RRGGBB colours to FILE as a palette file.\n"
@@ -51,6 +55,7 @@ struct Arguments {
     std::vector<std::string> operands; // the subcommand first
     std::optional<int> alpha;
     bool lowerCase = false;
+    bool htmlOnly = false;
     bool help = false;
 };
 
@@ -78,6 +83,8 @@ Arguments ScanArguments(const std::vector<std::string> &args)
             scanned.help = true;
         } else if (arg == "--lower") {
             scanned.lowerCase = true;
+        } else if (arg == "--html") {
+            scanned.htmlOnly = true;
         } else if (arg == "--alpha") {
             if (i + 1 == args.size())
                 throw UsageError("--alpha needs a value");
@@ -180,21 +187,37 @@ int RunPaletteWrite(const Arguments &args, std::ostream &, std::ostream &err)
     return ExitOk;
 }
 
+// Ties go to the name that sorts first, as "Find Closest Named Color" does
+// in the list sorted by name.
+int RunName(const Arguments &args, std::ostream &out, std::ostream &err)
+{
+    const TColor color = ColorOperand(args.operands[1]);
+    const std::optional<RColor> closest = ClosestNamedColor(color, args.htmlOnly);
+    if (!closest) {
+        err << "No named color is near enough.\n";
+        return ExitConversionFailed;
+    }
+    out << NameToUtf8(closest->Name) << ' ' << ColorToHTML(closest->Value) << '\n';
+    return ExitOk;
+}
+
 struct Subcommand {
     // One word, or words separated by one space ("palette show").
     std::string_view name;
     std::size_t operandCount; // after the subcommand's name
     bool takesFormatOptions;  // --alpha and --lower
+    bool takesHtmlOption;     // --html
     int (*run)(const Arguments &, std::ostream &out, std::ostream &err);
 };
 
 // Each subcommand is one row; its name and operands must also appear in Usage.
 constexpr std::array Subcommands = {
-    Subcommand{"format", 2, true, &RunFormat},
-    Subcommand{"parse", 2, false, &RunParse},
-    Subcommand{"notations", 0, false, &RunNotations},
-    Subcommand{"palette show", 1, false, &RunPaletteShow},
-    Subcommand{"palette write", 1 + PaletteSlotCount, false, &RunPaletteWrite},
+    Subcommand{"format", 2, true, false, &RunFormat},
+    Subcommand{"parse", 2, false, false, &RunParse},
+    Subcommand{"notations", 0, false, false, &RunNotations},
+    Subcommand{"name", 1, false, true, &RunName},
+    Subcommand{"palette show", 1, false, false, &RunPaletteShow},
+    Subcommand{"palette write", 1 + PaletteSlotCount, false, false, &RunPaletteWrite},
 };
 
 std::size_t WordCount(std::string_view name)
@@ -230,6 +253,8 @@ const Subcommand &FindSubcommand(const Arguments &args)
                          + (found->operandCount == 1 ? "" : "s"));
     if (!found->takesFormatOptions && (args.alpha || args.lowerCase))
         throw UsageError("--alpha and --lower apply to format only");
+    if (!found->takesHtmlOption && args.htmlOnly)
+        throw UsageError("--html applies to name only");
     return *found;
 }
 

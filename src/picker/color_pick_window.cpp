@@ -5,6 +5,7 @@
 #include "picker/app_version.h"
 #include "picker/channel_rules.h"
 #include "picker/color_frame_panel.h"
+#include "picker/named_color_box.h"
 #include "picker/picker_dialogs.h"
 #include "picker/picker_settings.h"
 #include "storage/named_settings.h"
@@ -122,6 +123,8 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
 
     RunonStartup1->setChecked(autostart.exists());
     setTrayActive(true);
+    // Before the first sort, which keeps the mirrors' check marks in step.
+    mirrorNamedColorMenu();
 }
 
 void TfrmColorPick::showEvent(QShowEvent *event)
@@ -138,6 +141,10 @@ void TfrmColorPick::FormShow()
 {
     if (!allowCloseOption)
         AllowClose = !StayinSystemTray1->isChecked();
+    // Rebuilds the named-colour list for the stored check mark and order.
+    bHTMLList = !Showonlyhtmlcolors->isChecked();
+    ShowonlyhtmlcolorsClick();
+
     disablechanges();
     updatevalues(0);
     enablechanges();
@@ -251,6 +258,10 @@ bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
 void TfrmColorPick::FormMouseWheel(QWidget *target, int delta)
 {
     const bool up = delta > 0;
+    if (target == cbxColors) {
+        stepNamedColorList(up);
+        return;
+    }
     for (TJvTracker *slider : sliders()) {
         if (slider != target)
             continue;

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <random>
@@ -39,6 +40,7 @@ struct PictureSliderWrites;
 class VersionChecker;
 struct VersionAnswer;
 class PaletteSlotPanel;
+class NamedColorBox;
 class PickerDialogs;
 class SettingsStore;
 struct PickerSettings;
@@ -280,6 +282,34 @@ public:
     void VisitDunmooreSoftwareWebsite1Click();
     void ShowHelpfile1Click();
     void AboutPigmentrix1Click();
+    // --- Named-colour list ------------------------------------------------------
+    QLabel *lblHTMLColor = nullptr;
+    NamedColorBox *cbxColors = nullptr;
+    QMenu *mnuClosestColor = nullptr;
+    QAction *FindClosestColor1 = nullptr; // its Tag (data, 64-bit) holds the order in force
+    QAction *SortbyName1 = nullptr;
+    QAction *SortbySimilarity1 = nullptr;
+    QAction *SortbyHue1 = nullptr;
+    QAction *SortbySaturation1 = nullptr;
+    QAction *SortbyValue1 = nullptr;
+    QAction *SortbyRed1 = nullptr;
+    QAction *SortbyGreen1 = nullptr;
+    QAction *SortbyBlue1 = nullptr;
+    QAction *SortbyBrightness1 = nullptr;
+    QAction *Showonlyhtmlcolors = nullptr;
+    QMenu *ColorList1 = nullptr; // "Color List" in pupMain, holding the mirrors
+    bool bHTMLList = false;
+    int colorcount = 0;
+    std::int64_t sortorder = 0;
+    // The entries in their present order.
+    std::span<const RColor> namedColorEntries() const;
+    std::int64_t sortOrderInForce() const;
+    void setSortOrderInForce(std::int64_t orderCode);
+    void SortbyHue1Click(QAction *sender);
+    void ShowonlyhtmlcolorsClick();
+    void Setsortmenuitems(std::int64_t SortValue);
+    void FindClosestColor1Click();
+    void cbxColorsChange();
 
     // --- Start-up -------------------------------------------------------------
     void FormShow();
@@ -323,9 +353,6 @@ public:
     void btnLoadPaletteClick();
     void btnSavePaletteClick();
     Palette paletteColors() const;
-    // The entries of the named-colour list in their present order; the slot
-    // hints name the first entry with a slot's colour.
-    std::span<const RColor> namedColorEntries() const;
 
     // --- Settings store ----------------------------------------------------------
     // An accepted close: "FormVersion", the position and stored properties
@@ -395,6 +422,15 @@ private:
     std::unique_ptr<SettingsStore> ownedSettingsStore;
     SettingsStore *settingsStore = nullptr;
     bool closingSettingsSaved = false;
+    // Named-colour list.
+    void buildNamedColorList();
+    void buildNamedColorMenu();
+    void wireNamedColorMenuItem(QAction *source, QAction *item);
+    void mirrorNamedColorMenu();
+    std::array<QAction *, 9> sortItems() const;
+    // Keeps the list's selection on an entry of the current colour.
+    void updateNamedColorSelection();
+    void stepNamedColorList(bool up);
 
     PickerDialogs &dialogs;
     AutostartEntry autostart{XdgConfigHome()};

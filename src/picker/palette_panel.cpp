@@ -178,13 +178,6 @@ void TfrmColorPick::rebuildPaletteHints()
         SetHint(slot);
 }
 
-std::span<const RColor> TfrmColorPick::namedColorEntries() const
-{
-    // The list's order at a fresh start: the general table sorted by name.
-    static const TRColorArray byName = BuildNamedColorList(false, SortByName, RGBValues{});
-    return byName;
-}
-
 void TfrmColorPick::showPaletteName(const QString &name)
 {
     mpalette = name;

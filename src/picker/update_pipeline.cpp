@@ -146,6 +146,7 @@ void TfrmColorPick::updatevalues(int ctype)
         scrollbarSaturation->setValue(static_cast<int>(Round(hsv.S)));
         scrollbarValue->setValue(static_cast<int>(Round(hsv.V)));
     }
+    updateNamedColorSelection();
 
     if (lastcolor != pnlColor->Color || scrollbarSaturation->Value() == 0)
         UpdateRGBRectangles();

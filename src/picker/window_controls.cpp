@@ -112,6 +112,7 @@ void TfrmColorPick::buildControls()
     buildColorCodePanel();
     buildEmptyPanels();
     buildColorWheel();
+    buildNamedColorList();
 }
 
 void TfrmColorPick::buildColorFrame()

@@ -121,6 +121,11 @@ void TfrmColorPick::buildMenus()
     pupMain->addSeparator()->setObjectName(QStringLiteral("N6"));
     Exit1 = AddItem(pupMain, "Exit1", QStringLiteral("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+    pupMain->addSeparator()->setObjectName(QStringLiteral("N11"));
+    // Filled with mirrors of the named-colour list's menu at creation.
+    ColorList1 = pupMain->addMenu(QStringLiteral("Color List"));
+    ColorList1->menuAction()->setObjectName(QStringLiteral("ColorList1"));
+    buildNamedColorMenu();
 
     pupColorPanel = new QMenu(this);
     pupColorPanel->setObjectName(QStringLiteral("pupColorPanel"));

@@ -72,6 +72,18 @@ INSTANTIATE_TEST_SUITE_P(Parse, CliOutputTest, testing::Values(
     CliRow{{"parse", "14", "F8"}, 1, "", "Unable to convert color values.\n"},
     CliRow{{"parse", "12", "#FF8000"}, 1, "", "Unable to convert color values.\n"}));
 
+// Ties go to the entry first by name: "Alice Blue" sorts before "AliceBlue"
+// (a space before any letter), "Antique white" before "AntiqueWhite".
+INSTANTIATE_TEST_SUITE_P(Name, CliOutputTest, testing::Values(
+    CliRow{{"name", "#F0F8FF"}, 0, "Alice Blue #F0F8FF\n", ""},
+    CliRow{{"name", "#f0f8ff", "--html"}, 0, "AliceBlue #F0F8FF\n", ""},
+    CliRow{{"name", "#FAEBD7"}, 0, "Antique white #FAEBD7\n", ""},
+    CliRow{{"name", "#FAEBD7", "--html"}, 0, "AntiqueWhite #FAEBD7\n", ""},
+    CliRow{{"name", "#4B3621"}, 0, "Caf\u00e9 Noir #4B3621\n", ""},
+    // Not a named colour itself: the nearest one.
+    CliRow{{"name", "#010203", "--html"}, 0, "Black #000000\n", ""},
+    CliRow{{"--html", "name", "#123456"}, 0, "MidnightBlue #191970\n", ""}));
+
 INSTANTIATE_TEST_SUITE_P(Notations, CliOutputTest, testing::Values(
     CliRow{{"notations"}, 0,
            "0 HTML Hex\n1 Delphi Hex\n2 VB Hex\n3 C++ Hex\n4 RGB Values\n5 RGB %Values\n6 HSL\n"
@@ -121,7 +133,7 @@ TEST_P(CliBadArgumentsTest, ExplainsAndShowsTheUsageOnStandardError)
 INSTANTIATE_TEST_SUITE_P(Rows, CliBadArgumentsTest, testing::Values(
     BadArgumentsRow{{}, "no command given"},
     BadArgumentsRow{{"--lower"}, "no command given"},
-    BadArgumentsRow{{"name", "red"}, "unknown command 'name'"},
+    BadArgumentsRow{{"hue", "red"}, "unknown command 'hue'"},
     BadArgumentsRow{{"Format", "0", "#FF8000"}, "unknown command 'Format'"},
     BadArgumentsRow{{"palette"}, "unknown command 'palette'"},
     BadArgumentsRow{{"palette", "list", "a.plt"}, "unknown command 'palette list'"},
@@ -145,6 +157,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, CliBadArgumentsTest, testing::Values(
     BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "$FF"}, "alpha '$FF' is not a number from 0 to 255"},
     BadArgumentsRow{{"parse", "0", "#FF8000", "--lower"}, "--alpha and --lower apply to format only"},
     BadArgumentsRow{{"notations", "--alpha", "5"}, "--alpha and --lower apply to format only"},
+    BadArgumentsRow{{"name"}, "name takes 1 operand"},
+    BadArgumentsRow{{"name", "#FF0000", "#00FF00"}, "name takes 1 operand"},
+    BadArgumentsRow{{"name", "red"}, "colour 'red' is not of the form #RRGGBB"},
+    BadArgumentsRow{{"name", "#FF0000", "--lower"}, "--alpha and --lower apply to format only"},
+    BadArgumentsRow{{"format", "0", "#FF8000", "--html"}, "--html applies to name only"},
     // After "--" the options are operands like any other.
     BadArgumentsRow{{"format", "0", "--", "#FF8000", "--lower"}, "format takes 2 operands"}));
 

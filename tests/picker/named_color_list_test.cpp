@@ -1,0 +1,430 @@
+#include "window_test_fixture.h"
+
+#include "model/conversions.h"
+#include "model/named_color_order.h"
+#include "model/rounding.h"
+#include "picker/named_color_box.h"
+#include "picker/named_color_list_model.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pigmentrix {
+namespace {
+
+constexpr TColor AntiqueWhite = 0x00D7EBFA;
+constexpr TColor AliceBlue = 0x00FFF8F0;
+
+class NamedColorListTest : public PickerWindowTest {
+protected:
+    std::span<const RColor> entries() const { return window->namedColorEntries(); }
+    int selected() const { return window->cbxColors->currentIndex(); }
+    QString selectedName() const
+    {
+        return selected() < 0 ? QString() : NameText(entries()[static_cast<std::size_t>(selected())].Name);
+    }
+
+    int indexOf(std::u16string_view name) const
+    {
+        for (std::size_t i = 0; i < entries().size(); ++i)
+            if (entries()[i].Name == name)
+                return static_cast<int>(i);
+        ADD_FAILURE() << "no entry " << NameToUtf8(name);
+        return -1;
+    }
+
+    QAction *mirrorOf(const QAction *item) const
+    {
+        return window->findChild<QAction *>(item->objectName() + QStringLiteral("_copy"));
+    }
+
+    // Picks an entry as the user does in the dropped-down list.
+    void choose(int index)
+    {
+        window->cbxColors->setCurrentIndex(index);
+        emit window->cbxColors->activated(index);
+    }
+
+    void wheelOverList(int delta)
+    {
+        const QPoint at = window->cbxColors->rect().center();
+        QWheelEvent wheel(at, window->cbxColors->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window->cbxColors, &wheel);
+    }
+
+    // Shows the window again, as after it was hidden in the tray: the list is
+    // rebuilt from the check mark and the order in force.
+    void showAgain()
+    {
+        window->hide();
+        window->show();
+    }
+};
+
+TEST_F(NamedColorListTest, FreshWindowListsTheGeneralTableByName)
+{
+    EXPECT_EQ(window->lblHTMLColor->text(), "Names");
+    EXPECT_EQ(window->cbxColors->count(), NamedColorCount);
+    EXPECT_EQ(window->colorcount, NamedColorCount);
+    EXPECT_FALSE(window->bHTMLList);
+    EXPECT_EQ(window->sortOrderInForce(), SortByName);
+    for (QAction *item : {window->SortbyName1, mirrorOf(window->SortbyName1)})
+        EXPECT_TRUE(item->isChecked()) << item->objectName().toStdString();
+    for (std::size_t i = 1; i < entries().size(); ++i)
+        ASSERT_LE(entries()[i - 1].Name, entries()[i].Name) << i;
+    EXPECT_EQ(window->cbxColors->itemText(0), NameText(entries()[0].Name));
+}
+
+struct OrderRow {
+    const char *what;
+    QAction *TfrmColorPick::*item;
+    std::int64_t orderCode;
+    // Holds for each pair of neighbours (a before b).
+    std::function<bool(const RColor &a, const RColor &b)> inOrder;
+};
+
+void PrintTo(const OrderRow &row, std::ostream *os) { *os << row.what; }
+
+int Sum(TColor c) { return RedOf(c) + GreenOf(c) + BlueOf(c); }
+
+int DistanceTo(TColor c, RGBValues reference)
+{
+    const int dr = RedOf(c) - reference.R;
+    const int dg = GreenOf(c) - reference.G;
+    const int db = BlueOf(c) - reference.B;
+    return dr * dr + dg * dg + db * db;
+}
+
+class NamedColorOrderTest : public NamedColorListTest, public testing::WithParamInterface<OrderRow> {};
+
+// The reference colour of similarity is the colour the RGB sliders show when
+// sorting: (250, 235, 215).
+TEST_P(NamedColorOrderTest, MenuItemOrdersTheListAndTicksItself)
+{
+    const OrderRow &row = GetParam();
+    setColor(AntiqueWhite);
+    QAction *item = (*window).*row.item;
+    item->trigger();
+
+    EXPECT_EQ(window->sortOrderInForce(), row.orderCode);
+    EXPECT_EQ(window->sortorder, row.orderCode);
+    for (QAction *other : {window->SortbyName1, window->SortbySimilarity1, window->SortbyHue1,
+                           window->SortbySaturation1, window->SortbyValue1, window->SortbyRed1, window->SortbyGreen1,
+                           window->SortbyBlue1, window->SortbyBrightness1}) {
+        EXPECT_EQ(other->isChecked(), other == item) << other->objectName().toStdString();
+        EXPECT_EQ(mirrorOf(other)->isChecked(), other == item) << other->objectName().toStdString();
+    }
+    ASSERT_EQ(entries().size(), static_cast<std::size_t>(NamedColorCount));
+    for (std::size_t i = 1; i < entries().size(); ++i)
+        ASSERT_TRUE(row.inOrder(entries()[i - 1], entries()[i]))
+            << i << ": " << NameToUtf8(entries()[i - 1].Name) << " before " << NameToUtf8(entries()[i].Name);
+    // The list's own quicksort decides the order of equal keys.
+    const TRColorArray expected = BuildNamedColorList(false, row.orderCode, RGBValues{250, 235, 215});
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), entries().begin(), entries().end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NamedColorOrderTest, testing::Values(
+    OrderRow{"descending red, ties by ascending channel sum", &TfrmColorPick::SortbyRed1, SortByRed,
+             [](const RColor &a, const RColor &b) {
+                 return RedOf(a.Value) > RedOf(b.Value) || (RedOf(a.Value) == RedOf(b.Value) && Sum(a.Value) <= Sum(b.Value));
+             }},
+    OrderRow{"descending channel sum", &TfrmColorPick::SortbyBrightness1, SortByBrightness,
+             [](const RColor &a, const RColor &b) { return Sum(a.Value) >= Sum(b.Value); }},
+    OrderRow{"nearest to the sliders' colour first", &TfrmColorPick::SortbySimilarity1, SortBySimilarity,
+             [](const RColor &a, const RColor &b) {
+                 return DistanceTo(a.Value, {250, 235, 215}) <= DistanceTo(b.Value, {250, 235, 215});
+             }},
+    OrderRow{"ascending rounded hue", &TfrmColorPick::SortbyHue1, SortByHue,
+             [](const RColor &a, const RColor &b) {
+                 const auto hue = [](TColor c) { return Round(RGBtoHSV(RedOf(c), GreenOf(c), BlueOf(c)).H); };
+                 return hue(a.Value) <= hue(b.Value);
+             }},
+    OrderRow{"by name again", &TfrmColorPick::SortbyName1, SortByName,
+             [](const RColor &a, const RColor &b) { return a.Name <= b.Name; }}));
+
+TEST_F(NamedColorListTest, SortByHuePutsGreysFirstDarkestFirstThenPureRed)
+{
+    window->SortbyHue1->trigger();
+    std::size_t firstColour = 0;
+    while (firstColour < entries().size()) {
+        const TColor c = entries()[firstColour].Value;
+        if (Round(RGBtoHSV(RedOf(c), GreenOf(c), BlueOf(c)).S) != 0)
+            break;
+        ++firstColour;
+    }
+    ASSERT_GT(firstColour, 2u);
+    EXPECT_EQ(entries()[0].Value, clBlack);
+    for (std::size_t i = 1; i < firstColour; ++i)
+        ASSERT_LE(Sum(entries()[i - 1].Value), Sum(entries()[i].Value)) << i;
+    const TColor c = entries()[firstColour].Value;
+    EXPECT_EQ(Round(RGBtoHSV(RedOf(c), GreenOf(c), BlueOf(c)).H), 0) << NameToUtf8(entries()[firstColour].Name);
+}
+
+TEST_F(NamedColorListTest, StoredOrderOutsideTheCodesSortsBySumAloneWithNothingTicked)
+{
+    window->setSortOrderInForce(42);
+    showAgain();
+    EXPECT_EQ(window->sortOrderInForce(), 42);
+    for (std::size_t i = 1; i < entries().size(); ++i)
+        ASSERT_LE(Sum(entries()[i - 1].Value), Sum(entries()[i].Value)) << i;
+    for (QAction *item : window->mnuClosestColor->actions()) {
+        if (item != window->Showonlyhtmlcolors) {
+            EXPECT_FALSE(item->isChecked()) << item->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(NamedColorListTest, StoredCheckMarkShowsTheHtmlTableOnTheNextShowing)
+{
+    window->Showonlyhtmlcolors->setChecked(true);
+    showAgain();
+    EXPECT_TRUE(window->bHTMLList);
+    EXPECT_EQ(window->cbxColors->count(), HTMLColorCount);
+    EXPECT_EQ(window->colorcount, HTMLColorCount);
+    EXPECT_EQ(window->lblHTMLColor->text(), "HTML");
+    EXPECT_TRUE(mirrorOf(window->Showonlyhtmlcolors)->isChecked());
+}
+
+TEST_F(NamedColorListTest, ShowOnlyHtmlColorsFromEitherMenuTicksBoth)
+{
+    QAction *own = window->Showonlyhtmlcolors;
+    QAction *mirror = mirrorOf(own);
+    struct Step {
+        QAction *clicked;
+        bool html;
+    };
+    for (const Step step : {Step{own, true}, Step{own, false}, Step{mirror, true}, Step{mirror, false},
+                            Step{mirror, true}, Step{own, false}}) {
+        SCOPED_TRACE(step.clicked->objectName().toStdString());
+        step.clicked->trigger();
+        EXPECT_EQ(own->isChecked(), step.html);
+        EXPECT_EQ(mirror->isChecked(), step.html);
+        EXPECT_EQ(window->cbxColors->count(), step.html ? HTMLColorCount : NamedColorCount);
+        EXPECT_EQ(window->lblHTMLColor->text(), step.html ? "HTML" : "Names");
+    }
+}
+
+TEST_F(NamedColorListTest, SwitchingTablesKeepsTheColourSelectedWhereTheTableHasIt)
+{
+    struct Row {
+        TColor color;
+        std::u16string_view inHtml; // empty: the HTML table lacks the colour
+    };
+    for (const Row row : {Row{AntiqueWhite, u"AntiqueWhite"}, Row{0x0021364B, u""}}) {
+        SCOPED_TRACE(row.color);
+        window->Showonlyhtmlcolors->setChecked(false);
+        showAgain();
+        setColor(row.color);
+        ASSERT_GE(selected(), 0);
+        window->Showonlyhtmlcolors->trigger();
+        EXPECT_EQ(selectedName(), QString::fromStdU16String(std::u16string(row.inHtml)));
+        EXPECT_EQ(color(), row.color);
+        EXPECT_FALSE(window->history.canUndo());
+    }
+}
+
+TEST_F(NamedColorListTest, ChoosingTheSecondOfTwoNamesKeepsItSelected)
+{
+    const int first = indexOf(u"Antique white");
+    const int second = indexOf(u"AntiqueWhite");
+    ASSERT_LT(first, second);
+
+    choose(second);
+    EXPECT_EQ(color(), AntiqueWhite);
+    EXPECT_EQ(selected(), second) << "the pipeline keeps the chosen entry";
+    EXPECT_EQ(window->cbxColors->toolTip(), "AntiqueWhite");
+
+    setColor(AntiqueWhite);
+    EXPECT_EQ(selected(), second);
+
+    setColor(AliceBlue);
+    setColor(AntiqueWhite);
+    EXPECT_EQ(selected(), first) << "coming from another colour, the first entry is found";
+    EXPECT_EQ(window->cbxColors->toolTip(), "Antique white");
+
+    setColor(ComposeColor(1, 2, 4));
+    EXPECT_EQ(selected(), -1);
+    EXPECT_EQ(window->cbxColors->toolTip(), "");
+}
+
+TEST_F(NamedColorListTest, ResortSelectsTheLastEntryOfTheValueWithoutApplyingIt)
+{
+    setColor(AntiqueWhite);
+    ASSERT_EQ(selectedName(), "Antique white");
+    window->SortbyName1->trigger();
+    EXPECT_EQ(selectedName(), "AntiqueWhite");
+    EXPECT_EQ(color(), AntiqueWhite);
+    EXPECT_FALSE(window->history.canUndo()) << "sorting is not a colour change";
+
+    setColor(ComposeColor(1, 2, 4));
+    window->SortbyRed1->trigger();
+    EXPECT_EQ(selected(), -1);
+}
+
+TEST_F(NamedColorListTest, FindClosestOnAnExactColourKeepsItAndRecordsUndo)
+{
+    setColor(AliceBlue);
+    window->FindClosestColor1->trigger();
+    EXPECT_EQ(selectedName(), "Alice Blue");
+    EXPECT_EQ(color(), AliceBlue);
+    EXPECT_EQ(window->history.undoEntries()[0], AliceBlue);
+    EXPECT_EQ(window->cbxColors->toolTip(), "Alice Blue");
+}
+
+TEST_F(NamedColorListTest, FindClosestTieGoesToTheFirstEntryInListOrder)
+{
+    choose(indexOf(u"AntiqueWhite"));
+    mirrorOf(window->FindClosestColor1)->trigger();
+    EXPECT_EQ(selectedName(), "Antique white");
+    EXPECT_EQ(color(), AntiqueWhite);
+}
+
+TEST_F(NamedColorListTest, FindClosestAppliesTheNearestNamedColour)
+{
+    window->Showonlyhtmlcolors->trigger();
+    setColor(ComposeColor(1, 2, 3));
+    window->FindClosestColor1->trigger();
+    EXPECT_EQ(selectedName(), "Black");
+    EXPECT_EQ(color(), clBlack);
+    window->UndoColorChange1Click();
+    EXPECT_EQ(color(), ComposeColor(1, 2, 3));
+    EXPECT_EQ(selected(), -1);
+}
+
+TEST_F(NamedColorListTest, SortByHueInColorListSortsLikeTheListsOwnItem)
+{
+    setColor(AliceBlue);
+    mirrorOf(window->SortbyHue1)->trigger();
+    const std::vector<RColor> fromMirror(entries().begin(), entries().end());
+    const QString selectedFromMirror = selectedName();
+    EXPECT_TRUE(window->SortbyHue1->isChecked());
+    EXPECT_TRUE(mirrorOf(window->SortbyHue1)->isChecked());
+    EXPECT_FALSE(window->SortbyName1->isChecked());
+    EXPECT_FALSE(mirrorOf(window->SortbyName1)->isChecked());
+
+    window->SortbyName1->trigger();
+    window->SortbyHue1->trigger();
+    EXPECT_TRUE(std::equal(fromMirror.begin(), fromMirror.end(), entries().begin(), entries().end()));
+    EXPECT_EQ(selectedName(), selectedFromMirror);
+    EXPECT_EQ(window->sortOrderInForce(), SortByHue);
+    EXPECT_EQ(mirrorOf(window->FindClosestColor1)->data().toLongLong(), SortByName) << "the mirror keeps its first Tag";
+}
+
+struct WheelRow {
+    const char *what;
+    int start; // -1: nothing selected; -2: the last entry
+    int delta;
+    int expected;
+    bool applied;
+};
+
+void PrintTo(const WheelRow &row, std::ostream *os) { *os << row.what; }
+
+class NamedColorWheelTest : public NamedColorListTest, public testing::WithParamInterface<WheelRow> {};
+
+TEST_P(NamedColorWheelTest, WheelStepsTheSelectionAndAppliesIt)
+{
+    const WheelRow &row = GetParam();
+    window->Showonlyhtmlcolors->trigger();
+    const int last = window->cbxColors->count() - 1;
+    const TColor before = ComposeColor(1, 2, 4);
+    setColor(before);
+    window->cbxColors->setCurrentIndex(row.start == -2 ? last : row.start);
+    wheelOverList(row.delta);
+    const int expected = row.expected == -2 ? last : row.expected;
+    EXPECT_EQ(selected(), expected);
+    if (row.applied) {
+        EXPECT_EQ(color(), entries()[static_cast<std::size_t>(expected)].Value);
+        EXPECT_EQ(window->history.undoEntries()[0], before);
+    } else {
+        EXPECT_EQ(color(), before);
+        EXPECT_FALSE(window->history.canUndo());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NamedColorWheelTest, testing::Values(
+    WheelRow{"down moves to the next entry", 5, -120, 6, true},
+    WheelRow{"up moves to the previous entry", 5, 120, 4, true},
+    WheelRow{"down at the last entry stays and applies it again", -2, -120, -2, true},
+    WheelRow{"up at the first entry stays and applies it again", 0, 120, 0, true},
+    WheelRow{"nothing selected: nothing happens", -1, -120, -1, false}));
+
+TEST_F(NamedColorListTest, UndoAfterAListChoiceReturnsAndClearsTheSelection)
+{
+    const TColor before = ComposeColor(1, 2, 4);
+    setColor(before);
+    choose(indexOf(u"Alice Blue"));
+    EXPECT_EQ(color(), AliceBlue);
+    window->UndoColorChange1Click();
+    EXPECT_EQ(color(), before);
+    EXPECT_EQ(selected(), -1);
+    EXPECT_EQ(window->edtRed->text(), "1");
+    window->RedoColorchange1Click();
+    EXPECT_EQ(color(), AliceBlue);
+    EXPECT_EQ(selectedName(), "Alice Blue");
+}
+
+TEST_F(NamedColorListTest, ColorListMirrorsTheListMenuAfterRedo)
+{
+    const QList<QAction *> top = window->pupMain->actions();
+    const auto redo = std::find(top.begin(), top.end(), window->RedoColorchange1);
+    ASSERT_NE(redo, top.end());
+    ASSERT_LT(redo + 2, top.end());
+    EXPECT_EQ((*(redo + 1))->objectName(), "N11");
+    EXPECT_EQ(*(redo + 2), window->ColorList1->menuAction());
+    EXPECT_EQ(window->ColorList1->title(), "Color List");
+
+    const QList<QAction *> source = window->mnuClosestColor->actions();
+    const QList<QAction *> mirrors = window->ColorList1->actions();
+    ASSERT_EQ(source.size(), 15);
+    ASSERT_EQ(mirrors.size(), source.size());
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        SCOPED_TRACE(source[i]->objectName().toStdString());
+        EXPECT_EQ(mirrors[i]->objectName(), source[i]->objectName() + "_copy");
+        EXPECT_EQ(mirrors[i]->text(), source[i]->text());
+        EXPECT_EQ(mirrors[i]->isSeparator(), source[i]->isSeparator());
+        EXPECT_EQ(mirrors[i]->isCheckable(), source[i]->isCheckable());
+        EXPECT_EQ(mirrors[i]->isChecked(), source[i]->isChecked());
+        if (source[i] != window->FindClosestColor1) {
+            EXPECT_EQ(mirrors[i]->data(), source[i]->data());
+        }
+    }
+}
+
+TEST_F(NamedColorListTest, RightClickOnTheListOpensItsMenu)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), window->cbxColors->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(window->cbxColors, &event);
+    EXPECT_TRUE(window->mnuClosestColor->isVisible());
+    EXPECT_FALSE(window->pupMain->isVisible());
+    window->mnuClosestColor->close();
+}
+
+TEST_F(NamedColorListTest, DroppedDownListShowsSixteenWholeEntries)
+{
+    EXPECT_EQ(window->cbxColors->maxVisibleItems(), 16);
+    QAbstractItemView *view = window->cbxColors->view();
+    EXPECT_EQ(view->sizeHintForRow(0), NamedColorItemHeight);
+    window->cbxColors->showPopup();
+    EXPECT_EQ(view->viewport()->height(), 16 * NamedColorItemHeight);
+    int widest = 0;
+    for (int row = 0; row < window->cbxColors->count(); ++row)
+        widest = std::max(widest, view->sizeHintForIndex(view->model()->index(row, 0)).width());
+    EXPECT_GT(widest, window->cbxColors->width()) << "some names are longer than the closed box";
+    EXPECT_GE(view->viewport()->width(), widest) << "no name is cut off";
+    window->cbxColors->hidePopup();
+}
+
+} // namespace
+} // namespace pigmentrix
