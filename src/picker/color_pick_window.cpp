@@ -101,6 +101,7 @@ void TfrmColorPick::FormShow()
     disablechanges();
     updatevalues(0);
     enablechanges();
+    applyGrabOptions();
 
     if (!paramcolor.isEmpty())
         applyColorParameter();

@@ -2,6 +2,7 @@
 
 #include "model/color.h"
 #include "picker/color_history.h"
+#include "sampling/screen_sampler.h"
 
 #include <QFont>
 #include <QImage>
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <random>
 
 class QAction;
@@ -18,12 +20,15 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTimer;
 class QToolButton;
 
 namespace pigmentrix {
 
 class TJvTracker;
 class ColorFramePanel;
+class GrabButton;
+class ImageView;
 class PickerDialogs;
 struct PickerSettings;
 
@@ -180,6 +185,48 @@ public:
     void ChangeText1Click();
     void ChangeFont1Click();
 
+    // --- Grab mode and magnifier ---------------------------------------------------
+    int average = 0;
+    int crosshair = 1;
+    bool mousedownflag = false;
+    // True while a grab runs; stands in for the palette slots' hints being off.
+    bool grabActive = false;
+    QTimer *Timer1 = nullptr;
+    GrabButton *btnGrab = nullptr;
+    QComboBox *cbxZoom = nullptr;
+    QLabel *lblX = nullptr;
+    QLabel *lblY = nullptr;
+    QLabel *lblXPos = nullptr;
+    QLabel *lblYPos = nullptr;
+    ImageView *Image1 = nullptr;
+    ImageView *imgMagnifier = nullptr;
+    QAction *Off1 = nullptr;
+    QAction *N3x3Average1 = nullptr;
+    QAction *N5x5Average1 = nullptr;
+    QAction *AutoColorCopyafterGrab1 = nullptr;
+    QAction *SetCoordinates1 = nullptr;
+    QAction *ResetCoordinates2 = nullptr;
+    QAction *ClearZoomWindow1 = nullptr;
+    QAction *Cross1 = nullptr;
+    QAction *Rectangle1 = nullptr;
+    QAction *None1 = nullptr;
+    std::array<QAction *, 20> zoomFactorItems{};
+    void btnGrabMouseDown(Qt::MouseButton button);
+    void btnGrabMouseUp(Qt::MouseButton button);
+    void Timer1Timer();
+    void Off1Click(QAction *sender);
+    void SetCoordinates1Click();
+    void ResetCoordinates2Click();
+    void Zoom1X1Click(QAction *sender);
+    void Cross1Click(QAction *sender);
+    void ClearZoomWindow1Click();
+    void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
+    void imgMagnifierMouseMove(QPoint at);
+    void imgMagnifierMouseUp();
+    // The screen the eyedropper reads; the session's own unless replaced.
+    ScreenSampler &screen();
+    void setScreenSampler(std::unique_ptr<ScreenSampler> sampler);
+
     // --- Start-up -------------------------------------------------------------
     void FormShow();
     // Shows a conversion error as the program's standard error report.
@@ -215,6 +262,18 @@ private:
     int changesDisabledDepth = 0;
     bool shownOnce = false;
     std::mt19937 random;
+
+    // Grab mode and magnifier.
+    void buildMagnifierPanel();
+    void buildGrabMenus();
+    void connectGrab();
+    void applyGrabOptions();
+    void refreshMagnifier(QPoint pointer);
+    void pickFromMagnifier(QPoint at);
+    std::unique_ptr<ScreenSampler> screenSampler;
+    // A screen read failed during the present grab; said once per run.
+    bool screenReadFailed = false;
+    bool toldScreenUnreadable = false;
 };
 
 } // namespace pigmentrix
