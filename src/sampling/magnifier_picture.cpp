@@ -3,7 +3,7 @@
 #include "model/rounding.h"
 
 #include <array>
-#include <cstdlib>
+#include <vector>
 
 namespace pigmentrix {
 
@@ -65,11 +65,14 @@ QImage StretchNearest(const QImage &block, QSize picture)
         return stretched;
     const qint64 w = source.width();
     const qint64 h = source.height();
+    std::vector<int> sourceColumn(static_cast<std::size_t>(picture.width()));
+    for (int x = 0; x < picture.width(); ++x)
+        sourceColumn[static_cast<std::size_t>(x)] = static_cast<int>(x * w / picture.width());
     for (int y = 0; y < picture.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(static_cast<int>(y * h / picture.height())));
         auto *out = reinterpret_cast<QRgb *>(stretched.scanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
-            const QRgb p = in[x * w / picture.width()];
+            const QRgb p = in[sourceColumn[static_cast<std::size_t>(x)]];
             out[x] = qAlpha(p) == 0 ? qRgb(0, 0, 0) : (p | 0xFF000000u);
         }
     }
