@@ -19,4 +19,11 @@ void MagnifierFrame::paintEvent(QPaintEvent *event)
     painter.drawText(contentsRect(), Qt::AlignCenter, caption);
 }
 
+void MagnifierFrame::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->setGeometry(contentsRect());
+}
+
 } // namespace pigmentrix

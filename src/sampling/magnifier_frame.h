@@ -7,6 +7,8 @@ namespace pigmentrix {
 
 // The sunken frame of the magnifier picture. Its caption shows through
 // wherever no picture covers it, so an empty magnifier tells what it is for.
+// Its child views always fill it inside the bevel, whatever size a layout
+// gives the frame.
 class MagnifierFrame : public QFrame {
     Q_OBJECT
 
@@ -17,6 +19,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 };
 
 } // namespace pigmentrix

@@ -66,6 +66,19 @@ TEST_F(MagnifierViewTest, ZoomAndCrosshairChoicesApplyFromTheNextTick)
         EXPECT_EQ(picture.pixel(p), patternAt(300 - 82 + p.x(), 200 - 66 + p.y())) << "zoom 1 is one to one";
 }
 
+TEST_F(MagnifierViewTest, ResizedAreaGetsAPictureOfItsNewSizeAtTheNextTick)
+{
+    grabAt({300, 200});
+    window->pnlMagnifierArea->resize(141, 74);
+    EXPECT_EQ(window->imgMagnifier->geometry(), QRect(1, 1, 139, 72));
+    EXPECT_EQ(window->Image1->geometry(), QRect(1, 1, 139, 72));
+    grabAt({300, 200});
+    const QImage &picture = window->imgMagnifier->image();
+    ASSERT_EQ(picture.size(), QSize(139, 72));
+    // Zoom 4: a 34 x 18 block; the cross centre, trunc(17.5 * 4) and trunc(9.5 * 4), keeps the pointer's pixel.
+    EXPECT_EQ(picture.pixel(70, 38), patternAt(300, 200));
+}
+
 TEST_F(MagnifierViewTest, ShortcutsSetTheZoomFactor)
 {
     QTest::keyClick(window.get(), Qt::Key_F7, Qt::ShiftModifier);
