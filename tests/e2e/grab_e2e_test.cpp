@@ -1,7 +1,11 @@
 // The eyedropper end to end: the real program on a private X server, a test
 // pattern on the screen, the real pointer driven by xdotool. The program's
 // current colour is read back through its Copy button and the clipboard, its
-// magnifier from the screen.
+// magnifier from the screen. Beside it, the X11 screen reader itself on the
+// same server.
+#include "sampling/average_color.h"
+#include "sampling/x11_screen_sampler.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -194,6 +198,55 @@ TEST_F(GrabEndToEnd, EachAveragingModeTakesItsColourFromTheScreen)
         EXPECT_EQ(magnifier.pixel(0, 0), Background);
         EXPECT_EQ(magnifier.pixel(85, 66), qRgb(255, 255, 255)) << "a black ring pixel inverted by the arm";
     }
+}
+
+class X11ScreenReading : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        patternWindow = std::make_unique<PatternWindow>(Pattern(QGuiApplication::primaryScreen()->size()));
+        patternWindow->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(patternWindow.get()));
+        QTest::qWait(200);
+        screen = pigmentrix::X11ScreenSampler::open();
+        ASSERT_TRUE(screen);
+    }
+
+    std::unique_ptr<PatternWindow> patternWindow;
+    std::unique_ptr<pigmentrix::X11ScreenSampler> screen;
+};
+
+TEST_F(X11ScreenReading, PointerAndPixelsShareOneSpace)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "xdotool is not installed";
+    Xdotool({"mousemove", "123", "45"});
+    EXPECT_EQ(screen->pointerPosition(), QPoint(123, 45));
+    EXPECT_EQ(screen->pixel(Spot), pigmentrix::ComposeColor(255, 255, 255));
+    EXPECT_EQ(screen->pixel(Spot + QPoint(1, 1)), pigmentrix::ComposeColor(0, 0, 0));
+    EXPECT_EQ(screen->pixel(Spot + QPoint(-2, 0)), pigmentrix::ComposeColor(255, 0, 0));
+    EXPECT_EQ(pigmentrix::GetAverageColor(*screen, Spot.x(), Spot.y(), 5), pigmentrix::ComposeColor(173, 10, 10));
+}
+
+TEST_F(X11ScreenReading, BlocksReachingPastTheDesktopAreTransparentThere)
+{
+    const QSize desktop = QGuiApplication::primaryScreen()->size();
+    const std::vector<QRect> areas = {
+        QRect(-2, -3, 5, 5),
+        QRect(desktop.width() - 2, desktop.height() - 1, 4, 4),
+    };
+    for (const QRect &area : areas) {
+        SCOPED_TRACE(area.x());
+        const std::optional<QImage> block = screen->copyArea(area);
+        ASSERT_TRUE(block);
+        ASSERT_EQ(block->size(), area.size());
+        for (int y = 0; y < block->height(); ++y)
+            for (int x = 0; x < block->width(); ++x) {
+                const bool onDesktop = QRect(QPoint(0, 0), desktop).contains(area.topLeft() + QPoint(x, y));
+                EXPECT_EQ(block->pixel(x, y), onDesktop ? Background : qRgba(0, 0, 0, 0)) << x << ", " << y;
+            }
+    }
+    EXPECT_FALSE(screen->pixel({-1, 0}));
 }
 
 } // namespace
