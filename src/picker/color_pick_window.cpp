@@ -148,6 +148,7 @@ void TfrmColorPick::FormShow()
     disablechanges();
     updatevalues(0);
     enablechanges();
+    applyGrabOptions();
 
     SetStayOnTop(AlwaysonTop1->isChecked());
     if (!paramcolor.isEmpty())

@@ -7,6 +7,7 @@
 #include "shell/window_layout.h"
 #include "update/link_opener.h"
 #include "storage/palette_file.h"
+#include "sampling/screen_sampler.h"
 
 #include <QFont>
 #include <QImage>
@@ -29,6 +30,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSystemTrayIcon;
+class QTimer;
 class QToolButton;
 
 namespace pigmentrix {
@@ -41,6 +43,7 @@ class VersionChecker;
 struct VersionAnswer;
 class PaletteSlotPanel;
 class NamedColorBox;
+class GrabButton;
 class PickerDialogs;
 class SettingsStore;
 struct PickerSettings;
@@ -310,6 +313,46 @@ public:
     void Setsortmenuitems(std::int64_t SortValue);
     void FindClosestColor1Click();
     void cbxColorsChange();
+    // --- Grab mode and magnifier ---------------------------------------------------
+    int average = 0;
+    int crosshair = 1;
+    // True while a grab runs; stands in for the palette slots' hints being off.
+    bool grabActive = false;
+    QTimer *Timer1 = nullptr;
+    GrabButton *btnGrab = nullptr;
+    QComboBox *cbxZoom = nullptr;
+    QLabel *lblX = nullptr;
+    QLabel *lblY = nullptr;
+    QLabel *lblXPos = nullptr;
+    QLabel *lblYPos = nullptr;
+    ImageView *Image1 = nullptr;
+    ImageView *imgMagnifier = nullptr;
+    QAction *Off1 = nullptr;
+    QAction *N3x3Average1 = nullptr;
+    QAction *N5x5Average1 = nullptr;
+    QAction *AutoColorCopyafterGrab1 = nullptr;
+    QAction *SetCoordinates1 = nullptr;
+    QAction *ResetCoordinates2 = nullptr;
+    QAction *ClearZoomWindow1 = nullptr;
+    QAction *Cross1 = nullptr;
+    QAction *Rectangle1 = nullptr;
+    QAction *None1 = nullptr;
+    std::array<QAction *, 20> zoomFactorItems{};
+    void btnGrabMouseDown(Qt::MouseButton button);
+    void btnGrabMouseUp(Qt::MouseButton button);
+    void Timer1Timer();
+    void Off1Click(QAction *sender);
+    void SetCoordinates1Click();
+    void ResetCoordinates2Click();
+    void Zoom1X1Click(QAction *sender);
+    void Cross1Click(QAction *sender);
+    void ClearZoomWindow1Click();
+    void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
+    void imgMagnifierMouseMove(QPoint at);
+    void imgMagnifierMouseUp();
+    // The screen the eyedropper reads; the session's own unless replaced.
+    ScreenSampler &screenReader();
+    void setScreenSampler(std::unique_ptr<ScreenSampler> sampler);
 
     // --- Start-up -------------------------------------------------------------
     void FormShow();
@@ -438,6 +481,18 @@ private:
     int changesDisabledDepth = 0;
     bool shownOnce = false;
     std::mt19937 random;
+
+    // Grab mode and magnifier.
+    void buildMagnifierPanel();
+    void buildGrabMenus();
+    void connectGrab();
+    void applyGrabOptions();
+    void refreshMagnifier(QPoint pointer);
+    void pickFromMagnifier(QPoint at);
+    std::unique_ptr<ScreenSampler> screenSampler;
+    // A screen read failed during the present grab; said once per run.
+    bool screenReadFailed = false;
+    bool toldScreenUnreadable = false;
 };
 
 } // namespace pigmentrix

@@ -231,7 +231,7 @@ void TfrmColorPick::buildEmptyPanels()
     const QColor panelColor = ToQColor(clScrollBar);
     pnlCircle = MakePanel(this, "pnlCircle", QRect(378, 3, 105, 106), panelColor);
     pnlMagnifier = MakePanel(this, "pnlMagnifier", QRect(311, 111, 172, 168), panelColor);
-    pnlMagnifierArea = MakePanel(pnlMagnifier, "pnlMagnifierArea", QRect(3, 32, 167, 134), panelColor);
+    buildMagnifierPanel();
     pnlPalette = MakePanel(this, "pnlPalette", QRect(3, 194, 306, 53), panelColor);
     pnlHTMLColor = MakePanel(this, "pnlHTMLColor", QRect(3, 249, 252, 30), panelColor);
     pnlButtonsBottom = MakePanel(this, "pnlButtonsBottom", QRect(257, 249, 52, 30), panelColor);

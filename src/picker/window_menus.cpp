@@ -148,6 +148,8 @@ void TfrmColorPick::buildMenus()
     ChangeText1 = AddItem(pupColorPanel, "ChangeText1", QStringLiteral("Change Text"));
     connect(ChangeText1, &QAction::triggered, this, [this] { ChangeText1Click(); });
 
+    buildGrabMenus();
+
     // The main menu's shortcuts work anywhere in the window.
     const auto addShortcuts = [this](auto &&self, QMenu *menu) -> void {
         for (QAction *action : menu->actions()) {
@@ -173,6 +175,7 @@ void TfrmColorPick::connectCommands()
     onClick(btnCopy, &TfrmColorPick::btnCopyClick);
     onClick(btnSet, &TfrmColorPick::btnSetClick);
     connect(cbxDisplay, &QComboBox::activated, this, [this] { cbxDisplayChange(); });
+    connectGrab();
 }
 
 void TfrmColorPick::contextMenuEvent(QContextMenuEvent *event)

@@ -1,0 +1,35 @@
+#include "sampling/grab_button.h"
+
+#include <QMouseEvent>
+
+namespace pigmentrix {
+
+GrabButton::GrabButton(QWidget *parent)
+    : QToolButton(parent)
+    , images{QIcon(QStringLiteral(":/icons/eyedrop.svg")), QIcon(QStringLiteral(":/icons/eyedrop3.svg")),
+             QIcon(QStringLiteral(":/icons/eyedrop5.svg"))}
+{
+    setIcon(images[0]);
+}
+
+void GrabButton::setImageIndex(int index)
+{
+    if (index < 0 || index >= static_cast<int>(images.size()))
+        return;
+    shownImage = index;
+    setIcon(images[static_cast<std::size_t>(index)]);
+}
+
+void GrabButton::mousePressEvent(QMouseEvent *event)
+{
+    QToolButton::mousePressEvent(event);
+    emit mousePressed(event->button());
+}
+
+void GrabButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    QToolButton::mouseReleaseEvent(event);
+    emit mouseReleased(event->button());
+}
+
+} // namespace pigmentrix

@@ -1,0 +1,20 @@
+#include "sampling/screen_sampler.h"
+
+#include "sampling/x11_screen_sampler.h"
+
+#include <QGuiApplication>
+
+namespace pigmentrix {
+
+std::unique_ptr<ScreenSampler> CreateScreenSampler()
+{
+    // Only on X11 do the pointer and the pixels Qt sees match the X server's
+    // root window.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (std::unique_ptr<ScreenSampler> x11 = X11ScreenSampler::open())
+            return x11;
+    }
+    return std::make_unique<UnreadableScreen>();
+}
+
+} // namespace pigmentrix

@@ -1,0 +1,264 @@
+// The eyedropper end to end: the real program on a private X server, a test
+// pattern on the screen, the real pointer driven by xdotool. The program's
+// current colour is read back through its Copy button and the clipboard, its
+// magnifier from the screen. Beside it, the X11 screen reader itself on the
+// same server.
+#include "sampling/average_color.h"
+#include "sampling/x11_screen_sampler.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+QString ProgramPath;
+
+// The spot the grabs aim at: a white centre, a black 3 x 3 ring and a red
+// 5 x 5 ring, so that each averaging mode gives its own colour.
+constexpr QPoint Spot(1000, 600);
+const QRgb Background = qRgb(40, 90, 160);
+
+QImage Pattern(QSize size)
+{
+    QImage pattern(size, QImage::Format_RGB32);
+    pattern.fill(Background);
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            const int ring = std::max(std::abs(dx), std::abs(dy));
+            pattern.setPixel(Spot + QPoint(dx, dy), ring == 0 ? qRgb(255, 255, 255)
+                                                    : ring == 1 ? qRgb(0, 0, 0)
+                                                                : qRgb(255, 0, 0));
+        }
+    return pattern;
+}
+
+class PatternWindow : public QWidget {
+public:
+    explicit PatternWindow(const QImage &pattern)
+        : QWidget(nullptr, Qt::FramelessWindowHint)
+        , pattern(pattern)
+    {
+        setGeometry(QRect(QPoint(0, 0), pattern.size()));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).drawImage(0, 0, pattern); }
+
+private:
+    QImage pattern;
+};
+
+QString Xdotool(const QStringList &arguments)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    xdotool.waitForFinished(20000);
+    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+}
+
+// Runs xdotool while this process keeps answering the X server.
+void Act(const QStringList &arguments)
+{
+    Xdotool(arguments);
+    QTest::qWait(150);
+}
+
+class GrabEndToEnd : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            GTEST_SKIP() << "xdotool is not installed";
+        patternWindow = std::make_unique<PatternWindow>(Pattern(QGuiApplication::primaryScreen()->size()));
+        patternWindow->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(patternWindow.get()));
+
+        program.start(ProgramPath, {QStringLiteral("/allowclose")});
+        ASSERT_TRUE(program.waitForStarted());
+        window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "^Pigmentrix"}).section('\n', 0, 0);
+        ASSERT_FALSE(window.isEmpty());
+        const QString geometry = Xdotool({"getwindowgeometry", "--shell", window});
+        const auto value = [&geometry](const char *key) {
+            const QRegularExpressionMatch match =
+                QRegularExpression(QStringLiteral("%1=(-?\\d+)").arg(QLatin1String(key))).match(geometry);
+            return match.captured(1).toInt();
+        };
+        origin = QPoint(value("X"), value("Y"));
+        ASSERT_FALSE(QRect(origin, QSize(486, 282)).adjusted(-100, -100, 100, 100).contains(Spot))
+            << "the program's window covers the test spot";
+        QTest::qWait(500);
+        // Codes as HTML Hex, so the clipboard tells the colour.
+        pressKeys("ctrl+h");
+    }
+
+    void TearDown() override
+    {
+        program.terminate();
+        if (!program.waitForFinished(5000)) {
+            program.kill();
+            program.waitForFinished();
+        }
+    }
+
+    // There is no window manager: the keys reach the program once it has the
+    // input focus.
+    void pressKeys(const char *keys)
+    {
+        Act({"windowfocus", "--sync", window});
+        Act({"key", "--clearmodifiers", keys});
+    }
+
+    void click(QPoint inWindow)
+    {
+        const QPoint at = origin + inWindow;
+        Act({"mousemove", QString::number(at.x()), QString::number(at.y())});
+        Act({"click", "1"});
+    }
+
+    // Press the grab button, travel to the spot, let the timer tick, release.
+    void grabSpot()
+    {
+        const QPoint button = origin + QPoint(311 + 16, 111 + 16);
+        Act({"mousemove", QString::number(button.x()), QString::number(button.y())});
+        Act({"mousedown", "1"});
+        for (int step = 1; step <= 4; ++step) {
+            const QPoint at = button + (Spot - button) * step / 4;
+            Act({"mousemove", QString::number(at.x()), QString::number(at.y())});
+        }
+        QTest::qWait(500);
+        Act({"mouseup", "1"});
+    }
+
+    // The code box's text, through the Copy button and the clipboard.
+    QString copiedCode(const QString &expected)
+    {
+        QGuiApplication::clipboard()->clear();
+        click({3 + 4 + 21, 111 + 55 + 11});
+        QElapsedTimer waited;
+        waited.start();
+        QString text;
+        while (waited.elapsed() < 3000) {
+            text = QGuiApplication::clipboard()->text();
+            if (text == expected)
+                break;
+            QTest::qWait(100);
+        }
+        return text;
+    }
+
+    QImage magnifierOnScreen()
+    {
+        const QPoint picture = origin + QPoint(311 + 3 + 1, 111 + 32 + 1);
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(0, picture.x(), picture.y(), 165, 132)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    std::unique_ptr<PatternWindow> patternWindow;
+    QProcess program;
+    QString window;
+    QPoint origin;
+};
+
+TEST_F(GrabEndToEnd, EachAveragingModeTakesItsColourFromTheScreen)
+{
+    struct Row {
+        const char *keys;
+        const char *code;
+    };
+    // Off: the white pixel; 3x3: 255 div 9 = 28; 5x5: red 17 * 255 div 25 = 173, others 255 div 25 = 10.
+    const std::vector<Row> rows = {
+        {"ctrl+alt+1", "#FFFFFF"},
+        {"ctrl+alt+3", "#1C1C1C"},
+        {"ctrl+alt+5", "#AD0A0A"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.keys);
+        pressKeys(row.keys);
+        grabSpot();
+        EXPECT_EQ(copiedCode(QString::fromLatin1(row.code)), QString::fromLatin1(row.code));
+
+        // Zoom 4 with the cross: the centre keeps the pointer's pixel, the
+        // top-left corner shows the background 20 columns and 16 rows away.
+        const QImage magnifier = magnifierOnScreen();
+        EXPECT_EQ(magnifier.pixel(82, 66), qRgb(255, 255, 255));
+        EXPECT_EQ(magnifier.pixel(0, 0), Background);
+        EXPECT_EQ(magnifier.pixel(85, 66), qRgb(255, 255, 255)) << "a black ring pixel inverted by the arm";
+    }
+}
+
+class X11ScreenReading : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        patternWindow = std::make_unique<PatternWindow>(Pattern(QGuiApplication::primaryScreen()->size()));
+        patternWindow->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(patternWindow.get()));
+        QTest::qWait(200);
+        screen = pigmentrix::X11ScreenSampler::open();
+        ASSERT_TRUE(screen);
+    }
+
+    std::unique_ptr<PatternWindow> patternWindow;
+    std::unique_ptr<pigmentrix::X11ScreenSampler> screen;
+};
+
+TEST_F(X11ScreenReading, PointerAndPixelsShareOneSpace)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "xdotool is not installed";
+    Xdotool({"mousemove", "123", "45"});
+    EXPECT_EQ(screen->pointerPosition(), QPoint(123, 45));
+    EXPECT_EQ(screen->pixel(Spot), pigmentrix::ComposeColor(255, 255, 255));
+    EXPECT_EQ(screen->pixel(Spot + QPoint(1, 1)), pigmentrix::ComposeColor(0, 0, 0));
+    EXPECT_EQ(screen->pixel(Spot + QPoint(-2, 0)), pigmentrix::ComposeColor(255, 0, 0));
+    EXPECT_EQ(pigmentrix::GetAverageColor(*screen, Spot.x(), Spot.y(), 5), pigmentrix::ComposeColor(173, 10, 10));
+}
+
+TEST_F(X11ScreenReading, BlocksReachingPastTheDesktopAreTransparentThere)
+{
+    const QSize desktop = QGuiApplication::primaryScreen()->size();
+    const std::vector<QRect> areas = {
+        QRect(-2, -3, 5, 5),
+        QRect(desktop.width() - 2, desktop.height() - 1, 4, 4),
+    };
+    for (const QRect &area : areas) {
+        SCOPED_TRACE(area.x());
+        const std::optional<QImage> block = screen->copyArea(area);
+        ASSERT_TRUE(block);
+        ASSERT_EQ(block->size(), area.size());
+        for (int y = 0; y < block->height(); ++y)
+            for (int x = 0; x < block->width(); ++x) {
+                const bool onDesktop = QRect(QPoint(0, 0), desktop).contains(area.topLeft() + QPoint(x, y));
+                EXPECT_EQ(block->pixel(x, y), onDesktop ? Background : qRgba(0, 0, 0, 0)) << x << ", " << y;
+            }
+    }
+    EXPECT_FALSE(screen->pixel({-1, 0}));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        fprintf(stderr, "usage: grab_e2e_test PIGMENTRIX_PROGRAM\n");
+        return 2;
+    }
+    ProgramPath = QString::fromLocal8Bit(argv[1]);
+    return RUN_ALL_TESTS();
+}
