@@ -417,6 +417,11 @@ signals:
 
 private:
     void buildBottomButtons();
+    void buildWindowModeItems();
+    void buildTrayItems();
+    void buildColorCodeDisplayMenu();
+    void buildTextDisplayMenu();
+    void buildColorPanelMenu();
     void recordLayout();
     void applyStoredLayout(int layout);
     void applyWindowSize();
@@ -484,7 +489,9 @@ private:
 
     // Grab mode and magnifier.
     void buildMagnifierPanel();
-    void buildGrabMenus();
+    void buildZoomMenu();
+    void buildAveragingMenu();
+    void buildAutoCopyItem();
     void connectGrab();
     void applyGrabOptions();
     void refreshMagnifier(QPoint pointer);

@@ -2,6 +2,8 @@
 // "Display Mode" menu, and picking a colour on it with the mouse.
 #include "picker/color_pick_window.h"
 
+#include "picker/menu_items.h"
+
 #include "displays/hsv_pictures.h"
 #include "displays/image_view.h"
 #include "displays/picture_mapping.h"
@@ -43,15 +45,10 @@ void TfrmColorPick::buildColorWheel()
 
 void TfrmColorPick::buildDisplayModeMenu()
 {
-    QMenu *displayMode = pupMain->addMenu(QStringLiteral("Display Mode"));
+    QMenu *displayMode = AddSubmenu(pupMain, QStringLiteral("DisplayMode1"), QStringLiteral("Display Mode"));
     DisplayMode1 = displayMode->menuAction();
-    DisplayMode1->setObjectName(QStringLiteral("DisplayMode1"));
     const auto addMode = [this, displayMode](const char *name, const QString &caption, int tag, bool checked) {
-        QAction *item = displayMode->addAction(caption);
-        item->setObjectName(QString::fromLatin1(name));
-        item->setData(tag);
-        item->setCheckable(true);
-        item->setChecked(checked);
+        QAction *item = AddGroupItem(displayMode, QString::fromLatin1(name), caption, tag, checked);
         connect(item, &QAction::triggered, this, [this, item] { runGuarded([this, item] { ColorWheel1Click(item); }); });
         return item;
     };

@@ -1,6 +1,8 @@
 // The main menu's version check, website, help and About commands.
 #include "picker/color_pick_window.h"
 
+#include "picker/menu_items.h"
+
 #include "picker/picker_dialogs.h"
 #include "update/about_window.h"
 #include "update/check_update_window.h"
@@ -17,19 +19,6 @@ namespace {
 const QString CannotConnectMessage =
     QStringLiteral("Cannot connect to the internet.  Please check your connection.");
 
-QAction *AddCommand(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcutContext(Qt::WindowShortcut);
-    return action;
-}
-
-void AddSeparator(QMenu *menu, const char *name)
-{
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-}
-
 } // namespace
 
 void TfrmColorPick::buildUpdateCommands()
@@ -37,25 +26,22 @@ void TfrmColorPick::buildUpdateCommands()
     const auto guarded = [this](void (TfrmColorPick::*handler)()) {
         return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
     };
-    AddSeparator(pupMain, "N7");
-    CheckforNewVersiononStartup1 = AddCommand(pupMain, "CheckforNewVersiononStartup1",
-                                              QStringLiteral("Check for New Version on Startup"));
-    CheckforNewVersiononStartup1->setCheckable(true);
+    CheckforNewVersiononStartup1 = AddCheckItem(pupMain, QStringLiteral("CheckforNewVersiononStartup1"),
+                                                QStringLiteral("Check for New Version on Startup"), false);
     connect(CheckforNewVersiononStartup1, &QAction::triggered, this,
             guarded(&TfrmColorPick::CheckforNewVersiononStartup1Click));
-    AddSeparator(pupMain, "N1");
-    VisitDunmooreSoftwareWebsite1 = AddCommand(pupMain, "VisitDunmooreSoftwareWebsite1",
-                                               QStringLiteral("Visit Dunmoore Software Website"));
+    AddSeparator(pupMain, QStringLiteral("N1"));
+    VisitDunmooreSoftwareWebsite1 = AddItem(pupMain, QStringLiteral("VisitDunmooreSoftwareWebsite1"),
+                                            QStringLiteral("Visit Dunmoore Software Website"));
     connect(VisitDunmooreSoftwareWebsite1, &QAction::triggered, this,
             guarded(&TfrmColorPick::VisitDunmooreSoftwareWebsite1Click));
-    mnuCheckUpdate = AddCommand(pupMain, "mnuCheckUpdate", QStringLiteral("Check for New Version..."));
+    mnuCheckUpdate = AddItem(pupMain, QStringLiteral("mnuCheckUpdate"), QStringLiteral("Check for New Version..."));
     connect(mnuCheckUpdate, &QAction::triggered, this, guarded(&TfrmColorPick::mnuCheckUpdateClick));
-    AddSeparator(pupMain, "N2");
-    ShowHelpfile1 = AddCommand(pupMain, "ShowHelpfile1", QStringLiteral("Show Help"));
-    ShowHelpfile1->setShortcut(QKeySequence(Qt::Key_F1));
+    AddSeparator(pupMain, QStringLiteral("N2"));
+    ShowHelpfile1 = AddItem(pupMain, QStringLiteral("ShowHelpfile1"), QStringLiteral("Show Help"), QKeySequence(Qt::Key_F1));
     connect(ShowHelpfile1, &QAction::triggered, this, guarded(&TfrmColorPick::ShowHelpfile1Click));
-    AddSeparator(pupMain, "N5");
-    AboutPigmentrix1 = AddCommand(pupMain, "AboutPigmentrix1", QStringLiteral("About Pigmentrix..."));
+    AddSeparator(pupMain, QStringLiteral("N5"));
+    AboutPigmentrix1 = AddItem(pupMain, QStringLiteral("AboutPigmentrix1"), QStringLiteral("About Pigmentrix..."));
     connect(AboutPigmentrix1, &QAction::triggered, this, guarded(&TfrmColorPick::AboutPigmentrix1Click));
 
     versionChecker = new VersionChecker(this);

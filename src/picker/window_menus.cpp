@@ -1,8 +1,10 @@
-// The window's pop-up menus and the commands they carry.
+// The window's pop-up menus: the main menu in its order, built from each
+// area's items, and the colour frame's menu.
 #include "picker/color_pick_window.h"
 
 #include "model/color_codes.h"
 #include "picker/color_frame_panel.h"
+#include "picker/menu_items.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,23 +16,6 @@
 
 namespace pigmentrix {
 namespace {
-
-QAction *AddItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    return action;
-}
-
-QAction *AddCheckItem(QMenu *menu, const char *name, const QString &caption, bool checked)
-{
-    QAction *action = AddItem(menu, name, caption);
-    action->setCheckable(true);
-    action->setChecked(checked);
-    return action;
-}
 
 struct NotationItem {
     const char *name;
@@ -64,91 +49,38 @@ void TfrmColorPick::buildMenus()
 {
     pupMain = new QMenu(this);
     pupMain->setObjectName(QStringLiteral("pupMain"));
-    AlwaysonTop1 = AddCheckItem(pupMain, "AlwaysonTop1", QStringLiteral("Always on Top"), false);
-    connect(AlwaysonTop1, &QAction::triggered, this, [this] { AlwaysonTop1Click(); });
-    ShowHideTitlebar1 = AddCheckItem(pupMain, "ShowHideTitlebar1", QStringLiteral("Show/Hide Title Bar"), true);
-    connect(ShowHideTitlebar1, &QAction::triggered, this, [this] { ShowHideTitlebar1Click(); });
-    QMenu *changeLayout = pupMain->addMenu(QStringLiteral("Change Layout"));
-    changeLayout->menuAction()->setObjectName(QStringLiteral("ChangeLayout1"));
-    Small1 = AddCheckItem(changeLayout, "Small1", QStringLiteral("Small"), false);
-    Medium1 = AddCheckItem(changeLayout, "Medium1", QStringLiteral("Medium"), false);
-    Large1 = AddCheckItem(changeLayout, "Large1", QStringLiteral("Large"), false);
-    Small1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    Medium1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    Large1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    for (QAction *item : {Small1, Medium1, Large1}) {
-        item->setData(item == Small1 ? LayoutSmall : item == Medium1 ? LayoutMedium : LayoutLarge);
-        connect(item, &QAction::triggered, this, [this, item] { runGuarded([this, item] { Small1Click(item->data().toInt()); }); });
-    }
-    UseAlphaChannels1 = AddCheckItem(pupMain, "UseAlphaChannels1", QStringLiteral("Use Alpha Channels"), false);
-    connect(UseAlphaChannels1, &QAction::triggered, this, [this] { UseAlphaChannels1Click(); });
-    pupMain->addSeparator()->setObjectName(QStringLiteral("N4"));
-
-    QMenu *colorDisplay = pupMain->addMenu(QStringLiteral("Color Code Display"));
-    colorDisplay->menuAction()->setObjectName(QStringLiteral("Colordisplay1"));
-    for (int notation = 0; notation < NotationCount; ++notation) {
-        const NotationItem &item = NotationItems[notation];
-        QAction *action = AddItem(colorDisplay, item.name, QString::fromLatin1(item.caption), QKeySequence(item.shortcut));
-        action->setData(notation);
-        connect(action, &QAction::triggered, this, [this, notation] { HTMLHex1Click(notation); });
-        colorDisplayItems[static_cast<std::size_t>(notation)] = action;
-    }
-    UpperCaseColorCodes1 = AddCheckItem(pupMain, "UpperCaseColorCodes1", QStringLiteral("Uppercase Color Codes"), true);
+    buildWindowModeItems();
+    UseAlphaChannels1 = AddCheckItem(pupMain, QStringLiteral("UseAlphaChannels1"), QStringLiteral("Use Alpha Channels"), false);
+    connect(UseAlphaChannels1, &QAction::triggered, this, [this] { runGuarded([this] { UseAlphaChannels1Click(); }); });
+    AddSeparator(pupMain, QStringLiteral("N4"));
+    buildZoomMenu();
+    buildColorCodeDisplayMenu();
+    UpperCaseColorCodes1 =
+        AddCheckItem(pupMain, QStringLiteral("UpperCaseColorCodes1"), QStringLiteral("Uppercase Color Codes"), true);
     connect(UpperCaseColorCodes1, &QAction::triggered, this, [this] { UpperCaseColorCodes1Click(); });
-
-    QMenu *textDisplay = pupMain->addMenu(QStringLiteral("Text Display"));
-    textDisplay->menuAction()->setObjectName(QStringLiteral("extDisplay1"));
-    UseText = AddCheckItem(textDisplay, "UseText", QStringLiteral("Use Text in Color Frame"), true);
-    connect(UseText, &QAction::triggered, this, [this] { UseTextClick(UseText); });
-    ChangeFont1 = AddItem(textDisplay, "ChangeFont1", QStringLiteral("Change Font"));
-    connect(ChangeFont1, &QAction::triggered, this, [this] { ChangeFont1Click(); });
-
+    buildAveragingMenu();
+    buildTextDisplayMenu();
+    buildAutoCopyItem();
     buildDisplayModeMenu();
-
-    pupMain->addSeparator()->setObjectName(QStringLiteral("N3"));
-    UndoColorChange1 = AddItem(pupMain, "UndoColorChange1", QStringLiteral("Undo Color Change"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(UndoColorChange1, &QAction::triggered, this, [this] { UndoColorChange1Click(); });
-    RedoColorchange1 = AddItem(pupMain, "RedoColorchange1", QStringLiteral("Redo Color Change"),
+    AddSeparator(pupMain, QStringLiteral("N3"));
+    UndoColorChange1 = AddItem(pupMain, QStringLiteral("UndoColorChange1"), QStringLiteral("Undo Color Change"),
+                               QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(UndoColorChange1, &QAction::triggered, this, [this] { runGuarded([this] { UndoColorChange1Click(); }); });
+    RedoColorchange1 = AddItem(pupMain, QStringLiteral("RedoColorchange1"), QStringLiteral("Redo Color Change"),
                                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
-    connect(RedoColorchange1, &QAction::triggered, this, [this] { RedoColorchange1Click(); });
-    buildUpdateCommands();
-
-    pupMain->addSeparator()->setObjectName(QStringLiteral("N7"));
-    StayinSystemTray1 = AddCheckItem(pupMain, "StayinSystemTray1", QStringLiteral("Stay in System Tray"), true);
-    connect(StayinSystemTray1, &QAction::triggered, this, [this] { StayinSystemTray1Click(); });
-    RunonStartup1 = AddCheckItem(pupMain, "RunonStartup1", QStringLiteral("Run on Startup"), false);
-    connect(RunonStartup1, &QAction::triggered, this, [this] { RunonStartup1Click(); });
-    pupMain->addSeparator()->setObjectName(QStringLiteral("N6"));
-    Exit1 = AddItem(pupMain, "Exit1", QStringLiteral("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
-    pupMain->addSeparator()->setObjectName(QStringLiteral("N11"));
+    connect(RedoColorchange1, &QAction::triggered, this, [this] { runGuarded([this] { RedoColorchange1Click(); }); });
+    AddSeparator(pupMain, QStringLiteral("N11"));
     // Filled with mirrors of the named-colour list's menu at creation.
-    ColorList1 = pupMain->addMenu(QStringLiteral("Color List"));
-    ColorList1->menuAction()->setObjectName(QStringLiteral("ColorList1"));
+    ColorList1 = AddSubmenu(pupMain, QStringLiteral("ColorList1"), QStringLiteral("Color List"));
     buildNamedColorMenu();
+    AddSeparator(pupMain, QStringLiteral("N7"));
+    buildTrayItems();
+    buildUpdateCommands();
+    AddSeparator(pupMain, QStringLiteral("N6"));
+    Exit1 = AddItem(pupMain, QStringLiteral("Exit1"), QStringLiteral("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
 
-    pupColorPanel = new QMenu(this);
-    pupColorPanel->setObjectName(QStringLiteral("pupColorPanel"));
-    setTextcolortoWhite1 = AddItem(pupColorPanel, "setTextcolortoWhite1", QStringLiteral("set Text Color to White"));
-    connect(setTextcolortoWhite1, &QAction::triggered, this, [this] { setTextcolortoWhite1Click(); });
-    setTextcolortoBlack1 = AddItem(pupColorPanel, "setTextcolortoBlack1", QStringLiteral("set Text Color to Black"));
-    connect(setTextcolortoBlack1, &QAction::triggered, this, [this] { setTextcolortoBlack1Click(); });
-    setTextColortoContrastColor1 = AddItem(pupColorPanel, "setTextColortoContrastColor1",
-                                           QStringLiteral("set Text Color to Contrast Color"));
-    connect(setTextColortoContrastColor1, &QAction::triggered, this, [this] { setTextColortoContrastColor1Click(); });
-    setTextcolortotheinverseoftheBGcolor1 = AddItem(pupColorPanel, "setTextcolortotheinverseoftheBGcolor1",
-                                                    QStringLiteral("set Text Color to the inverse of the BG Color"));
-    connect(setTextcolortotheinverseoftheBGcolor1, &QAction::triggered, this,
-            [this] { setTextcolortotheinverseoftheBGcolor1Click(); });
-    pupColorPanel->addSeparator()->setObjectName(QStringLiteral("N13"));
-    UseTextinColorFrame1 = AddCheckItem(pupColorPanel, "UseTextinColorFrame1", QStringLiteral("Use Text in Color Frame"), true);
-    connect(UseTextinColorFrame1, &QAction::triggered, this, [this] { UseTextClick(UseTextinColorFrame1); });
-    ChangeFont2 = AddItem(pupColorPanel, "ChangeFont2", QStringLiteral("Change Font"));
-    connect(ChangeFont2, &QAction::triggered, this, [this] { ChangeFont1Click(); });
-    ChangeText1 = AddItem(pupColorPanel, "ChangeText1", QStringLiteral("Change Text"));
-    connect(ChangeText1, &QAction::triggered, this, [this] { ChangeText1Click(); });
-
-    buildGrabMenus();
+    buildColorPanelMenu();
 
     // The main menu's shortcuts work anywhere in the window.
     const auto addShortcuts = [this](auto &&self, QMenu *menu) -> void {
@@ -160,6 +92,52 @@ void TfrmColorPick::buildMenus()
         }
     };
     addShortcuts(addShortcuts, pupMain);
+}
+
+void TfrmColorPick::buildColorCodeDisplayMenu()
+{
+    QMenu *colorDisplay = AddSubmenu(pupMain, QStringLiteral("Colordisplay1"), QStringLiteral("Color Code Display"));
+    for (int notation = 0; notation < NotationCount; ++notation) {
+        const NotationItem &item = NotationItems[notation];
+        QAction *action = AddItem(colorDisplay, QString::fromLatin1(item.name), QString::fromLatin1(item.caption),
+                                  QKeySequence(item.shortcut));
+        action->setData(notation);
+        connect(action, &QAction::triggered, this, [this, notation] { HTMLHex1Click(notation); });
+        colorDisplayItems[static_cast<std::size_t>(notation)] = action;
+    }
+}
+
+void TfrmColorPick::buildTextDisplayMenu()
+{
+    QMenu *textDisplay = AddSubmenu(pupMain, QStringLiteral("extDisplay1"), QStringLiteral("Text Display"));
+    UseText = AddCheckItem(textDisplay, QStringLiteral("UseText"), QStringLiteral("Use Text in Color Frame"), true);
+    connect(UseText, &QAction::triggered, this, [this] { UseTextClick(UseText); });
+    ChangeFont1 = AddItem(textDisplay, QStringLiteral("ChangeFont1"), QStringLiteral("Change Font"));
+    connect(ChangeFont1, &QAction::triggered, this, [this] { ChangeFont1Click(); });
+}
+
+void TfrmColorPick::buildColorPanelMenu()
+{
+    pupColorPanel = new QMenu(this);
+    pupColorPanel->setObjectName(QStringLiteral("pupColorPanel"));
+    const auto add = [this](const char *name, const char *caption, void (TfrmColorPick::*handler)()) {
+        QAction *item = AddItem(pupColorPanel, QString::fromLatin1(name), QString::fromLatin1(caption));
+        connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return item;
+    };
+    setTextcolortoWhite1 = add("setTextcolortoWhite1", "set Text Color to White", &TfrmColorPick::setTextcolortoWhite1Click);
+    setTextcolortoBlack1 = add("setTextcolortoBlack1", "set Text Color to Black", &TfrmColorPick::setTextcolortoBlack1Click);
+    setTextColortoContrastColor1 = add("setTextColortoContrastColor1", "set Text Color to Contrast Color",
+                                       &TfrmColorPick::setTextColortoContrastColor1Click);
+    setTextcolortotheinverseoftheBGcolor1 = add("setTextcolortotheinverseoftheBGcolor1",
+                                                "set Text Color to the inverse of the BG Color",
+                                                &TfrmColorPick::setTextcolortotheinverseoftheBGcolor1Click);
+    AddSeparator(pupColorPanel, QStringLiteral("N13"));
+    UseTextinColorFrame1 =
+        AddCheckItem(pupColorPanel, QStringLiteral("UseTextinColorFrame1"), QStringLiteral("Use Text in Color Frame"), true);
+    connect(UseTextinColorFrame1, &QAction::triggered, this, [this] { UseTextClick(UseTextinColorFrame1); });
+    ChangeFont2 = add("ChangeFont2", "Change Font", &TfrmColorPick::ChangeFont1Click);
+    ChangeText1 = add("ChangeText1", "Change Text", &TfrmColorPick::ChangeText1Click);
 }
 
 void TfrmColorPick::connectCommands()

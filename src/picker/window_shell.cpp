@@ -5,6 +5,7 @@
 #include "displays/tracker.h"
 #include "displays/image_view.h"
 #include "picker/color_frame_panel.h"
+#include "picker/menu_items.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,6 +45,33 @@ void TfrmColorPick::buildBottomButtons()
     btnClose = makeButton("btnClose", ":/icons/close.svg", QStringLiteral("Close"), 26);
     connect(btnOptions2, &QToolButton::clicked, this, [this] { btnOptionsClick(); });
     connect(btnClose, &QToolButton::clicked, this, [this] { btnCloseClick(); });
+}
+
+void TfrmColorPick::buildWindowModeItems()
+{
+    AlwaysonTop1 = AddCheckItem(pupMain, QStringLiteral("AlwaysonTop1"), QStringLiteral("Always on Top"), false);
+    connect(AlwaysonTop1, &QAction::triggered, this, [this] { AlwaysonTop1Click(); });
+    ShowHideTitlebar1 =
+        AddCheckItem(pupMain, QStringLiteral("ShowHideTitlebar1"), QStringLiteral("Show/Hide Title Bar"), true);
+    connect(ShowHideTitlebar1, &QAction::triggered, this, [this] { ShowHideTitlebar1Click(); });
+    QMenu *changeLayout = AddSubmenu(pupMain, QStringLiteral("ChangeLayout1"), QStringLiteral("Change Layout"));
+    Small1 = AddGroupItem(changeLayout, QStringLiteral("Small1"), QStringLiteral("Small"), LayoutSmall, false,
+                          QKeySequence(Qt::CTRL | Qt::Key_B));
+    Medium1 = AddGroupItem(changeLayout, QStringLiteral("Medium1"), QStringLiteral("Medium"), LayoutMedium, false,
+                           QKeySequence(Qt::CTRL | Qt::Key_N));
+    Large1 = AddGroupItem(changeLayout, QStringLiteral("Large1"), QStringLiteral("Large"), LayoutLarge, false,
+                          QKeySequence(Qt::CTRL | Qt::Key_M));
+    for (QAction *item : {Small1, Medium1, Large1})
+        connect(item, &QAction::triggered, this, [this, item] { runGuarded([this, item] { Small1Click(item->data().toInt()); }); });
+}
+
+void TfrmColorPick::buildTrayItems()
+{
+    StayinSystemTray1 =
+        AddCheckItem(pupMain, QStringLiteral("StayinSystemTray1"), QStringLiteral("Stay in System Tray"), true);
+    connect(StayinSystemTray1, &QAction::triggered, this, [this] { StayinSystemTray1Click(); });
+    RunonStartup1 = AddCheckItem(pupMain, QStringLiteral("RunonStartup1"), QStringLiteral("Run on Startup"), false);
+    connect(RunonStartup1, &QAction::triggered, this, [this] { runGuarded([this] { RunonStartup1Click(); }); });
 }
 
 void TfrmColorPick::recordLayout()

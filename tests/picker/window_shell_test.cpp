@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -135,6 +136,26 @@ TEST_F(WindowShellTest, RunOnStartupWritesAndRemovesTheEntry)
     window->RunonStartup1->trigger();
     EXPECT_FALSE(QFile::exists(config.path() + "/autostart/pigmentrix.desktop"));
     qputenv("XDG_CONFIG_HOME", saved);
+}
+
+} // namespace
+} // namespace pigmentrix
+
+namespace pigmentrix {
+namespace {
+
+TEST_F(WindowShellTest, MainMenuHoldsEveryItemInOrder)
+{
+    const QStringList expected = {
+        "AlwaysonTop1", "ShowHideTitlebar1", "ChangeLayout1", "UseAlphaChannels1", "N4", "Zoom1", "Colordisplay1",
+        "UpperCaseColorCodes1", "ColorAveraging1", "extDisplay1", "AutoColorCopyafterGrab1", "DisplayMode1", "N3",
+        "UndoColorChange1", "RedoColorchange1", "N11", "ColorList1", "N7", "StayinSystemTray1", "RunonStartup1",
+        "CheckforNewVersiononStartup1", "N1", "VisitDunmooreSoftwareWebsite1", "mnuCheckUpdate", "N2",
+        "ShowHelpfile1", "N5", "AboutPigmentrix1", "N6", "Exit1"};
+    QStringList names;
+    for (const QAction *item : window->pupMain->actions())
+        names << item->objectName();
+    EXPECT_EQ(names, expected);
 }
 
 } // namespace
