@@ -54,7 +54,18 @@ std::vector<PropertyBinding> TfrmColorPick::storedPropertyBindings()
 {
     const StoredProperty *fontProperty = FindStoredProperty("pnlColor_Font");
     std::vector<PropertyBinding> rows = {
+        CheckedRow("Cross1_Checked", Cross1),
+        CheckedRow("Rectangle1_Checked", Rectangle1),
+        CheckedRow("None1_Checked", None1),
+        CheckedRow("Off1_Checked", Off1),
+        CheckedRow("N3x3Average1_Checked", N3x3Average1),
+        CheckedRow("N5x5Average1_Checked", N5x5Average1),
         CheckedRow("UseText_Checked", UseText),
+        CheckedRow("AlwaysonTop1_Checked", AlwaysonTop1),
+        CheckedRow("StayinSystemTray1_Checked", StayinSystemTray1),
+        CheckedRow("Showonlyhtmlcolors_Checked", Showonlyhtmlcolors),
+        {"FindClosestColor1_Tag", [this] { return StoredValue(sortOrderInForce()); },
+         [this](const StoredValue &value) { setSortOrderInForce(std::get<std::int64_t>(value)); }},
         ItemIndexRow("cbxDisplay_ItemIndex", cbxDisplay),
         {"pnlColor_Font",
          [this, fontProperty] {
@@ -72,6 +83,8 @@ std::vector<PropertyBinding> TfrmColorPick::storedPropertyBindings()
          [this](const StoredValue &value) { pnlColor->Caption = QString::fromStdString(std::get<std::string>(value)); }},
         {"pnlColor_Color", [this] { return StoredValue(std::int64_t{pnlColor->Color}); },
          [this](const StoredValue &value) { pnlColor->Color = static_cast<TColor>(std::get<std::int64_t>(value)); }},
+        ItemIndexRow("cbxZoom_ItemIndex", cbxZoom),
+        CheckedRow("AutoColorCopyafterGrab1_Checked", AutoColorCopyafterGrab1),
     };
     for (std::size_t k = 0; k < mempan.size(); ++k)
         rows.push_back(SlotColorRow(SlotPropertyNames[k], mempan[k]));

@@ -220,10 +220,55 @@ TEST_F(SettingsRestartTest, ValuesThisWindowHasNoControlForAreKept)
     std::filesystem::create_directories(settingsFile.parent_path());
     testing::WriteBytes(settingsFile, "[Pigmentrix]\ncbxZoom_ItemIndex=7\nSomethingElse=1\n");
     startAndShow();
+    EXPECT_EQ(window->cbxZoom->currentIndex(), 7);
     closeWindow();
     const std::string text = fileText();
     EXPECT_NE(text.find("cbxZoom_ItemIndex=7"), std::string::npos) << text;
     EXPECT_NE(text.find("SomethingElse=1"), std::string::npos) << text;
+}
+
+TEST_F(SettingsRestartTest, EveryAreasChoicesComeBack)
+{
+    startAndShow();
+    window->zoomFactorItems[9]->trigger();
+    window->Rectangle1->trigger();
+    window->N5x5Average1->trigger();
+    window->SortbyHue1->trigger();
+    window->Showonlyhtmlcolors->trigger();
+    window->HueRange1->trigger();
+    window->Medium1->trigger();
+    window->AlwaysonTop1->trigger();
+    window->StayinSystemTray1->trigger();
+    window->AutoColorCopyafterGrab1->trigger();
+    window->CheckforNewVersiononStartup1->trigger();
+    window->UseAlphaChannels1->trigger();
+    window->Exit1->trigger();
+    window.reset();
+
+    startAndShow();
+    EXPECT_EQ(window->cbxZoom->currentIndex(), 9);
+    EXPECT_TRUE(window->Rectangle1->isChecked());
+    EXPECT_FALSE(window->Cross1->isChecked());
+    EXPECT_EQ(window->crosshair, 2);
+    EXPECT_TRUE(window->N5x5Average1->isChecked());
+    EXPECT_FALSE(window->Off1->isChecked());
+    EXPECT_EQ(window->average, 2);
+    EXPECT_EQ(window->sortOrderInForce(), 1);
+    EXPECT_TRUE(window->SortbyHue1->isChecked());
+    EXPECT_TRUE(window->Showonlyhtmlcolors->isChecked());
+    EXPECT_EQ(window->colorcount, 139);
+    EXPECT_EQ(window->odisplaymode, 2);
+    EXPECT_TRUE(window->HueRange1->isChecked());
+    EXPECT_EQ(window->oLayout, 1);
+    EXPECT_TRUE(window->Medium1->isChecked());
+    EXPECT_EQ(window->size(), QSize(310, 282));
+    EXPECT_TRUE(window->AlwaysonTop1->isChecked());
+    EXPECT_FALSE(window->StayinSystemTray1->isChecked());
+    EXPECT_TRUE(window->AllowClose);
+    EXPECT_TRUE(window->AutoColorCopyafterGrab1->isChecked());
+    EXPECT_FALSE(window->CheckforNewVersiononStartup1->isChecked());
+    EXPECT_FALSE(window->alphamode);
+    EXPECT_EQ(window->lblAlpha->text(), "Brightness");
 }
 
 } // namespace
