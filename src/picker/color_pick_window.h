@@ -163,6 +163,9 @@ public:
     // Makes c current: frame, then every editor (no undo entry).
     void applyColor(TColor c);
     void UpdateRGBRectangles();
+    // Whether a slider's track was drawn for other channel values than the
+    // sliders now hold.
+    bool trackBasesStale() const;
     void UpdatePanel(int R, int G, int B, int Alpha);
     // UpdatePanel for the current colour and alpha.
     void redrawFrame();
@@ -316,7 +319,7 @@ public:
     // --- Grab mode and magnifier ---------------------------------------------------
     int average = 0;
     int crosshair = 1;
-    // True while a grab runs; stands in for the palette slots' hints being off.
+    // True while a grab runs.
     bool grabActive = false;
     QTimer *Timer1 = nullptr;
     GrabButton *btnGrab = nullptr;

@@ -2,6 +2,8 @@
 // tick takes the colour under the pointer, and any release ends it.
 #include "picker/color_pick_window.h"
 
+#include "picker/palette_slot_panel.h"
+
 #include "displays/image_view.h"
 #include "displays/tracker.h"
 #include "picker/color_frame_panel.h"
@@ -64,6 +66,8 @@ void TfrmColorPick::btnGrabMouseDown(Qt::MouseButton button)
     // The pointer may now leave the window; the release still comes here.
     btnGrab->grabMouse();
     disablechanges();
+    for (PaletteSlotPanel *slot : mempan)
+        slot->ShowHint = false;
     grabActive = true;
     screenReadFailed = false;
     Timer1->start();
@@ -77,6 +81,8 @@ void TfrmColorPick::btnGrabMouseUp(Qt::MouseButton)
     }
     enablechanges();
     Timer1->stop();
+    for (PaletteSlotPanel *slot : mempan)
+        slot->ShowHint = true;
     grabActive = false;
     if (AutoColorCopyafterGrab1->isChecked()) {
         edtColor->selectAll();

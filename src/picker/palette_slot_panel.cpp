@@ -23,6 +23,13 @@ void PaletteSlotPanel::setColor(TColor c)
     setPalette(colors);
 }
 
+bool PaletteSlotPanel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && !ShowHint)
+        return true;
+    return QWidget::event(event);
+}
+
 void PaletteSlotPanel::mousePressEvent(QMouseEvent *event)
 {
     emit pressed(event->button());

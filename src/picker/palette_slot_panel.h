@@ -19,12 +19,17 @@ public:
     // Stores c and shows it; system colours show as the desktop paints them.
     void setColor(TColor c);
 
+    // Whether the slot shows its hint; off while the eyedropper runs, so no
+    // hint pops up over the area being sampled.
+    bool ShowHint = true;
+
 signals:
     void pressed(Qt::MouseButton button);
     void doubleClicked();
     void moved();
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

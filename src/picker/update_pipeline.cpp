@@ -148,7 +148,9 @@ void TfrmColorPick::updatevalues(int ctype)
     }
     updateNamedColorSelection();
 
-    if (lastcolor != pnlColor->Color || scrollbarSaturation->Value() == 0)
+    // Undo or redo can bring back lastcolor itself after a slider move; the
+    // tracks must still show the colour in force.
+    if (lastcolor != pnlColor->Color || scrollbarSaturation->Value() == 0 || trackBasesStale())
         UpdateRGBRectangles();
     // Asked apart from the test above: undo or redo can bring back lastcolor
     // itself after a slider move, and the picture must still follow.
@@ -156,6 +158,14 @@ void TfrmColorPick::updatevalues(int ctype)
         UpdateCircle();
 
     edtColor->setText(getcolorstring(pnlColor->Color));
+}
+
+bool TfrmColorPick::trackBasesStale() const
+{
+    return scrollbarGreen->BaseR != (scrollbarred->Value() & 0xFF) || scrollbarred->BaseG != (scrollbarGreen->Value() & 0xFF)
+           || scrollbarred->BaseB != (scrollbarBlue->Value() & 0xFF) || scrollbarSaturation->BaseH != scrollbarHue->Value()
+           || scrollbarHue->BaseS != (scrollbarSaturation->Value() & 0xFF)
+           || scrollbarHue->BaseV != (scrollbarValue->Value() & 0xFF);
 }
 
 void TfrmColorPick::UpdateRGBRectangles()

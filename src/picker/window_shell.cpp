@@ -76,6 +76,7 @@ void TfrmColorPick::buildTrayItems()
 
 void TfrmColorPick::recordLayout()
 {
+    layoutDetails = {lblX, lblY, lblXPos, lblYPos};
     oLayout = LayoutLarge;
     layoutGeometry = DesignLayoutGeometry();
     layoutRecord = RecordLayout(layoutGeometry);

@@ -1,3 +1,4 @@
+#include "picker/palette_slot_panel.h"
 #include "grab_test_fixture.h"
 
 #include "displays/image_view.h"
@@ -29,9 +30,11 @@ TEST_F(GrabModeTest, LeftPressStartsTheTimerAndAnyReleaseEndsIt)
     EXPECT_TRUE(window->grabActive);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    EXPECT_FALSE(window->mempan[0]->ShowHint) << "no slot hint pops up over the sampled area";
     releaseGrab(Qt::RightButton);
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_FALSE(window->grabActive);
+    EXPECT_TRUE(window->mempan[15]->ShowHint);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(window->changesEnabled());
 }

@@ -44,6 +44,19 @@ TEST_F(HistoryActionsTest, UndoAndRedoWorkTogether)
     EXPECT_EQ(window->edtRed->text(), "1");
 }
 
+TEST_F(HistoryActionsTest, UndoAfterASliderMoveRedrawsTheTracks)
+{
+    const TColor start = ComposeColor(40, 80, 120);
+    setColor(start);
+    window->setnewcolor();
+    pressSlider(window->scrollbarred, 125);
+    ASSERT_NE(color(), start);
+    window->UndoColorChange1Click();
+    EXPECT_EQ(color(), start);
+    EXPECT_EQ(window->scrollbarGreen->BaseR, 40);
+    EXPECT_EQ(window->scrollbarAlpha->BaseR, 40);
+}
+
 TEST_F(HistoryActionsTest, UndoRestoresOnlyTheTenNewestColours)
 {
     setColor(0);

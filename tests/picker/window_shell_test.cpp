@@ -35,6 +35,7 @@ TEST_F(WindowShellTest, LayoutsGiveTheDesignClientSizes)
         EXPECT_EQ(window->size(), row.client);
         EXPECT_EQ(window->pnlRGB->geometry(), row.rgb);
         EXPECT_EQ(window->scrollbarred->isVisible(), row.slidersShown);
+        EXPECT_EQ(window->lblXPos->isVisible(), row.slidersShown);
         EXPECT_TRUE(((*window).*(row.item))->isChecked());
         EXPECT_EQ(window->imgColorWheel->image().size(), window->imgColorWheel->size());
     }
