@@ -99,8 +99,10 @@ void TfrmColorPick::buildColorCodeDisplayMenu()
     QMenu *colorDisplay = AddSubmenu(pupMain, QStringLiteral("Colordisplay1"), QStringLiteral("Color Code Display"));
     for (int notation = 0; notation < NotationCount; ++notation) {
         const NotationItem &item = NotationItems[notation];
-        QAction *action = AddItem(colorDisplay, QString::fromLatin1(item.name), QString::fromLatin1(item.caption),
-                                  QKeySequence(item.shortcut));
+        // A row without a key holds the default, Qt::Key_unknown.
+        const QKeySequence shortcut =
+            item.shortcut.key() != Qt::Key_unknown ? QKeySequence(item.shortcut) : QKeySequence();
+        QAction *action = AddItem(colorDisplay, QString::fromLatin1(item.name), QString::fromLatin1(item.caption), shortcut);
         action->setData(notation);
         connect(action, &QAction::triggered, this, [this, notation] { HTMLHex1Click(notation); });
         colorDisplayItems[static_cast<std::size_t>(notation)] = action;

@@ -82,5 +82,18 @@ eventually window_shown "$picker"
 click_close_button "$picker"
 check "without a notification area closing ends the program" eventually ended "$picker"
 
+cleanup
+pids=()
+
+# --- a notification area that appears after the start ---
+"$program" & picker=$!; pids+=("$picker")
+eventually window_shown "$picker"
+trayer --edge top --align right --widthtype pixel --width 120 --height 32 --transparent false &
+pids+=($!)
+check "the icon moves into a notification area that appears later" eventually find_icon
+click_close_button "$picker"
+check "closing then hides the window" eventually window_hidden "$picker"
+check "and the program keeps running" running "$picker"
+
 echo "$passes passed, $failures failed"
 [[ $failures -eq 0 ]]

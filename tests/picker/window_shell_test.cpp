@@ -161,3 +161,31 @@ TEST_F(WindowShellTest, MainMenuHoldsEveryItemInOrder)
 
 } // namespace
 } // namespace pigmentrix
+
+namespace pigmentrix {
+namespace {
+
+// Every key of the main menu reaches its item, from an edit box and from a
+// slider alike. "Exit" (Alt+F4) ends the window and is tried end to end.
+TEST_F(WindowShellTest, EveryMenuKeyReachesItsItem)
+{
+    int keys = 0;
+    for (QAction *item : window->actions()) {
+        if (item->shortcut().isEmpty() || item == window->Exit1)
+            continue;
+        ++keys;
+        const QKeyCombination key = item->shortcut()[0];
+        for (QWidget *focus : std::initializer_list<QWidget *>{window->edtRed, window->scrollbarHue}) {
+            SCOPED_TRACE(item->objectName().toStdString() + " from " + focus->objectName().toStdString());
+            QSignalSpy triggered(item, &QAction::triggered);
+            focus->setFocus();
+            // Sent with no character, as the platform sends these keys.
+            QTest::sendKeyEvent(QTest::Click, focus, key.key(), QString(), key.keyboardModifiers());
+            EXPECT_EQ(triggered.count(), 1);
+        }
+    }
+    EXPECT_EQ(keys, 27) << "every key of the menu tables but Alt+F4";
+}
+
+} // namespace
+} // namespace pigmentrix
