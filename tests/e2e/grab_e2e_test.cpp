@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QProcess>
@@ -85,6 +87,16 @@ protected:
         patternWindow->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(patternWindow.get()));
 
+        // HTML Hex codes and the automatic copy after a grab, as a user
+        // would have left them at the last close.
+        const QString settingsFolder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Pigmentrix");
+        ASSERT_TRUE(QDir().mkpath(settingsFolder));
+        QFile settings(settingsFolder + QStringLiteral("/Pigmentrix.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write("[Pigmentrix]\ncbxDisplay_ItemIndex=0\nAutoColorCopyafterGrab1_Checked=TRUE\n"
+                       "CheckNewVersion=FALSE\n");
+        settings.close();
+
         program.start(ProgramPath, {QStringLiteral("/allowclose")});
         ASSERT_TRUE(program.waitForStarted());
         window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "^Pigmentrix"}).section('\n', 0, 0);
@@ -99,8 +111,6 @@ protected:
         ASSERT_FALSE(QRect(origin, QSize(486, 282)).adjusted(-100, -100, 100, 100).contains(Spot))
             << "the program's window covers the test spot";
         QTest::qWait(500);
-        // Codes as HTML Hex, so the clipboard tells the colour.
-        pressKeys("ctrl+h");
     }
 
     void TearDown() override
@@ -146,6 +156,12 @@ protected:
     {
         QGuiApplication::clipboard()->clear();
         click({3 + 4 + 21, 111 + 55 + 11});
+        return clipboardText(expected);
+    }
+
+    // The clipboard's text once it is expected, or as it is after 3 s.
+    static QString clipboardText(const QString &expected)
+    {
         QElapsedTimer waited;
         waited.start();
         QString text;
@@ -188,7 +204,10 @@ TEST_F(GrabEndToEnd, EachAveragingModeTakesItsColourFromTheScreen)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.keys);
         pressKeys(row.keys);
+        QGuiApplication::clipboard()->clear();
         grabSpot();
+        EXPECT_EQ(clipboardText(QString::fromLatin1(row.code)), QString::fromLatin1(row.code))
+            << "copied by itself at the release";
         EXPECT_EQ(copiedCode(QString::fromLatin1(row.code)), QString::fromLatin1(row.code));
 
         // Zoom 4 with the cross: the centre keeps the pointer's pixel, the
