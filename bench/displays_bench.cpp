@@ -3,7 +3,6 @@
 #include "displays/color_frame.h"
 #include "displays/tracker_painter.h"
 
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -44,15 +43,3 @@ BENCHMARK(BuildProgramColorFrame)->ArgName("alpha")->Arg(255)->Arg(128)->Unit(
     benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // Text drawing needs the font database of a GUI application, not a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -36,13 +36,3 @@ BENCHMARK(BM_SliderDragStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace pigmentrix
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
