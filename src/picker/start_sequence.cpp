@@ -52,6 +52,9 @@ int RunPicker(int argc, char **argv)
 
     QApplication::setApplicationName(QStringLiteral("Pigmentrix"));
     QApplication::setOrganizationName(QStringLiteral("Pigmentrix"));
+    // Lets Wayland compositors and task bars match the window to its
+    // installed .desktop file and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pigmentrix.Pigmentrix"));
 
     SettingsStore store(SettingsFile());
     if (!store.readProblem().empty())

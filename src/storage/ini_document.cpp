@@ -9,6 +9,8 @@
 namespace pigmentrix {
 namespace {
 
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -106,7 +108,10 @@ std::string Unquote(std::string_view quoted)
         case 'r': value += '\r'; break;
         case 't': value += '\t'; break;
         case 'x':
-            if (i + 2 < quoted.size() && IsHexDigit(quoted[i + 1]) && IsHexDigit(quoted[i + 2])) {
+            // Only ASCII, as written: a lone byte from 0x80 up would make the
+            // value, and the file it is written back to, invalid UTF-8.
+            if (i + 2 < quoted.size() && IsHexDigit(quoted[i + 1]) && IsHexDigit(quoted[i + 2])
+                && HexValue(quoted[i + 1]) < 8) {
                 value += static_cast<char>(HexValue(quoted[i + 1]) * 16 + HexValue(quoted[i + 2]));
                 i += 2;
                 break;
@@ -134,14 +139,15 @@ bool IsComment(std::string_view trimmed)
 
 void CheckSectionName(std::string_view name)
 {
-    if (name.empty() || name != Trim(name) || HasControlCharacter(name)
+    if (name.empty() || name != Trim(name) || HasControlCharacter(name) || !IsValidUtf8(name)
         || name.find(']') != std::string_view::npos)
         throw std::invalid_argument("unusable ini section name: " + std::string(name));
 }
 
 void CheckKey(std::string_view key)
 {
-    if (key.empty() || key != Trim(key) || HasControlCharacter(key)
+    // A name that is not UTF-8 would make the whole file unreadable next time.
+    if (key.empty() || key != Trim(key) || HasControlCharacter(key) || !IsValidUtf8(key)
         || key.find('=') != std::string_view::npos || key.front() == '[' || IsComment(key))
         throw std::invalid_argument("unusable ini key: " + std::string(key));
 }
@@ -150,8 +156,8 @@ void CheckKey(std::string_view key)
 
 IniDocument::ParseResult IniDocument::Parse(std::string_view text)
 {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
+    if (text.starts_with(ByteOrderMark))
+        text.remove_prefix(ByteOrderMark.size());
     if (!IsValidUtf8(text))
         return {std::nullopt, "The file is not UTF-8 text."};
     if (text.find('\0') != std::string_view::npos)
@@ -196,6 +202,10 @@ std::string IniDocument::Serialize() const
             text += '\n';
         }
     }
+    // Text that itself begins with U+FEFF would lose it to the byte-order
+    // mark rule when read back; a mark in front keeps it.
+    if (text.starts_with(ByteOrderMark))
+        text.insert(0, ByteOrderMark);
     return text;
 }
 

@@ -61,7 +61,13 @@ LinkLabel *MakeLink(QWidget *parent, const char *name, const QString &text, cons
 
 QString ReadmePath(const QString &folder)
 {
-    return QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("readme.txt")));
+    const QDir programDir(folder);
+    const QString beside = programDir.filePath(QStringLiteral("readme.txt"));
+    // An installed program keeps its documents apart from its binaries.
+    const QString installed = programDir.filePath(QStringLiteral("../share/doc/pigmentrix/readme.txt"));
+    if (!QFileInfo(beside).isFile() && QFileInfo(installed).isFile())
+        return QDir::toNativeSeparators(QDir::cleanPath(installed));
+    return QDir::toNativeSeparators(beside);
 }
 
 TfrmAbout::TfrmAbout(const AboutFacts &facts, LinkOpener &links, QWidget *parent)

@@ -15,7 +15,7 @@ struct AboutFacts {
     QString version;
     // Settings kept in Pigmentrix.ini beside the program.
     bool portableEdition = false;
-    // Where readme.txt lies: the folder of the running program.
+    // The folder of the running program; readme.txt is found from it.
     QString programFolder;
 };
 
@@ -59,7 +59,9 @@ private:
     QString programFolder;
 };
 
-// readme.txt in folder, written as the platform writes paths.
+// readme.txt in the program's folder, or where an installation keeps it
+// (share/doc/pigmentrix beside the bin folder) when only that one exists;
+// written as the platform writes paths.
 QString ReadmePath(const QString &folder);
 
 } // namespace pigmentrix

@@ -36,6 +36,13 @@ TEST(IniDocument, ValuesAreTrimmedAndQuotedValuesUnescaped)
     EXPECT_EQ(ini.Value("s", "lone"), "\"");
 }
 
+TEST(IniDocument, EscapesBeyondAsciiStayAsTheyAreSoTheFileStaysUtf8)
+{
+    const IniDocument ini = Parsed("[s]\nv=\"a\\xBAb\\x7F\"\n");
+    EXPECT_EQ(ini.Value("s", "v"), "a\\xBAb\x7F");
+    EXPECT_EQ(Parsed(ini.Serialize()).Value("s", "v"), ini.Value("s", "v"));
+}
+
 TEST(IniDocument, AwkwardValuesSurviveARoundTrip)
 {
     const std::vector<std::string> values = {
@@ -102,6 +109,14 @@ TEST(IniDocument, AcceptsAnyLineEndAndAByteOrderMark)
     EXPECT_EQ(ini.Value("a", "y"), "2");
 }
 
+TEST(IniDocument, AKeyBeginningWithAByteOrderMarkCharacterSurvivesWritingAndReading)
+{
+    const IniDocument ini = Parsed("\xEF\xBB\xBF\xEF\xBB\xBFk=1\n");
+    const IniDocument again = Parsed(ini.Serialize());
+    EXPECT_EQ(again.Serialize(), ini.Serialize());
+    EXPECT_EQ(Parsed("\xEF\xBB\xBFk=1\n").Serialize(), "k=1\n");
+}
+
 struct DamageRow {
     const char *name;
     std::string text;
@@ -133,6 +148,8 @@ TEST(IniDocument, RefusesNamesTheFileCannotHold)
     EXPECT_THROW(ini.SetValue("s", "line\nbreak", "v"), std::invalid_argument);
     EXPECT_THROW(ini.SetValue("a]b", "k", "v"), std::invalid_argument);
     EXPECT_THROW(ini.SetValue("", "k", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.SetValue("s", "\xFB", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.SetValue("caf\xE9", "k", "v"), std::invalid_argument);
 }
 
 } // namespace

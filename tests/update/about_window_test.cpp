@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace pigmentrix {
 namespace {
 
@@ -130,6 +132,37 @@ TEST(ReadmePath, IsReadmeTxtInTheProgramFolder)
 {
     EXPECT_EQ(ReadmePath(QStringLiteral("/opt/tools")), QStringLiteral("/opt/tools/readme.txt"));
     EXPECT_EQ(ReadmePath(QStringLiteral("/opt/tools/")), QStringLiteral("/opt/tools/readme.txt"));
+}
+
+TEST(ReadmePath, FallsBackToTheInstalledDocumentsOnlyWhenNothingIsBesideTheProgram)
+{
+    struct Row {
+        const char *name;
+        bool beside;
+        bool installed;
+        const char *expected;
+    };
+    const Row rows[] = {
+        {"beside only", true, false, "bin/readme.txt"},
+        {"both", true, true, "bin/readme.txt"},
+        {"installed only", false, true, "share/doc/pigmentrix/readme.txt"},
+        {"neither", false, false, "bin/readme.txt"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir prefix;
+        QDir root(prefix.path());
+        ASSERT_TRUE(root.mkpath(QStringLiteral("bin")));
+        ASSERT_TRUE(root.mkpath(QStringLiteral("share/doc/pigmentrix")));
+        for (const auto &[wanted, path] : {std::pair{row.beside, "bin/readme.txt"},
+                                           std::pair{row.installed, "share/doc/pigmentrix/readme.txt"}}) {
+            QFile file(root.filePath(QString::fromLatin1(path)));
+            if (wanted)
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        EXPECT_EQ(ReadmePath(root.filePath(QStringLiteral("bin"))).toStdString(),
+                  QDir::toNativeSeparators(root.filePath(QString::fromLatin1(row.expected))).toStdString());
+    }
 }
 
 TEST_F(AboutWindowTest, EscapeClosesItWhereverTheFocusIs)
