@@ -32,7 +32,7 @@ QNetworkRequest MakeRequest(const QUrl &url, const DownloadOptions &options)
     // Redirects may move to another HTTPS address, never down to plain HTTP.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(MaxRedirects);
-    QSslConfiguration ssl = options.ssl;
+    QSslConfiguration ssl = options.ssl.value_or(QSslConfiguration::defaultConfiguration());
     ssl.setPeerVerifyMode(QSslSocket::VerifyPeer);
     request.setSslConfiguration(ssl);
     return request;

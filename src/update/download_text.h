@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QObject;
 
@@ -14,8 +15,9 @@ namespace pigmentrix {
 // How a text is fetched from the web.
 struct DownloadOptions {
     // Certificates are always verified; a test trusts its own certificate by
-    // putting it in here.
-    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+    // putting it in here. None: the desktop's configuration, taken when a
+    // fetch starts, so that no TLS library is loaded before one is needed.
+    std::optional<QSslConfiguration> ssl;
     // The whole fetch, from the request to the last byte.
     std::chrono::milliseconds timeout = std::chrono::seconds(15);
     // A larger answer is a failure, not a truncated text.

@@ -74,7 +74,9 @@ QUrl LocalHttpsServer::url(const QString &path) const
 DownloadOptions LocalHttpsServer::trustingOptions(std::chrono::milliseconds timeout) const
 {
     DownloadOptions options;
-    options.ssl.setCaCertificates({LocalCertificate().certificate});
+    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+    ssl.setCaCertificates({LocalCertificate().certificate});
+    options.ssl = ssl;
     options.timeout = timeout;
     options.systemProxy = false;
     return options;
