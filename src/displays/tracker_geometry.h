@@ -1,20 +1,11 @@
 #pragma once
 
+#include "model/pixel_rect.h"
+
 namespace pigmentrix {
 
-// A rectangle in client coordinates whose right and bottom edges are
-// exclusive, as the slider's hit tests and drawing use them.
-struct TrackerRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    friend bool operator==(const TrackerRect &, const TrackerRect &) = default;
-};
+// A rectangle in the slider's client coordinates.
+using TrackerRect = PixelRect;
 
 // The sizes the slider's layout depends on.
 struct TrackerMetrics {

@@ -8,7 +8,7 @@ namespace {
 bool OnSomeScreen(ScreenPoint point, std::span<const ScreenRect> screens)
 {
     for (const ScreenRect &screen : screens) {
-        if (screen.contains(point))
+        if (screen.contains(point.x, point.y))
             return true;
     }
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/pixel_rect.h"
 #include "storage/settings_store.h"
 
 #include <array>
@@ -16,17 +17,8 @@ struct ScreenPoint {
     friend bool operator==(const ScreenPoint &, const ScreenPoint &) = default;
 };
 
-// Right and bottom lie just outside the rectangle.
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool contains(ScreenPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    friend bool operator==(const ScreenRect &, const ScreenRect &) = default;
-};
+// A rectangle on the desktop, in screen pixels.
+using ScreenRect = PixelRect;
 
 // Where the window was when it closed. Only the position of normal is used
 // on restoring; the window keeps its own size.
