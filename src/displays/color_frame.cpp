@@ -1,5 +1,7 @@
 #include "displays/color_frame.h"
 
+#include "displays/qt_color.h"
+
 #include "model/conversions.h"
 #include "model/rounding.h"
 
@@ -15,12 +17,6 @@ namespace {
 
 constexpr int CheckerSquare = 10;
 
-QColor ResolvedColor(TColor c)
-{
-    const TColor d = ColorToRGB(c);
-    return QColor(RedOf(d), GreenOf(d), BlueOf(d));
-}
-
 int RoundedInt(double x)
 {
     return static_cast<int>(Round(x));
@@ -33,7 +29,7 @@ void DrawCaption(QImage &image, const ColorFrameParams &p, int top)
         return;
     QPainter painter(&image);
     painter.setFont(p.font);
-    painter.setPen(ResolvedColor(p.textColor));
+    painter.setPen(ToQColor(p.textColor));
     const QFontMetrics metrics(p.font);
     const int left = RoundedInt((p.size.width() - metrics.horizontalAdvance(p.caption)) / 2.0);
     painter.drawText(left, top + metrics.ascent(), p.caption);
@@ -89,7 +85,7 @@ ColorFrame BuildColorFrame(const ColorFrameParams &p)
     const int w = p.size.width();
     const int alpha = std::clamp(p.alpha, 0, 255);
     frame.image = QImage(p.size, QImage::Format_RGB32);
-    frame.image.fill(ResolvedColor(p.color));
+    frame.image.fill(ToQColor(p.color));
 
     if (alpha != 255 || p.alphaOld != 255) {
         QImage board = Checkerboard(p.size, CheckerGrey(alpha));

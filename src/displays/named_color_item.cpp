@@ -1,6 +1,6 @@
 #include "displays/named_color_item.h"
 
-#include "model/conversions.h"
+#include "displays/qt_color.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -21,8 +21,7 @@ QImage DrawNamedColorItem(const NamedColorItemParams &params)
     // Right and bottom edges are exclusive, as the rectangle is given.
     const QRect swatch(QPoint(3, 1), QPoint(params.buttonWidth - 3 - left - 1, size.height() - 2));
     if (swatch.isValid()) {
-        const TColor direct = ColorToRGB(params.value);
-        painter.fillRect(swatch, QColor(RedOf(direct), GreenOf(direct), BlueOf(direct)));
+        painter.fillRect(swatch, ToQColor(params.value));
     }
 
     painter.setFont(params.font);

@@ -2,6 +2,7 @@
 // the zoom and crosshair choices, and picking a colour from the picture.
 #include "picker/color_pick_window.h"
 
+#include "displays/qt_color.h"
 #include "displays/image_view.h"
 #include "model/system_colors.h"
 #include "picker/color_frame_panel.h"
@@ -68,7 +69,7 @@ void TfrmColorPick::buildMagnifierPanel()
     area->caption = QStringLiteral("drag grabber over\nany area to magnify");
     const TColor light = ClassicSystemColor(cl3DLight);
     QPalette palette = area->palette();
-    palette.setColor(QPalette::Window, QColor(RedOf(light), GreenOf(light), BlueOf(light)));
+    palette.setColor(QPalette::Window, ToQColor(light));
     area->setPalette(palette);
     area->setAutoFillBackground(true);
     pnlMagnifierArea = area;

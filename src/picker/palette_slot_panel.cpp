@@ -1,6 +1,6 @@
 #include "picker/palette_slot_panel.h"
 
-#include "model/conversions.h"
+#include "displays/qt_color.h"
 
 #include <QMouseEvent>
 
@@ -17,9 +17,8 @@ PaletteSlotPanel::PaletteSlotPanel(QWidget *parent)
 void PaletteSlotPanel::setColor(TColor c)
 {
     stored = c;
-    const TColor shown = ColorToRGB(c);
     QPalette colors = palette();
-    colors.setColor(QPalette::Window, QColor(RedOf(shown), GreenOf(shown), BlueOf(shown)));
+    colors.setColor(QPalette::Window, ToQColor(c));
     setPalette(colors);
 }
 

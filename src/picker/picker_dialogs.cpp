@@ -1,5 +1,7 @@
 #include "picker/picker_dialogs.h"
 
+#include "displays/qt_color.h"
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +37,7 @@ std::optional<QString> ChoosePaletteFile(QWidget *parent, QFileDialog::AcceptMod
 
 std::optional<TColor> QtPickerDialogs::chooseColor(QWidget *parent, TColor initial)
 {
-    const QColor chosen = QColorDialog::getColor(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), parent);
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
     if (!chosen.isValid())
         return std::nullopt;
     return ComposeColor(chosen.red(), chosen.green(), chosen.blue());

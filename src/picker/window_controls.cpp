@@ -2,6 +2,7 @@
 // at 96 pixels per inch, which Qt treats as logical pixels).
 #include "picker/color_pick_window.h"
 
+#include "displays/qt_color.h"
 #include "displays/tracker.h"
 #include "model/color_codes.h"
 #include "model/conversions.h"
@@ -21,12 +22,6 @@ namespace {
 constexpr QRgb WindowBackground = qRgb(0x67, 0x67, 0x67);
 // System colour number of the scroll-bar colour that the panels are filled with.
 constexpr TColor clScrollBar = static_cast<TColor>(0xFF000000);
-
-QColor ToQColor(TColor c)
-{
-    const TColor direct = ColorToRGB(c);
-    return QColor(RedOf(direct), GreenOf(direct), BlueOf(direct));
-}
 
 void Fill(QWidget *widget, const QColor &color)
 {
