@@ -2,20 +2,27 @@
 // until its first top-level window was mapped, and its memory once shown.
 // Usage: pigmentrix_start_probe SETTLE_MS PROGRAM [ARGS...]
 // Prints "<milliseconds to map> <VmRSS kB> <Pss kB>" and stops the program.
+// Memory counts the program and every process it has started that still
+// runs, so work handed to a helper process is not hidden.
 // Top-level windows are the root's children when no window manager runs (as
 // on the private Xvfb of the side-by-side script).
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -31,6 +38,40 @@ long ProcField(pid_t pid, const char *file, const std::string &label)
             return std::strtol(line.c_str() + label.size(), nullptr, 10);
     }
     return -1;
+}
+
+// The parent of pid, or -1 when it is gone.
+pid_t ParentOf(pid_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The command name in brackets may hold blanks; the state and parent follow it.
+    const std::size_t close = stat.rfind(')');
+    if (close == std::string::npos)
+        return -1;
+    char state = 0;
+    int parent = -1;
+    return std::sscanf(stat.c_str() + close + 1, " %c %d", &state, &parent) == 2 ? parent : -1;
+}
+
+// pid and all its living descendants.
+std::vector<pid_t> ProcessTree(pid_t pid)
+{
+    std::map<pid_t, std::vector<pid_t>> children;
+    for (const auto &entry : std::filesystem::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const pid_t process = std::stoi(name);
+        children[ParentOf(process)].push_back(process);
+    }
+    std::vector<pid_t> tree{pid};
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const auto found = children.find(tree[i]);
+        if (found != children.end())
+            tree.insert(tree.end(), found->second.begin(), found->second.end());
+    }
+    return tree;
 }
 
 void Stop(pid_t child)
@@ -102,8 +143,12 @@ int main(int argc, char **argv)
         return 1;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-    const long rss = ProcField(child, "status", "VmRSS:");
-    const long pss = ProcField(child, "smaps_rollup", "Pss:");
+    long rss = 0;
+    long pss = 0;
+    for (const pid_t process : ProcessTree(child)) {
+        rss += std::max(0L, ProcField(process, "status", "VmRSS:"));
+        pss += std::max(0L, ProcField(process, "smaps_rollup", "Pss:"));
+    }
     Stop(child);
     xcb_disconnect(connection);
     std::printf("%.1f %ld %ld\n", milliseconds, rss, pss);

@@ -2,10 +2,9 @@
 
 #include "storage/text_lines.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkProxyFactory>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
 #include <QTimer>
 
 #include <string_view>
@@ -13,44 +12,22 @@
 namespace pigmentrix {
 namespace {
 
-constexpr int MaxRedirects = 5;
-
-class SystemProxyFactory final : public QNetworkProxyFactory {
-public:
-    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override
-    {
-        return systemProxyForQuery(query);
-    }
-};
-
-QNetworkRequest MakeRequest(const QUrl &url, const DownloadOptions &options)
-{
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Pigmentrix"));
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    // Redirects may move to another HTTPS address, never down to plain HTTP.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(MaxRedirects);
-    QSslConfiguration ssl = options.ssl.value_or(QSslConfiguration::defaultConfiguration());
-    ssl.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    request.setSslConfiguration(ssl);
-    return request;
-}
-
-// The server answered with an HTTP error status; its page is the answer.
-bool IsErrorPage(QNetworkReply::NetworkError error)
-{
-    return (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
-           || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
-}
+// Enough for any reason the fetch program gives.
+constexpr qint64 MaxReasonBytes = 4096;
 
 QString Decode(const QByteArray &bytes)
 {
     return QString::fromStdString(DecodeTextFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
-// One fetch: owns its manager and reply, reports once and goes away.
+QString TooLarge(qint64 maxBytes)
+{
+    return QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes);
+}
+
+// One run of the fetch program: collects its answer, reports once and goes
+// away. The time-out and the size cap are kept here too, so a fetch program
+// that hangs or floods cannot hold the check up.
 class Download final : public QObject {
 public:
     Download(const QUrl &url, const DownloadOptions &options, QObject *context, DownloadDone done)
@@ -58,70 +35,82 @@ public:
         , maxBytes(options.maxBytes)
         , done(std::move(done))
     {
-        if (options.systemProxy)
-            manager.setProxyFactory(new SystemProxyFactory);
-        else
-            manager.setProxy(QNetworkProxy::NoProxy);
-        reply = manager.get(MakeRequest(url, options));
-        connect(reply, &QNetworkReply::downloadProgress, this, &Download::checkSize);
-        connect(reply, &QNetworkReply::finished, this, &Download::finish);
+        process.setProgram(options.fetcher.isEmpty() ? InstalledFetcherPath() : options.fetcher);
+        process.setArguments(FetchArguments({url, options}));
+        process.setStandardInputFile(QProcess::nullDevice());
+        connect(&process, &QProcess::readyReadStandardOutput, this, &Download::collect);
+        connect(&process, &QProcess::finished, this, &Download::finish);
+        connect(&process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                report({false, {}, QStringLiteral("Cannot start %1: %2").arg(process.program(), process.errorString())});
+        });
         timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, this, [this] { abortWith(QStringLiteral("No answer within the time-out")); });
+        connect(&timer, &QTimer::timeout, this, [this] { stopWith(QStringLiteral("No answer within the time-out")); });
         timer.start(options.timeout);
+        process.start();
     }
 
     // A fetch cancelled with its context must not report from inside the
-    // teardown of its own members.
-    ~Download() override { reply->disconnect(this); }
+    // teardown of its own members; the process ends with its object.
+    ~Download() override { process.disconnect(this); }
 
 private:
-    void checkSize(qint64 received, qint64 total)
+    void collect()
     {
-        if (received > maxBytes || total > maxBytes)
-            abortWith(QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes));
+        if (!failure.isEmpty())
+            return;
+        answer += process.read(maxBytes + 1 - answer.size());
+        if (answer.size() > maxBytes)
+            stopWith(TooLarge(maxBytes));
     }
 
-    void abortWith(const QString &reason)
+    void stopWith(const QString &reason)
     {
         if (failure.isEmpty())
             failure = reason;
-        reply->abort();
+        process.kill();
     }
 
-    void finish()
+    void finish(int exitCode, QProcess::ExitStatus status)
+    {
+        collect();
+        if (!failure.isEmpty())
+            return report({false, {}, failure});
+        if (status != QProcess::NormalExit)
+            return report({false, {}, QStringLiteral("%1 stopped unexpectedly").arg(process.program())});
+        if (exitCode != 0) {
+            const QString reason = QString::fromUtf8(process.readAllStandardError().left(MaxReasonBytes)).trimmed();
+            return report({false, {}, reason.isEmpty() ? QStringLiteral("%1 failed").arg(process.program()) : reason});
+        }
+        report({true, Decode(answer), {}});
+    }
+
+    void report(const DownloadResult &result)
     {
         timer.stop();
-        DownloadResult result;
-        if (!failure.isEmpty()) {
-            result.error = failure;
-        } else if (reply->error() != QNetworkReply::NoError && !IsErrorPage(reply->error())) {
-            result.error = QStringLiteral("Cannot open URL %1: %2").arg(reply->url().toString(), reply->errorString());
-        } else {
-            const QByteArray bytes = reply->read(maxBytes + 1);
-            if (bytes.size() > maxBytes) {
-                result.error = QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes);
-            } else {
-                result.ok = true;
-                result.text = Decode(bytes);
-            }
-        }
+        process.disconnect(this);
         deleteLater();
         done(result);
     }
 
-    QNetworkAccessManager manager;
-    QNetworkReply *reply = nullptr;
+    QProcess process;
     QTimer timer;
     qint64 maxBytes;
+    QByteArray answer;
     QString failure;
     DownloadDone done;
 };
 
 } // namespace
 
+QString InstalledFetcherPath()
+{
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PIGMENTRIX_FETCHER_FROM_PROGRAM)));
+}
+
 void DownloadText(const QUrl &url, const DownloadOptions &options, QObject *context, DownloadDone done)
 {
-    if (url.scheme() != QLatin1String("https") || url.host().isEmpty()) {
+    if (!IsFetchable(url)) {
         const QString error = QStringLiteral("Only https addresses are fetched, not %1").arg(url.toString());
         QTimer::singleShot(0, context, [done = std::move(done), error] { done({false, {}, error}); });
         return;

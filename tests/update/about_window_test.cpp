@@ -157,8 +157,9 @@ TEST(ReadmePath, FallsBackToTheInstalledDocumentsOnlyWhenNothingIsBesideTheProgr
         for (const auto &[wanted, path] : {std::pair{row.beside, "bin/readme.txt"},
                                            std::pair{row.installed, "share/doc/pigmentrix/readme.txt"}}) {
             QFile file(root.filePath(QString::fromLatin1(path)));
-            if (wanted)
+            if (wanted) {
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            }
         }
         EXPECT_EQ(ReadmePath(root.filePath(QStringLiteral("bin"))).toStdString(),
                   QDir::toNativeSeparators(root.filePath(QString::fromLatin1(row.expected))).toStdString());

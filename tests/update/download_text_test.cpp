@@ -1,7 +1,9 @@
 #include "local_https_server.h"
 #include "update/download_text.h"
 
+#include <QFile>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -113,10 +115,59 @@ TEST_F(DownloadTextTest, AnUntrustedCertificateIsRefused)
 {
     server.answer({200, "<meta name=\"Version\" content=\"99.0\">"});
     DownloadOptions options = server.trustingOptions();
-    options.ssl = QSslConfiguration::defaultConfiguration();
+    options.trustedCertificatesFile.clear();
     const DownloadResult result = fetch(server.url(), options);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.text.isEmpty());
+}
+
+TEST_F(DownloadTextTest, AnUnreadableTrustFileIsAFailureThatSaysSo)
+{
+    server.answer({200, "<meta name=\"Version\" content=\"99.0\">"});
+    QTemporaryDir folder;
+    DownloadOptions options = server.trustingOptions();
+    options.trustedCertificatesFile = folder.filePath(QStringLiteral("missing.pem"));
+    const DownloadResult result = fetch(server.url(), options);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("No certificate"))) << result.error.toStdString();
+    EXPECT_TRUE(server.lastRequest.isEmpty());
+}
+
+struct FetcherRow {
+    const char *name;
+    const char *script; // the fetch program, a shell script; empty: none at all
+    const char *reason; // part of the error reported
+};
+
+// The picker keeps its own time-out and size cap and survives a fetch program
+// that is missing, hangs, floods or dies.
+TEST_F(DownloadTextTest, AMisbehavingFetchProgramCannotHoldTheCheckUp)
+{
+    const std::vector<FetcherRow> rows = {
+        {"missing", "", "Cannot start"},
+        {"hangs", "exec sleep 30", "time-out"},
+        {"floods", "exec yes", "larger than 65536 bytes"},
+        {"killed", "kill -9 $$", "stopped unexpectedly"},
+        {"fails quietly", "exit 1", "failed"},
+        {"fails with a reason", "echo 'pigmentrix-fetch: no route' >&2; exit 1", "no route"},
+    };
+    QTemporaryDir folder;
+    for (const FetcherRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        DownloadOptions options = server.trustingOptions(500ms);
+        options.fetcher = folder.filePath(QString::fromUtf8(row.name));
+        if (*row.script != '\0') {
+            QFile script(options.fetcher);
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(QByteArray("#!/bin/sh\n") + row.script + "\n");
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const DownloadResult result = fetch(server.url(), options);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.text.isEmpty());
+        EXPECT_TRUE(result.error.contains(QString::fromUtf8(row.reason))) << result.error.toStdString();
+    }
 }
 
 TEST_F(DownloadTextTest, OnlyHttpsIsFetched)

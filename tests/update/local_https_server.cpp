@@ -18,9 +18,8 @@ QByteArray ReadAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TestCertificate MakeCertificate()
+TestCertificate MakeCertificate(const QTemporaryDir &folder)
 {
-    QTemporaryDir folder;
     const QString key = folder.filePath(QStringLiteral("key.pem"));
     const QString certificate = folder.filePath(QStringLiteral("certificate.pem"));
     QProcess openssl;
@@ -30,7 +29,7 @@ TestCertificate MakeCertificate()
                    "-addext", "subjectAltName=IP:127.0.0.1"});
     if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
         ADD_FAILURE() << "openssl could not make a certificate: " << openssl.readAllStandardError().toStdString();
-    return {QSslCertificate(ReadAll(certificate)), QSslKey(ReadAll(key), QSsl::Ec)};
+    return {QSslCertificate(ReadAll(certificate)), QSslKey(ReadAll(key), QSsl::Ec), certificate};
 }
 
 QByteArray ReasonPhrase(int status)
@@ -42,7 +41,8 @@ QByteArray ReasonPhrase(int status)
 
 const TestCertificate &LocalCertificate()
 {
-    static const TestCertificate made = MakeCertificate();
+    static const QTemporaryDir folder;
+    static const TestCertificate made = MakeCertificate(folder);
     return made;
 }
 
@@ -74,9 +74,8 @@ QUrl LocalHttpsServer::url(const QString &path) const
 DownloadOptions LocalHttpsServer::trustingOptions(std::chrono::milliseconds timeout) const
 {
     DownloadOptions options;
-    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-    ssl.setCaCertificates({LocalCertificate().certificate});
-    options.ssl = ssl;
+    options.fetcher = QStringLiteral(PIGMENTRIX_FETCHER);
+    options.trustedCertificatesFile = LocalCertificate().file;
     options.timeout = timeout;
     options.systemProxy = false;
     return options;

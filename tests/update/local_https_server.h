@@ -17,6 +17,7 @@ namespace pigmentrix {
 struct TestCertificate {
     QSslCertificate certificate;
     QSslKey key;
+    QString file; // the certificate as PEM, kept while the test program runs
 };
 const TestCertificate &LocalCertificate();
 
@@ -35,8 +36,8 @@ public:
     void neverAnswer() { silent = true; }
 
     QUrl url(const QString &path = QStringLiteral("/version/pigmentrix.txt")) const;
-    // Options that trust this server's certificate, connect directly and give
-    // up after timeout.
+    // Options that run the fetch program of this build, trust this server's
+    // certificate, connect directly and give up after timeout.
     DownloadOptions trustingOptions(std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
     VersionSource source() const { return {url(), trustingOptions()}; }
 
