@@ -26,6 +26,21 @@ bool IsFetchable(const QUrl &url)
     return url.isValid() && url.scheme() == QLatin1String("https") && !url.host().isEmpty();
 }
 
+QString NotFetchableReason(const QUrl &url)
+{
+    return QStringLiteral("Only https addresses are fetched, not %1").arg(url.toString());
+}
+
+QString TooLargeReason(qint64 maxBytes)
+{
+    return QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes);
+}
+
+QString TimeoutReason()
+{
+    return QStringLiteral("No answer within the time-out");
+}
+
 QStringList FetchArguments(const FetchRequest &request)
 {
     const FetchOptions &options = request.options;

@@ -31,6 +31,11 @@ struct FetchRequest {
 // Only HTTPS addresses with a host are fetched.
 bool IsFetchable(const QUrl &url);
 
+// Why a fetch failed, in the same words wherever it is found out.
+QString NotFetchableReason(const QUrl &url);
+QString TooLargeReason(qint64 maxBytes);
+QString TimeoutReason();
+
 // The command line of the fetch program for request, and back. Parsing
 // refuses unknown options, missing or malformed values, a time-out or size
 // cap that is not positive and an address that is not fetchable; the string

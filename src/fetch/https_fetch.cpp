@@ -45,11 +45,6 @@ bool IsErrorPage(QNetworkReply::NetworkError error)
            || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
 }
 
-QString TooLarge(qint64 maxBytes)
-{
-    return QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes);
-}
-
 // One fetch: owns its manager and reply, reports once and goes away.
 class Fetch final : public QObject {
 public:
@@ -66,7 +61,7 @@ public:
         connect(reply, &QNetworkReply::downloadProgress, this, &Fetch::checkSize);
         connect(reply, &QNetworkReply::finished, this, &Fetch::finish);
         timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, this, [this] { abortWith(QStringLiteral("No answer within the time-out")); });
+        connect(&timer, &QTimer::timeout, this, [this] { abortWith(TimeoutReason()); });
         timer.start(request.options.timeout);
     }
 
@@ -78,7 +73,7 @@ private:
     void checkSize(qint64 received, qint64 total)
     {
         if (received > maxBytes || total > maxBytes)
-            abortWith(TooLarge(maxBytes));
+            abortWith(TooLargeReason(maxBytes));
     }
 
     void abortWith(const QString &reason)
@@ -99,7 +94,7 @@ private:
         } else {
             QByteArray bytes = reply->read(maxBytes + 1);
             if (bytes.size() > maxBytes) {
-                result.error = TooLarge(maxBytes);
+                result.error = TooLargeReason(maxBytes);
             } else {
                 result.ok = true;
                 result.body = std::move(bytes);
@@ -127,8 +122,7 @@ void ReportLater(QObject *context, FetchDone done, const QString &error)
 void FetchOverHttps(const FetchRequest &request, QObject *context, FetchDone done)
 {
     if (!IsFetchable(request.url))
-        return ReportLater(context, std::move(done),
-                           QStringLiteral("Only https addresses are fetched, not %1").arg(request.url.toString()));
+        return ReportLater(context, std::move(done), NotFetchableReason(request.url));
     QList<QSslCertificate> trusted;
     const QString &file = request.options.trustedCertificatesFile;
     if (!file.isEmpty()) {

@@ -20,11 +20,6 @@ QString Decode(const QByteArray &bytes)
     return QString::fromStdString(DecodeTextFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
-QString TooLarge(qint64 maxBytes)
-{
-    return QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes);
-}
-
 // One run of the fetch program: collects its answer, reports once and goes
 // away. The time-out and the size cap are kept here too, so a fetch program
 // that hangs or floods cannot hold the check up.
@@ -45,7 +40,7 @@ public:
                 report({false, {}, QStringLiteral("Cannot start %1: %2").arg(process.program(), process.errorString())});
         });
         timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, this, [this] { stopWith(QStringLiteral("No answer within the time-out")); });
+        connect(&timer, &QTimer::timeout, this, [this] { stopWith(TimeoutReason()); });
         timer.start(options.timeout);
         process.start();
     }
@@ -61,7 +56,7 @@ private:
             return;
         answer += process.read(maxBytes + 1 - answer.size());
         if (answer.size() > maxBytes)
-            stopWith(TooLarge(maxBytes));
+            stopWith(TooLargeReason(maxBytes));
     }
 
     void stopWith(const QString &reason)
@@ -111,7 +106,7 @@ QString InstalledFetcherPath()
 void DownloadText(const QUrl &url, const DownloadOptions &options, QObject *context, DownloadDone done)
 {
     if (!IsFetchable(url)) {
-        const QString error = QStringLiteral("Only https addresses are fetched, not %1").arg(url.toString());
+        const QString error = NotFetchableReason(url);
         QTimer::singleShot(0, context, [done = std::move(done), error] { done({false, {}, error}); });
         return;
     }
