@@ -35,10 +35,15 @@ public:
         process.setStandardInputFile(QProcess::nullDevice());
         connect(&process, &QProcess::readyReadStandardOutput, this, &Download::collect);
         connect(&process, &QProcess::finished, this, &Download::finish);
-        connect(&process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart)
-                report({false, {}, QStringLiteral("Cannot start %1: %2").arg(process.program(), process.errorString())});
-        });
+        // Queued: a failed fork is reported from inside start(), and the
+        // answer must never come from inside DownloadText.
+        connect(
+            &process, &QProcess::errorOccurred, this,
+            [this](QProcess::ProcessError error) {
+                if (error == QProcess::FailedToStart)
+                    report({false, {}, QStringLiteral("Cannot start %1: %2").arg(process.program(), process.errorString())});
+            },
+            Qt::QueuedConnection);
         timer.setSingleShot(true);
         connect(&timer, &QTimer::timeout, this, [this] { stopWith(TimeoutReason()); });
         timer.start(options.timeout);
