@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 20
 FUZZ_SMOKE_SECONDS ?= 5
 JOBS ?= 2
 
-.PHONY: all deps configure build run test bench fuzz fuzz-smoke check-sanitize install package screenshot clean
+.PHONY: all deps configure build run test bench fuzz fuzz-smoke check-sanitize check-format format install package screenshot clean
 
 all: build
 
@@ -50,6 +50,13 @@ check-sanitize: deps $(SANITIZE_BUILD)/build.ninja
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS) --timeout 900
+
+# The C++ files against .clang-format; `make format` rewrites them.
+check-format: deps
+	scripts/check-format
+
+format: deps
+	scripts/check-format --fix
 
 # Installs under PREFIX (default /usr/local; DESTDIR works as usual).
 install: build

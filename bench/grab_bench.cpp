@@ -4,12 +4,14 @@
 // against the same pixel through QScreen::grabWindow.
 // Without DISPLAY the program runs itself again under scripts/with-xvfb.
 #include "picker/color_pick_window.h"
-#include "picker/picker_dialogs.h"
 #include "picker/picker_settings.h"
 #include "sampling/average_color.h"
+#include "sampling/grab_controller.h"
 #include "sampling/magnifier_picture.h"
 #include "sampling/x11_screen_sampler.h"
+#include "ui/picker_dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 
@@ -55,15 +57,16 @@ void BM_GrabTick(benchmark::State &state)
     TfrmColorPick window(settings, dialogs);
     window.show();
     QApplication::processEvents();
-    window.N5x5Average1->trigger();
-    window.btnGrabMouseDown(Qt::LeftButton);
+    GrabController &grab = *window.findChild<GrabController *>();
+    window.findChild<QAction *>(QStringLiteral("N5x5Average1"))->trigger();
+    grab.btnGrabMouseDown(Qt::LeftButton);
     std::vector<double> times;
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
-        window.Timer1Timer();
+        grab.Timer1Timer();
         times.push_back(Microseconds(Clock::now() - start));
     }
-    window.btnGrabMouseUp(Qt::LeftButton);
+    grab.btnGrabMouseUp(Qt::LeftButton);
     ReportSpread(state, times);
 }
 BENCHMARK(BM_GrabTick)->Unit(benchmark::kMicrosecond);
@@ -105,7 +108,7 @@ void BM_MagnifierStretchAndCross(benchmark::State &state)
     QImage block(layout.block, QImage::Format_ARGB32);
     block.fill(qRgb(10, 120, 200));
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildMagnifierPicture(block, layout, CrosshairCross));
+        benchmark::DoNotOptimize(BuildMagnifierPicture(block, layout, Crosshair::Cross));
 }
 BENCHMARK(BM_MagnifierStretchAndCross)->Unit(benchmark::kMicrosecond);
 

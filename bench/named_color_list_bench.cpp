@@ -2,14 +2,16 @@
 // table and refills the drop-down's model; opening the drop-down lays out and
 // paints its visible entries. Both happen on a click, so both must stay far
 // below a visible pause.
+#include "displays/named_color_area.h"
+#include "displays/named_color_box.h"
 #include "model/named_color_order.h"
 #include "picker/color_pick_window.h"
-#include "picker/named_color_box.h"
-#include "picker/picker_dialogs.h"
+#include "picker/color_pipeline.h"
 #include "picker/picker_settings.h"
+#include "ui/picker_dialogs.h"
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -26,6 +28,9 @@ public:
         QApplication::processEvents();
     }
 
+    NamedColorArea &names() { return *window.findChild<NamedColorArea *>(); }
+    NamedColorBox *list() { return window.findChild<NamedColorBox *>(QStringLiteral("cbxColors")); }
+
     PickerSettings settings;
     QtPickerDialogs dialogs;
     TfrmColorPick window;
@@ -37,10 +42,12 @@ void BM_RebuildGeneralList(benchmark::State &state)
     QAction sortItem;
     sortItem.setData(QVariant::fromValue<qint64>(state.range(0)));
     // A selected entry, so the rebuild also finds it again.
-    shown.window.applyColor(0x00D7EBFA);
+    shown.window.findChild<ColorPipeline *>()->applyColor(0x00D7EBFA);
+    NamedColorArea &names = shown.names();
+    NamedColorBox *list = shown.list();
     for (auto _ : state) {
-        shown.window.SortbyHue1Click(&sortItem);
-        benchmark::DoNotOptimize(shown.window.cbxColors->currentIndex());
+        names.SortbyHue1Click(&sortItem);
+        benchmark::DoNotOptimize(list->currentIndex());
     }
     state.SetItemsProcessed(state.iterations() * NamedColorCount);
 }
@@ -49,7 +56,7 @@ BENCHMARK(BM_RebuildGeneralList)->DenseRange(SortByName, SortBySimilarity)->Unit
 void BM_OpenGeneralList(benchmark::State &state)
 {
     ShownWindow shown;
-    NamedColorBox *list = shown.window.cbxColors;
+    NamedColorBox *list = shown.list();
     for (auto _ : state) {
         list->showPopup();
         list->view()->repaint();
@@ -62,9 +69,11 @@ BENCHMARK(BM_OpenGeneralList)->Unit(benchmark::kMicrosecond);
 void BM_RefillThenOpenGeneralList(benchmark::State &state)
 {
     ShownWindow shown;
-    NamedColorBox *list = shown.window.cbxColors;
+    NamedColorArea &names = shown.names();
+    NamedColorBox *list = shown.list();
+    QAction *byName = shown.window.findChild<QAction *>(QStringLiteral("SortbyName1"));
     for (auto _ : state) {
-        shown.window.SortbyHue1Click(shown.window.SortbyName1);
+        names.SortbyHue1Click(byName);
         list->showPopup();
         list->view()->repaint();
         list->hidePopup();

@@ -2,8 +2,9 @@
 // colour frame, and the eight sliders painted again (offscreen).
 #include "displays/tracker.h"
 #include "picker/color_pick_window.h"
-#include "picker/picker_dialogs.h"
+#include "picker/color_pipeline.h"
 #include "picker/picker_settings.h"
+#include "ui/picker_dialogs.h"
 
 #include <QApplication>
 
@@ -19,14 +20,19 @@ void BM_SliderDragStep(benchmark::State &state)
     TfrmColorPick window(settings, dialogs);
     window.show();
     QApplication::processEvents();
-    const std::array<TJvTracker *, 8> sliders{window.scrollbarred, window.scrollbarGreen, window.scrollbarBlue,
-                                              window.scrollbarBrightness, window.scrollbarAlpha, window.scrollbarHue,
-                                              window.scrollbarSaturation, window.scrollbarValue};
-    int red = 0;
+    const auto named = [&window](const char *name) {
+        return window.findChild<TJvTracker *>(QString::fromLatin1(name));
+    };
+    const std::array<TJvTracker *, 8> sliders{
+        named("scrollbarred"),   named("scrollbarGreen"), named("scrollbarBlue"),       named("scrollbarBrightness"),
+        named("scrollbarAlpha"), named("scrollbarHue"),   named("scrollbarSaturation"), named("scrollbarValue")};
+    TJvTracker *red = sliders[0];
+    ColorPipeline &pipeline = *window.findChild<ColorPipeline *>();
+    int value = 0;
     for (auto _ : state) {
-        red = (red + 1) % 256;
-        window.scrollbarred->setValue(red);
-        window.UpdateColor(3);
+        value = (value + 1) % 256;
+        red->setValue(value);
+        pipeline.UpdateColor(ChangeSource::RgbSliders);
         for (TJvTracker *slider : sliders)
             slider->repaint();
     }

@@ -7,7 +7,7 @@ namespace {
 
 using pigmentrix::HsvPicture;
 
-void BuildPicture(benchmark::State &state, int displayMode)
+void BuildPicture(benchmark::State &state, pigmentrix::DisplayMode displayMode)
 {
     const int side = static_cast<int>(state.range(0));
     const QSize size(side, side);
@@ -20,9 +20,9 @@ void BuildPicture(benchmark::State &state, int displayMode)
                                               | benchmark::Counter::kInvert);
 }
 
-void ColorWheel(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayModeColorWheel); }
-void SVSquare(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayModeSVSquare); }
-void HSVRectangle(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayModeHSVRectangle); }
+void ColorWheel(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayMode::ColorWheel); }
+void SVSquare(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayMode::SVSquare); }
+void HSVRectangle(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayMode::HSVRectangle); }
 
 BENCHMARK(ColorWheel)->Arg(106)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(SVSquare)->Arg(106)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);

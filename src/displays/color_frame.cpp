@@ -1,6 +1,6 @@
 #include "displays/color_frame.h"
 
-#include "displays/qt_color.h"
+#include "ui/qt_color.h"
 
 #include "model/conversions.h"
 #include "model/rounding.h"

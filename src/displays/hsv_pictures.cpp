@@ -178,19 +178,19 @@ QImage HSVRectanglePicture(QSize pictureSize)
     return image;
 }
 
-QImage HsvPicture(int displayMode, QSize pictureSize, int hue, int value)
+QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value)
 {
     switch (displayMode) {
-    case DisplayModeColorWheel:
+    case DisplayMode::ColorWheel:
         return ColorWheelPicture(pictureSize, value);
-    case DisplayModeSVSquare:
+    case DisplayMode::SVSquare:
         return SVSquarePicture(pictureSize, hue);
     default:
         return HSVRectanglePicture(pictureSize);
     }
 }
 
-QImage HsvPicture(int displayMode, QSize pictureSize, int hue, int value,
+QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value,
                   qreal devicePixelRatio)
 {
     if (!(devicePixelRatio > 0) || !std::isfinite(devicePixelRatio) || devicePixelRatio == 1)
@@ -204,12 +204,12 @@ QImage HsvPicture(int displayMode, QSize pictureSize, int hue, int value,
     return image;
 }
 
-bool PictureNeedsRebuild(int displayMode, int hue, int value, int builtHue, int builtValue)
+bool PictureNeedsRebuild(DisplayMode displayMode, int hue, int value, int builtHue, int builtValue)
 {
     switch (displayMode) {
-    case DisplayModeColorWheel:
+    case DisplayMode::ColorWheel:
         return value != builtValue;
-    case DisplayModeSVSquare:
+    case DisplayMode::SVSquare:
         return hue != builtHue;
     default:
         return true;

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "displays/display_mode.h"
+
 #include <QImage>
 #include <QSize>
 #include <QtGlobal>
 
 namespace pigmentrix {
-
-// Which chart the HSV picture shows (odisplaymode); any number other than the
-// wheel's and the square's shows the HSV rectangle.
-inline constexpr int DisplayModeColorWheel = 1;
-inline constexpr int DisplayModeSVSquare = 2;
-inline constexpr int DisplayModeHSVRectangle = 3;
 
 // Left around the wheel's disc.
 inline constexpr QRgb ColorWheelBackground = 0xFFC8C8C8;
@@ -37,7 +33,7 @@ QImage SVSquarePicture(QSize pictureSize, int hue);
 QImage HSVRectanglePicture(QSize pictureSize);
 
 // The chart of displayMode; hue and value are the sliders' positions.
-QImage HsvPicture(int displayMode, QSize pictureSize, int hue, int value);
+QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value);
 
 // The same chart built at the screen's device pixels for a picture of
 // pictureSize logical pixels, carrying devicePixelRatio so that painting it at
@@ -46,13 +42,13 @@ QImage HsvPicture(int displayMode, QSize pictureSize, int hue, int value);
 // picture, so a point picks the colour drawn under it to within one logical
 // pixel. A ratio of 1 (or a ratio that is not a positive number) gives the
 // image of the four-argument overload.
-QImage HsvPicture(int displayMode, QSize pictureSize, int hue, int value,
+QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value,
                   qreal devicePixelRatio);
 
 // Whether the picture built for (builtHue, builtValue) must be rebuilt now that
 // the sliders stand at hue and value: the wheel follows only the value, the
 // square only the hue; the rectangle is rebuilt every time.
-bool PictureNeedsRebuild(int displayMode, int hue, int value, int builtHue,
+bool PictureNeedsRebuild(DisplayMode displayMode, int hue, int value, int builtHue,
                          int builtValue);
 
 } // namespace pigmentrix

@@ -1,6 +1,6 @@
 #include "displays/named_color_item.h"
 
-#include "displays/qt_color.h"
+#include "ui/qt_color.h"
 
 #include <QFontMetrics>
 #include <QPainter>

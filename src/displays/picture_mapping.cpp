@@ -92,12 +92,12 @@ PictureSliderWrites HSVFromPoint(int x, int y, int pictureHeight)
     return writes;
 }
 
-PictureSliderWrites PictureSliderWritesForPoint(int displayMode, int x, int y, int pictureHeight)
+PictureSliderWrites PictureSliderWritesForPoint(DisplayMode displayMode, int x, int y, int pictureHeight)
 {
     switch (displayMode) {
-    case DisplayModeColorWheel:
+    case DisplayMode::ColorWheel:
         return HueSaturationFromPoint(x, y, pictureHeight);
-    case DisplayModeSVSquare:
+    case DisplayMode::SVSquare:
         return SaturationValueFromPoint(x, y, pictureHeight);
     default:
         return HSVFromPoint(x, y, pictureHeight);

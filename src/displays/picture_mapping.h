@@ -1,5 +1,7 @@
 #pragma once
 
+#include "displays/display_mode.h"
+
 #include <optional>
 
 namespace pigmentrix {
@@ -42,9 +44,9 @@ PictureSliderWrites SaturationValueFromPoint(int x, int y, int pictureHeight);
 // pictureHeight (the width is tested against the height too) do nothing.
 PictureSliderWrites HSVFromPoint(int x, int y, int pictureHeight);
 
-// The mapping of displayMode: 1 the wheel, 2 the square, any other the
+// The mapping of displayMode: the wheel, the square, any other the
 // rectangle.
-PictureSliderWrites PictureSliderWritesForPoint(int displayMode, int x, int y,
+PictureSliderWrites PictureSliderWritesForPoint(DisplayMode displayMode, int x, int y,
                                                 int pictureHeight);
 
 } // namespace pigmentrix

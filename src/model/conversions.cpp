@@ -5,13 +5,10 @@
 #include "model/system_colors.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 
 namespace pigmentrix {
 namespace {
-
-std::atomic<SystemColorResolver> systemColorResolver{&ClassicSystemColor};
 
 // Integer results keep the low 32 bits of the rounded value; composing a colour
 // then keeps the low 8, so a channel far outside 0..255 wraps like any other.
@@ -39,16 +36,11 @@ std::int64_t HueToChannel(double p, double q, double t)
 
 } // namespace
 
-void SetSystemColorResolver(SystemColorResolver resolver)
-{
-    systemColorResolver.store(resolver != nullptr ? resolver : &ClassicSystemColor);
-}
-
 TColor ColorToRGB(TColor c)
 {
     if (c >= 0)
         return c;
-    return systemColorResolver.load()(c & 0xFF) & clWhite;
+    return ClassicSystemColor(c & 0xFF) & clWhite;
 }
 
 HSVValues RGBtoHSV(int R, int G, int B)

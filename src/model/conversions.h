@@ -53,12 +53,9 @@ struct PixelTriple {
     friend bool operator==(const PixelTriple &, const PixelTriple &) = default;
 };
 
-// Resolves a system colour number (the low byte of a negative TColor) to a
-// direct colour. The GUI installs one that reads the desktop's palette; the
-// default gives fixed, classic values.
-using SystemColorResolver = TColor (*)(int systemColorNumber);
-void SetSystemColorResolver(SystemColorResolver resolver);
-
+// A direct colour as it is; a system colour (the low byte of a negative
+// TColor names it) as the classic desktop palette gives it, so the window
+// looks the same on every desktop.
 TColor ColorToRGB(TColor c);
 
 HSVValues RGBtoHSV(int R, int G, int B);

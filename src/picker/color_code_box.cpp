@@ -1,66 +1,207 @@
 // The colour code box: the current colour as a code in the chosen notation,
 // copying it, and reading a typed code back.
-#include "picker/color_pick_window.h"
+#include "picker/color_code_box.h"
 
-#include "displays/tracker.h"
-#include "model/color_codes.h"
 #include "model/integer_text.h"
-#include "picker/color_frame_panel.h"
-#include "picker/picker_dialogs.h"
+#include "picker/color_pipeline.h"
+#include "picker/history_actions.h"
+#include "ui/bound_controls.h"
+#include "ui/control_factory.h"
+#include "ui/error_guard.h"
+#include "ui/menu_items.h"
+#include "ui/picker_dialogs.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 
 namespace pigmentrix {
+namespace {
 
-QString TfrmColorPick::getcolorstring(TColor mcolor) const
+struct NotationItem {
+    const char *name;
+    const char *caption;
+    QKeyCombination shortcut;
+};
+
+// Menu captions differ from the notation list in two places ("CMYK Values",
+// "Photoshop Values").
+const NotationItem NotationItems[NotationCount] = {
+    {"HTMLHex1", "HTML Hex", Qt::CTRL | Qt::Key_H},
+    {"DelphiHex1", "Delphi Hex", Qt::CTRL | Qt::Key_D},
+    {"VBHex1", "VB Hex", {}},
+    {"CHex1", "C++ Hex", {}},
+    {"RGBValues1", "RGB Values", Qt::CTRL | Qt::Key_R},
+    {"RGBValues2", "RGB %Values", {}},
+    {"HSL1", "HSL", {}},
+    {"HSVHSB1", "HSV (HSB)", {}},
+    {"CMY1", "CMY", {}},
+    {"CMYKValues1", "CMYK Values", Qt::CTRL | Qt::Key_K},
+    {"PhotoshopValues1", "Photoshop Values", Qt::CTRL | Qt::Key_P},
+    {"Powerbuilder1", "Powerbuilder", {}},
+    {"AndroidTransparent1", "Android Transparent", {}},
+    {"CSSRGBA1", "CSS RGBA", {}},
+    {"RGB5651", "RGB565", {}},
+};
+
+} // namespace
+
+ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActions &history,
+                           PickerDialogs &dialogs, const ErrorGuard &guard)
+    : QObject(window)
+    , window(window)
+    , pipeline(pipeline)
+    , history(history)
+    , dialogs(dialogs)
+    , guard(guard)
 {
-    return QString::fromStdString(
-        FormatColorCode(mcolor, cbxDisplay->currentIndex(), scrollbarAlpha->Value(), UseUpperCase));
+    setObjectName(QStringLiteral("colorCodeBox"));
+    pnlColorCode = MakePanel(window, "pnlColorCode", QRect(3, 111, 96, 81));
+    cbxDisplay = new QComboBox(pnlColorCode);
+    cbxDisplay->setObjectName(QStringLiteral("cbxDisplay"));
+    cbxDisplay->setGeometry(4, 3, 88, 23);
+    for (std::string_view name : NotationNames)
+        cbxDisplay->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    cbxDisplay->setMaxVisibleItems(15);
+    cbxDisplay->setCurrentIndex(-1);
+    // The drop-down is wider than the box so the longer names fit.
+    cbxDisplay->view()->setMinimumWidth(qRound(cbxDisplay->width() * 1.4));
+
+    edtColor = new QLineEdit(pnlColorCode);
+    edtColor->setObjectName(QStringLiteral("edtColor"));
+    edtColor->setGeometry(4, 29, 88, 23);
+    btnCopy = MakeButton(pnlColorCode, "btnCopy", QStringLiteral("Copy"),
+                         QStringLiteral("Copy Color String to Clipboard"), QRect(4, 55, 42, 23));
+    btnSet = MakeButton(pnlColorCode, "btnSet", QStringLiteral("Set"), QStringLiteral("Set Color to Color String"),
+                        QRect(49, 55, 42, 23));
+    QWidget::setTabOrder(cbxDisplay, edtColor);
+    QWidget::setTabOrder(edtColor, btnCopy);
+    QWidget::setTabOrder(btnCopy, btnSet);
+
+    guard.connect(btnCopy, &QAbstractButton::clicked, this, [this] { btnCopyClick(); });
+    guard.connect(btnSet, &QAbstractButton::clicked, this, [this] { btnSetClick(); });
+    guard.connect(cbxDisplay, &QComboBox::activated, this, [this] { cbxDisplayChange(); });
+    edtColor->installEventFilter(this);
 }
 
-TColor TfrmColorPick::translatecolor(const QString &cColor)
+void ColorCodeBox::addNotationMenu(QMenu *menu)
 {
-    const ParsedColorCode parsed = ParseColorCode(cColor.toStdString(), cbxDisplay->currentIndex());
-    if (parsed.alpha)
-        scrollbarAlpha->setValue(*parsed.alpha);
-    return parsed.color;
-}
-
-void TfrmColorPick::btnSetClick()
-{
-    try {
-        setnewcolor();
-        applyColor(translatecolor(edtColor->text()));
-    } catch (const ConvertError &) {
-        enablechanges();
-        dialogs.showMessage(this, QStringLiteral("Unable to convert color values."));
+    QMenu *colorDisplay = AddSubmenu(menu, QStringLiteral("Colordisplay1"), QStringLiteral("Color Code Display"));
+    for (int notation = 0; notation < NotationCount; ++notation) {
+        const NotationItem &item = NotationItems[notation];
+        // A row without a key holds the default, Qt::Key_unknown.
+        const QKeySequence shortcut =
+            item.shortcut.key() != Qt::Key_unknown ? QKeySequence(item.shortcut) : QKeySequence();
+        QAction *action =
+            AddItem(colorDisplay, QString::fromLatin1(item.name), QString::fromLatin1(item.caption), shortcut);
+        action->setData(notation);
+        guard.connect(action, &QAction::triggered, this, [this, notation] { HTMLHex1Click(notation); });
+        colorDisplayItems[static_cast<std::size_t>(notation)] = action;
     }
 }
 
-void TfrmColorPick::btnCopyClick()
+void ColorCodeBox::addCaseItem(QMenu *menu)
+{
+    UpperCaseColorCodes1 = AddCheckItem(menu, QStringLiteral("UpperCaseColorCodes1"),
+                                        QStringLiteral("Uppercase Color Codes"), UseUpperCase);
+    guard.connect(UpperCaseColorCodes1, &QAction::triggered, this, [this] { UpperCaseColorCodes1Click(); });
+}
+
+void ColorCodeBox::setUpperCase(bool upper)
+{
+    UseUpperCase = upper;
+    UpperCaseColorCodes1->setChecked(upper);
+}
+
+std::vector<PropertyBinding> ColorCodeBox::storedProperties()
+{
+    return {ItemIndexRow("cbxDisplay_ItemIndex", cbxDisplay)};
+}
+
+bool ColorCodeBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == edtColor && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            guard.run([this] { btnSetClick(); });
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString ColorCodeBox::getcolorstring(TColor mcolor) const
+{
+    return QString::fromStdString(FormatColorCode(mcolor, cbxDisplay->currentIndex(), pipeline.alpha(), UseUpperCase));
+}
+
+TColor ColorCodeBox::translatecolor(const QString &cColor)
+{
+    const ParsedColorCode parsed = ParseColorCode(cColor.toStdString(), cbxDisplay->currentIndex());
+    if (parsed.alpha)
+        pipeline.setAlpha(*parsed.alpha);
+    return parsed.color;
+}
+
+void ColorCodeBox::showCode(TColor color)
+{
+    edtColor->setText(getcolorstring(color));
+}
+
+void ColorCodeBox::copyCode()
 {
     edtColor->selectAll();
     QGuiApplication::clipboard()->setText(edtColor->selectedText());
 }
 
-void TfrmColorPick::cbxDisplayChange()
+void ColorCodeBox::focusCopyButton()
 {
-    edtColor->setText(getcolorstring(pnlColor->Color));
-    rebuildPaletteHints();
+    btnCopy->setFocus();
 }
 
-void TfrmColorPick::HTMLHex1Click(int notation)
+bool ColorCodeBox::stepByWheel(QWidget *target, bool up)
+{
+    if (target != edtColor)
+        return false;
+    StepNumberBox(edtColor, up);
+    return true;
+}
+
+void ColorCodeBox::btnSetClick()
+{
+    try {
+        history.setnewcolor();
+        pipeline.applyColor(translatecolor(edtColor->text()));
+    } catch (const ConvertError &) {
+        dialogs.showMessage(window, QStringLiteral("Unable to convert color values."));
+    }
+}
+
+void ColorCodeBox::btnCopyClick()
+{
+    copyCode();
+}
+
+void ColorCodeBox::cbxDisplayChange()
+{
+    showCode(pipeline.color());
+    emit notationChanged();
+}
+
+void ColorCodeBox::HTMLHex1Click(int notation)
 {
     const QSignalBlocker quiet(cbxDisplay);
     cbxDisplay->setCurrentIndex(notation);
     cbxDisplayChange();
 }
 
-void TfrmColorPick::UpperCaseColorCodes1Click()
+void ColorCodeBox::UpperCaseColorCodes1Click()
 {
     UseUpperCase = UpperCaseColorCodes1->isChecked();
     edtColor->setText(UseUpperCase ? edtColor->text().toUpper() : edtColor->text().toLower());

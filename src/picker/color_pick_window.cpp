@@ -1,28 +1,47 @@
+// The composition root: the areas are created in the window's reading order,
+// the main menu is assembled from their items, and their requests are wired
+// to the pipeline and to each other.
 #include "picker/color_pick_window.h"
 
-#include "displays/tracker.h"
-#include "model/integer_text.h"
+#include "displays/color_frame_area.h"
+#include "displays/hsv_picture_area.h"
+#include "displays/named_color_area.h"
 #include "picker/app_version.h"
+#include "picker/channel_editors.h"
+#include "picker/color_code_box.h"
+#include "picker/color_pipeline.h"
 #include "picker/channel_rules.h"
-#include "picker/color_frame_panel.h"
-#include "picker/named_color_box.h"
-#include "picker/picker_dialogs.h"
+#include "picker/history_actions.h"
+#include "picker/palette_area.h"
 #include "picker/picker_settings.h"
+#include "sampling/grab_controller.h"
+#include "shell/window_shell.h"
 #include "storage/named_settings.h"
 #include "storage/settings_store.h"
+#include "ui/control_factory.h"
+#include "ui/error_guard.h"
+#include "ui/menu_items.h"
+#include "ui/picker_dialogs.h"
+#include "update/update_commands.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QPushButton>
-#include <QSystemTrayIcon>
-#include <QLineEdit>
+#include <QMenu>
 #include <QWheelEvent>
 
-#include <chrono>
-
 namespace pigmentrix {
+namespace {
+
+constexpr QRgb WindowBackground = qRgb(0x67, 0x67, 0x67);
+
+QRect ToQRect(const PanelRect &r)
+{
+    return {r.left, r.top, r.width, r.height};
+}
+
+} // namespace
 
 TfrmColorPick::TfrmColorPick(const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent)
     : TfrmColorPick(nullptr, std::make_unique<SettingsStore>(std::filesystem::path()), settings, dialogs, parent)
@@ -36,21 +55,27 @@ TfrmColorPick::TfrmColorPick(SettingsStore &store, PickerDialogs &dialogs, QWidg
 
 TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore> ownedStore,
                              const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , ownedSettingsStore(std::move(ownedStore))
     , settingsStore(store ? store : ownedSettingsStore.get())
     , dialogs(dialogs)
-    , random(static_cast<std::mt19937::result_type>(
-          std::chrono::steady_clock::now().time_since_epoch().count()))
+    , guard(std::make_unique<ErrorGuard>([this](const QString &message) { this->dialogs.showError(this, message); }))
+    , programVersion(QString::fromStdString(GetAppVersion()))
 {
     setObjectName(QStringLiteral("frmColorPick"));
-    buildControls();
-    buildPalettePanel();
-    buildMenus();
-    buildPaletteMenu();
-    connectEditors();
-    connectCommands();
+    setFixedSize(486, 282);
+    FillBackground(this, QColor(WindowBackground));
+    // The window is a fixed, compact design: its text needs a narrow face at
+    // the design's 12-pixel height to fit beside the boxes.
+    QFont windowFont = font();
+    windowFont.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans Condensed"),
+                            QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans")});
+    windowFont.setPixelSize(12);
+    setFont(windowFont);
+
+    createAreas();
+    buildMainMenu();
+    wireAreas();
     qApp->installEventFilter(this);
     FormCreate(settings);
 }
@@ -59,72 +84,152 @@ TfrmColorPick::~TfrmColorPick()
 {
     if (!closingSettingsSaved)
         saveClosingSettings(false);
+    // The controls go while the areas and the guard they report to still
+    // exist: a control that goes can still move the focus and run a handler.
+    const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    qDeleteAll(controls);
 }
 
-TColor TfrmColorPick::currentColor() const
+// In the order the controls take the keyboard focus.
+void TfrmColorPick::createAreas()
 {
-    return pnlColor->Color;
+    frame = new ColorFrameArea(this, *settingsStore, dialogs, *guard);
+    pipeline = new ColorPipeline(this);
+    editors = new ChannelEditors(this, *pipeline, *guard);
+    pipeline->attachEditors(*editors);
+    history = new HistoryActions(this, *pipeline, dialogs, *guard);
+    codes = new ColorCodeBox(this, *pipeline, *history, dialogs, *guard);
+    picture = new HsvPictureArea(
+        this, [this] { return PictureHueValue{editors->hueSlider(), editors->valueSlider()}; }, *guard);
+    grab = new GrabController(this, dialogs, *guard);
+    shell = new WindowShell(this, *guard);
+    namedColors = new NamedColorArea(
+        this, [this] { return editors->rgbSliders(); }, [this] { return editors->rgbBoxes(); },
+        [this] { return history->undoButtonWidth(); }, *guard);
+    palette = new PaletteArea(
+        this, *pipeline, *history, *codes, [this] { return namedColors->namedColorEntries(); }, dialogs, *guard);
+    updates = new UpdateCommands(this, programVersion, dialogs, *guard);
 }
 
-std::array<TJvTracker *, 8> TfrmColorPick::sliders() const
+void TfrmColorPick::buildMainMenu()
 {
-    return {scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness,
-            scrollbarAlpha, scrollbarHue, scrollbarSaturation, scrollbarValue};
+    pupMain = new QMenu(this);
+    pupMain->setObjectName(QStringLiteral("pupMain"));
+    shell->setMainMenu(pupMain);
+    shell->addWindowModeItems(pupMain);
+    editors->addMenuItems(pupMain);
+    AddSeparator(pupMain, QStringLiteral("N4"));
+    grab->addZoomMenu(pupMain);
+    codes->addNotationMenu(pupMain);
+    codes->addCaseItem(pupMain);
+    grab->addAveragingMenu(pupMain);
+    frame->addTextDisplayMenu(pupMain);
+    grab->addAutoCopyItem(pupMain);
+    picture->addMenu(pupMain);
+    AddSeparator(pupMain, QStringLiteral("N3"));
+    history->addMenuItems(pupMain);
+    AddSeparator(pupMain, QStringLiteral("N11"));
+    namedColors->addMenu(pupMain);
+    AddSeparator(pupMain, QStringLiteral("N7"));
+    shell->addTrayItems(pupMain);
+    updates->addMenuItems(pupMain);
+    AddSeparator(pupMain, QStringLiteral("N6"));
+    shell->addExitItem(pupMain);
+
+    // The main menu's shortcuts work anywhere in the window.
+    const auto addShortcuts = [this](auto &&self, QMenu *menu) -> void {
+        for (QAction *action : menu->actions()) {
+            if (action->menu())
+                self(self, action->menu());
+            else if (!action->shortcut().isEmpty())
+                addAction(action);
+        }
+    };
+    addShortcuts(addShortcuts, pupMain);
 }
 
-std::array<QLineEdit *, 7> TfrmColorPick::channelBoxes() const
+void TfrmColorPick::wireAreas()
 {
-    return {edtRed, edtGreen, edtBlue, edtAlpha, edtHue, edtSaturation, edtValue};
+    const ErrorGuard &g = *guard;
+    g.connect(pipeline, &ColorPipeline::frameChanged, this,
+              [this](const FrameColor &shown) { frame->UpdatePanel(shown.color, shown.alpha, shown.alphaMode); });
+    g.connect(pipeline, &ColorPipeline::valuesShown, this, [this](const ShownColor &shown) {
+        namedColors->updateNamedColorSelection(shown.color);
+        picture->valuesShown(shown.hue, shown.value);
+        codes->showCode(shown.color);
+    });
+
+    g.connect(history, &HistoryActions::textColorInverted, this, [this] { frame->invertTextColor(); });
+    g.connect(codes, &ColorCodeBox::notationChanged, this, [this] { palette->rebuildPaletteHints(); });
+    g.connect(frame, &ColorFrameArea::useTextChanged, this,
+              [this](bool useText) { palette->setTextColorItemEnabled(useText); });
+    g.connect(palette, &PaletteArea::textColorChosen, this, [this](TColor color) { frame->setTextColor(color); });
+
+    g.connect(picture, &HsvPictureArea::colorAboutToChange, this, [this] { history->setnewcolor(); });
+    g.connect(picture, &HsvPictureArea::picked, this,
+              [this](const PictureSliderWrites &writes) { pipeline->takePictureWrites(writes); });
+    g.connect(namedColors, &NamedColorArea::colorChosen, this, [this](TColor color) {
+        history->setnewcolor();
+        pipeline->applyColor(color);
+    });
+
+    g.connect(grab, &GrabController::grabStarted, this, [this] {
+        history->setnewcolor();
+        pipeline->holdChanges();
+        palette->setHintsShown(false);
+    });
+    g.connect(grab, &GrabController::colorGrabbed, this, [this](TColor color) { pipeline->takeColor(color); });
+    g.connect(grab, &GrabController::grabEnded, this, [this] {
+        pipeline->enablechanges();
+        palette->setHintsShown(true);
+    });
+    g.connect(grab, &GrabController::copyRequested, this, [this] { codes->copyCode(); });
+    g.connect(grab, &GrabController::colorAboutToChange, this, [this] { history->setnewcolor(); });
+    g.connect(grab, &GrabController::magnifierPicked, this, [this](TColor color) { pipeline->pickFromMagnifier(color); });
+
+    g.connect(shell, &WindowShell::layoutApplied, this, [this](const LayoutGeometry &geometry, int nudge) {
+        editors->applyLayout(geometry, nudge);
+        history->applyLayout(geometry);
+        grab->applyLayout(ToQRect(geometry.magnifier), ToQRect(geometry.magnifierArea), geometry.detailsVisible);
+        palette->setVisible(geometry.paletteVisible);
+        picture->applyLayout(ToQRect(geometry.circle), geometry.circleVisible,
+                             QSize(geometry.wheelWidth, geometry.wheelHeight));
+    });
+    g.connect(shell, &WindowShell::layoutChosen, this, [this] { pipeline->resetAlpha(); });
+    g.connect(shell, &WindowShell::closeAccepted, this, [this] { FormClose(); });
 }
 
 void TfrmColorPick::FormCreate(const PickerSettings &settings)
 {
-    AllowClose = false;
-    paramcolor.clear();
-    alphaold = -1;
+    setWindowTitle(QStringLiteral("Pigmentrix ") + programVersion);
+    codes->setUpperCase(settings.uppercase);
+    editors->setAlphaMode(settings.AlphaMode);
+    picture->setDisplayMode(static_cast<DisplayMode>(settings.displaymode));
+    updates->setCheckOnStartup(settings.CheckNewVersion);
+    shell->applyStoredLayout(static_cast<Layout>(settings.layout), settings.showtitle);
+    palette->showPaletteName(QString::fromStdString(settings.palettename));
+    shell->setTrayActive(true);
+}
 
-    scrollbarred->setChannel(rcRed);
-    scrollbarGreen->setChannel(rcGreen);
-    scrollbarBlue->setChannel(rcBlue);
-    scrollbarBrightness->setChannel(rcBrightness);
-    scrollbarHue->setChannel(rcHue);
-    scrollbarSaturation->setChannel(rcSaturation);
-    scrollbarValue->setChannel(rcValue);
-    scrollbarAlpha->setChannel(rcAlpha);
+TColor TfrmColorPick::currentColor() const
+{
+    return pipeline->color();
+}
 
-    history = ColorHistory{};
-    cVal = -1;
-    cHue = -1;
-    rootx = 0;
-    rooty = 0;
+void TfrmColorPick::setPortableEdition(bool portable)
+{
+    updates->setPortableEdition(portable);
+}
 
-    version = QString::fromStdString(GetAppVersion());
-    setWindowTitle(QStringLiteral("Pigmentrix ") + version);
+void TfrmColorPick::runWithoutTray()
+{
+    shell->setTrayActive(false);
+    shell->setAllowCloseOption();
+}
 
-    UseUpperCase = settings.uppercase;
-    UpperCaseColorCodes1->setChecked(UseUpperCase);
-    alphamode = settings.AlphaMode;
-    UseAlphaChannels1->setChecked(alphamode);
-    oLayout = settings.layout;
-    odisplaymode = settings.displaymode;
-    oCheckNewVersion = settings.CheckNewVersion;
-    tickDisplayMode();
-    CheckforNewVersiononStartup1->setChecked(oCheckNewVersion);
-
-    ChangeAlphaMode(alphamode);
-
-    recordLayout();
-    applyStoredLayout(settings.layout);
-    showtitle = settings.showtitle;
-    if (!showtitle)
-        HideTitlebar();
-
-    showPaletteName(QString::fromStdString(settings.palettename));
-
-    RunonStartup1->setChecked(autostart.exists());
-    setTrayActive(true);
-    // Before the first sort, which keeps the mirrors' check marks in step.
-    mirrorNamedColorMenu();
+void TfrmColorPick::setAllowCloseOption()
+{
+    shell->setAllowCloseOption();
 }
 
 void TfrmColorPick::showEvent(QShowEvent *event)
@@ -139,31 +244,26 @@ void TfrmColorPick::showEvent(QShowEvent *event)
 
 void TfrmColorPick::FormShow()
 {
-    if (!allowCloseOption)
-        AllowClose = !StayinSystemTray1->isChecked();
-    // Rebuilds the named-colour list for the stored check mark and order.
-    bHTMLList = !Showonlyhtmlcolors->isChecked();
-    ShowonlyhtmlcolorsClick();
-
-    disablechanges();
-    updatevalues(0);
-    enablechanges();
-    applyGrabOptions();
-
-    SetStayOnTop(AlwaysonTop1->isChecked());
+    shell->windowShown();
+    // Rebuilds the named-colour list for the stored tick and order.
+    namedColors->rebuildForShow();
+    {
+        const auto held = pipeline->disablechanges();
+        pipeline->updatevalues(ChangeSource::Refresh);
+    }
+    grab->applyGrabOptions();
     if (!paramcolor.isEmpty())
         applyColorParameter();
 
-    UseTextinColorFrame1->setChecked(UseText->isChecked());
-    SetasTextColor1->setEnabled(UseText->isChecked());
-    rebuildPaletteHints();
-    UpdatePanel(RedOf(currentColor()), GreenOf(currentColor()), BlueOf(currentColor()), scrollbarAlpha->Value());
-    if (oCheckNewVersion)
-        CheckNewVersion(true, true);
+    frame->syncTextItems();
+    palette->rebuildPaletteHints();
+    pipeline->redrawFrame();
+    if (updates->checkOnStartup())
+        updates->CheckNewVersion(true, true);
 
     if (!shownOnce) {
         shownOnce = true;
-        btnCopy->setFocus();
+        codes->focusCopyButton();
     }
 }
 
@@ -174,7 +274,7 @@ void TfrmColorPick::applyColorParameter()
         dialogs.showMessage(this, QStringLiteral("Incorrect Color Parameter Format"));
         return;
     }
-    applyColor(*color);
+    pipeline->applyColor(*color);
 }
 
 void TfrmColorPick::comeForward()
@@ -186,9 +286,29 @@ void TfrmColorPick::comeForward()
     activateWindow();
 }
 
-void TfrmColorPick::reportError(const QString &message)
+void TfrmColorPick::closeEvent(QCloseEvent *event)
 {
-    dialogs.showError(this, message.endsWith(QLatin1Char('.')) ? message : message + QLatin1Char('.'));
+    shell->closeEvent(event);
+}
+
+void TfrmColorPick::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    shell->changeEvent(event);
+}
+
+void TfrmColorPick::mousePressEvent(QMouseEvent *event)
+{
+    if (!shell->mousePressEvent(event))
+        QWidget::mousePressEvent(event);
+}
+
+void TfrmColorPick::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (frame->contains(event->pos()))
+        frame->popupMenu(event->globalPos());
+    else
+        pupMain->popup(event->globalPos());
 }
 
 bool TfrmColorPick::isMenuShortcut(const QKeyEvent &key) const
@@ -200,17 +320,6 @@ bool TfrmColorPick::isMenuShortcut(const QKeyEvent &key) const
     });
 }
 
-void TfrmColorPick::runGuarded(const std::function<void()> &handler)
-{
-    const int depth = changesDisabledDepth;
-    try {
-        handler();
-    } catch (const ConvertError &error) {
-        changesDisabledDepth = depth;
-        reportError(QString::fromStdString(error.what()));
-    }
-}
-
 bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
 {
     // The wheel steps whatever control lies under the pointer, focused or not.
@@ -220,38 +329,13 @@ bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
             FormMouseWheel(widget, static_cast<QWheelEvent *>(event)->angleDelta().y());
             return true;
         }
-        return QWidget::eventFilter(watched, event);
     }
-
     // The window's menu keys win over an edit box's own (Ctrl+Z undoes the
     // colour, not the typing).
     if (event->type() == QEvent::ShortcutOverride) {
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && isAncestorOf(widget) && isMenuShortcut(*static_cast<QKeyEvent *>(event)))
             return true;
-        return QWidget::eventFilter(watched, event);
-    }
-
-    auto *box = qobject_cast<QLineEdit *>(watched);
-    const auto boxes = channelBoxes();
-    if (box && std::find(boxes.begin(), boxes.end(), box) != boxes.end()) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const QString text = key->text();
-            const bool passes = text.isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
-                                || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
-                                || (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'));
-            if (!passes)
-                return true;
-        } else if (event->type() == QEvent::FocusOut) {
-            edtRedExit(box);
-        }
-    } else if (watched == edtColor && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            btnSetClick();
-            return true;
-        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -259,42 +343,8 @@ bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
 void TfrmColorPick::FormMouseWheel(QWidget *target, int delta)
 {
     const bool up = delta > 0;
-    if (target == cbxColors) {
-        stepNamedColorList(up);
-        return;
-    }
-    for (TJvTracker *slider : sliders()) {
-        if (slider != target)
-            continue;
-        slider->setValue(slider->Value() + (up ? 1 : -1));
-        if (!changesEnabled())
-            return;
-        runGuarded([this, slider] {
-            if (slider == scrollbarred || slider == scrollbarGreen || slider == scrollbarBlue)
-                scrollbarredChangedValue();
-            else if (slider == scrollbarBrightness)
-                scrollbarBrightnessChangedValue();
-            else if (slider == scrollbarAlpha)
-                scrollbarAlphaChangedValue();
-            else if (slider == scrollbarHue || slider == scrollbarSaturation)
-                scrollbarHueChangedValue();
-            else
-                scrollbarValueChangedValue();
-        });
-        return;
-    }
-
-    auto *box = qobject_cast<QLineEdit *>(target);
-    const auto boxes = channelBoxes();
-    if (box && (box == edtColor || std::find(boxes.begin(), boxes.end(), box) != boxes.end())) {
-        const std::optional<int> n = TryStrToInt(box->text().toStdString());
-        if (!n)
-            return;
-        if (up && *n <= 254)
-            box->setText(QString::number(*n + 1));
-        else if (!up && *n >= 1)
-            box->setText(QString::number(*n - 1));
-    }
+    if (!namedColors->stepByWheel(target, up) && !editors->stepByWheel(target, up))
+        codes->stepByWheel(target, up);
 }
 
 } // namespace pigmentrix

@@ -1,77 +1,145 @@
 // Undo and redo of the current colour, and the quick actions Invert, Random
 // and Dialog.
-#include "picker/color_pick_window.h"
+#include "picker/history_actions.h"
 
-#include "displays/tracker.h"
 #include "model/conversions.h"
-#include "picker/color_frame_panel.h"
-#include "picker/picker_dialogs.h"
+#include "picker/color_pipeline.h"
+#include "shell/window_layout.h"
+#include "ui/control_factory.h"
+#include "ui/error_guard.h"
+#include "ui/menu_items.h"
+#include "ui/picker_dialogs.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPushButton>
 #include <QToolButton>
+
+#include <chrono>
 
 namespace pigmentrix {
 
-void TfrmColorPick::updateHistoryButtons()
+HistoryActions::HistoryActions(QWidget *window, ColorPipeline &pipeline, PickerDialogs &dialogs,
+                               const ErrorGuard &guard)
+    : QObject(window)
+    , window(window)
+    , pipeline(pipeline)
+    , dialogs(dialogs)
+    , random(static_cast<std::mt19937::result_type>(std::chrono::steady_clock::now().time_since_epoch().count()))
+    , guard(guard)
 {
-    btnUndo->setEnabled(history.canUndo());
-    btnRedo->setEnabled(history.canRedo());
+    setObjectName(QStringLiteral("historyActions"));
+    pnlButtons = MakePanel(window, "pnlButtons", QRect(311, 3, 65, 106));
+    btnInvert = MakeButton(pnlButtons, "btnInvert", QStringLiteral("Invert"), QStringLiteral("Invert Color"),
+                           QRect(4, 4, 57, 23));
+    btnRandom = MakeButton(pnlButtons, "btnRandom", QStringLiteral("Random"), QStringLiteral("Pick Random Color"),
+                           QRect(4, 29, 57, 23));
+    btnDialog = MakeButton(pnlButtons, "btnDialog", QStringLiteral("Dialog"), QStringLiteral("Show Color Dialog"),
+                           QRect(4, 54, 57, 23));
+
+    const auto makeHistoryButton = [this](const char *name, const char *icon, const QString &hint, int left) {
+        auto *button = new QToolButton(pnlButtons);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setIcon(QIcon(QString::fromLatin1(icon)));
+        button->setToolTip(hint);
+        button->setAutoRaise(true);
+        button->setGeometry(left, 79, 27, 23);
+        button->setEnabled(false);
+        return button;
+    };
+    btnUndo = makeHistoryButton("btnUndo", ":/icons/undo.svg", QStringLiteral("Undo Color Change"), 4);
+    btnRedo = makeHistoryButton("btnRedo", ":/icons/redo.svg", QStringLiteral("Redo Color Change"), 34);
+
+    guard.connect(btnInvert, &QAbstractButton::clicked, this, [this] { btnInvertClick(); });
+    guard.connect(btnRandom, &QAbstractButton::clicked, this, [this] { btnRandomClick(); });
+    guard.connect(btnDialog, &QAbstractButton::clicked, this, [this] { btnDialogClick(); });
+    guard.connect(btnUndo, &QAbstractButton::clicked, this, [this] { UndoColorChange1Click(); });
+    guard.connect(btnRedo, &QAbstractButton::clicked, this, [this] { RedoColorchange1Click(); });
 }
 
-void TfrmColorPick::setnewcolor()
+void HistoryActions::addMenuItems(QMenu *menu)
 {
-    history.recordUndo(pnlColor->Color);
-    btnUndo->setEnabled(history.canUndo());
+    UndoColorChange1 = AddItem(menu, QStringLiteral("UndoColorChange1"), QStringLiteral("Undo Color Change"),
+                               QKeySequence(Qt::CTRL | Qt::Key_Z));
+    guard.connect(UndoColorChange1, &QAction::triggered, this, [this] { UndoColorChange1Click(); });
+    RedoColorchange1 = AddItem(menu, QStringLiteral("RedoColorchange1"), QStringLiteral("Redo Color Change"),
+                               QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    guard.connect(RedoColorchange1, &QAction::triggered, this, [this] { RedoColorchange1Click(); });
 }
 
-void TfrmColorPick::setoldcolor()
+void HistoryActions::applyLayout(const LayoutGeometry &geometry)
 {
-    history.recordRedo(pnlColor->Color);
+    const PanelRect &r = geometry.buttons;
+    pnlButtons->setGeometry(r.left, r.top, r.width, r.height);
+    pnlButtons->setVisible(geometry.buttonsVisible);
 }
 
-void TfrmColorPick::UndoColorChange1Click()
+int HistoryActions::undoButtonWidth() const
 {
-    if (!history.canUndo())
+    return btnUndo->width();
+}
+
+void HistoryActions::updateHistoryButtons()
+{
+    btnUndo->setEnabled(entries.canUndo());
+    btnRedo->setEnabled(entries.canRedo());
+}
+
+void HistoryActions::setnewcolor()
+{
+    entries.recordUndo(pipeline.color());
+    btnUndo->setEnabled(entries.canUndo());
+}
+
+void HistoryActions::setoldcolor()
+{
+    entries.recordRedo(pipeline.color());
+}
+
+void HistoryActions::UndoColorChange1Click()
+{
+    if (!entries.canUndo())
         return;
     setoldcolor();
-    applyColor(history.popUndo());
+    pipeline.applyColor(entries.popUndo());
     updateHistoryButtons();
 }
 
-void TfrmColorPick::RedoColorchange1Click()
+void HistoryActions::RedoColorchange1Click()
 {
-    if (!history.canRedo())
+    if (!entries.canRedo())
         return;
     setnewcolor();
-    applyColor(history.popRedo());
+    pipeline.applyColor(entries.popRedo());
     updateHistoryButtons();
 }
 
-void TfrmColorPick::btnInvertClick()
+void HistoryActions::btnInvertClick()
 {
     setnewcolor();
     if (QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier))
-        pnlColor->FontColor = InverseColor(pnlColor->FontColor);
-    applyColor(InverseColor(pnlColor->Color));
+        emit textColorInverted();
+    pipeline.applyColor(InverseColor(pipeline.color()));
 }
 
-void TfrmColorPick::btnRandomClick()
+void HistoryActions::btnRandomClick()
 {
     setnewcolor();
     std::uniform_int_distribution<int> channel(0, 254);
     const int red = channel(random);
     const int green = channel(random);
     const int blue = channel(random);
-    applyColor(ComposeColor(red, green, blue));
+    pipeline.applyColor(ComposeColor(red, green, blue));
 }
 
-void TfrmColorPick::btnDialogClick()
+void HistoryActions::btnDialogClick()
 {
-    const std::optional<TColor> chosen = dialogs.chooseColor(this, pnlColor->Color);
+    const std::optional<TColor> chosen = dialogs.chooseColor(window, pipeline.color());
     if (!chosen)
         return;
     setnewcolor();
-    applyColor(*chosen);
+    pipeline.applyColor(*chosen);
 }
 
 } // namespace pigmentrix

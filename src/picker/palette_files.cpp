@@ -1,7 +1,8 @@
 // Saving the palette to a palette file and loading it from one.
-#include "picker/color_pick_window.h"
+#include "picker/palette_area.h"
 
-#include "picker/picker_dialogs.h"
+#include "ui/error_guard.h"
+#include "ui/picker_dialogs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,14 +19,14 @@ std::filesystem::path LocalPath(const QString &file)
 
 // A file that fails to load changes nothing: every line is read before any
 // slot takes a colour.
-void TfrmColorPick::btnLoadPaletteClick()
+void PaletteArea::btnLoadPaletteClick()
 {
-    const std::optional<QString> file = dialogs.chooseOpenPaletteFile(this);
+    const std::optional<QString> file = dialogs.chooseOpenPaletteFile(window);
     if (!file)
         return;
     const PaletteLoadResult loaded = LoadPaletteFile(LocalPath(*file), paletteColors());
     if (!loaded.palette) {
-        reportError(QString::fromStdString(loaded.error));
+        guard.report(QString::fromStdString(loaded.error));
         return;
     }
     setPaletteColors(*loaded.palette);
@@ -33,13 +34,13 @@ void TfrmColorPick::btnLoadPaletteClick()
     showPaletteName(QFileInfo(*file).fileName());
 }
 
-void TfrmColorPick::btnSavePaletteClick()
+void PaletteArea::btnSavePaletteClick()
 {
-    const std::optional<QString> file = dialogs.chooseSavePaletteFile(this);
+    const std::optional<QString> file = dialogs.chooseSavePaletteFile(window);
     if (!file)
         return;
     if (const std::optional<std::string> error = SavePaletteFile(LocalPath(*file), paletteColors())) {
-        reportError(QString::fromStdString(*error));
+        guard.report(QString::fromStdString(*error));
         return;
     }
     showPaletteName(QFileInfo(*file).fileName());

@@ -1,6 +1,6 @@
 #include "picker/palette_slot_panel.h"
 
-#include "displays/qt_color.h"
+#include "ui/qt_color.h"
 
 #include <QMouseEvent>
 

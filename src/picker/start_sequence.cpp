@@ -2,7 +2,7 @@
 
 #include "picker/color_pick_window.h"
 #include "picker/command_line.h"
-#include "picker/picker_dialogs.h"
+#include "ui/picker_dialogs.h"
 #include "picker/picker_settings.h"
 #include "shell/single_instance.h"
 #include "storage/settings_location.h"
@@ -61,19 +61,16 @@ int RunPicker(int argc, char **argv)
         qWarning("Pigmentrix: settings not read, starting with defaults: %s", store.readProblem().c_str());
     QtPickerDialogs dialogs;
     TfrmColorPick window(store, dialogs);
-    window.portableEdition =
-        CurrentSettingsEnvironment(QCoreApplication::applicationDirPath().toStdString()).iniBesideExecutable;
+    window.setPortableEdition(
+        CurrentSettingsEnvironment(QCoreApplication::applicationDirPath().toStdString()).iniBesideExecutable);
     if (options.noTray) {
-        window.setTrayActive(false);
-        options.allowClose = true;
+        window.runWithoutTray();
         options.autostart = false;
-    }
-    if (options.allowClose) {
-        window.AllowClose = true;
-        window.allowCloseOption = true;
+    } else if (options.allowClose) {
+        window.setAllowCloseOption();
     }
     if (!options.colorParameter.empty())
-        window.paramcolor = QString::fromStdString(options.colorParameter);
+        window.setColorParameter(QString::fromStdString(options.colorParameter));
     QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmColorPick::comeForward);
     if (!options.autostart)
         window.show();

@@ -2,6 +2,18 @@
 // first shown, written when it really closes.
 #include "picker/color_pick_window.h"
 
+#include "displays/color_frame_area.h"
+#include "displays/hsv_picture_area.h"
+#include "displays/named_color_area.h"
+#include "picker/channel_editors.h"
+#include "picker/color_code_box.h"
+#include "picker/color_pipeline.h"
+#include "picker/palette_area.h"
+#include "sampling/grab_controller.h"
+#include "shell/window_shell.h"
+#include "ui/error_guard.h"
+#include "update/update_commands.h"
+
 #include "storage/closing_settings.h"
 #include "storage/property_bindings.h"
 #include "storage/settings_store.h"
@@ -81,20 +93,36 @@ void TfrmColorPick::saveClosingSettings(bool acceptedClose)
         closing.properties = CollectBoundProperties(*settingsStore, storedPropertyBindings());
     }
     if (acceptedClose) {
-        // A palette changed since its file was loaded or saved no longer
-        // goes by that file's name.
-        if (mpalettechanged)
-            mpalette.clear();
-        closing.named = NamedSettings{UseUpperCase,     alphamode,           oLayout, odisplaymode,
-                                      oCheckNewVersion, showtitle, mpalette.toStdString()};
+        closing.named = NamedSettings{codes->upperCase(),
+                                      editors->alphaMode(),
+                                      static_cast<int>(shell->layout()),
+                                      static_cast<int>(picture->displayMode()),
+                                      updates->checkOnStartup(),
+                                      shell->titleShown(),
+                                      palette->storedPaletteName().toStdString()};
     }
-    closing.paletteChanged = mpalettechanged;
+    closing.paletteChanged = palette->paletteChanged();
     StoreClosingSettings(*settingsStore, closing);
     const SettingsSaveResult saved =
         settingsStore->Save(acceptedClose ? SaveOccasion::AcceptedClose : SaveOccasion::WindowDestroyed);
     closingSettingsSaved = true;
     if (!saved.error.empty())
-        reportError(QString::fromStdString(saved.error));
+        guard->report(QString::fromStdString(saved.error));
+}
+
+// Each area names the stored properties of its own controls; the colour is
+// the pipeline's.
+std::vector<PropertyBinding> TfrmColorPick::storedPropertyBindings()
+{
+    std::vector<PropertyBinding> rows = {
+        {"pnlColor_Color", [this] { return StoredValue(std::int64_t{pipeline->color()}); },
+         [this](const StoredValue &value) { pipeline->restoreColor(static_cast<TColor>(std::get<std::int64_t>(value))); }},
+    };
+    for (std::vector<PropertyBinding> area : {grab->storedProperties(), frame->storedProperties(),
+                                              shell->storedProperties(), namedColors->storedProperties(),
+                                              codes->storedProperties(), palette->storedProperties()})
+        rows.insert(rows.end(), std::make_move_iterator(area.begin()), std::make_move_iterator(area.end()));
+    return rows;
 }
 
 } // namespace pigmentrix

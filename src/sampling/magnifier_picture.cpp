@@ -90,11 +90,11 @@ void InvertLine(QImage &picture, QPoint from, QPoint to)
     }
 }
 
-void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, int crosshair)
+void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, Crosshair crosshair)
 {
-    if (crosshair == CrosshairNone)
+    if (crosshair == Crosshair::None)
         return;
-    if (crosshair == CrosshairRectangle) {
+    if (crosshair == Crosshair::Rectangle) {
         const OutlineCorners c = RectangleOutline(layout);
         InvertLine(picture, {c.left, c.top}, {c.right, c.top});
         InvertLine(picture, {c.right, c.top}, {c.right, c.bottom});
@@ -107,7 +107,7 @@ void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, int crosshair
     InvertLine(picture, centre - QPoint(0, 10), centre + QPoint(0, 10));
 }
 
-QImage BuildMagnifierPicture(const QImage &block, const MagnifierLayout &layout, int crosshair)
+QImage BuildMagnifierPicture(const QImage &block, const MagnifierLayout &layout, Crosshair crosshair)
 {
     QImage picture = StretchNearest(block, layout.picture);
     DrawCrosshair(picture, layout, crosshair);

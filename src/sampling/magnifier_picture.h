@@ -10,9 +10,7 @@
 namespace pigmentrix {
 
 // Crosshair styles (the Tag of the "Zoom Crosshair" items).
-inline constexpr int CrosshairNone = 0;
-inline constexpr int CrosshairCross = 1;
-inline constexpr int CrosshairRectangle = 2;
+enum class Crosshair : int { None = 0, Cross = 1, Rectangle = 2 };
 
 // The geometry of one magnifier picture of W x H pixels at zoom z.
 struct MagnifierLayout {
@@ -63,10 +61,10 @@ void InvertLine(QImage &picture, QPoint from, QPoint to);
 // Draws the crosshair style into the picture by inverting: the cross's two
 // 20-pixel arms share their centre pixel, which so keeps its colour; the
 // rectangle's outline inverts each of its pixels once.
-void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, int crosshair);
+void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, Crosshair crosshair);
 
 // The magnifier picture: the block stretched over layout.picture with the
 // crosshair on it.
-QImage BuildMagnifierPicture(const QImage &block, const MagnifierLayout &layout, int crosshair);
+QImage BuildMagnifierPicture(const QImage &block, const MagnifierLayout &layout, Crosshair crosshair);
 
 } // namespace pigmentrix

@@ -71,17 +71,17 @@ LayoutRecord RecordLayout(const LayoutGeometry &g)
     return record;
 }
 
-void ChangeLayout(LayoutGeometry &g, LayoutState &state, const LayoutRecord &record, int mLayout)
+void ChangeLayout(LayoutGeometry &g, LayoutState &state, const LayoutRecord &record, Layout mLayout)
 {
     const double s = record.scale;
     switch (state.oLayout) {
-    case LayoutLarge:
+    case Layout::Large:
         state.myscalefactor = static_cast<float>(g.outerWidth / (s * 492));
         break;
-    case LayoutMedium:
+    case Layout::Medium:
         state.myscalefactor = static_cast<float>(g.outerWidth / (s * 316));
         break;
-    case LayoutSmall:
+    case Layout::Small:
         state.myscalefactor = static_cast<float>(g.outerWidth / (s * 251));
         break;
     default:
@@ -92,8 +92,8 @@ void ChangeLayout(LayoutGeometry &g, LayoutState &state, const LayoutRecord &rec
     const bool wasLargeOrNone = state.checks.large || !(state.checks.small || state.checks.medium);
     const bool wasCompact = state.checks.small || state.checks.medium;
 
-    if (mLayout == LayoutSmall || mLayout == LayoutMedium) {
-        if (mLayout == LayoutSmall) {
+    if (mLayout == Layout::Small || mLayout == Layout::Medium) {
+        if (mLayout == Layout::Small) {
             g.outerWidth = R(m * 251 * s);
             g.outerHeight = R(m * 223 * s);
         } else {
@@ -102,7 +102,7 @@ void ChangeLayout(LayoutGeometry &g, LayoutState &state, const LayoutRecord &rec
         }
         g.detailsVisible = false;
         NarrowEditorPanels(g, m, s, a);
-        if (mLayout == LayoutSmall) {
+        if (mLayout == Layout::Small) {
             g.buttonsVisible = false;
         } else {
             g.buttonsVisible = true;
@@ -110,7 +110,7 @@ void ChangeLayout(LayoutGeometry &g, LayoutState &state, const LayoutRecord &rec
             g.buttons.left = g.palette.left + g.palette.width - g.buttons.width;
         }
         CompactMagnifier(g, record, m, s, a);
-        if (mLayout == LayoutSmall) {
+        if (mLayout == Layout::Small) {
             g.circleVisible = false;
             g.paletteVisible = false;
             g.wheelWidth = record.wcir;
@@ -126,8 +126,8 @@ void ChangeLayout(LayoutGeometry &g, LayoutState &state, const LayoutRecord &rec
         }
         if (wasLargeOrNone)
             g.labelNudge -= 2;
-        (mLayout == LayoutSmall ? state.checks.small : state.checks.medium) = true;
-    } else if (mLayout == LayoutLarge) {
+        (mLayout == Layout::Small ? state.checks.small : state.checks.medium) = true;
+    } else if (mLayout == Layout::Large) {
         g.outerWidth = R(record.wFrm * m);
         g.outerHeight = R(record.hFrm * m);
         g.detailsVisible = true;

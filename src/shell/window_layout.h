@@ -2,10 +2,9 @@
 
 namespace pigmentrix {
 
-// Layout codes, as the layout menu items carry them.
-inline constexpr int LayoutSmall = 0;
-inline constexpr int LayoutMedium = 1;
-inline constexpr int LayoutLarge = 2;
+// Layout codes, as the layout menu items carry them and the settings keep
+// them; an unknown code stays in force without moving anything.
+enum class Layout : int { Small = 0, Medium = 1, Large = 2 };
 
 // The design window's frame: the layouts size the outer window, Qt sizes the
 // client area, and the difference is this frame.
@@ -70,7 +69,7 @@ struct LayoutChecks {
 
 // The state a layout change reads and writes besides the geometry.
 struct LayoutState {
-    int oLayout = LayoutLarge;
+    Layout oLayout = Layout::Large;
     float myscalefactor = 1.0f; // m
     LayoutChecks checks;
 };
@@ -83,6 +82,6 @@ LayoutRecord RecordLayout(const LayoutGeometry &atCreation);
 
 // Arranges the window in layout mLayout; a code other than 0, 1 or 2 changes
 // nothing but oLayout. Sets the new layout's check mark and clears none.
-void ChangeLayout(LayoutGeometry &geometry, LayoutState &state, const LayoutRecord &record, int mLayout);
+void ChangeLayout(LayoutGeometry &geometry, LayoutState &state, const LayoutRecord &record, Layout mLayout);
 
 } // namespace pigmentrix

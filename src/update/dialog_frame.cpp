@@ -10,7 +10,7 @@ namespace pigmentrix {
 void MakeFixedDialog(QDialog *dialog, const QString &caption, QSize client)
 {
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                           | Qt::WindowCloseButtonHint);
     dialog->setWindowTitle(caption);
     dialog->setFixedSize(client);
 }

@@ -199,11 +199,11 @@ TEST(HSVRectanglePicture, ColumnsBeyondTheChartShowTheBackground)
 
 TEST(HsvPicture, TinyAndEmptyPictures)
 {
-    EXPECT_TRUE(HsvPicture(1, QSize(0, 0), 0, 255).isNull());
-    EXPECT_TRUE(HsvPicture(3, QSize(105, 0), 0, 255).isNull());
+    EXPECT_TRUE(HsvPicture(DisplayMode::ColorWheel, QSize(0, 0), 0, 255).isNull());
+    EXPECT_TRUE(HsvPicture(DisplayMode::HSVRectangle, QSize(105, 0), 0, 255).isNull());
     struct Row {
         const char *what;
-        int mode;
+        int mode; // as the settings keep it
         QSize size;
         QRgb firstPixel;
     };
@@ -216,7 +216,7 @@ TEST(HsvPicture, TinyAndEmptyPictures)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
-        const QImage image = HsvPicture(row.mode, row.size, 0, 255);
+        const QImage image = HsvPicture(static_cast<DisplayMode>(row.mode), row.size, 0, 255);
         ASSERT_EQ(image.size(), row.size);
         EXPECT_EQ(image.pixel(0, 0), row.firstPixel);
     }
@@ -225,7 +225,7 @@ TEST(HsvPicture, TinyAndEmptyPictures)
 TEST(HsvPicture, ModeChoosesTheChart)
 {
     struct Row {
-        int mode;
+        int mode; // as the settings keep it
         QImage expected;
     };
     const std::vector<Row> rows = {
@@ -237,7 +237,7 @@ TEST(HsvPicture, ModeChoosesTheChart)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.mode);
-        EXPECT_EQ(HsvPicture(row.mode, FormPicture, 40, 200), row.expected);
+        EXPECT_EQ(HsvPicture(static_cast<DisplayMode>(row.mode), FormPicture, 40, 200), row.expected);
     }
 }
 
@@ -252,9 +252,9 @@ TEST(HsvPicture, DevicePixelRatioBuildsAtDevicePixels)
         {1.5, QSize(158, 159)},
         {1.25, QSize(132, 133)},
     };
-    for (int mode : {1, 2, 3}) {
+    for (DisplayMode mode : {DisplayMode::ColorWheel, DisplayMode::SVSquare, DisplayMode::HSVRectangle}) {
         for (const Row &row : rows) {
-            SCOPED_TRACE(testing::Message() << "mode=" << mode << " ratio=" << row.ratio);
+            SCOPED_TRACE(testing::Message() << "mode=" << static_cast<int>(mode) << " ratio=" << row.ratio);
             const QImage image = HsvPicture(mode, FormPicture, 40, 200, row.ratio);
             EXPECT_EQ(image.size(), row.deviceSize);
             EXPECT_EQ(image.devicePixelRatio(), row.ratio);
@@ -267,10 +267,10 @@ TEST(HsvPicture, DevicePixelRatioBuildsAtDevicePixels)
 
 TEST(HsvPicture, RatioOneOrInvalidGivesTheReferenceImage)
 {
-    const QImage reference = HsvPicture(1, FormPicture, 0, 255);
+    const QImage reference = HsvPicture(DisplayMode::ColorWheel, FormPicture, 0, 255);
     for (qreal ratio : {1.0, 0.0, -2.0, std::nan("")}) {
         SCOPED_TRACE(ratio);
-        const QImage image = HsvPicture(1, FormPicture, 0, 255, ratio);
+        const QImage image = HsvPicture(DisplayMode::ColorWheel, FormPicture, 0, 255, ratio);
         EXPECT_EQ(image.devicePixelRatio(), 1.0);
         EXPECT_EQ(image, reference);
     }
@@ -280,7 +280,7 @@ TEST(PictureNeedsRebuild, OnlyWhenTheChartsParameterChanged)
 {
     struct Row {
         const char *what;
-        int mode;
+        int mode; // as the settings keep it
         int hue;
         int value;
         bool expected;
@@ -296,10 +296,10 @@ TEST(PictureNeedsRebuild, OnlyWhenTheChartsParameterChanged)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(PictureNeedsRebuild(row.mode, row.hue, row.value, 100, 200), row.expected);
+        EXPECT_EQ(PictureNeedsRebuild(static_cast<DisplayMode>(row.mode), row.hue, row.value, 100, 200), row.expected);
     }
-    EXPECT_TRUE(PictureNeedsRebuild(1, 100, 200, -1, -1)) << "never built";
-    EXPECT_TRUE(PictureNeedsRebuild(2, 100, 200, -1, -1)) << "never built";
+    EXPECT_TRUE(PictureNeedsRebuild(DisplayMode::ColorWheel, 100, 200, -1, -1)) << "never built";
+    EXPECT_TRUE(PictureNeedsRebuild(DisplayMode::SVSquare, 100, 200, -1, -1)) << "never built";
 }
 
 } // namespace

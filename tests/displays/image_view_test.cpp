@@ -1,4 +1,4 @@
-#include "displays/image_view.h"
+#include "ui/image_view.h"
 
 #include <QApplication>
 #include <QMouseEvent>

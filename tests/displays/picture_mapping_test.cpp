@@ -32,7 +32,7 @@ constexpr std::nullopt_t none = std::nullopt;
 
 struct MappingRow {
     const char *what;
-    int mode;
+    int mode; // as the settings keep it
     int x;
     int y;
     int height;
@@ -95,7 +95,7 @@ TEST(PictureMapping, PointsGiveTheSliderWritesOfTheirMode)
     };
     for (const MappingRow &row : rows) {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(PictureSliderWritesForPoint(row.mode, row.x, row.y, row.height), row.expected);
+        EXPECT_EQ(PictureSliderWritesForPoint(static_cast<DisplayMode>(row.mode), row.x, row.y, row.height), row.expected);
     }
 }
 

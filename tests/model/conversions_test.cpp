@@ -59,15 +59,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ColorToRGBTest, testing::Values(
     ColorToRGBRow{static_cast<TColor>(0xFF00001Fu), clBlack},
     ColorToRGBRow{static_cast<TColor>(0x800000FFu), clBlack}));
 
-TEST(SystemColorResolverTest, ReplacesTheClassicTableUntilReset)
-{
-    SetSystemColorResolver([](int number) { return number == 15 ? static_cast<TColor>(0x7F112233) : clWhite; });
-    EXPECT_EQ(ColorToRGB(clBtnFace), 0x112233) << "a resolver cannot smuggle in bits 24-31";
-    EXPECT_EQ(ColorToRGB(clScrollBar), clWhite);
-    SetSystemColorResolver(nullptr);
-    EXPECT_EQ(ColorToRGB(clBtnFace), ComposeColor(212, 208, 200));
-}
-
 struct RGBtoHSVRow {
     int r;
     int g;

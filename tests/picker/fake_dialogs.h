@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picker/picker_dialogs.h"
+#include "ui/picker_dialogs.h"
 #include "update/link_opener.h"
 
 #include <QList>

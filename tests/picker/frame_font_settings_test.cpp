@@ -1,4 +1,4 @@
-#include "picker/frame_font_settings.h"
+#include "displays/frame_font_settings.h"
 
 #include "storage/color_identifiers.h"
 

@@ -1,9 +1,13 @@
-#include "picker/palette_slot_panel.h"
 #include "grab_test_fixture.h"
 
-#include "displays/image_view.h"
 #include "model/color_codes.h"
+#include "picker/color_code_box.h"
+#include "picker/history_actions.h"
+#include "picker/palette_slot_panel.h"
 #include "sampling/grab_button.h"
+#include "sampling/grab_controller.h"
+#include "sampling/magnifier_picture.h"
+#include "ui/image_view.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,31 +24,36 @@ TColor ColorOf(QRgb p)
     return ComposeColor(qRed(p), qGreen(p), qBlue(p));
 }
 
-using GrabModeTest = GrabWindowTest;
+class GrabModeTest : public GrabWindowTest {
+protected:
+    QTimer *timer() const { return control<QTimer>("Timer1"); }
+    GrabButton *grabButton() const { return control<GrabButton>("btnGrab"); }
+    const ColorHistory &history() const { return area<HistoryActions>().history(); }
+};
 
 TEST_F(GrabModeTest, LeftPressStartsTheTimerAndAnyReleaseEndsIt)
 {
     pressGrab();
-    EXPECT_TRUE(window->Timer1->isActive());
-    EXPECT_EQ(window->Timer1->interval(), 100);
-    EXPECT_TRUE(window->grabActive);
+    EXPECT_TRUE(timer()->isActive());
+    EXPECT_EQ(timer()->interval(), 100);
+    EXPECT_TRUE(grab().grabActive());
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
-    EXPECT_FALSE(window->mempan[0]->ShowHint) << "no slot hint pops up over the sampled area";
+    EXPECT_FALSE(control<PaletteSlotPanel>("mempan1")->ShowHint) << "no slot hint pops up over the sampled area";
     releaseGrab(Qt::RightButton);
-    EXPECT_FALSE(window->Timer1->isActive());
-    EXPECT_FALSE(window->grabActive);
-    EXPECT_TRUE(window->mempan[15]->ShowHint);
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_FALSE(grab().grabActive());
+    EXPECT_TRUE(control<PaletteSlotPanel>("mempan16")->ShowHint);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(window->changesEnabled());
+    EXPECT_TRUE(pipeline().changesEnabled());
 }
 
 TEST_F(GrabModeTest, RightPressStartsNothing)
 {
     setColor(ComposeColor(5, 6, 7));
     pressGrab(Qt::RightButton);
-    EXPECT_FALSE(window->Timer1->isActive());
-    EXPECT_FALSE(window->history.canUndo());
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_FALSE(history().canUndo());
     tickAt({10, 10});
     EXPECT_EQ(color(), ComposeColor(5, 6, 7)) << "a stray tick outside a grab does nothing";
     releaseGrab(Qt::RightButton);
@@ -55,11 +64,11 @@ TEST_F(GrabModeTest, TickTakesThePixelUnderThePointerIntoEveryEditor)
     pressGrab();
     tickAt({300, 120});
     EXPECT_EQ(color(), ColorOf(patternAt(300, 120)));
-    EXPECT_EQ(window->edtRed->text(), "44");
-    EXPECT_EQ(window->edtGreen->text(), "120");
-    EXPECT_EQ(window->edtBlue->text(), "77");
-    EXPECT_EQ(window->edtColor->text(), window->getcolorstring(color()));
-    EXPECT_TRUE(window->changesEnabled()) << "the tick re-attaches the editors";
+    EXPECT_EQ(box("edtRed")->text(), "44");
+    EXPECT_EQ(box("edtGreen")->text(), "120");
+    EXPECT_EQ(box("edtBlue")->text(), "77");
+    EXPECT_EQ(box("edtColor")->text(), area<ColorCodeBox>().getcolorstring(color()));
+    EXPECT_TRUE(pipeline().changesEnabled()) << "the tick re-attaches the editors";
     tickAt({3, 4});
     EXPECT_EQ(color(), ColorOf(patternAt(3, 4)));
     releaseGrab();
@@ -84,19 +93,19 @@ TEST_F(GrabModeTest, AveragingMenuChoosesPixelThreeByThreeOrFiveByFive)
         int image;
     };
     const std::vector<Row> rows = {
-        {window->Off1, {100, 100}, ComposeColor(255, 255, 255), 0},
-        {window->N3x3Average1, {100, 100}, ComposeColor(28, 28, 28), 1},
-        {window->N5x5Average1, {100, 200}, ComposeColor(254, 0, 0), 2},
-        {window->N3x3Average1, {102, 200}, ComposeColor(170, 28, 0), 1},
-        {window->Off1, {103, 200}, ComposeColor(0, 255, 0), 0},
+        {item("Off1"), {100, 100}, ComposeColor(255, 255, 255), 0},
+        {item("N3x3Average1"), {100, 100}, ComposeColor(28, 28, 28), 1},
+        {item("N5x5Average1"), {100, 200}, ComposeColor(254, 0, 0), 2},
+        {item("N3x3Average1"), {102, 200}, ComposeColor(170, 28, 0), 1},
+        {item("Off1"), {103, 200}, ComposeColor(0, 255, 0), 0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.item->text().toStdString());
         row.item->trigger();
-        EXPECT_EQ(window->average, row.item->data().toInt());
-        EXPECT_EQ(window->btnGrab->imageIndex(), row.image);
+        EXPECT_EQ(static_cast<int>(grab().average()), row.item->data().toInt());
+        EXPECT_EQ(grabButton()->imageIndex(), row.image);
         EXPECT_TRUE(row.item->isChecked());
-        for (QAction *other : {window->Off1, window->N3x3Average1, window->N5x5Average1})
+        for (QAction *other : {item("Off1"), item("N3x3Average1"), item("N5x5Average1")})
             EXPECT_EQ(other->isChecked(), other == row.item);
         grabAt(row.pointer);
         EXPECT_EQ(color(), row.expected);
@@ -106,14 +115,14 @@ TEST_F(GrabModeTest, AveragingMenuChoosesPixelThreeByThreeOrFiveByFive)
 TEST_F(GrabModeTest, CoordinateLabelsCountFromTheChosenOrigin)
 {
     screen->pointer = {500, 300};
-    window->SetCoordinates1->trigger();
+    item("SetCoordinates1")->trigger();
     grabAt({480, 310});
-    EXPECT_EQ(window->lblXPos->text(), "-20");
-    EXPECT_EQ(window->lblYPos->text(), "10");
-    window->ResetCoordinates2->trigger();
+    EXPECT_EQ(control<QLabel>("lblXPos")->text(), "-20");
+    EXPECT_EQ(control<QLabel>("lblYPos")->text(), "10");
+    item("ResetCoordinates2")->trigger();
     grabAt({480, 310});
-    EXPECT_EQ(window->lblXPos->text(), "480");
-    EXPECT_EQ(window->lblYPos->text(), "310");
+    EXPECT_EQ(control<QLabel>("lblXPos")->text(), "480");
+    EXPECT_EQ(control<QLabel>("lblYPos")->text(), "310");
 }
 
 TEST_F(GrabModeTest, GrabRecordsTheColourFromBeforeItOnce)
@@ -124,23 +133,23 @@ TEST_F(GrabModeTest, GrabRecordsTheColourFromBeforeItOnce)
     for (int i = 0; i < 5; ++i)
         tickAt({10 + i, 20});
     releaseGrab();
-    EXPECT_EQ(window->history.undoEntries()[0], before);
-    EXPECT_EQ(window->history.undoEntries()[1], ColorHistory::Empty);
-    window->UndoColorChange1Click();
+    EXPECT_EQ(history().undoEntries()[0], before);
+    EXPECT_EQ(history().undoEntries()[1], ColorHistory::Empty);
+    area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), before);
 }
 
 TEST_F(GrabModeTest, AutoCopyPutsTheCodeBoxOnTheClipboardAtRelease)
 {
-    window->HTMLHex1Click(0);
+    area<ColorCodeBox>().HTMLHex1Click(0);
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     grabAt({16, 32});
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "untouched") << "off by default";
 
-    window->AutoColorCopyafterGrab1->trigger();
-    ASSERT_TRUE(window->AutoColorCopyafterGrab1->isChecked());
+    item("AutoColorCopyafterGrab1")->trigger();
+    ASSERT_TRUE(item("AutoColorCopyafterGrab1")->isChecked());
     grabAt({255, 1});
-    EXPECT_EQ(window->edtColor->text(), "#FF014D");
+    EXPECT_EQ(box("edtColor")->text(), "#FF014D");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "#FF014D");
 }
 
@@ -157,8 +166,8 @@ TEST_F(GrabModeTest, UnreadableScreenKeepsTheColourAndSaysSoOnce)
     releaseGrab();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].startsWith("Screen colors cannot be read in this session"));
-    EXPECT_TRUE(window->lblXPos->text().isEmpty());
-    EXPECT_TRUE(window->imgMagnifier->image().isNull());
+    EXPECT_TRUE(control<QLabel>("lblXPos")->text().isEmpty());
+    EXPECT_TRUE(control<ImageView>("imgMagnifier")->image().isNull());
 
     grabAt({12, 10});
     EXPECT_EQ(dialogs.messages.size(), 1) << "said once per run";
@@ -169,25 +178,25 @@ TEST_F(GrabModeTest, UnreadableScreenKeepsTheColourAndSaysSoOnce)
 
 TEST_F(GrabModeTest, WindowShowTakesAveragingAndCrosshairFromTheTicks)
 {
-    window->Off1->setChecked(false);
-    window->N3x3Average1->setChecked(true);
-    window->Cross1->setChecked(false);
-    window->Rectangle1->setChecked(true);
+    item("Off1")->setChecked(false);
+    item("N3x3Average1")->setChecked(true);
+    item("Cross1")->setChecked(false);
+    item("Rectangle1")->setChecked(true);
     window->FormShow();
-    EXPECT_EQ(window->average, 1);
-    EXPECT_EQ(window->btnGrab->imageIndex(), 1);
-    EXPECT_EQ(window->crosshair, 2);
-    window->Rectangle1->setChecked(false);
+    EXPECT_EQ(grab().average(), Averaging::Mean3x3);
+    EXPECT_EQ(grabButton()->imageIndex(), 1);
+    EXPECT_EQ(grab().crosshair(), Crosshair::Rectangle);
+    item("Rectangle1")->setChecked(false);
     window->FormShow();
-    EXPECT_EQ(window->crosshair, 0);
+    EXPECT_EQ(grab().crosshair(), Crosshair::None);
 }
 
 TEST_F(GrabModeTest, ShortcutsChooseAveraging)
 {
     QTest::keyClick(window.get(), Qt::Key_5, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(window->average, 2);
+    EXPECT_EQ(grab().average(), Averaging::Mean5x5);
     QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(window->average, 0);
+    EXPECT_EQ(grab().average(), Averaging::Off);
 }
 
 } // namespace

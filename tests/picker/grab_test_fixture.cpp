@@ -1,6 +1,7 @@
 #include "grab_test_fixture.h"
 
 #include "sampling/grab_button.h"
+#include "sampling/grab_controller.h"
 
 #include <QTest>
 
@@ -16,29 +17,34 @@ void GrabWindowTest::SetUp()
     useDesktop(desktop);
 }
 
+GrabController &GrabWindowTest::grab() const
+{
+    return area<GrabController>();
+}
+
 void GrabWindowTest::useDesktop(const QImage &picture)
 {
     const QPoint pointer = screen ? screen->pointer : QPoint();
     auto sampler = std::make_unique<ImageScreenSampler>(picture);
     sampler->pointer = pointer;
     screen = sampler.get();
-    window->setScreenSampler(std::move(sampler));
+    grab().setScreenSampler(std::move(sampler));
 }
 
 void GrabWindowTest::pressGrab(Qt::MouseButton button)
 {
-    QTest::mousePress(window->btnGrab, button);
+    QTest::mousePress(control("btnGrab"), button);
 }
 
 void GrabWindowTest::releaseGrab(Qt::MouseButton button)
 {
-    QTest::mouseRelease(window->btnGrab, button);
+    QTest::mouseRelease(control("btnGrab"), button);
 }
 
 void GrabWindowTest::tickAt(QPoint at)
 {
     screen->pointer = at;
-    window->Timer1Timer();
+    grab().Timer1Timer();
 }
 
 void GrabWindowTest::grabAt(QPoint at)

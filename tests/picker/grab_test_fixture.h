@@ -2,9 +2,11 @@
 
 #include "window_test_fixture.h"
 
-#include "sampling/image_screen_sampler.h"
+#include "image_screen_sampler.h"
 
 namespace pigmentrix {
+
+class GrabController;
 
 // The picker window reading a 640 x 400 picture instead of the screen. Each
 // desktop pixel (x, y) is (x mod 256, y mod 256, 77) unless a case paints
@@ -12,6 +14,8 @@ namespace pigmentrix {
 class GrabWindowTest : public PickerWindowTest {
 protected:
     void SetUp() override;
+
+    GrabController &grab() const;
 
     static QRgb patternAt(int x, int y) { return qRgb(x % 256, y % 256, 77); }
     // Replaces the desktop; the pointer stays where it was.

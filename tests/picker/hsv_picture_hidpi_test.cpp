@@ -2,8 +2,9 @@
 // left, "Dense" at pixel ratio 2 on the right (two_screens.json).
 #include "window_test_fixture.h"
 
+#include "displays/hsv_picture_area.h"
 #include "displays/hsv_pictures.h"
-#include "displays/image_view.h"
+#include "ui/image_view.h"
 #include "model/color_codes.h"
 
 #include <QAction>
@@ -28,10 +29,12 @@ protected:
         QApplication::processEvents();
     }
 
+    ImageView *picture() const { return control<ImageView>("imgColorWheel"); }
+
     QImage expectedPicture(qreal ratio) const
     {
-        return HsvPicture(window->odisplaymode, window->imgColorWheel->size(), window->scrollbarHue->Value(),
-                          window->scrollbarValue->Value(), ratio);
+        return HsvPicture(area<HsvPictureArea>().displayMode(), picture()->size(), slider("scrollbarHue")->Value(),
+                          slider("scrollbarValue")->Value(), ratio);
     }
 };
 
@@ -53,7 +56,7 @@ TEST_F(HsvPictureHiDpiTest, PictureIsRebuiltAtTheDevicePixelsOfTheScreenItMovesT
         SCOPED_TRACE(row.screen);
         moveTo(row.left);
         ASSERT_EQ(window->screen()->name(), row.screen);
-        const QImage &shown = window->imgColorWheel->image();
+        const QImage &shown = picture()->image();
         EXPECT_EQ(shown.devicePixelRatio(), row.ratio);
         EXPECT_EQ(shown.size(), row.pixels);
         EXPECT_EQ(shown, expectedPicture(row.ratio));
@@ -63,19 +66,19 @@ TEST_F(HsvPictureHiDpiTest, PictureIsRebuiltAtTheDevicePixelsOfTheScreenItMovesT
 TEST_F(HsvPictureHiDpiTest, PickingStaysInLogicalPixelsOnADenseScreen)
 {
     moveTo(800);
-    window->HSVRectangle1->trigger();
-    ASSERT_EQ(window->imgColorWheel->image().devicePixelRatio(), 2.0);
-    ImageView *picture = window->imgColorWheel;
+    item("HSVRectangle1")->trigger();
+    ASSERT_EQ(picture()->image().devicePixelRatio(), 2.0);
+    ImageView *target = picture();
     const QPointF at(105.5, 105.5); // the last logical pixel, between device pixels
-    QMouseEvent press(QEvent::MouseButtonPress, at, picture->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(picture, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, picture->mapToGlobal(at), Qt::LeftButton, {},
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, {},
                         Qt::NoModifier);
-    QApplication::sendEvent(picture, &release);
-    EXPECT_EQ(window->scrollbarHue->Value(), 360);
-    EXPECT_EQ(window->scrollbarSaturation->Value(), 255);
-    EXPECT_EQ(window->scrollbarValue->Value(), 0);
+    QApplication::sendEvent(target, &release);
+    EXPECT_EQ(slider("scrollbarHue")->Value(), 360);
+    EXPECT_EQ(slider("scrollbarSaturation")->Value(), 255);
+    EXPECT_EQ(slider("scrollbarValue")->Value(), 0);
 }
 
 } // namespace

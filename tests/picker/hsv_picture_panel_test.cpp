@@ -1,9 +1,11 @@
 #include "window_test_fixture.h"
 
+#include "displays/hsv_picture_area.h"
 #include "displays/hsv_pictures.h"
-#include "displays/image_view.h"
+#include "ui/image_view.h"
 #include "model/color_codes.h"
 #include "model/conversions.h"
+#include "picker/history_actions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,15 +21,19 @@ namespace {
 
 class HsvPicturePanelTest : public PickerWindowTest {
 protected:
+    ImageView *picture() const { return control<ImageView>("imgColorWheel"); }
+    HsvPictureArea &pictureArea() const { return area<HsvPictureArea>(); }
+    const ColorHistory &history() const { return area<HistoryActions>().history(); }
+
     void chooseMode(QAction *item) { item->trigger(); }
 
     // Delivers a mouse event to the picture. (QTest's helpers take the point
     // (0, 0) for "the centre", so they cannot press the top-left pixel.)
     void mouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
     {
-        ImageView *picture = window->imgColorWheel;
-        QMouseEvent event(type, QPointF(at), picture->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(picture, &event);
+        ImageView *target = picture();
+        QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
     }
     void press(Qt::MouseButton button, QPoint at) { mouse(QEvent::MouseButtonPress, button, button, at); }
     void move(Qt::MouseButtons held, QPoint at) { mouse(QEvent::MouseMove, Qt::NoButton, held, at); }
@@ -56,17 +62,18 @@ protected:
     };
     Sliders sliders() const
     {
-        return {window->scrollbarHue->Value(), window->scrollbarSaturation->Value(), window->scrollbarValue->Value()};
+        return {slider("scrollbarHue")->Value(), slider("scrollbarSaturation")->Value(),
+                slider("scrollbarValue")->Value()};
     }
 
     // The picture the window must show for its mode and sliders.
     QImage expectedPicture() const
     {
-        return HsvPicture(window->odisplaymode, window->imgColorWheel->size(), window->scrollbarHue->Value(),
-                          window->scrollbarValue->Value());
+        return HsvPicture(pictureArea().displayMode(), picture()->size(), slider("scrollbarHue")->Value(),
+                          slider("scrollbarValue")->Value());
     }
 
-    qint64 pictureKey() const { return window->imgColorWheel->image().cacheKey(); }
+    qint64 pictureKey() const { return picture()->image().cacheKey(); }
 
     // One step of a slider with the keyboard, as the user would.
     void stepSlider(TJvTracker *slider) { QTest::keyClick(slider, Qt::Key_Right); }
@@ -74,15 +81,15 @@ protected:
 
 TEST_F(HsvPicturePanelTest, PictureFillsItsPanelAndShowsTheWheelForTheValue)
 {
-    EXPECT_EQ(window->pnlCircle->geometry(), QRect(378, 3, 105, 106));
-    EXPECT_EQ(window->imgColorWheel->geometry(), QRect(0, 0, 105, 106));
-    EXPECT_EQ(window->odisplaymode, DisplayModeColorWheel);
-    EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
-    EXPECT_EQ(window->cVal, window->scrollbarValue->Value());
-    EXPECT_EQ(window->cHue, window->scrollbarHue->Value());
+    EXPECT_EQ(control("pnlCircle")->geometry(), QRect(378, 3, 105, 106));
+    EXPECT_EQ(picture()->geometry(), QRect(0, 0, 105, 106));
+    EXPECT_EQ(pictureArea().displayMode(), DisplayMode::ColorWheel);
+    EXPECT_EQ(picture()->image(), expectedPicture());
+    EXPECT_EQ(pictureArea().builtValue(), slider("scrollbarValue")->Value());
+    EXPECT_EQ(pictureArea().builtHue(), slider("scrollbarHue")->Value());
 
     setColor(ComposeColor(255, 255, 255));
-    const QImage shown = window->imgColorWheel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = picture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.pixel(52, 53), qRgb(255, 255, 255)) << "white at the centre";
     EXPECT_EQ(shown.pixel(52, 13), qRgb(255, 63, 63)) << "red above the centre";
     EXPECT_EQ(shown.pixel(52, 0), ColorWheelBackground) << "the rim at the top";
@@ -128,14 +135,14 @@ const PickRow PickRows[] = {
 TEST_P(PickingTest, PointerSetsTheSlidersAndTheColour)
 {
     const PickRow &row = GetParam();
-    window->odisplaymode = row.mode;
+    pictureArea().setDisplayMode(static_cast<DisplayMode>(row.mode));
     setColor(row.start);
     pick(row.press, row.drags);
     EXPECT_EQ(sliders(), (Sliders{row.hue, row.saturation, row.value}));
     const RGBValues rgb = *HSVtoRGB(row.hue, row.saturation, row.value);
     EXPECT_EQ(color(), ComposeColor(rgb.R, rgb.G, rgb.B));
-    EXPECT_EQ(window->edtHue->text(), QString::number(row.hue));
-    EXPECT_FALSE(window->mousedownflag);
+    EXPECT_EQ(box("edtHue")->text(), QString::number(row.hue));
+    EXPECT_FALSE(pictureArea().dragging());
 }
 
 INSTANTIATE_TEST_SUITE_P(PartsOfThePictures, PickingTest, testing::ValuesIn(PickRows),
@@ -147,25 +154,25 @@ TEST_F(HsvPicturePanelTest, OnlyTheLeftButtonPicks)
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         press(button, QPoint(53, 0));
         move(button, QPoint(100, 53));
-        EXPECT_FALSE(window->mousedownflag);
+        EXPECT_FALSE(pictureArea().dragging());
         release(button, QPoint(100, 53));
     }
     move(Qt::NoButton, QPoint(53, 0));
     EXPECT_EQ(color(), Start);
-    EXPECT_FALSE(window->history.canUndo());
+    EXPECT_FALSE(history().canUndo());
 }
 
 TEST_F(HsvPicturePanelTest, ReleaseOfAnyButtonEndsTheDrag)
 {
     setColor(Start);
     press(Qt::LeftButton, QPoint(53, 53));
-    EXPECT_TRUE(window->mousedownflag);
+    EXPECT_TRUE(pictureArea().dragging());
     press(Qt::RightButton, QPoint(53, 53));
     release(Qt::RightButton, QPoint(53, 53));
-    EXPECT_FALSE(window->mousedownflag);
+    EXPECT_FALSE(pictureArea().dragging());
     move(Qt::LeftButton, QPoint(53, 0));
     EXPECT_EQ(sliders(), (Sliders{90, 0, 150})) << "moves after the release pick nothing";
-    EXPECT_EQ(window->history.undoEntries()[1], ColorHistory::Empty) << "the right press records nothing";
+    EXPECT_EQ(history().undoEntries()[1], ColorHistory::Empty) << "the right press records nothing";
 }
 
 TEST_F(HsvPicturePanelTest, EachPressRecordsOneUndoEntry)
@@ -174,12 +181,12 @@ TEST_F(HsvPicturePanelTest, EachPressRecordsOneUndoEntry)
     pick({53, 53}, {{60, 40}, {70, 30}, {80, 20}});
     const TColor afterFirst = color();
     pick({10, 53}, {{20, 53}});
-    ASSERT_TRUE(window->history.canUndo());
-    EXPECT_EQ(window->history.undoEntries()[0], afterFirst);
-    EXPECT_EQ(window->history.undoEntries()[1], Start);
-    EXPECT_EQ(window->history.undoEntries()[2], ColorHistory::Empty);
-    window->UndoColorChange1Click();
-    window->UndoColorChange1Click();
+    ASSERT_TRUE(history().canUndo());
+    EXPECT_EQ(history().undoEntries()[0], afterFirst);
+    EXPECT_EQ(history().undoEntries()[1], Start);
+    EXPECT_EQ(history().undoEntries()[2], ColorHistory::Empty);
+    area<HistoryActions>().UndoColorChange1Click();
+    area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), Start);
 }
 
@@ -198,15 +205,15 @@ const ModeItemRow ModeItems[] = {
 TEST_F(HsvPicturePanelTest, DisplayModeMenuSitsBetweenTextDisplayAndUndo)
 {
     QStringList names;
-    for (QAction *item : window->pupMain->actions())
+    for (QAction *item : control<QMenu>("pupMain")->actions())
         names << item->objectName();
     const qsizetype displayMode = names.indexOf("DisplayMode1");
     ASSERT_GE(displayMode, 0);
     EXPECT_LT(names.indexOf("extDisplay1"), displayMode);
     EXPECT_EQ(names.indexOf("N3"), displayMode + 1);
-    EXPECT_EQ(window->DisplayMode1->text(), "Display Mode");
+    EXPECT_EQ(item("DisplayMode1")->text(), "Display Mode");
 
-    const QList<QAction *> items = window->DisplayMode1->menu()->actions();
+    const QList<QAction *> items = item("DisplayMode1")->menu()->actions();
     ASSERT_EQ(items.size(), 3);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(ModeItems[i].item);
@@ -222,18 +229,18 @@ TEST_F(HsvPicturePanelTest, ChoosingADisplayModeTicksItAloneAndRedrawsAtOnce)
     setColor(Start);
     for (const ModeItemRow &row : ModeItems) {
         SCOPED_TRACE(row.item);
-        QAction *chosen = window->DisplayMode1->menu()->findChild<QAction *>(row.item);
+        QAction *chosen = item("DisplayMode1")->menu()->findChild<QAction *>(row.item);
         ASSERT_NE(chosen, nullptr);
         chosen->trigger();
-        EXPECT_EQ(window->odisplaymode, row.tag);
-        for (QAction *item : {window->ColorWheel1, window->HSVRectangle1, window->HueRange1})
-            EXPECT_EQ(item->isChecked(), item == chosen) << item->objectName().toStdString();
-        EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+        EXPECT_EQ(pictureArea().displayMode(), static_cast<DisplayMode>(row.tag));
+        for (QAction *modeItem : {item("ColorWheel1"), item("HSVRectangle1"), item("HueRange1")})
+            EXPECT_EQ(modeItem->isChecked(), modeItem == chosen) << modeItem->objectName().toStdString();
+        EXPECT_EQ(picture()->image(), expectedPicture());
     }
     // Choosing the ticked item again keeps its tick.
-    window->HueRange1->trigger();
-    window->HueRange1->trigger();
-    EXPECT_TRUE(window->HueRange1->isChecked());
+    item("HueRange1")->trigger();
+    item("HueRange1")->trigger();
+    EXPECT_TRUE(item("HueRange1")->isChecked());
 }
 
 TEST_F(HsvPicturePanelTest, StoredDisplayModeIsTickedAndDrawnAtStart)
@@ -254,10 +261,10 @@ TEST_F(HsvPicturePanelTest, StoredDisplayModeIsTickedAndDrawnAtStart)
         PickerSettings settings;
         settings.displaymode = row.stored;
         openWindow(settings);
-        EXPECT_EQ(window->ColorWheel1->isChecked(), row.wheel);
-        EXPECT_EQ(window->HueRange1->isChecked(), row.square);
-        EXPECT_EQ(window->HSVRectangle1->isChecked(), row.rectangle);
-        EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+        EXPECT_EQ(item("ColorWheel1")->isChecked(), row.wheel);
+        EXPECT_EQ(item("HueRange1")->isChecked(), row.square);
+        EXPECT_EQ(item("HSVRectangle1")->isChecked(), row.rectangle);
+        EXPECT_EQ(picture()->image(), expectedPicture());
     }
 }
 
@@ -267,45 +274,45 @@ TEST_F(HsvPicturePanelTest, RebuildsOnlyWhenThePicturesParameterChanged)
 {
     struct Row {
         const char *name;
-        QAction *TfrmColorPick::*mode;
-        TJvTracker *TfrmColorPick::*slider;
+        const char *mode;
+        const char *slider;
         bool rebuilt;
     };
     const Row rows[] = {
-        {"wheel, hue slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarHue, false},
-        {"wheel, saturation slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarSaturation, false},
-        {"wheel, value slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarValue, true},
-        {"wheel, blue slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarBlue, true},
-        {"wheel, red slider", &TfrmColorPick::ColorWheel1, &TfrmColorPick::scrollbarred, false},
-        {"square, hue slider", &TfrmColorPick::HueRange1, &TfrmColorPick::scrollbarHue, true},
-        {"square, saturation slider", &TfrmColorPick::HueRange1, &TfrmColorPick::scrollbarSaturation, false},
-        {"square, value slider", &TfrmColorPick::HueRange1, &TfrmColorPick::scrollbarValue, false},
-        {"rectangle, hue slider", &TfrmColorPick::HSVRectangle1, &TfrmColorPick::scrollbarHue, true},
-        {"rectangle, value slider", &TfrmColorPick::HSVRectangle1, &TfrmColorPick::scrollbarValue, true},
+        {"wheel, hue slider", "ColorWheel1", "scrollbarHue", false},
+        {"wheel, saturation slider", "ColorWheel1", "scrollbarSaturation", false},
+        {"wheel, value slider", "ColorWheel1", "scrollbarValue", true},
+        {"wheel, blue slider", "ColorWheel1", "scrollbarBlue", true},
+        {"wheel, red slider", "ColorWheel1", "scrollbarred", false},
+        {"square, hue slider", "HueRange1", "scrollbarHue", true},
+        {"square, saturation slider", "HueRange1", "scrollbarSaturation", false},
+        {"square, value slider", "HueRange1", "scrollbarValue", false},
+        {"rectangle, hue slider", "HSVRectangle1", "scrollbarHue", true},
+        {"rectangle, value slider", "HSVRectangle1", "scrollbarValue", true},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        (window.get()->*row.mode)->trigger();
+        item(row.mode)->trigger();
         setColor(Start);
         const qint64 before = pictureKey();
-        stepSlider(window.get()->*row.slider);
+        stepSlider(slider(row.slider));
         EXPECT_NE(color(), Start);
         EXPECT_EQ(pictureKey() != before, row.rebuilt);
-        EXPECT_EQ(window->imgColorWheel->image() == expectedPicture(), true)
+        EXPECT_EQ(picture()->image() == expectedPicture(), true)
             << "the picture shown is the one for the sliders where it depends on them";
     }
 }
 
 TEST_F(HsvPicturePanelTest, SquareFollowsTheHueOfAGreyColour)
 {
-    window->HueRange1->trigger();
+    item("HueRange1")->trigger();
     const TColor grey = ComposeColor(90, 90, 90);
     setColor(grey);
-    const int hueBefore = window->cHue;
-    stepSlider(window->scrollbarHue);
+    const int hueBefore = pictureArea().builtHue();
+    stepSlider(slider("scrollbarHue"));
     EXPECT_EQ(color(), grey) << "a grey colour has no hue to change";
-    EXPECT_EQ(window->cHue, hueBefore + 1);
-    EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+    EXPECT_EQ(pictureArea().builtHue(), hueBefore + 1);
+    EXPECT_EQ(picture()->image(), expectedPicture());
 }
 
 // Undo can bring back the colour the pipeline last started from; the wheel
@@ -313,13 +320,13 @@ TEST_F(HsvPicturePanelTest, SquareFollowsTheHueOfAGreyColour)
 TEST_F(HsvPicturePanelTest, WheelFollowsTheValueThroughUndo)
 {
     setColor(Start);
-    window->setnewcolor();
-    stepSlider(window->scrollbarValue);
-    ASSERT_EQ(window->cVal, 151);
-    window->UndoColorChange1Click();
+    area<HistoryActions>().setnewcolor();
+    stepSlider(slider("scrollbarValue"));
+    ASSERT_EQ(pictureArea().builtValue(), 151);
+    area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), Start);
-    EXPECT_EQ(window->cVal, 150);
-    EXPECT_EQ(window->imgColorWheel->image(), expectedPicture());
+    EXPECT_EQ(pictureArea().builtValue(), 150);
+    EXPECT_EQ(picture()->image(), expectedPicture());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "picker/menu_mirror.h"
+#include "ui/menu_mirror.h"
 
 #include <QAction>
 #include <QMenu>

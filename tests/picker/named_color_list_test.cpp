@@ -3,8 +3,10 @@
 #include "model/conversions.h"
 #include "model/named_color_order.h"
 #include "model/rounding.h"
-#include "picker/named_color_box.h"
-#include "picker/named_color_list_model.h"
+#include "displays/named_color_area.h"
+#include "displays/named_color_box.h"
+#include "displays/named_color_list_model.h"
+#include "picker/history_actions.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -27,8 +29,15 @@ constexpr TColor AliceBlue = 0x00FFF8F0;
 
 class NamedColorListTest : public PickerWindowTest {
 protected:
-    std::span<const RColor> entries() const { return window->namedColorEntries(); }
-    int selected() const { return window->cbxColors->currentIndex(); }
+    NamedColorArea &names() const { return area<NamedColorArea>(); }
+    const ColorHistory &history() const { return area<HistoryActions>().history(); }
+    NamedColorBox *list() const { return control<NamedColorBox>("cbxColors"); }
+    QMenu *listMenu() const { return control<QMenu>("mnuClosestColor"); }
+    // "Color List" in the main menu.
+    QMenu *colorList() const { return item("ColorList1")->menu(); }
+
+    std::span<const RColor> entries() const { return names().namedColorEntries(); }
+    int selected() const { return list()->currentIndex(); }
     QString selectedName() const
     {
         return selected() < 0 ? QString() : NameText(entries()[static_cast<std::size_t>(selected())].Name);
@@ -43,24 +52,25 @@ protected:
         return -1;
     }
 
-    QAction *mirrorOf(const QAction *item) const
+    // The copy of source in the main menu's "Color List".
+    QAction *mirrorOf(const QAction *source) const
     {
-        return window->findChild<QAction *>(item->objectName() + QStringLiteral("_copy"));
+        return control<QAction>((source->objectName() + QStringLiteral("_copy")).toLatin1().constData());
     }
 
     // Picks an entry as the user does in the dropped-down list.
     void choose(int index)
     {
-        window->cbxColors->setCurrentIndex(index);
-        emit window->cbxColors->activated(index);
+        list()->setCurrentIndex(index);
+        emit list()->activated(index);
     }
 
     void wheelOverList(int delta)
     {
-        const QPoint at = window->cbxColors->rect().center();
-        QWheelEvent wheel(at, window->cbxColors->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(window->cbxColors, &wheel);
+        const QPoint at = list()->rect().center();
+        QWheelEvent wheel(at, list()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list(), &wheel);
     }
 
     // Shows the window again, as after it was hidden in the tray: the list is
@@ -74,21 +84,21 @@ protected:
 
 TEST_F(NamedColorListTest, FreshWindowListsTheGeneralTableByName)
 {
-    EXPECT_EQ(window->lblHTMLColor->text(), "Names");
-    EXPECT_EQ(window->cbxColors->count(), NamedColorCount);
-    EXPECT_EQ(window->colorcount, NamedColorCount);
-    EXPECT_FALSE(window->bHTMLList);
-    EXPECT_EQ(window->sortOrderInForce(), SortByName);
-    for (QAction *item : {window->SortbyName1, mirrorOf(window->SortbyName1)})
-        EXPECT_TRUE(item->isChecked()) << item->objectName().toStdString();
+    EXPECT_EQ(control<QLabel>("lblHTMLColor")->text(), "Names");
+    EXPECT_EQ(list()->count(), NamedColorCount);
+    EXPECT_EQ(names().colorCount(), NamedColorCount);
+    EXPECT_FALSE(names().htmlOnly());
+    EXPECT_EQ(names().sortOrderInForce(), SortByName);
+    for (QAction *ticked : {item("SortbyName1"), mirrorOf(item("SortbyName1"))})
+        EXPECT_TRUE(ticked->isChecked()) << ticked->objectName().toStdString();
     for (std::size_t i = 1; i < entries().size(); ++i)
         ASSERT_LE(entries()[i - 1].Name, entries()[i].Name) << i;
-    EXPECT_EQ(window->cbxColors->itemText(0), NameText(entries()[0].Name));
+    EXPECT_EQ(list()->itemText(0), NameText(entries()[0].Name));
 }
 
 struct OrderRow {
     const char *what;
-    QAction *TfrmColorPick::*item;
+    const char *item; // the menu item's object name
     std::int64_t orderCode;
     // Holds for each pair of neighbours (a before b).
     std::function<bool(const RColor &a, const RColor &b)> inOrder;
@@ -114,16 +124,16 @@ TEST_P(NamedColorOrderTest, MenuItemOrdersTheListAndTicksItself)
 {
     const OrderRow &row = GetParam();
     setColor(AntiqueWhite);
-    QAction *item = (*window).*row.item;
-    item->trigger();
+    QAction *chosen = item(row.item);
+    chosen->trigger();
 
-    EXPECT_EQ(window->sortOrderInForce(), row.orderCode);
-    EXPECT_EQ(window->sortorder, row.orderCode);
-    for (QAction *other : {window->SortbyName1, window->SortbySimilarity1, window->SortbyHue1,
-                           window->SortbySaturation1, window->SortbyValue1, window->SortbyRed1, window->SortbyGreen1,
-                           window->SortbyBlue1, window->SortbyBrightness1}) {
-        EXPECT_EQ(other->isChecked(), other == item) << other->objectName().toStdString();
-        EXPECT_EQ(mirrorOf(other)->isChecked(), other == item) << other->objectName().toStdString();
+    EXPECT_EQ(names().sortOrderInForce(), row.orderCode);
+    EXPECT_EQ(names().sortOrder(), row.orderCode);
+    for (const char *name : {"SortbyName1", "SortbySimilarity1", "SortbyHue1", "SortbySaturation1", "SortbyValue1",
+                             "SortbyRed1", "SortbyGreen1", "SortbyBlue1", "SortbyBrightness1"}) {
+        QAction *other = item(name);
+        EXPECT_EQ(other->isChecked(), other == chosen) << other->objectName().toStdString();
+        EXPECT_EQ(mirrorOf(other)->isChecked(), other == chosen) << other->objectName().toStdString();
     }
     ASSERT_EQ(entries().size(), static_cast<std::size_t>(NamedColorCount));
     for (std::size_t i = 1; i < entries().size(); ++i)
@@ -135,27 +145,27 @@ TEST_P(NamedColorOrderTest, MenuItemOrdersTheListAndTicksItself)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, NamedColorOrderTest, testing::Values(
-    OrderRow{"descending red, ties by ascending channel sum", &TfrmColorPick::SortbyRed1, SortByRed,
+    OrderRow{"descending red, ties by ascending channel sum", "SortbyRed1", SortByRed,
              [](const RColor &a, const RColor &b) {
                  return RedOf(a.Value) > RedOf(b.Value) || (RedOf(a.Value) == RedOf(b.Value) && Sum(a.Value) <= Sum(b.Value));
              }},
-    OrderRow{"descending channel sum", &TfrmColorPick::SortbyBrightness1, SortByBrightness,
+    OrderRow{"descending channel sum", "SortbyBrightness1", SortByBrightness,
              [](const RColor &a, const RColor &b) { return Sum(a.Value) >= Sum(b.Value); }},
-    OrderRow{"nearest to the sliders' colour first", &TfrmColorPick::SortbySimilarity1, SortBySimilarity,
+    OrderRow{"nearest to the sliders' colour first", "SortbySimilarity1", SortBySimilarity,
              [](const RColor &a, const RColor &b) {
                  return DistanceTo(a.Value, {250, 235, 215}) <= DistanceTo(b.Value, {250, 235, 215});
              }},
-    OrderRow{"ascending rounded hue", &TfrmColorPick::SortbyHue1, SortByHue,
+    OrderRow{"ascending rounded hue", "SortbyHue1", SortByHue,
              [](const RColor &a, const RColor &b) {
                  const auto hue = [](TColor c) { return Round(RGBtoHSV(RedOf(c), GreenOf(c), BlueOf(c)).H); };
                  return hue(a.Value) <= hue(b.Value);
              }},
-    OrderRow{"by name again", &TfrmColorPick::SortbyName1, SortByName,
+    OrderRow{"by name again", "SortbyName1", SortByName,
              [](const RColor &a, const RColor &b) { return a.Name <= b.Name; }}));
 
 TEST_F(NamedColorListTest, SortByHuePutsGreysFirstDarkestFirstThenPureRed)
 {
-    window->SortbyHue1->trigger();
+    item("SortbyHue1")->trigger();
     std::size_t firstColour = 0;
     while (firstColour < entries().size()) {
         const TColor c = entries()[firstColour].Value;
@@ -173,32 +183,33 @@ TEST_F(NamedColorListTest, SortByHuePutsGreysFirstDarkestFirstThenPureRed)
 
 TEST_F(NamedColorListTest, StoredOrderOutsideTheCodesSortsBySumAloneWithNothingTicked)
 {
-    window->setSortOrderInForce(42);
+    names().setSortOrderInForce(42);
     showAgain();
-    EXPECT_EQ(window->sortOrderInForce(), 42);
+    EXPECT_EQ(names().sortOrderInForce(), 42);
     for (std::size_t i = 1; i < entries().size(); ++i)
         ASSERT_LE(Sum(entries()[i - 1].Value), Sum(entries()[i].Value)) << i;
-    for (QAction *item : window->mnuClosestColor->actions()) {
-        if (item != window->Showonlyhtmlcolors) {
-            EXPECT_FALSE(item->isChecked()) << item->objectName().toStdString();
+    QAction *htmlOnly = item("Showonlyhtmlcolors");
+    for (QAction *listItem : listMenu()->actions()) {
+        if (listItem != htmlOnly) {
+            EXPECT_FALSE(listItem->isChecked()) << listItem->objectName().toStdString();
         }
     }
 }
 
 TEST_F(NamedColorListTest, StoredCheckMarkShowsTheHtmlTableOnTheNextShowing)
 {
-    window->Showonlyhtmlcolors->setChecked(true);
+    item("Showonlyhtmlcolors")->setChecked(true);
     showAgain();
-    EXPECT_TRUE(window->bHTMLList);
-    EXPECT_EQ(window->cbxColors->count(), HTMLColorCount);
-    EXPECT_EQ(window->colorcount, HTMLColorCount);
-    EXPECT_EQ(window->lblHTMLColor->text(), "HTML");
-    EXPECT_TRUE(mirrorOf(window->Showonlyhtmlcolors)->isChecked());
+    EXPECT_TRUE(names().htmlOnly());
+    EXPECT_EQ(list()->count(), HTMLColorCount);
+    EXPECT_EQ(names().colorCount(), HTMLColorCount);
+    EXPECT_EQ(control<QLabel>("lblHTMLColor")->text(), "HTML");
+    EXPECT_TRUE(mirrorOf(item("Showonlyhtmlcolors"))->isChecked());
 }
 
 TEST_F(NamedColorListTest, ShowOnlyHtmlColorsFromEitherMenuTicksBoth)
 {
-    QAction *own = window->Showonlyhtmlcolors;
+    QAction *own = item("Showonlyhtmlcolors");
     QAction *mirror = mirrorOf(own);
     struct Step {
         QAction *clicked;
@@ -210,8 +221,8 @@ TEST_F(NamedColorListTest, ShowOnlyHtmlColorsFromEitherMenuTicksBoth)
         step.clicked->trigger();
         EXPECT_EQ(own->isChecked(), step.html);
         EXPECT_EQ(mirror->isChecked(), step.html);
-        EXPECT_EQ(window->cbxColors->count(), step.html ? HTMLColorCount : NamedColorCount);
-        EXPECT_EQ(window->lblHTMLColor->text(), step.html ? "HTML" : "Names");
+        EXPECT_EQ(list()->count(), step.html ? HTMLColorCount : NamedColorCount);
+        EXPECT_EQ(control<QLabel>("lblHTMLColor")->text(), step.html ? "HTML" : "Names");
     }
 }
 
@@ -223,14 +234,14 @@ TEST_F(NamedColorListTest, SwitchingTablesKeepsTheColourSelectedWhereTheTableHas
     };
     for (const Row row : {Row{AntiqueWhite, u"AntiqueWhite"}, Row{0x0021364B, u""}}) {
         SCOPED_TRACE(row.color);
-        window->Showonlyhtmlcolors->setChecked(false);
+        item("Showonlyhtmlcolors")->setChecked(false);
         showAgain();
         setColor(row.color);
         ASSERT_GE(selected(), 0);
-        window->Showonlyhtmlcolors->trigger();
+        item("Showonlyhtmlcolors")->trigger();
         EXPECT_EQ(selectedName(), QString::fromStdU16String(std::u16string(row.inHtml)));
         EXPECT_EQ(color(), row.color);
-        EXPECT_FALSE(window->history.canUndo());
+        EXPECT_FALSE(history().canUndo());
     }
 }
 
@@ -243,7 +254,7 @@ TEST_F(NamedColorListTest, ChoosingTheSecondOfTwoNamesKeepsItSelected)
     choose(second);
     EXPECT_EQ(color(), AntiqueWhite);
     EXPECT_EQ(selected(), second) << "the pipeline keeps the chosen entry";
-    EXPECT_EQ(window->cbxColors->toolTip(), "AntiqueWhite");
+    EXPECT_EQ(list()->toolTip(), "AntiqueWhite");
 
     setColor(AntiqueWhite);
     EXPECT_EQ(selected(), second);
@@ -251,53 +262,53 @@ TEST_F(NamedColorListTest, ChoosingTheSecondOfTwoNamesKeepsItSelected)
     setColor(AliceBlue);
     setColor(AntiqueWhite);
     EXPECT_EQ(selected(), first) << "coming from another colour, the first entry is found";
-    EXPECT_EQ(window->cbxColors->toolTip(), "Antique white");
+    EXPECT_EQ(list()->toolTip(), "Antique white");
 
     setColor(ComposeColor(1, 2, 4));
     EXPECT_EQ(selected(), -1);
-    EXPECT_EQ(window->cbxColors->toolTip(), "");
+    EXPECT_EQ(list()->toolTip(), "");
 }
 
 TEST_F(NamedColorListTest, ResortSelectsTheLastEntryOfTheValueWithoutApplyingIt)
 {
     setColor(AntiqueWhite);
     ASSERT_EQ(selectedName(), "Antique white");
-    window->SortbyName1->trigger();
+    item("SortbyName1")->trigger();
     EXPECT_EQ(selectedName(), "AntiqueWhite");
     EXPECT_EQ(color(), AntiqueWhite);
-    EXPECT_FALSE(window->history.canUndo()) << "sorting is not a colour change";
+    EXPECT_FALSE(history().canUndo()) << "sorting is not a colour change";
 
     setColor(ComposeColor(1, 2, 4));
-    window->SortbyRed1->trigger();
+    item("SortbyRed1")->trigger();
     EXPECT_EQ(selected(), -1);
 }
 
 TEST_F(NamedColorListTest, FindClosestOnAnExactColourKeepsItAndRecordsUndo)
 {
     setColor(AliceBlue);
-    window->FindClosestColor1->trigger();
+    item("FindClosestColor1")->trigger();
     EXPECT_EQ(selectedName(), "Alice Blue");
     EXPECT_EQ(color(), AliceBlue);
-    EXPECT_EQ(window->history.undoEntries()[0], AliceBlue);
-    EXPECT_EQ(window->cbxColors->toolTip(), "Alice Blue");
+    EXPECT_EQ(history().undoEntries()[0], AliceBlue);
+    EXPECT_EQ(list()->toolTip(), "Alice Blue");
 }
 
 TEST_F(NamedColorListTest, FindClosestTieGoesToTheFirstEntryInListOrder)
 {
     choose(indexOf(u"AntiqueWhite"));
-    mirrorOf(window->FindClosestColor1)->trigger();
+    mirrorOf(item("FindClosestColor1"))->trigger();
     EXPECT_EQ(selectedName(), "Antique white");
     EXPECT_EQ(color(), AntiqueWhite);
 }
 
 TEST_F(NamedColorListTest, FindClosestAppliesTheNearestNamedColour)
 {
-    window->Showonlyhtmlcolors->trigger();
+    item("Showonlyhtmlcolors")->trigger();
     setColor(ComposeColor(1, 2, 3));
-    window->FindClosestColor1->trigger();
+    item("FindClosestColor1")->trigger();
     EXPECT_EQ(selectedName(), "Black");
     EXPECT_EQ(color(), clBlack);
-    window->UndoColorChange1Click();
+    area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), ComposeColor(1, 2, 3));
     EXPECT_EQ(selected(), -1);
 }
@@ -305,20 +316,20 @@ TEST_F(NamedColorListTest, FindClosestAppliesTheNearestNamedColour)
 TEST_F(NamedColorListTest, SortByHueInColorListSortsLikeTheListsOwnItem)
 {
     setColor(AliceBlue);
-    mirrorOf(window->SortbyHue1)->trigger();
+    mirrorOf(item("SortbyHue1"))->trigger();
     const std::vector<RColor> fromMirror(entries().begin(), entries().end());
     const QString selectedFromMirror = selectedName();
-    EXPECT_TRUE(window->SortbyHue1->isChecked());
-    EXPECT_TRUE(mirrorOf(window->SortbyHue1)->isChecked());
-    EXPECT_FALSE(window->SortbyName1->isChecked());
-    EXPECT_FALSE(mirrorOf(window->SortbyName1)->isChecked());
+    EXPECT_TRUE(item("SortbyHue1")->isChecked());
+    EXPECT_TRUE(mirrorOf(item("SortbyHue1"))->isChecked());
+    EXPECT_FALSE(item("SortbyName1")->isChecked());
+    EXPECT_FALSE(mirrorOf(item("SortbyName1"))->isChecked());
 
-    window->SortbyName1->trigger();
-    window->SortbyHue1->trigger();
+    item("SortbyName1")->trigger();
+    item("SortbyHue1")->trigger();
     EXPECT_TRUE(std::equal(fromMirror.begin(), fromMirror.end(), entries().begin(), entries().end()));
     EXPECT_EQ(selectedName(), selectedFromMirror);
-    EXPECT_EQ(window->sortOrderInForce(), SortByHue);
-    EXPECT_EQ(mirrorOf(window->FindClosestColor1)->data().toLongLong(), SortByName) << "the mirror keeps its first Tag";
+    EXPECT_EQ(names().sortOrderInForce(), SortByHue);
+    EXPECT_EQ(mirrorOf(item("FindClosestColor1"))->data().toLongLong(), SortByName) << "the mirror keeps its first Tag";
 }
 
 struct WheelRow {
@@ -336,20 +347,20 @@ class NamedColorWheelTest : public NamedColorListTest, public testing::WithParam
 TEST_P(NamedColorWheelTest, WheelStepsTheSelectionAndAppliesIt)
 {
     const WheelRow &row = GetParam();
-    window->Showonlyhtmlcolors->trigger();
-    const int last = window->cbxColors->count() - 1;
+    item("Showonlyhtmlcolors")->trigger();
+    const int last = list()->count() - 1;
     const TColor before = ComposeColor(1, 2, 4);
     setColor(before);
-    window->cbxColors->setCurrentIndex(row.start == -2 ? last : row.start);
+    list()->setCurrentIndex(row.start == -2 ? last : row.start);
     wheelOverList(row.delta);
     const int expected = row.expected == -2 ? last : row.expected;
     EXPECT_EQ(selected(), expected);
     if (row.applied) {
         EXPECT_EQ(color(), entries()[static_cast<std::size_t>(expected)].Value);
-        EXPECT_EQ(window->history.undoEntries()[0], before);
+        EXPECT_EQ(history().undoEntries()[0], before);
     } else {
         EXPECT_EQ(color(), before);
-        EXPECT_FALSE(window->history.canUndo());
+        EXPECT_FALSE(history().canUndo());
     }
 }
 
@@ -366,27 +377,27 @@ TEST_F(NamedColorListTest, UndoAfterAListChoiceReturnsAndClearsTheSelection)
     setColor(before);
     choose(indexOf(u"Alice Blue"));
     EXPECT_EQ(color(), AliceBlue);
-    window->UndoColorChange1Click();
+    area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), before);
     EXPECT_EQ(selected(), -1);
-    EXPECT_EQ(window->edtRed->text(), "1");
-    window->RedoColorchange1Click();
+    EXPECT_EQ(box("edtRed")->text(), "1");
+    area<HistoryActions>().RedoColorchange1Click();
     EXPECT_EQ(color(), AliceBlue);
     EXPECT_EQ(selectedName(), "Alice Blue");
 }
 
 TEST_F(NamedColorListTest, ColorListMirrorsTheListMenuAfterRedo)
 {
-    const QList<QAction *> top = window->pupMain->actions();
-    const auto redo = std::find(top.begin(), top.end(), window->RedoColorchange1);
+    const QList<QAction *> top = control<QMenu>("pupMain")->actions();
+    const auto redo = std::find(top.begin(), top.end(), item("RedoColorchange1"));
     ASSERT_NE(redo, top.end());
     ASSERT_LT(redo + 2, top.end());
     EXPECT_EQ((*(redo + 1))->objectName(), "N11");
-    EXPECT_EQ(*(redo + 2), window->ColorList1->menuAction());
-    EXPECT_EQ(window->ColorList1->title(), "Color List");
+    EXPECT_EQ(*(redo + 2), item("ColorList1"));
+    EXPECT_EQ(colorList()->title(), "Color List");
 
-    const QList<QAction *> source = window->mnuClosestColor->actions();
-    const QList<QAction *> mirrors = window->ColorList1->actions();
+    const QList<QAction *> source = listMenu()->actions();
+    const QList<QAction *> mirrors = colorList()->actions();
     ASSERT_EQ(source.size(), 15);
     ASSERT_EQ(mirrors.size(), source.size());
     for (qsizetype i = 0; i < source.size(); ++i) {
@@ -396,7 +407,7 @@ TEST_F(NamedColorListTest, ColorListMirrorsTheListMenuAfterRedo)
         EXPECT_EQ(mirrors[i]->isSeparator(), source[i]->isSeparator());
         EXPECT_EQ(mirrors[i]->isCheckable(), source[i]->isCheckable());
         EXPECT_EQ(mirrors[i]->isChecked(), source[i]->isChecked());
-        if (source[i] != window->FindClosestColor1) {
+        if (source[i] != item("FindClosestColor1")) {
             EXPECT_EQ(mirrors[i]->data(), source[i]->data());
         }
     }
@@ -404,26 +415,26 @@ TEST_F(NamedColorListTest, ColorListMirrorsTheListMenuAfterRedo)
 
 TEST_F(NamedColorListTest, RightClickOnTheListOpensItsMenu)
 {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), window->cbxColors->mapToGlobal(QPoint(10, 10)));
-    QApplication::sendEvent(window->cbxColors, &event);
-    EXPECT_TRUE(window->mnuClosestColor->isVisible());
-    EXPECT_FALSE(window->pupMain->isVisible());
-    window->mnuClosestColor->close();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), list()->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(list(), &event);
+    EXPECT_TRUE(listMenu()->isVisible());
+    EXPECT_FALSE(control<QMenu>("pupMain")->isVisible());
+    listMenu()->close();
 }
 
 TEST_F(NamedColorListTest, DroppedDownListShowsSixteenWholeEntries)
 {
-    EXPECT_EQ(window->cbxColors->maxVisibleItems(), 16);
-    QAbstractItemView *view = window->cbxColors->view();
+    EXPECT_EQ(list()->maxVisibleItems(), 16);
+    QAbstractItemView *view = list()->view();
     EXPECT_EQ(view->sizeHintForRow(0), NamedColorItemHeight);
-    window->cbxColors->showPopup();
+    list()->showPopup();
     EXPECT_EQ(view->viewport()->height(), 16 * NamedColorItemHeight);
     int widest = 0;
-    for (int row = 0; row < window->cbxColors->count(); ++row)
+    for (int row = 0; row < list()->count(); ++row)
         widest = std::max(widest, view->sizeHintForIndex(view->model()->index(row, 0)).width());
-    EXPECT_GT(widest, window->cbxColors->width()) << "some names are longer than the closed box";
+    EXPECT_GT(widest, list()->width()) << "some names are longer than the closed box";
     EXPECT_GE(view->viewport()->width(), widest) << "no name is cut off";
-    window->cbxColors->hidePopup();
+    list()->hidePopup();
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "window_test_fixture.h"
 
+#include "picker/color_code_box.h"
+#include "picker/palette_area.h"
 #include "picker/palette_slot_panel.h"
 
 #include "../storage/temp_folder.h"
@@ -15,24 +17,30 @@ class PaletteFilesTest : public PickerWindowTest {
 protected:
     QString file(std::string_view name) const { return QString::fromStdString((folder / name).string()); }
 
+    // The slot mempan<k>.
+    PaletteSlotPanel *slot(int k) const
+    {
+        return control<PaletteSlotPanel>(QByteArray("mempan").append(QByteArray::number(k)).constData());
+    }
+
     std::vector<TColor> slotColors() const
     {
         std::vector<TColor> colors;
-        for (const PaletteSlotPanel *slot : window->mempan)
-            colors.push_back(slot->color());
+        for (int k = 1; k <= PaletteSlotCount; ++k)
+            colors.push_back(slot(k)->color());
         return colors;
     }
 
     void load(const QString &path)
     {
         dialogs.openFileAnswer = path;
-        QTest::mouseClick(window->JvSpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>("JvSpeedButton1"), Qt::LeftButton);
     }
 
     void save(const QString &path)
     {
         dialogs.saveFileAnswer = path;
-        QTest::mouseClick(window->JvSpeedButton2, Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>("JvSpeedButton2"), Qt::LeftButton);
     }
 
     testing::TempFolder folder;
@@ -45,17 +53,17 @@ TEST_F(PaletteFilesTest, SaveWritesTheExactFileAndNamesThePalette)
               "$00424200\r\n$00626200\r\n$00726853\r\n$00807F6E\r\n$00968983\r\n$0099A38D\r\n$00D6EAF0\r\n"
               "$00E6F5FD\r\n$0016CAF4\r\n$002774F0\r\n$00424CEB\r\n$007B39CC\r\n$00EB5794\r\n$00E78C31\r\n"
               "$00AAB220\r\n$0078C850\r\n");
-    EXPECT_EQ(window->mpalette, "fresh.plt");
-    EXPECT_EQ(window->lblPalettename->text(),
-              window->lblPalettename->fontMetrics().elidedText("fresh.plt", Qt::ElideRight, 44));
-    EXPECT_EQ(window->lblPalette->toolTip(), "fresh.plt");
-    EXPECT_EQ(window->lblPalettename->toolTip(), "fresh.plt");
+    EXPECT_EQ(area<PaletteArea>().paletteName(), "fresh.plt");
+    EXPECT_EQ(control<QLabel>("lblPalettename")->text(),
+              control<QLabel>("lblPalettename")->fontMetrics().elidedText("fresh.plt", Qt::ElideRight, 44));
+    EXPECT_EQ(control<QLabel>("lblPalette")->toolTip(), "fresh.plt");
+    EXPECT_EQ(control<QLabel>("lblPalettename")->toolTip(), "fresh.plt");
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(PaletteFilesTest, LoadSetsTheSlotsButNeitherTheColourNorTheHistory)
 {
-    window->HTMLHex1Click(0);
+    area<ColorCodeBox>().HTMLHex1Click(0);
     const TColor current = ComposeColor(9, 8, 7);
     setColor(current);
     testing::WriteBytes(folder / "six.plt", "clWhite\r\nclblack\r\n$000000FF\r\n16777215\r\n0\r\n0\r\n");
@@ -65,10 +73,10 @@ TEST_F(PaletteFilesTest, LoadSetsTheSlotsButNeitherTheColourNorTheHistory)
     EXPECT_EQ(colors[2], 0x000000FF);
     EXPECT_EQ(colors[5], clBlack);
     EXPECT_EQ(colors[6], DesignPalette[6]) << "lines 7 to 16 missing: the slots keep their colours";
-    EXPECT_EQ(window->mempan[0]->toolTip().section('\n', 0, 0), "#FFFFFF") << "hints rebuilt";
-    EXPECT_EQ(window->mpalette, "six.plt");
+    EXPECT_EQ(slot(1)->toolTip().section('\n', 0, 0), "#FFFFFF") << "hints rebuilt";
+    EXPECT_EQ(area<PaletteArea>().paletteName(), "six.plt");
     EXPECT_EQ(color(), current);
-    EXPECT_FALSE(window->btnUndo->isEnabled());
+    EXPECT_FALSE(control<QToolButton>("btnUndo")->isEnabled());
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -91,10 +99,10 @@ TEST_F(PaletteFilesTest, AFailedLoadChangesNothingAndShowsTheMessage)
         dialogs.errors.clear();
         save(file("mine.plt"));
         setColor(ComposeColor(1, 1, 1));
-        QTest::mouseClick(window->mempan[1], Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
-        ASSERT_TRUE(window->lblpalettechanged->isVisible());
+        QTest::mouseClick(slot(2), Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
+        ASSERT_TRUE(control<QLabel>("lblpalettechanged")->isVisible());
         const std::vector<TColor> before = slotColors();
-        const QString hint = window->mempan[0]->toolTip();
+        const QString hint = slot(1)->toolTip();
 
         std::filesystem::remove(folder / "bad.plt");
         if (row.bytes)
@@ -105,10 +113,10 @@ TEST_F(PaletteFilesTest, AFailedLoadChangesNothingAndShowsTheMessage)
         EXPECT_TRUE(dialogs.errors[0].startsWith(row.message)) << dialogs.errors[0].toStdString();
         EXPECT_TRUE(dialogs.errors[0].endsWith('.'));
         EXPECT_EQ(slotColors(), before);
-        EXPECT_EQ(window->mempan[0]->toolTip(), hint);
-        EXPECT_EQ(window->mpalette, "mine.plt");
-        EXPECT_TRUE(window->mpalettechanged);
-        EXPECT_TRUE(window->lblpalettechanged->isVisible());
+        EXPECT_EQ(slot(1)->toolTip(), hint);
+        EXPECT_EQ(area<PaletteArea>().paletteName(), "mine.plt");
+        EXPECT_TRUE(area<PaletteArea>().paletteChanged());
+        EXPECT_TRUE(control<QLabel>("lblpalettechanged")->isVisible());
     }
 }
 
@@ -116,9 +124,9 @@ TEST_F(PaletteFilesTest, CancelledDialogsDoNothing)
 {
     dialogs.openFileAnswer.reset();
     dialogs.saveFileAnswer.reset();
-    QTest::mouseClick(window->JvSpeedButton1, Qt::LeftButton);
-    QTest::mouseClick(window->JvSpeedButton2, Qt::LeftButton);
-    EXPECT_EQ(window->mpalette, "");
+    QTest::mouseClick(control<QToolButton>("JvSpeedButton1"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>("JvSpeedButton2"), Qt::LeftButton);
+    EXPECT_EQ(area<PaletteArea>().paletteName(), "");
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -127,16 +135,16 @@ TEST_F(PaletteFilesTest, AFailedSaveChangesNothing)
     save(file("missing-folder/p.plt"));
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot create file \"" + file("missing-folder/p.plt") + "\". "));
-    EXPECT_EQ(window->mpalette, "");
-    EXPECT_EQ(window->lblPalettename->text(), "");
+    EXPECT_EQ(area<PaletteArea>().paletteName(), "");
+    EXPECT_EQ(control<QLabel>("lblPalettename")->text(), "");
 }
 
 TEST_F(PaletteFilesTest, SavedAndLoadedAgainGivesTheSameColoursAndLines)
 {
     setColor(clWhite);
-    QTest::mouseClick(window->mempan[3], Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(slot(4), Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
     setColor(0x00FFFFF0);
-    QTest::mouseClick(window->mempan[12], Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(slot(13), Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
     save(file("a.plt"));
     const std::vector<TColor> saved = slotColors();
     const std::string lines = testing::ReadBytes(folder / "a.plt");

@@ -1,6 +1,10 @@
 #include "window_test_fixture.h"
 
-#include "picker/color_frame_panel.h"
+#include "displays/color_frame_panel.h"
+#include "displays/named_color_area.h"
+#include "picker/color_code_box.h"
+#include "picker/history_actions.h"
+#include "picker/palette_area.h"
 #include "picker/palette_slot_panel.h"
 
 #include <QAction>
@@ -17,7 +21,10 @@ namespace {
 
 class PaletteSlotsTest : public PickerWindowTest {
 protected:
-    PaletteSlotPanel *slot(int k) const { return window->mempan[static_cast<std::size_t>(k - 1)]; }
+    PaletteSlotPanel *slot(int k) const
+    {
+        return control<PaletteSlotPanel>(QByteArray("mempan").append(QByteArray::number(k)).constData());
+    }
 
     void click(int k, Qt::MouseButton button) { QTest::mouseClick(slot(k), button, Qt::NoModifier, QPoint(5, 5)); }
 
@@ -26,15 +33,11 @@ protected:
     {
         emit slot(k)->customContextMenuRequested(QPoint(5, 5));
         item->trigger();
-        window->pupPalette->close();
+        control<QMenu>("pupPalette")->close();
     }
 
     // A palette that came from a file, as after loading it.
-    void nameThePalette(const QString &name)
-    {
-        window->mpalette = name;
-        window->mpalettechanged = false;
-    }
+    void nameThePalette(const QString &name) { area<PaletteArea>().showPaletteName(name); }
 };
 
 TEST_F(PaletteSlotsTest, SlotsStartWithTheDesignColoursInTwoRowsOfEight)
@@ -47,9 +50,9 @@ TEST_F(PaletteSlotsTest, SlotsStartWithTheDesignColoursInTwoRowsOfEight)
     }
     EXPECT_EQ(slot(1)->pos(), QPoint(97, 3));
     EXPECT_EQ(slot(16)->pos(), QPoint(279, 28));
-    EXPECT_TRUE(window->lblpalettechanged->isHidden());
-    EXPECT_EQ(window->JvSpeedButton1->toolTip(), "Load Palette...");
-    EXPECT_EQ(window->JvSpeedButton2->toolTip(), "Save Palette as...");
+    EXPECT_TRUE(control<QLabel>("lblpalettechanged")->isHidden());
+    EXPECT_EQ(control<QToolButton>("JvSpeedButton1")->toolTip(), "Load Palette...");
+    EXPECT_EQ(control<QToolButton>("JvSpeedButton2")->toolTip(), "Save Palette as...");
 }
 
 TEST_F(PaletteSlotsTest, LeftClickMakesTheSlotCurrentWithAnUndoEntry)
@@ -58,9 +61,9 @@ TEST_F(PaletteSlotsTest, LeftClickMakesTheSlotCurrentWithAnUndoEntry)
     setColor(before);
     click(3, Qt::LeftButton);
     EXPECT_EQ(color(), DesignPalette[2]);
-    EXPECT_EQ(window->lastcolor, before);
-    EXPECT_EQ(window->edtRed->text(), QString::number(RedOf(DesignPalette[2])));
-    window->UndoColorChange1Click();
+    EXPECT_EQ(pipeline().lastColor(), before);
+    EXPECT_EQ(box("edtRed")->text(), QString::number(RedOf(DesignPalette[2])));
+    area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), before);
 }
 
@@ -87,13 +90,13 @@ TEST_F(PaletteSlotsTest, StoringAColourMarksOnlyANamedPaletteAndOnlyOnAChange)
             setColor(row.current);
             slot(5)->setToolTip(QStringLiteral("stale"));
             if (viaMenu)
-                runMenuItem(5, window->SaveColorHere1);
+                runMenuItem(5, item("SaveColorHere1"));
             else
                 click(5, Qt::MiddleButton);
             EXPECT_EQ(slot(5)->color(), row.current);
             EXPECT_EQ(color(), row.current);
-            EXPECT_EQ(window->mpalettechanged, row.marked);
-            EXPECT_EQ(window->lblpalettechanged->isVisible(), row.marked);
+            EXPECT_EQ(area<PaletteArea>().paletteChanged(), row.marked);
+            EXPECT_EQ(control<QLabel>("lblpalettechanged")->isVisible(), row.marked);
             EXPECT_EQ(slot(5)->toolTip() != "stale", row.newHint) << slot(5)->toolTip().toStdString();
         }
     }
@@ -101,7 +104,7 @@ TEST_F(PaletteSlotsTest, StoringAColourMarksOnlyANamedPaletteAndOnlyOnAChange)
 
 TEST_F(PaletteSlotsTest, DoubleClickCopiesTheSlotsCode)
 {
-    window->HTMLHex1Click(0);
+    area<ColorCodeBox>().HTMLHex1Click(0);
     // A real double click: the first press, then the double click itself.
     click(9, Qt::LeftButton);
     QTest::mouseDClick(slot(9), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -111,52 +114,52 @@ TEST_F(PaletteSlotsTest, DoubleClickCopiesTheSlotsCode)
 
 TEST_F(PaletteSlotsTest, MenuCommandsActOnTheSlotTheMenuWasOpenedOn)
 {
-    window->HTMLHex1Click(0);
+    area<ColorCodeBox>().HTMLHex1Click(0);
     const TColor start = ComposeColor(200, 100, 50);
     setColor(start);
 
-    runMenuItem(2, window->SetasBackground1);
+    runMenuItem(2, item("SetasBackground1"));
     EXPECT_EQ(color(), DesignPalette[1]);
-    EXPECT_FALSE(window->btnUndo->isEnabled()) << "not recorded for undo";
+    EXPECT_FALSE(control<QToolButton>("btnUndo")->isEnabled()) << "not recorded for undo";
 
-    runMenuItem(10, window->SetasTextColor1);
-    EXPECT_EQ(window->pnlColor->FontColor, DesignPalette[9]);
+    runMenuItem(10, item("SetasTextColor1"));
+    EXPECT_EQ(control<ColorFramePanel>("pnlColor")->FontColor, DesignPalette[9]);
     EXPECT_EQ(color(), DesignPalette[1]);
 
-    runMenuItem(16, window->Copy1);
+    runMenuItem(16, item("Copy1"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "#50C878");
     EXPECT_EQ(color(), DesignPalette[1]);
 }
 
 TEST_F(PaletteSlotsTest, SetAsTextColourIsEnabledExactlyWhileTheFrameShowsText)
 {
-    EXPECT_TRUE(window->SetasTextColor1->isEnabled());
-    window->UseText->trigger();
-    EXPECT_FALSE(window->UseText->isChecked());
-    EXPECT_FALSE(window->SetasTextColor1->isEnabled());
-    window->UseTextinColorFrame1->trigger();
-    EXPECT_TRUE(window->SetasTextColor1->isEnabled());
+    EXPECT_TRUE(item("SetasTextColor1")->isEnabled());
+    item("UseText")->trigger();
+    EXPECT_FALSE(item("UseText")->isChecked());
+    EXPECT_FALSE(item("SetasTextColor1")->isEnabled());
+    item("UseTextinColorFrame1")->trigger();
+    EXPECT_TRUE(item("SetasTextColor1")->isEnabled());
 }
 
 TEST_F(PaletteSlotsTest, HintsShowTheCodeInTheNotationAndFollowItsChanges)
 {
     EXPECT_FALSE(slot(1)->toolTip().startsWith('\n')) << "no notation chosen: no code line";
-    window->HTMLHex1Click(0);
+    area<ColorCodeBox>().HTMLHex1Click(0);
     EXPECT_TRUE(slot(1)->toolTip().startsWith("#004242")) << slot(1)->toolTip().toStdString();
     EXPECT_TRUE(slot(16)->toolTip().startsWith("#50C878")) << slot(16)->toolTip().toStdString();
-    window->HTMLHex1Click(4);
+    area<ColorCodeBox>().HTMLHex1Click(4);
     EXPECT_TRUE(slot(16)->toolTip().startsWith("80,200,120")) << slot(16)->toolTip().toStdString();
 }
 
 TEST_F(PaletteSlotsTest, HintNamesTheFirstListEntryWithTheSlotsColour)
 {
-    window->HTMLHex1Click(0);
+    area<ColorCodeBox>().HTMLHex1Click(0);
     setColor(clWhite);
     click(7, Qt::MiddleButton);
     const QStringList lines = slot(7)->toolTip().split('\n');
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], "#FFFFFF");
-    const auto entries = window->namedColorEntries();
+    const auto entries = area<NamedColorArea>().namedColorEntries();
     const auto first = std::find_if(entries.begin(), entries.end(), [](const RColor &e) { return e.Value == clWhite; });
     ASSERT_NE(first, entries.end());
     EXPECT_EQ(lines[1].toStdString(), NameToUtf8(first->Name));
@@ -164,7 +167,7 @@ TEST_F(PaletteSlotsTest, HintNamesTheFirstListEntryWithTheSlotsColour)
 
 TEST_F(PaletteSlotsTest, MovingOverTheFirstSlotRebuildsItsHint)
 {
-    window->HTMLHex1Click(0);
+    area<ColorCodeBox>().HTMLHex1Click(0);
     slot(1)->setToolTip(QStringLiteral("stale"));
     slot(2)->setToolTip(QStringLiteral("stale"));
     for (int k : {1, 2}) {

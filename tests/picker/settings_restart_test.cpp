@@ -1,7 +1,16 @@
 #include "fake_dialogs.h"
-#include "picker/color_frame_panel.h"
+#include "displays/color_frame_area.h"
+#include "displays/color_frame_panel.h"
+#include "displays/hsv_picture_area.h"
+#include "displays/named_color_area.h"
+#include "picker/channel_editors.h"
+#include "picker/color_code_box.h"
 #include "picker/color_pick_window.h"
+#include "picker/color_pipeline.h"
+#include "picker/palette_area.h"
 #include "picker/palette_slot_panel.h"
+#include "sampling/grab_controller.h"
+#include "shell/window_shell.h"
 #include "storage/settings_store.h"
 
 #include "../storage/temp_folder.h"
@@ -18,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace pigmentrix {
 namespace {
@@ -64,11 +74,34 @@ protected:
                 screen.top() + (screen.height() - frame.height()) / 2};
     }
 
+    // The window's control of that object name; the case fails without one.
+    template <typename Control = QWidget>
+    Control *control(const QString &name) const
+    {
+        auto *found = window->findChild<Control *>(name);
+        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+        return found;
+    }
+    QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
+    QAction *item(const char *name) const { return control<QAction>(name); }
+    ColorFramePanel *frame() const { return control<ColorFramePanel>("pnlColor"); }
+    // Palette slot k, 1 to 16: the panel mempan<k>.
+    PaletteSlotPanel *slot(int k) const { return control<PaletteSlotPanel>(QStringLiteral("mempan%1").arg(k)); }
+
+    // The window's area of that class.
+    template <typename Area>
+    Area &area() const
+    {
+        Area *found = window->findChild<Area *>();
+        if (!found)
+            throw std::logic_error("the window has no such area");
+        return *found;
+    }
+
     void storeSlot(int k, TColor c)
     {
-        window->applyColor(c);
-        QTest::mouseClick(window->mempan[static_cast<std::size_t>(k - 1)], Qt::MiddleButton, Qt::NoModifier,
-                          QPoint(5, 5));
+        area<ColorPipeline>().applyColor(c);
+        QTest::mouseClick(slot(k), Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
     }
 
     testing::TempFolder folder;
@@ -81,25 +114,25 @@ protected:
 TEST_F(SettingsRestartTest, AnAcceptedCloseCarriesEverythingToTheNextRun)
 {
     startAndShow();
-    EXPECT_EQ(window->cbxDisplay->currentIndex(), -1) << "fresh start";
+    EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), -1) << "fresh start";
     EXPECT_EQ(window->currentColor(), 14772545);
 
     dialogs.saveFileAnswer = QString::fromStdString((folder / "fav.plt").string());
     storeSlot(3, clWhite);
     storeSlot(16, 0x00FFFFF0);
-    QTest::mouseClick(window->JvSpeedButton2, Qt::LeftButton);
-    window->applyColor(ComposeColor(12, 34, 56));
-    window->HTMLHex1Click(4);
-    QFont chosen = window->pnlColor->Font;
+    QTest::mouseClick(control<QToolButton>("JvSpeedButton2"), Qt::LeftButton);
+    area<ColorPipeline>().applyColor(ComposeColor(12, 34, 56));
+    area<ColorCodeBox>().HTMLHex1Click(4);
+    QFont chosen = frame()->Font;
     chosen.setPixelSize(20);
     chosen.setItalic(true);
     chosen.setBold(false);
     dialogs.fontAnswer = chosen;
-    window->ChangeFont1Click();
-    window->pnlColor->FontColor = 0x000080FF;
+    area<ColorFrameArea>().ChangeFont1Click();
+    frame()->FontColor = 0x000080FF;
     dialogs.textAnswer = QStringLiteral("Swatch");
-    window->ChangeText1Click();
-    window->UpperCaseColorCodes1->trigger();
+    area<ColorFrameArea>().ChangeText1Click();
+    item("UpperCaseColorCodes1")->trigger();
     window->move(30, 40);
     closeWindow();
     const std::string text = fileText();
@@ -108,23 +141,23 @@ TEST_F(SettingsRestartTest, AnAcceptedCloseCarriesEverythingToTheNextRun)
     EXPECT_NE(text.find("palettename=fav.plt\n"), std::string::npos) << text;
 
     startAndShow();
-    EXPECT_EQ(window->mempan[2]->color(), clWhite);
-    EXPECT_EQ(window->mempan[15]->color(), 0x00FFFFF0);
-    EXPECT_EQ(window->mempan[0]->color(), DesignPalette[0]);
+    EXPECT_EQ(slot(3)->color(), clWhite);
+    EXPECT_EQ(slot(16)->color(), 0x00FFFFF0);
+    EXPECT_EQ(slot(1)->color(), DesignPalette[0]);
     EXPECT_EQ(window->currentColor(), ComposeColor(12, 34, 56));
-    EXPECT_EQ(window->edtRed->text(), "12") << "the editors follow the restored colour";
-    EXPECT_EQ(window->cbxDisplay->currentIndex(), 4);
-    EXPECT_EQ(window->edtColor->text(), "12,34,56");
-    EXPECT_EQ(window->pnlColor->Font.pixelSize(), 20);
-    EXPECT_TRUE(window->pnlColor->Font.italic());
-    EXPECT_FALSE(window->pnlColor->Font.bold());
-    EXPECT_EQ(window->pnlColor->FontColor, 0x000080FF);
-    EXPECT_EQ(window->pnlColor->Caption, "Swatch");
-    EXPECT_FALSE(window->UseUpperCase);
-    EXPECT_FALSE(window->UpperCaseColorCodes1->isChecked());
-    EXPECT_EQ(window->mpalette, "fav.plt");
-    EXPECT_EQ(window->lblPalettename->toolTip(), "fav.plt");
-    EXPECT_TRUE(window->lblpalettechanged->isHidden());
+    EXPECT_EQ(box("edtRed")->text(), "12") << "the editors follow the restored colour";
+    EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), 4);
+    EXPECT_EQ(box("edtColor")->text(), "12,34,56");
+    EXPECT_EQ(frame()->Font.pixelSize(), 20);
+    EXPECT_TRUE(frame()->Font.italic());
+    EXPECT_FALSE(frame()->Font.bold());
+    EXPECT_EQ(frame()->FontColor, 0x000080FF);
+    EXPECT_EQ(frame()->Caption, "Swatch");
+    EXPECT_FALSE(area<ColorCodeBox>().upperCase());
+    EXPECT_FALSE(item("UpperCaseColorCodes1")->isChecked());
+    EXPECT_EQ(area<PaletteArea>().paletteName(), "fav.plt");
+    EXPECT_EQ(control<QLabel>("lblPalettename")->toolTip(), "fav.plt");
+    EXPECT_TRUE(control<QLabel>("lblpalettechanged")->isHidden());
     EXPECT_EQ(window->pos(), QPoint(30, 40));
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -133,15 +166,15 @@ TEST_F(SettingsRestartTest, APaletteChangedAfterLoadingComesBackWithoutItsName)
 {
     startAndShow();
     dialogs.saveFileAnswer = QString::fromStdString((folder / "fav.plt").string());
-    QTest::mouseClick(window->JvSpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>("JvSpeedButton2"), Qt::LeftButton);
     storeSlot(5, ComposeColor(1, 2, 3));
-    ASSERT_TRUE(window->lblpalettechanged->isVisible());
+    ASSERT_TRUE(control<QLabel>("lblpalettechanged")->isVisible());
     closeWindow();
 
     startAndShow();
-    EXPECT_EQ(window->mempan[4]->color(), ComposeColor(1, 2, 3));
-    EXPECT_EQ(window->mpalette, "");
-    EXPECT_EQ(window->lblPalettename->text(), "");
+    EXPECT_EQ(slot(5)->color(), ComposeColor(1, 2, 3));
+    EXPECT_EQ(area<PaletteArea>().paletteName(), "");
+    EXPECT_EQ(control<QLabel>("lblPalettename")->text(), "");
 }
 
 TEST_F(SettingsRestartTest, TheStoredPositionIsUsedOnlyWhereItStillFits)
@@ -174,8 +207,8 @@ TEST_F(SettingsRestartTest, RestoringSwitchedOffKeepsTheFormsValues)
     std::filesystem::create_directories(settingsFile.parent_path());
     testing::WriteBytes(settingsFile, "[Pigmentrix]\nFormVersion=-1\nmempan1_Color=clWhite\ncbxDisplay_ItemIndex=3\n");
     startAndShow();
-    EXPECT_EQ(window->mempan[0]->color(), DesignPalette[0]);
-    EXPECT_EQ(window->cbxDisplay->currentIndex(), -1);
+    EXPECT_EQ(slot(1)->color(), DesignPalette[0]);
+    EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), -1);
 }
 
 TEST_F(SettingsRestartTest, UnreadableStoredValuesAreSkipped)
@@ -184,12 +217,12 @@ TEST_F(SettingsRestartTest, UnreadableStoredValuesAreSkipped)
     testing::WriteBytes(settingsFile, "[Pigmentrix]\nmempan1_Color=bright\nmempan2_Color=clRed\n"
                                       "cbxDisplay_ItemIndex=15\nUseText_Checked=N\n");
     startAndShow();
-    EXPECT_EQ(window->mempan[0]->color(), DesignPalette[0]);
-    EXPECT_EQ(window->mempan[1]->color(), 0x000000FF);
-    EXPECT_EQ(window->cbxDisplay->currentIndex(), -1) << "no such notation";
-    EXPECT_FALSE(window->UseText->isChecked());
-    EXPECT_FALSE(window->UseTextinColorFrame1->isChecked());
-    EXPECT_FALSE(window->SetasTextColor1->isEnabled());
+    EXPECT_EQ(slot(1)->color(), DesignPalette[0]);
+    EXPECT_EQ(slot(2)->color(), 0x000000FF);
+    EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), -1) << "no such notation";
+    EXPECT_FALSE(item("UseText")->isChecked());
+    EXPECT_FALSE(item("UseTextinColorFrame1")->isChecked());
+    EXPECT_FALSE(item("SetasTextColor1")->isEnabled());
 }
 
 TEST_F(SettingsRestartTest, OnlyWhatTheRunShowedAndAcceptedIsWritten)
@@ -220,7 +253,7 @@ TEST_F(SettingsRestartTest, ValuesThisWindowHasNoControlForAreKept)
     std::filesystem::create_directories(settingsFile.parent_path());
     testing::WriteBytes(settingsFile, "[Pigmentrix]\ncbxZoom_ItemIndex=7\nSomethingElse=1\n");
     startAndShow();
-    EXPECT_EQ(window->cbxZoom->currentIndex(), 7);
+    EXPECT_EQ(control<QComboBox>("cbxZoom")->currentIndex(), 7);
     closeWindow();
     const std::string text = fileText();
     EXPECT_NE(text.find("cbxZoom_ItemIndex=7"), std::string::npos) << text;
@@ -230,45 +263,45 @@ TEST_F(SettingsRestartTest, ValuesThisWindowHasNoControlForAreKept)
 TEST_F(SettingsRestartTest, EveryAreasChoicesComeBack)
 {
     startAndShow();
-    window->zoomFactorItems[9]->trigger();
-    window->Rectangle1->trigger();
-    window->N5x5Average1->trigger();
-    window->SortbyHue1->trigger();
-    window->Showonlyhtmlcolors->trigger();
-    window->HueRange1->trigger();
-    window->Medium1->trigger();
-    window->AlwaysonTop1->trigger();
-    window->StayinSystemTray1->trigger();
-    window->AutoColorCopyafterGrab1->trigger();
-    window->CheckforNewVersiononStartup1->trigger();
-    window->UseAlphaChannels1->trigger();
-    window->Exit1->trigger();
+    item("Zoom10X1")->trigger();
+    item("Rectangle1")->trigger();
+    item("N5x5Average1")->trigger();
+    item("SortbyHue1")->trigger();
+    item("Showonlyhtmlcolors")->trigger();
+    item("HueRange1")->trigger();
+    item("Medium1")->trigger();
+    item("AlwaysonTop1")->trigger();
+    item("StayinSystemTray1")->trigger();
+    item("AutoColorCopyafterGrab1")->trigger();
+    item("CheckforNewVersiononStartup1")->trigger();
+    item("UseAlphaChannels1")->trigger();
+    item("Exit1")->trigger();
     window.reset();
 
     startAndShow();
-    EXPECT_EQ(window->cbxZoom->currentIndex(), 9);
-    EXPECT_TRUE(window->Rectangle1->isChecked());
-    EXPECT_FALSE(window->Cross1->isChecked());
-    EXPECT_EQ(window->crosshair, 2);
-    EXPECT_TRUE(window->N5x5Average1->isChecked());
-    EXPECT_FALSE(window->Off1->isChecked());
-    EXPECT_EQ(window->average, 2);
-    EXPECT_EQ(window->sortOrderInForce(), 1);
-    EXPECT_TRUE(window->SortbyHue1->isChecked());
-    EXPECT_TRUE(window->Showonlyhtmlcolors->isChecked());
-    EXPECT_EQ(window->colorcount, 139);
-    EXPECT_EQ(window->odisplaymode, 2);
-    EXPECT_TRUE(window->HueRange1->isChecked());
-    EXPECT_EQ(window->oLayout, 1);
-    EXPECT_TRUE(window->Medium1->isChecked());
+    EXPECT_EQ(control<QComboBox>("cbxZoom")->currentIndex(), 9);
+    EXPECT_TRUE(item("Rectangle1")->isChecked());
+    EXPECT_FALSE(item("Cross1")->isChecked());
+    EXPECT_EQ(area<GrabController>().crosshair(), Crosshair::Rectangle);
+    EXPECT_TRUE(item("N5x5Average1")->isChecked());
+    EXPECT_FALSE(item("Off1")->isChecked());
+    EXPECT_EQ(static_cast<int>(area<GrabController>().average()), 2);
+    EXPECT_EQ(area<NamedColorArea>().sortOrderInForce(), 1);
+    EXPECT_TRUE(item("SortbyHue1")->isChecked());
+    EXPECT_TRUE(item("Showonlyhtmlcolors")->isChecked());
+    EXPECT_EQ(area<NamedColorArea>().colorCount(), 139);
+    EXPECT_EQ(area<HsvPictureArea>().displayMode(), DisplayMode::SVSquare);
+    EXPECT_TRUE(item("HueRange1")->isChecked());
+    EXPECT_EQ(area<WindowShell>().layout(), Layout::Medium);
+    EXPECT_TRUE(item("Medium1")->isChecked());
     EXPECT_EQ(window->size(), QSize(310, 282));
-    EXPECT_TRUE(window->AlwaysonTop1->isChecked());
-    EXPECT_FALSE(window->StayinSystemTray1->isChecked());
-    EXPECT_TRUE(window->AllowClose);
-    EXPECT_TRUE(window->AutoColorCopyafterGrab1->isChecked());
-    EXPECT_FALSE(window->CheckforNewVersiononStartup1->isChecked());
-    EXPECT_FALSE(window->alphamode);
-    EXPECT_EQ(window->lblAlpha->text(), "Brightness");
+    EXPECT_TRUE(item("AlwaysonTop1")->isChecked());
+    EXPECT_FALSE(item("StayinSystemTray1")->isChecked());
+    EXPECT_TRUE(area<WindowShell>().allowClose());
+    EXPECT_TRUE(item("AutoColorCopyafterGrab1")->isChecked());
+    EXPECT_FALSE(item("CheckforNewVersiononStartup1")->isChecked());
+    EXPECT_FALSE(area<ChannelEditors>().alphaMode());
+    EXPECT_EQ(control<QLabel>("lblAlpha")->text(), "Brightness");
 }
 
 } // namespace

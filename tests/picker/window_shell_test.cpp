@@ -1,8 +1,10 @@
 #include "window_test_fixture.h"
 
 #include "model/color_codes.h"
+#include "picker/history_actions.h"
+#include "shell/window_shell.h"
 
-#include "displays/image_view.h"
+#include "ui/image_view.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,46 +21,46 @@ using WindowShellTest = PickerWindowTest;
 TEST_F(WindowShellTest, LayoutsGiveTheDesignClientSizes)
 {
     struct Row {
-        QAction *TfrmColorPick::*item;
+        const char *item;
         QSize client;
         QRect rgb;
         bool slidersShown;
     };
     const Row rows[] = {
-        {&TfrmColorPick::Small1, {245, 194}, {101, 111, 70, 81}, false},
-        {&TfrmColorPick::Medium1, {310, 282}, {101, 111, 70, 81}, false},
-        {&TfrmColorPick::Large1, {486, 282}, {101, 3, 208, 106}, true},
+        {"Small1", {245, 194}, {101, 111, 70, 81}, false},
+        {"Medium1", {310, 282}, {101, 111, 70, 81}, false},
+        {"Large1", {486, 282}, {101, 3, 208, 106}, true},
     };
     for (const Row &row : rows) {
-        SCOPED_TRACE(((*window).*(row.item))->text().toStdString());
-        ((*window).*(row.item))->trigger();
+        SCOPED_TRACE(item(row.item)->text().toStdString());
+        item(row.item)->trigger();
         EXPECT_EQ(window->size(), row.client);
-        EXPECT_EQ(window->pnlRGB->geometry(), row.rgb);
-        EXPECT_EQ(window->scrollbarred->isVisible(), row.slidersShown);
-        EXPECT_EQ(window->lblXPos->isVisible(), row.slidersShown);
-        EXPECT_TRUE(((*window).*(row.item))->isChecked());
-        EXPECT_EQ(window->imgColorWheel->image().size(), window->imgColorWheel->size());
+        EXPECT_EQ(control("pnlRGB")->geometry(), row.rgb);
+        EXPECT_EQ(slider("scrollbarred")->isVisible(), row.slidersShown);
+        EXPECT_EQ(control<QLabel>("lblXPos")->isVisible(), row.slidersShown);
+        EXPECT_TRUE(item(row.item)->isChecked());
+        EXPECT_EQ(control<ImageView>("imgColorWheel")->image().size(), control<ImageView>("imgColorWheel")->size());
     }
 }
 
 TEST_F(WindowShellTest, LabelledRowsReturnToTheirDesignPlaces)
 {
-    const int designTop = window->edtRed->y();
-    window->Small1->trigger();
-    EXPECT_EQ(window->edtRed->y(), designTop - 2);
-    window->Medium1->trigger();
-    EXPECT_EQ(window->lblHue->y(), 10 - 2);
-    window->Large1->trigger();
-    EXPECT_EQ(window->edtRed->y(), designTop);
-    EXPECT_EQ(window->lblHue->y(), 10);
+    const int designTop = box("edtRed")->y();
+    item("Small1")->trigger();
+    EXPECT_EQ(box("edtRed")->y(), designTop - 2);
+    item("Medium1")->trigger();
+    EXPECT_EQ(control<QLabel>("lblHue")->y(), 10 - 2);
+    item("Large1")->trigger();
+    EXPECT_EQ(box("edtRed")->y(), designTop);
+    EXPECT_EQ(control<QLabel>("lblHue")->y(), 10);
 }
 
 TEST_F(WindowShellTest, ChoosingALayoutMakesTheColourOpaque)
 {
     setColor(ComposeColor(10, 200, 30));
-    window->edtAlpha->setText("128");
-    window->Medium1->trigger();
-    EXPECT_EQ(window->scrollbarAlpha->Value(), 255);
+    box("edtAlpha")->setText("128");
+    item("Medium1")->trigger();
+    EXPECT_EQ(slider("scrollbarAlpha")->Value(), 255);
     // The colour is taken again from the rounded HSV sliders.
     EXPECT_EQ(color(), ComposeColor(10, 200, 29));
 }
@@ -66,35 +68,35 @@ TEST_F(WindowShellTest, ChoosingALayoutMakesTheColourOpaque)
 TEST_F(WindowShellTest, TitleBarToggleKeepsTheClientSize)
 {
     const QSize before = window->size();
-    window->ShowHideTitlebar1->trigger();
-    EXPECT_FALSE(window->ShowHideTitlebar1->isChecked());
+    item("ShowHideTitlebar1")->trigger();
+    EXPECT_FALSE(item("ShowHideTitlebar1")->isChecked());
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(window->size(), before);
-    window->ShowHideTitlebar1->trigger();
-    EXPECT_TRUE(window->ShowHideTitlebar1->isChecked());
+    item("ShowHideTitlebar1")->trigger();
+    EXPECT_TRUE(item("ShowHideTitlebar1")->isChecked());
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(window->size(), before);
 }
 
 TEST_F(WindowShellTest, LayoutWithoutTitleBarIsTallerByTheCaption)
 {
-    window->ShowHideTitlebar1->trigger();
-    window->Large1->trigger();
+    item("ShowHideTitlebar1")->trigger();
+    item("Large1")->trigger();
     EXPECT_EQ(window->size(), QSize(486, 282 + 23));
 }
 
 TEST_F(WindowShellTest, StayInTrayDecidesWhetherCloseEnds)
 {
-    EXPECT_TRUE(window->StayinSystemTray1->isChecked());
-    window->StayinSystemTray1->trigger();
-    EXPECT_TRUE(window->AllowClose);
-    window->StayinSystemTray1->trigger();
-    EXPECT_FALSE(window->AllowClose);
+    EXPECT_TRUE(item("StayinSystemTray1")->isChecked());
+    item("StayinSystemTray1")->trigger();
+    EXPECT_TRUE(area<WindowShell>().allowClose());
+    item("StayinSystemTray1")->trigger();
+    EXPECT_FALSE(area<WindowShell>().allowClose());
 }
 
 TEST_F(WindowShellTest, WithoutANotificationAreaCloseEndsTheProgram)
 {
-    ASSERT_FALSE(window->trayUsable()) << "the offscreen platform has no notification area";
+    ASSERT_FALSE(area<WindowShell>().trayUsable()) << "the offscreen platform has no notification area";
     QSignalSpy closing(window.get(), &TfrmColorPick::closing);
     window->close();
     EXPECT_EQ(closing.count(), 1);
@@ -104,20 +106,20 @@ TEST_F(WindowShellTest, WithoutANotificationAreaCloseEndsTheProgram)
 TEST_F(WindowShellTest, ExitAllowsTheClose)
 {
     QSignalSpy closing(window.get(), &TfrmColorPick::closing);
-    window->Exit1->trigger();
-    EXPECT_TRUE(window->AllowClose);
+    item("Exit1")->trigger();
+    EXPECT_TRUE(area<WindowShell>().allowClose());
     EXPECT_EQ(closing.count(), 1);
 }
 
 TEST_F(WindowShellTest, MenuKeysWorkFromAnEditBox)
 {
     setColor(ComposeColor(1, 1, 1));
-    window->setnewcolor();
+    area<HistoryActions>().setnewcolor();
     setColor(ComposeColor(2, 2, 2));
-    window->edtRed->setFocus();
-    QTest::keyClick(window->edtRed, Qt::Key_Z, Qt::ControlModifier);
+    box("edtRed")->setFocus();
+    QTest::keyClick(box("edtRed"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(color(), ComposeColor(1, 1, 1));
-    QTest::keyClick(window->edtRed, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(box("edtRed"), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(color(), ComposeColor(2, 2, 2));
 }
 
@@ -128,13 +130,13 @@ TEST_F(WindowShellTest, RunOnStartupWritesAndRemovesTheEntry)
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     openWindow();
-    EXPECT_FALSE(window->RunonStartup1->isChecked());
-    window->RunonStartup1->trigger();
-    EXPECT_TRUE(window->RunonStartup1->isChecked());
+    EXPECT_FALSE(item("RunonStartup1")->isChecked());
+    item("RunonStartup1")->trigger();
+    EXPECT_TRUE(item("RunonStartup1")->isChecked());
     EXPECT_TRUE(QFile::exists(config.path() + "/autostart/pigmentrix.desktop"));
     openWindow();
-    EXPECT_TRUE(window->RunonStartup1->isChecked()) << "read again at the next start";
-    window->RunonStartup1->trigger();
+    EXPECT_TRUE(item("RunonStartup1")->isChecked()) << "read again at the next start";
+    item("RunonStartup1")->trigger();
     EXPECT_FALSE(QFile::exists(config.path() + "/autostart/pigmentrix.desktop"));
     qputenv("XDG_CONFIG_HOME", saved);
 }
@@ -154,7 +156,7 @@ TEST_F(WindowShellTest, MainMenuHoldsEveryItemInOrder)
         "CheckforNewVersiononStartup1", "N1", "VisitDunmooreSoftwareWebsite1", "mnuCheckUpdate", "N2",
         "ShowHelpfile1", "N5", "AboutPigmentrix1", "N6", "Exit1"};
     QStringList names;
-    for (const QAction *item : window->pupMain->actions())
+    for (const QAction *item : control<QMenu>("pupMain")->actions())
         names << item->objectName();
     EXPECT_EQ(names, expected);
 }
@@ -170,12 +172,13 @@ namespace {
 TEST_F(WindowShellTest, EveryMenuKeyReachesItsItem)
 {
     int keys = 0;
+    const QAction *exitItem = item("Exit1");
     for (QAction *item : window->actions()) {
-        if (item->shortcut().isEmpty() || item == window->Exit1)
+        if (item->shortcut().isEmpty() || item == exitItem)
             continue;
         ++keys;
         const QKeyCombination key = item->shortcut()[0];
-        for (QWidget *focus : std::initializer_list<QWidget *>{window->edtRed, window->scrollbarHue}) {
+        for (QWidget *focus : std::initializer_list<QWidget *>{box("edtRed"), slider("scrollbarHue")}) {
             SCOPED_TRACE(item->objectName().toStdString() + " from " + focus->objectName().toStdString());
             QSignalSpy triggered(item, &QAction::triggered);
             focus->setFocus();

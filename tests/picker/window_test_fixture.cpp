@@ -1,5 +1,7 @@
 #include "window_test_fixture.h"
 
+#include "update/update_commands.h"
+
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -20,9 +22,9 @@ void PickerWindowTest::openWindow(const PickerSettings &settings, const QString 
 {
     window.reset();
     window = std::make_unique<TfrmColorPick>(settings, dialogs);
-    window->paramcolor = paramcolor;
-    window->linkOpener = &links;
-    window->versionChecker->source = versionSource;
+    window->setColorParameter(paramcolor);
+    area<UpdateCommands>().setLinkOpener(links);
+    area<UpdateCommands>().checker().source = versionSource;
     window->show();
     window->activateWindow();
     QApplication::setActiveWindow(window.get());
@@ -40,7 +42,7 @@ void PickerWindowTest::typeInto(QLineEdit *box, const QString &text)
 void PickerWindowTest::leave(QLineEdit *box)
 {
     box->setFocus();
-    window->btnCopy->setFocus();
+    control("btnCopy")->setFocus();
 }
 
 void PickerWindowTest::pressSlider(TJvTracker *slider, int x)

@@ -3,18 +3,23 @@
 #include "displays/tracker.h"
 #include "fake_dialogs.h"
 #include "picker/color_pick_window.h"
+#include "picker/color_pipeline.h"
 #include "picker/picker_settings.h"
 #include "update/version_checker.h"
 
+#include <QAction>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace pigmentrix {
 
 // A shown picker window with fake dialogs, created fresh for each case.
+// Cases reach controls by their object names and areas through their own
+// interfaces.
 class PickerWindowTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -23,8 +28,31 @@ protected:
     // Creates and shows the window; SetUp does this with the default settings.
     void openWindow(const PickerSettings &settings = {}, const QString &paramcolor = {});
 
+    // The window's control of that object name; the case fails without one.
+    template <typename Control = QWidget>
+    Control *control(const char *name) const
+    {
+        auto *found = window->findChild<Control *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << "no control " << name;
+        return found;
+    }
+    QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
+    TJvTracker *slider(const char *name) const { return control<TJvTracker>(name); }
+    QAction *item(const char *name) const { return control<QAction>(name); }
+
+    // The window's area of that class.
+    template <typename Area>
+    Area &area() const
+    {
+        Area *found = window->findChild<Area *>();
+        if (!found)
+            throw std::logic_error("the window has no such area");
+        return *found;
+    }
+    ColorPipeline &pipeline() const { return area<ColorPipeline>(); }
+
     // Makes c current the way a list choice would, without an undo entry.
-    void setColor(TColor c) { window->applyColor(c); }
+    void setColor(TColor c) { pipeline().applyColor(c); }
     TColor color() const { return window->currentColor(); }
 
     // Types text into box as the user would: focus, select all, keys.

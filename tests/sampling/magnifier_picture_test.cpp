@@ -158,7 +158,7 @@ TEST(Crosshair, CrossCentreKeepsItsColourWhileTheOther38PixelsInvert)
         SCOPED_TRACE("zoom " + std::to_string(zoom));
         const MagnifierLayout layout = DesignLayout(zoom);
         QImage picture = Uniform(colour);
-        DrawCrosshair(picture, layout, CrosshairCross);
+        DrawCrosshair(picture, layout, Crosshair::Cross);
         const QPoint c = CrossCentre(layout);
         std::set<std::pair<int, int>> arms;
         for (int i = -10; i < 10; ++i) {
@@ -176,7 +176,7 @@ TEST(Crosshair, RectangleAtZoomFourInvertsTheOutlineFrom80_64To85_69Once)
 {
     const QRgb colour = qRgb(200, 10, 90);
     QImage picture = Uniform(colour);
-    DrawCrosshair(picture, DesignLayout(4), CrosshairRectangle);
+    DrawCrosshair(picture, DesignLayout(4), Crosshair::Rectangle);
     std::set<std::pair<int, int>> outline;
     for (int x = 80; x <= 85; ++x) {
         outline.insert({x, 64});
@@ -193,7 +193,7 @@ TEST(Crosshair, NoneLeavesThePictureAlone)
 {
     const QRgb colour = qRgb(1, 2, 3);
     QImage picture = Uniform(colour);
-    DrawCrosshair(picture, DesignLayout(4), CrosshairNone);
+    DrawCrosshair(picture, DesignLayout(4), Crosshair::None);
     EXPECT_TRUE(InvertedPixels(picture, colour).empty());
 }
 
@@ -217,7 +217,7 @@ TEST(MagnifierPicture, CrossCentreShowsThePointersPixel)
     QImage block(layout.block, QImage::Format_ARGB32);
     block.fill(qRgb(10, 10, 10));
     block.setPixel(layout.d2, layout.h2, qRgb(250, 128, 3));
-    const QImage picture = BuildMagnifierPicture(block, layout, CrosshairCross);
+    const QImage picture = BuildMagnifierPicture(block, layout, Crosshair::Cross);
     EXPECT_EQ(picture.size(), DesignPicture);
     EXPECT_EQ(picture.pixel(CrossCentre(layout)), qRgb(250, 128, 3));
 }

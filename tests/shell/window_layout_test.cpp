@@ -14,22 +14,22 @@ struct Fixture {
 TEST(ChangeLayout, GivesTheDesignTableAtScaleOne)
 {
     struct Row {
-        int layout;
+        Layout layout;
         int outerWidth, outerHeight;
         PanelRect rgb, hsv, buttons, circle, magnifier, magnifierArea;
         int wheelWidth, wheelHeight;
         bool buttonsVisible, circleVisible, paletteVisible, detailsVisible;
     };
     const Row rows[] = {
-        {LayoutSmall, 251, 223, {101, 111, 70, 81}, {173, 111, 69, 81}, {311, 3, 65, 106}, {378, 3, 105, 106},
+        {Layout::Small, 251, 223, {101, 111, 70, 81}, {173, 111, 69, 81}, {311, 3, 65, 106}, {378, 3, 105, 106},
          {101, 3, 141, 106}, {2, 33, 139, 72}, 105, 2, false, false, false, false},
-        {LayoutMedium, 316, 311, {101, 111, 70, 81}, {173, 111, 69, 81}, {244, 86, 65, 106}, {244, 3, 65, 80},
+        {Layout::Medium, 316, 311, {101, 111, 70, 81}, {173, 111, 69, 81}, {244, 86, 65, 106}, {244, 3, 65, 80},
          {101, 3, 141, 106}, {2, 33, 139, 72}, 65, 65, true, true, true, false},
-        {LayoutLarge, 492, 311, {101, 3, 208, 106}, {101, 111, 208, 81}, {311, 3, 65, 106}, {378, 3, 105, 106},
+        {Layout::Large, 492, 311, {101, 3, 208, 106}, {101, 111, 208, 81}, {311, 3, 65, 106}, {378, 3, 105, 106},
          {311, 111, 172, 168}, {3, 32, 167, 134}, 105, 106, true, true, true, true},
     };
     for (const Row &row : rows) {
-        SCOPED_TRACE(row.layout);
+        SCOPED_TRACE(static_cast<int>(row.layout));
         Fixture f;
         ChangeLayout(f.geometry, f.state, f.record, row.layout);
         const LayoutGeometry &g = f.geometry;
@@ -57,38 +57,38 @@ TEST(ChangeLayout, GivesTheDesignTableAtScaleOne)
 TEST(ChangeLayout, LabelRowsEndWhereTheyBelongInEveryOrder)
 {
     struct Step {
-        int layout;
+        Layout layout;
         int nudge;
     };
-    const Step sequence[] = {{LayoutSmall, -2}, {LayoutMedium, -2}, {LayoutLarge, 0}, {LayoutSmall, -2},
-                             {LayoutSmall, -2}, {LayoutLarge, 0},   {LayoutLarge, 0}, {LayoutMedium, -2}};
+    const Step sequence[] = {{Layout::Small, -2}, {Layout::Medium, -2}, {Layout::Large, 0}, {Layout::Small, -2},
+                             {Layout::Small, -2}, {Layout::Large, 0},   {Layout::Large, 0}, {Layout::Medium, -2}};
     Fixture f;
     for (const Step &step : sequence) {
         ChangeLayout(f.geometry, f.state, f.record, step.layout);
-        EXPECT_EQ(f.geometry.labelNudge, step.nudge) << "after layout " << step.layout;
+        EXPECT_EQ(f.geometry.labelNudge, step.nudge) << "after layout " << static_cast<int>(step.layout);
         // The layout command then clears the other ticks and keeps the new one.
-        f.state.checks = {step.layout == LayoutSmall, step.layout == LayoutMedium, step.layout == LayoutLarge};
+        f.state.checks = {step.layout == Layout::Small, step.layout == Layout::Medium, step.layout == Layout::Large};
     }
 }
 
 TEST(ChangeLayout, SameLayoutAgainRecomputesTheSameGeometry)
 {
     Fixture f;
-    ChangeLayout(f.geometry, f.state, f.record, LayoutMedium);
+    ChangeLayout(f.geometry, f.state, f.record, Layout::Medium);
     const LayoutGeometry once = f.geometry;
-    ChangeLayout(f.geometry, f.state, f.record, LayoutMedium);
+    ChangeLayout(f.geometry, f.state, f.record, Layout::Medium);
     EXPECT_EQ(f.geometry, once);
 }
 
 TEST(ChangeLayout, UnknownCodeChangesOnlyTheCodeInForce)
 {
     Fixture f;
-    ChangeLayout(f.geometry, f.state, f.record, 7);
+    ChangeLayout(f.geometry, f.state, f.record, static_cast<Layout>(7));
     EXPECT_EQ(f.geometry, DesignLayoutGeometry());
-    EXPECT_EQ(f.state.oLayout, 7);
+    EXPECT_EQ(f.state.oLayout, static_cast<Layout>(7));
     EXPECT_EQ(f.state.checks, LayoutChecks{});
     // With no item checked, the next change treats the window as Large.
-    ChangeLayout(f.geometry, f.state, f.record, LayoutSmall);
+    ChangeLayout(f.geometry, f.state, f.record, Layout::Small);
     EXPECT_EQ(f.geometry.labelNudge, -2);
     EXPECT_EQ(f.geometry.outerWidth, 251);
 }
@@ -101,7 +101,7 @@ TEST(ChangeLayout, ScalesWithTheDisplayDensity)
     atCreation.outerHeight = 467;
     LayoutState state;
     const LayoutRecord record = RecordLayout(atCreation);
-    ChangeLayout(atCreation, state, record, LayoutSmall);
+    ChangeLayout(atCreation, state, record, Layout::Small);
     EXPECT_EQ(atCreation.outerWidth, 376);
     EXPECT_EQ(atCreation.outerHeight, 334);
 }

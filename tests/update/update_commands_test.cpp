@@ -2,6 +2,8 @@
 #include "update/about_window.h"
 #include "update/check_update_window.h"
 #include "update/maker_links.h"
+#include "update/update_commands.h"
+#include "update/version_checker.h"
 #include "window_test_fixture.h"
 
 #include <QAction>
@@ -17,7 +19,7 @@ namespace {
 
 const QString CannotConnect = QStringLiteral("Cannot connect to the internet.  Please check your connection.");
 
-QByteArray VersionFile(const char *version)
+QByteArray VersionFile(const QByteArray &version)
 {
     return QByteArray("<html><head>\r\n<meta name=\"Version\" content=\"") + version
            + "\">\r\n<meta name=\"whatsnew1\" content=\"Sharper wheel\">\r\n</head></html>\r\n";
@@ -33,15 +35,28 @@ protected:
         PickerSettings settings;
         settings.CheckNewVersion = checkOnStartup;
         openWindow(settings);
-        window->version = QStringLiteral("15.0");
     }
+
+    // The window's own version moved on: majorSteps majors up (the minor
+    // then 0), or else minorSteps minors up; "major.minor".
+    QByteArray versionAfter(int majorSteps, int minorSteps) const
+    {
+        const QString own = window->version();
+        const int major = own.section(QLatin1Char('.'), 0, 0).toInt();
+        const int minor = own.section(QLatin1Char('.'), 1, 1).toInt();
+        if (majorSteps > 0)
+            return QByteArray::number(major + majorSteps) + ".0";
+        return QByteArray::number(major) + '.' + QByteArray::number(minor + minorSteps);
+    }
+
+    UpdateCommands &updates() const { return area<UpdateCommands>(); }
 
     TfrmCheckUpdate *resultWindow() const { return window->findChild<TfrmCheckUpdate *>(); }
 
     // Runs the event loop until the running check has answered.
     void waitForAnswer()
     {
-        ASSERT_TRUE(WaitUntil([this] { return !window->versionChecker->running(); }));
+        ASSERT_TRUE(WaitUntil([this] { return !updates().checker().running(); }));
     }
 
     LocalHttpsServer server;
@@ -50,19 +65,19 @@ protected:
 TEST_F(UpdateCommandsTest, MenuItemsStandInTheMainMenuInOrder)
 {
     QStringList names;
-    for (QAction *action : window->pupMain->actions())
+    for (QAction *action : control<QMenu>("pupMain")->actions())
         names << action->objectName();
     const QStringList expected = {"CheckforNewVersiononStartup1", "N1", "VisitDunmooreSoftwareWebsite1",
                                   "mnuCheckUpdate", "N2", "ShowHelpfile1", "N5", "AboutPigmentrix1"};
     const qsizetype first = names.indexOf(expected.first());
     ASSERT_GE(first, 0);
     EXPECT_EQ(names.mid(first, expected.size()), expected);
-    EXPECT_EQ(window->CheckforNewVersiononStartup1->text(), QStringLiteral("Check for New Version on Startup"));
-    EXPECT_EQ(window->VisitDunmooreSoftwareWebsite1->text(), QStringLiteral("Visit Dunmoore Software Website"));
-    EXPECT_EQ(window->mnuCheckUpdate->text(), QStringLiteral("Check for New Version..."));
-    EXPECT_EQ(window->ShowHelpfile1->text(), QStringLiteral("Show Help"));
-    EXPECT_EQ(window->ShowHelpfile1->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(window->AboutPigmentrix1->text(), QStringLiteral("About Pigmentrix..."));
+    EXPECT_EQ(item("CheckforNewVersiononStartup1")->text(), QStringLiteral("Check for New Version on Startup"));
+    EXPECT_EQ(item("VisitDunmooreSoftwareWebsite1")->text(), QStringLiteral("Visit Dunmoore Software Website"));
+    EXPECT_EQ(item("mnuCheckUpdate")->text(), QStringLiteral("Check for New Version..."));
+    EXPECT_EQ(item("ShowHelpfile1")->text(), QStringLiteral("Show Help"));
+    EXPECT_EQ(item("ShowHelpfile1")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(item("AboutPigmentrix1")->text(), QStringLiteral("About Pigmentrix..."));
 }
 
 TEST_F(UpdateCommandsTest, StartupCheckOptionFollowsTheSettingAndTheMenu)
@@ -72,10 +87,10 @@ TEST_F(UpdateCommandsTest, StartupCheckOptionFollowsTheSettingAndTheMenu)
         PickerSettings settings;
         settings.CheckNewVersion = stored;
         openWindow(settings);
-        EXPECT_EQ(window->CheckforNewVersiononStartup1->isChecked(), stored);
-        window->CheckforNewVersiononStartup1->trigger();
-        EXPECT_EQ(window->oCheckNewVersion, !stored);
-        EXPECT_EQ(window->CheckforNewVersiononStartup1->isChecked(), !stored);
+        EXPECT_EQ(item("CheckforNewVersiononStartup1")->isChecked(), stored);
+        item("CheckforNewVersiononStartup1")->trigger();
+        EXPECT_EQ(updates().checkOnStartup(), !stored);
+        EXPECT_EQ(item("CheckforNewVersiononStartup1")->isChecked(), !stored);
     }
 }
 
@@ -87,29 +102,29 @@ struct MenuCheckRow {
 
 TEST_F(UpdateCommandsTest, MenuCheckShowsTheResultWhenTheAnswerArrives)
 {
-    const std::vector<MenuCheckRow> rows = {
-        {"major", VersionFile("16.0"), "Major upgrade found"},
-        {"minor", VersionFile("15.1"), "Minor upgrade found"},
-        {"none", VersionFile("15.0"), "You are already using the latest version."},
-    };
     openAskingServer(false);
+    const std::vector<MenuCheckRow> rows = {
+        {"major", VersionFile(versionAfter(1, 0)), "Major upgrade found"},
+        {"minor", VersionFile(versionAfter(0, 1)), "Minor upgrade found"},
+        {"none", VersionFile(versionAfter(0, 0)), "You are already using the latest version."},
+    };
     for (const MenuCheckRow &row : rows) {
         SCOPED_TRACE(row.name);
         server.answer({200, row.file});
-        window->mnuCheckUpdate->trigger();
+        item("mnuCheckUpdate")->trigger();
         // The window goes on working while the check runs.
-        EXPECT_FALSE(window->mnuCheckUpdate->isEnabled());
-        EXPECT_TRUE(window->versionChecker->running());
+        EXPECT_FALSE(item("mnuCheckUpdate")->isEnabled());
+        EXPECT_TRUE(updates().checker().running());
         waitForAnswer();
         TfrmCheckUpdate *form = resultWindow();
         ASSERT_NE(form, nullptr);
         EXPECT_TRUE(form->isVisible());
         EXPECT_TRUE(form->isModal());
         EXPECT_EQ(form->lblText->text(), QString::fromLatin1(row.sentence));
-        EXPECT_EQ(form->lblCurrent->text(), QStringLiteral("You are currently using version 15.0"));
-        EXPECT_FALSE(window->mnuCheckUpdate->isEnabled());
+        EXPECT_EQ(form->lblCurrent->text(), QStringLiteral("You are currently using version ") + window->version());
+        EXPECT_FALSE(item("mnuCheckUpdate")->isEnabled());
         form->btnOK->click();
-        EXPECT_TRUE(window->mnuCheckUpdate->isEnabled());
+        EXPECT_TRUE(item("mnuCheckUpdate")->isEnabled());
         EXPECT_TRUE(QTest::qWaitFor([this] { return resultWindow() == nullptr; }, 5000));
     }
     EXPECT_TRUE(dialogs.warnings.isEmpty());
@@ -136,10 +151,10 @@ TEST_F(UpdateCommandsTest, FailedMenuCheckSaysSoAndReenablesTheCommand)
         SCOPED_TRACE(row.name);
         dialogs.warnings.clear();
         row.prepare(server);
-        window->mnuCheckUpdate->trigger();
+        item("mnuCheckUpdate")->trigger();
         waitForAnswer();
         EXPECT_EQ(dialogs.warnings, QStringList{CannotConnect});
-        EXPECT_TRUE(window->mnuCheckUpdate->isEnabled());
+        EXPECT_TRUE(item("mnuCheckUpdate")->isEnabled());
         EXPECT_EQ(resultWindow(), nullptr);
     }
 }
@@ -151,10 +166,10 @@ TEST_F(UpdateCommandsTest, MenuCheckThatTimesOutSaysItCannotConnect)
     PickerSettings settings;
     settings.CheckNewVersion = false;
     openWindow(settings);
-    window->mnuCheckUpdate->trigger();
+    item("mnuCheckUpdate")->trigger();
     waitForAnswer();
     EXPECT_EQ(dialogs.warnings, QStringList{CannotConnect});
-    EXPECT_TRUE(window->mnuCheckUpdate->isEnabled());
+    EXPECT_TRUE(item("mnuCheckUpdate")->isEnabled());
 }
 
 TEST_F(UpdateCommandsTest, SilentStartupCheckFailsWithoutAnySign)
@@ -163,12 +178,12 @@ TEST_F(UpdateCommandsTest, SilentStartupCheckFailsWithoutAnySign)
         SCOPED_TRACE(row.name);
         row.prepare(server);
         openAskingServer(true);
-        EXPECT_TRUE(window->versionChecker->running());
+        EXPECT_TRUE(updates().checker().running());
         waitForAnswer();
         EXPECT_TRUE(dialogs.warnings.isEmpty());
         EXPECT_TRUE(dialogs.errors.isEmpty());
         EXPECT_EQ(resultWindow(), nullptr);
-        EXPECT_TRUE(window->mnuCheckUpdate->isEnabled());
+        EXPECT_TRUE(item("mnuCheckUpdate")->isEnabled());
     }
 }
 
@@ -194,8 +209,8 @@ TEST_F(UpdateCommandsTest, MenuCheckDuringTheSilentOneJoinsItAndShowsItsAnswer)
     server.answer({200, VersionFile("0.0")});
     versionSource = server.source();
     openWindow();
-    ASSERT_TRUE(window->versionChecker->running());
-    window->mnuCheckUpdate->trigger();
+    ASSERT_TRUE(updates().checker().running());
+    item("mnuCheckUpdate")->trigger();
     waitForAnswer();
     ASSERT_NE(resultWindow(), nullptr);
     EXPECT_EQ(resultWindow()->lblText->text(), QStringLiteral("You are already using the latest version."));
@@ -205,13 +220,13 @@ TEST_F(UpdateCommandsTest, MenuCheckDuringTheSilentOneJoinsItAndShowsItsAnswer)
 TEST_F(UpdateCommandsTest, NoStartupCheckWhenItIsSwitchedOff)
 {
     openAskingServer(false);
-    EXPECT_FALSE(window->versionChecker->running());
+    EXPECT_FALSE(updates().checker().running());
     EXPECT_TRUE(server.lastRequest.isEmpty());
 }
 
 TEST_F(UpdateCommandsTest, WebsiteAndHelpOpenTheirAddresses)
 {
-    window->VisitDunmooreSoftwareWebsite1->trigger();
+    item("VisitDunmooreSoftwareWebsite1")->trigger();
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(links.opened, (QList<QUrl>{MakerWebsiteUrl(), HelpUrl()}));
     EXPECT_EQ(HelpUrl().toString(), QStringLiteral("https://") + QString::fromLatin1(MakerHost) + QStringLiteral("/pigmentrix/help"));
@@ -221,30 +236,30 @@ TEST_F(UpdateCommandsTest, WebsiteAndHelpOpenTheirAddresses)
 TEST_F(UpdateCommandsTest, WebsiteThatCannotBeOpenedIsNamedHelpFailsQuietly)
 {
     links.succeeds = false;
-    window->VisitDunmooreSoftwareWebsite1->trigger();
-    window->ShowHelpfile1->trigger();
+    item("VisitDunmooreSoftwareWebsite1")->trigger();
+    item("ShowHelpfile1")->trigger();
     EXPECT_EQ(dialogs.warnings, QStringList{QStringLiteral("The following link is invalid :\n\r") + MakerWebsiteUrl().toString()});
 }
 
 TEST_F(UpdateCommandsTest, AboutWindowIsModalOneAtATimeAndClosesWithEscape)
 {
-    window->AboutPigmentrix1->trigger();
+    item("AboutPigmentrix1")->trigger();
     auto *about = window->findChild<TfrmAbout *>();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_TRUE(about->isModal());
-    EXPECT_EQ(about->lblAppName->text(), QStringLiteral("Pigmentrix ") + window->version);
+    EXPECT_EQ(about->lblAppName->text(), QStringLiteral("Pigmentrix ") + window->version());
     EXPECT_EQ(about->lblFreeware->text(), QStringLiteral("freeware"));
-    EXPECT_FALSE(window->AboutPigmentrix1->isEnabled());
+    EXPECT_FALSE(item("AboutPigmentrix1")->isEnabled());
     QTest::keyClick(about->btnReadme, Qt::Key_Escape);
-    EXPECT_TRUE(window->AboutPigmentrix1->isEnabled());
+    EXPECT_TRUE(item("AboutPigmentrix1")->isEnabled());
     EXPECT_TRUE(QTest::qWaitFor([this] { return window->findChild<TfrmAbout *>() == nullptr; }, 5000));
 }
 
 TEST_F(UpdateCommandsTest, AboutWindowShowsThePortableEdition)
 {
-    window->portableEdition = true;
-    window->AboutPigmentrix1->trigger();
+    window->setPortableEdition(true);
+    item("AboutPigmentrix1")->trigger();
     auto *about = window->findChild<TfrmAbout *>();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->lblFreeware->text(), QStringLiteral("Portable Edition (Freeware)"));
@@ -253,7 +268,7 @@ TEST_F(UpdateCommandsTest, AboutWindowShowsThePortableEdition)
 
 TEST_F(UpdateCommandsTest, MissingReadmeIsNamedWithItsPath)
 {
-    window->AboutPigmentrix1->trigger();
+    item("AboutPigmentrix1")->trigger();
     auto *about = window->findChild<TfrmAbout *>();
     ASSERT_NE(about, nullptr);
     about->btnReadme->click();

@@ -1,0 +1,207 @@
+// The colour frame: drawing the current colour with the display text, and the
+// commands for the text, its font and colour.
+#include "displays/color_frame_area.h"
+
+#include "displays/color_frame.h"
+#include "displays/color_frame_panel.h"
+#include "displays/frame_font_settings.h"
+#include "model/conversions.h"
+#include "storage/settings_store.h"
+#include "ui/bound_controls.h"
+#include "ui/error_guard.h"
+#include "ui/menu_items.h"
+#include "ui/picker_dialogs.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace pigmentrix {
+namespace {
+
+const QString DefaultCaption = QStringLiteral("Pigmentrix");
+
+} // namespace
+
+ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, PickerDialogs &dialogs,
+                               const ErrorGuard &guard)
+    : QObject(window)
+    , window(window)
+    , store(store)
+    , dialogs(dialogs)
+    , guard(guard)
+{
+    setObjectName(QStringLiteral("colorFrameArea"));
+    pnlColor = new ColorFramePanel(window);
+    pnlColor->setObjectName(QStringLiteral("pnlColor"));
+    pnlColor->setGeometry(3, 3, 96, 106);
+    pnlColor->Color = 14772545;
+    QFont frameFont = window->font();
+    frameFont.setPixelSize(13);
+    frameFont.setBold(true);
+    pnlColor->Font = frameFont;
+    pnlColor->FontColor = ColorToRGB(static_cast<TColor>(0xFF000008)); // window text
+    buildMenu(window);
+}
+
+void ColorFrameArea::addTextDisplayMenu(QMenu *menu)
+{
+    QMenu *textDisplay = AddSubmenu(menu, QStringLiteral("extDisplay1"), QStringLiteral("Text Display"));
+    UseText = AddCheckItem(textDisplay, QStringLiteral("UseText"), QStringLiteral("Use Text in Color Frame"), true);
+    guard.connect(UseText, &QAction::triggered, this, [this] { UseTextClick(UseText); });
+    ChangeFont1 = AddItem(textDisplay, QStringLiteral("ChangeFont1"), QStringLiteral("Change Font"));
+    guard.connect(ChangeFont1, &QAction::triggered, this, [this] { ChangeFont1Click(); });
+}
+
+void ColorFrameArea::buildMenu(QWidget *window)
+{
+    pupColorPanel = new QMenu(window);
+    pupColorPanel->setObjectName(QStringLiteral("pupColorPanel"));
+    const auto add = [this](const char *name, const char *caption, void (ColorFrameArea::*handler)()) {
+        QAction *item = AddItem(pupColorPanel, QString::fromLatin1(name), QString::fromLatin1(caption));
+        guard.connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return item;
+    };
+    setTextcolortoWhite1 =
+        add("setTextcolortoWhite1", "set Text Color to White", &ColorFrameArea::setTextcolortoWhite1Click);
+    setTextcolortoBlack1 =
+        add("setTextcolortoBlack1", "set Text Color to Black", &ColorFrameArea::setTextcolortoBlack1Click);
+    setTextColortoContrastColor1 = add("setTextColortoContrastColor1", "set Text Color to Contrast Color",
+                                       &ColorFrameArea::setTextColortoContrastColor1Click);
+    setTextcolortotheinverseoftheBGcolor1 = add("setTextcolortotheinverseoftheBGcolor1",
+                                                "set Text Color to the inverse of the BG Color",
+                                                &ColorFrameArea::setTextcolortotheinverseoftheBGcolor1Click);
+    AddSeparator(pupColorPanel, QStringLiteral("N13"));
+    UseTextinColorFrame1 = AddCheckItem(pupColorPanel, QStringLiteral("UseTextinColorFrame1"),
+                                        QStringLiteral("Use Text in Color Frame"), true);
+    guard.connect(UseTextinColorFrame1, &QAction::triggered, this, [this] { UseTextClick(UseTextinColorFrame1); });
+    ChangeFont2 = add("ChangeFont2", "Change Font", &ColorFrameArea::ChangeFont1Click);
+    ChangeText1 = add("ChangeText1", "Change Text", &ColorFrameArea::ChangeText1Click);
+}
+
+bool ColorFrameArea::contains(QPoint windowPoint) const
+{
+    return pnlColor->geometry().contains(windowPoint);
+}
+
+void ColorFrameArea::popupMenu(QPoint globalPos)
+{
+    pupColorPanel->popup(globalPos);
+}
+
+std::vector<PropertyBinding> ColorFrameArea::storedProperties()
+{
+    const StoredProperty *fontProperty = FindStoredProperty("pnlColor_Font");
+    return {
+        CheckedRow("UseText_Checked", UseText),
+        {"pnlColor_Font",
+         [this, fontProperty] {
+             // What the font cannot hold (character set, orientation) stays as stored.
+             const std::optional<StoredValue> stored = ReadStoredProperty(store, *fontProperty);
+             const FontSettings kept = stored ? std::get<FontSettings>(*stored) : DefaultFrameFont();
+             return StoredValue(FrameFontSettings(pnlColor->Font, pnlColor->FontColor, kept));
+         },
+         [this](const StoredValue &value) {
+             const auto &font = std::get<FontSettings>(value);
+             pnlColor->Font = FrameFontFrom(font, pnlColor->Font);
+             pnlColor->FontColor = font.color;
+         }},
+        {"pnlColor_Caption", [this] { return StoredValue(pnlColor->Caption.toStdString()); },
+         [this](const StoredValue &value) { pnlColor->Caption = QString::fromStdString(std::get<std::string>(value)); }},
+    };
+}
+
+bool ColorFrameArea::useText() const
+{
+    return UseText->isChecked();
+}
+
+void ColorFrameArea::syncTextItems()
+{
+    UseTextinColorFrame1->setChecked(UseText->isChecked());
+    emit useTextChanged(UseText->isChecked());
+}
+
+void ColorFrameArea::UpdatePanel(TColor color, int alpha, bool alphaMode)
+{
+    pnlColor->Color = color;
+    lastAlpha = alpha;
+    lastAlphaMode = alphaMode;
+    ColorFrameParams frame;
+    frame.size = pnlColor->size();
+    frame.color = color;
+    frame.alpha = alpha;
+    frame.alphaOld = alphaold;
+    frame.alphaMode = alphaMode;
+    frame.useText = UseText->isChecked();
+    frame.caption = pnlColor->Caption;
+    frame.font = pnlColor->Font;
+    frame.textColor = pnlColor->FontColor;
+    const ColorFrame drawn = BuildColorFrame(frame);
+    pnlColor->setPicture(drawn.image);
+    alphaold = drawn.alphaOld;
+}
+
+void ColorFrameArea::redrawFrame()
+{
+    UpdatePanel(pnlColor->Color, lastAlpha, lastAlphaMode);
+}
+
+void ColorFrameArea::setTextColor(TColor color)
+{
+    pnlColor->FontColor = color;
+    redrawFrame();
+}
+
+void ColorFrameArea::invertTextColor()
+{
+    pnlColor->FontColor = InverseColor(pnlColor->FontColor);
+}
+
+void ColorFrameArea::setTextcolortoWhite1Click()
+{
+    setTextColor(clWhite);
+}
+
+void ColorFrameArea::setTextcolortoBlack1Click()
+{
+    setTextColor(clBlack);
+}
+
+void ColorFrameArea::setTextColortoContrastColor1Click()
+{
+    setTextColor(ContrastColor(pnlColor->Color));
+}
+
+void ColorFrameArea::setTextcolortotheinverseoftheBGcolor1Click()
+{
+    setTextColor(InverseColor(pnlColor->Color));
+}
+
+void ColorFrameArea::UseTextClick(QAction *sender)
+{
+    // The main menu's item holds the setting; the frame's item mirrors it.
+    // A checkable item has already toggled itself when its handler runs.
+    const bool shown = sender == UseText ? UseText->isChecked() : !UseText->isChecked();
+    UseText->setChecked(shown);
+    UseTextinColorFrame1->setChecked(shown);
+    emit useTextChanged(shown);
+    pnlColor->Caption = shown ? DefaultCaption : QString();
+    redrawFrame();
+}
+
+void ColorFrameArea::ChangeText1Click()
+{
+    pnlColor->Caption = dialogs.askText(window, QStringLiteral("Pigmentrix"),
+                                        QStringLiteral("Please type your display text"), pnlColor->Caption);
+    redrawFrame();
+}
+
+void ColorFrameArea::ChangeFont1Click()
+{
+    QFont font = pnlColor->Font;
+    if (const std::optional<QFont> chosen = dialogs.chooseFont(window, font))
+        pnlColor->Font = *chosen;
+    redrawFrame();
+}
+
+} // namespace pigmentrix

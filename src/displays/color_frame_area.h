@@ -1,0 +1,86 @@
+#pragma once
+
+#include "model/color.h"
+#include "storage/property_bindings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace pigmentrix {
+
+class ColorFramePanel;
+class ErrorGuard;
+class PickerDialogs;
+class SettingsStore;
+
+// The colour frame at the top left: the current colour (checkered where it is
+// transparent) with the display text, its menu, and the text's font, words
+// and colour.
+class ColorFrameArea : public QObject {
+    Q_OBJECT
+
+public:
+    ColorFrameArea(QWidget *window, const SettingsStore &store, PickerDialogs &dialogs, const ErrorGuard &guard);
+
+    // "Text Display" with its items, appended to the main menu.
+    void addTextDisplayMenu(QMenu *menu);
+    // The frame's own menu opens for a right click inside it.
+    bool contains(QPoint windowPoint) const;
+    void popupMenu(QPoint globalPos);
+    // pnlColor_Color belongs to the pipeline, which passes its row in.
+    std::vector<PropertyBinding> storedProperties();
+
+    bool useText() const;
+    // The frame's own item and "Set as Text Color" follow the main menu's tick.
+    void syncTextItems();
+    // Draws color at alpha; alphaMode shows the checkerboard.
+    void UpdatePanel(TColor color, int alpha, bool alphaMode);
+    // Draws the last colour again, after the text or its looks changed.
+    void redrawFrame();
+    void setTextColor(TColor color);
+    void invertTextColor();
+
+    void setTextcolortoWhite1Click();
+    void setTextcolortoBlack1Click();
+    void setTextColortoContrastColor1Click();
+    void setTextcolortotheinverseoftheBGcolor1Click();
+    void UseTextClick(QAction *sender);
+    void ChangeText1Click();
+    void ChangeFont1Click();
+
+signals:
+    // The text was switched on or off.
+    void useTextChanged(bool useText);
+
+private:
+    void buildMenu(QWidget *window);
+
+    QWidget *window;
+    const SettingsStore &store;
+    PickerDialogs &dialogs;
+    const ErrorGuard &guard;
+    int alphaold = -1;
+    int lastAlpha = 255;
+    bool lastAlphaMode = true;
+
+    ColorFramePanel *pnlColor = nullptr;
+    QMenu *pupColorPanel = nullptr;
+    QAction *UseText = nullptr;
+    QAction *ChangeFont1 = nullptr;
+    QAction *setTextcolortoWhite1 = nullptr;
+    QAction *setTextcolortoBlack1 = nullptr;
+    QAction *setTextColortoContrastColor1 = nullptr;
+    QAction *setTextcolortotheinverseoftheBGcolor1 = nullptr;
+    QAction *UseTextinColorFrame1 = nullptr;
+    QAction *ChangeFont2 = nullptr;
+    QAction *ChangeText1 = nullptr;
+};
+
+} // namespace pigmentrix

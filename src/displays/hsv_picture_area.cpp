@@ -1,0 +1,160 @@
+// The HSV picture at the top right: building it for the display mode, the
+// "Display Mode" menu, and picking a colour on it with the mouse.
+#include "displays/hsv_picture_area.h"
+
+#include "displays/pixel_ratio_watch.h"
+#include "ui/control_factory.h"
+#include "ui/error_guard.h"
+#include "ui/image_view.h"
+#include "ui/menu_items.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace pigmentrix {
+namespace {
+
+// Shows only where a layout makes the panel larger than its picture.
+constexpr QRgb CirclePanelBackground = qRgb(0xCC, 0xCC, 0xCC);
+
+} // namespace
+
+HsvPictureArea::HsvPictureArea(QWidget *window, HueValueSource hueValue, const ErrorGuard &guard)
+    : QObject(window)
+    , hueValue(std::move(hueValue))
+    , guard(guard)
+{
+    setObjectName(QStringLiteral("hsvPictureArea"));
+    pnlCircle = MakePanel(window, "pnlCircle", QRect(378, 3, 105, 106));
+    FillBackground(pnlCircle, QColor(CirclePanelBackground));
+
+    imgColorWheel = new ImageView(pnlCircle);
+    imgColorWheel->setObjectName(QStringLiteral("imgColorWheel"));
+    imgColorWheel->setGeometry(0, 0, pnlCircle->width(), pnlCircle->height());
+
+    guard.connect(imgColorWheel, &ImageView::mousePressed, this,
+                  [this](Qt::MouseButton button, QPoint pos) { imgColorWheelMouseDown(button, pos.x(), pos.y()); });
+    guard.connect(imgColorWheel, &ImageView::mouseMoved, this,
+                  [this](Qt::MouseButtons, QPoint pos) { imgColorWheelMouseMove(pos.x(), pos.y()); });
+    guard.connect(imgColorWheel, &ImageView::mouseReleased, this, [this] { imgColorWheelMouseUp(); });
+    new PixelRatioWatch(imgColorWheel, [this, &guard] { guard.run([this] { pictureRatioMayHaveChanged(); }); });
+}
+
+void HsvPictureArea::addMenu(QMenu *menu)
+{
+    QMenu *displayMode = AddSubmenu(menu, QStringLiteral("DisplayMode1"), QStringLiteral("Display Mode"));
+    DisplayMode1 = displayMode->menuAction();
+    const auto addMode = [this, displayMode](const char *name, const QString &caption, DisplayMode mode, bool checked) {
+        QAction *item = AddGroupItem(displayMode, QString::fromLatin1(name), caption, static_cast<int>(mode), checked);
+        guard.connect(item, &QAction::triggered, this, [this, item] { ColorWheel1Click(item); });
+        return item;
+    };
+    ColorWheel1 = addMode("ColorWheel1", QStringLiteral("Color Wheel"), DisplayMode::ColorWheel, true);
+    HSVRectangle1 = addMode("HSVRectangle1", QStringLiteral("HSV Rectangle"), DisplayMode::HSVRectangle, false);
+    HueRange1 = addMode("HueRange1", QStringLiteral("SV Square (fixed Hue)"), DisplayMode::SVSquare, false);
+}
+
+void HsvPictureArea::setDisplayMode(DisplayMode mode)
+{
+    odisplaymode = mode;
+    tickDisplayMode();
+}
+
+void HsvPictureArea::tickDisplayMode()
+{
+    ColorWheel1->setChecked(odisplaymode == DisplayMode::ColorWheel);
+    HueRange1->setChecked(odisplaymode == DisplayMode::SVSquare);
+    HSVRectangle1->setChecked(odisplaymode == DisplayMode::HSVRectangle);
+}
+
+void HsvPictureArea::applyLayout(const QRect &panel, bool visible, QSize picture)
+{
+    pnlCircle->setGeometry(panel);
+    pnlCircle->setVisible(visible);
+    imgColorWheel->resize(picture);
+    UpdateCircle();
+}
+
+void HsvPictureArea::valuesShown(int hue, int value)
+{
+    // Asked on every change: undo or redo can bring back the last colour
+    // itself after a slider move, and the picture must still follow.
+    if (PictureNeedsRebuild(odisplaymode, hue, value, cHue, cVal))
+        UpdateCircle();
+}
+
+void HsvPictureArea::UpdateCircle()
+{
+    const PictureHueValue now = hueValue();
+    imgColorWheel->setImage(
+        HsvPicture(odisplaymode, imgColorWheel->size(), now.hue, now.value, imgColorWheel->devicePixelRatioF()));
+    cVal = now.value;
+    cHue = now.hue;
+}
+
+void HsvPictureArea::ColorWheel1Click(QAction *sender)
+{
+    for (QAction *item : {ColorWheel1, HSVRectangle1, HueRange1})
+        item->setChecked(false);
+    sender->setChecked(true);
+    odisplaymode = static_cast<DisplayMode>(sender->data().toInt());
+    UpdateCircle();
+}
+
+void HsvPictureArea::pictureRatioMayHaveChanged()
+{
+    if (imgColorWheel->image().devicePixelRatio() != imgColorWheel->devicePixelRatioF())
+        UpdateCircle();
+}
+
+void HsvPictureArea::imgColorWheelMouseDown(Qt::MouseButton Button, int X, int Y)
+{
+    if (Button != Qt::LeftButton)
+        return;
+    emit colorAboutToChange();
+    mousedownflag = true;
+    pickFromPicture(X, Y);
+}
+
+void HsvPictureArea::imgColorWheelMouseMove(int X, int Y)
+{
+    if (mousedownflag)
+        pickFromPicture(X, Y);
+}
+
+void HsvPictureArea::imgColorWheelMouseUp()
+{
+    mousedownflag = false;
+}
+
+void HsvPictureArea::pickFromPicture(int X, int Y)
+{
+    switch (odisplaymode) {
+    case DisplayMode::ColorWheel:
+        UpdateHueSaturationfromMouse(X, Y);
+        break;
+    case DisplayMode::SVSquare:
+        UpdateSaturationValuefromMouse(X, Y);
+        break;
+    default:
+        UpdateHSVfromMouse(X, Y);
+        break;
+    }
+}
+
+void HsvPictureArea::UpdateHueSaturationfromMouse(int X, int Y)
+{
+    emit picked(HueSaturationFromPoint(X, Y, imgColorWheel->height()));
+}
+
+void HsvPictureArea::UpdateSaturationValuefromMouse(int X, int Y)
+{
+    emit picked(SaturationValueFromPoint(X, Y, imgColorWheel->height()));
+}
+
+void HsvPictureArea::UpdateHSVfromMouse(int X, int Y)
+{
+    emit picked(HSVFromPoint(X, Y, imgColorWheel->height()));
+}
+
+} // namespace pigmentrix

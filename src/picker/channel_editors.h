@@ -1,0 +1,119 @@
+#pragma once
+
+#include "model/color.h"
+#include "model/conversions.h"
+#include "picker/change_source.h"
+#include "storage/property_bindings.h"
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QWidget;
+
+namespace pigmentrix {
+
+class ColorPipeline;
+class ErrorGuard;
+class TJvTracker;
+struct LayoutGeometry;
+
+// The red, green, blue and alpha panel and the hue, saturation and value
+// panel: boxes and sliders that edit the current colour, with the alpha mode
+// that swaps brightness for alpha.
+class ChannelEditors : public QObject {
+    Q_OBJECT
+
+public:
+    ChannelEditors(QWidget *window, ColorPipeline &pipeline, const ErrorGuard &guard);
+
+    // "Use Alpha Channels", appended where the main menu is being built.
+    void addMenuItems(QMenu *menu);
+    void setAlphaMode(bool isAlpha);
+    bool alphaMode() const { return alphamode; }
+
+    int alpha() const;
+    void setAlpha(int alpha);
+    // The values the boxes and sliders hold.
+    RGBValues rgbBoxes() const;
+    RGBValues rgbSliders() const;
+    HSVValues hsvBoxes() const;
+    int hueSlider() const;
+    int saturationSlider() const;
+    int valueSlider() const;
+    void setHsvSliders(std::optional<int> hue, std::optional<int> saturation, std::optional<int> value);
+
+    // Writes every box and slider from color, except those of source.
+    void showValues(TColor color, ChangeSource source);
+    // Whether a slider's track was drawn for other channel values than the
+    // sliders now hold.
+    bool trackBasesStale() const;
+    void UpdateRGBRectangles();
+
+    // A layout change: panels, the six channel sliders, and the rows'
+    // vertical nudge.
+    void applyLayout(const LayoutGeometry &geometry, int nudge);
+    // The mouse wheel over target; false when target is none of the editors.
+    bool stepByWheel(QWidget *target, bool up);
+
+    void CurrencyEdit13Change();
+    void CurrencyEdit4Change();
+    void edtRedExit(QLineEdit *box);
+    void edtAlphaChange();
+    void scrollbarredChangedValue();
+    void scrollbarHueChangedValue();
+    void scrollbarValueChangedValue();
+    void scrollbarBrightnessChangedValue();
+    void scrollbarAlphaChangedValue();
+    void ScrollBarBrightnessChange();
+    void ScrollBarAlphaChange();
+    void ChangeAlphaMode(bool isAlpha);
+    void UseAlphaChannels1Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildRgbPanel(QWidget *window);
+    void buildHsvPanel(QWidget *window);
+    void connectHandlers();
+    std::array<TJvTracker *, 8> sliders() const;
+    std::array<QLineEdit *, 7> boxes() const;
+    bool isChannelBox(const QObject *object) const;
+
+    ColorPipeline &pipeline;
+    const ErrorGuard &guard;
+    bool alphamode = true;
+
+    QWidget *pnlRGB = nullptr;
+    QWidget *pnlHSV = nullptr;
+    QLabel *lblRed = nullptr;
+    QLabel *lblGreen = nullptr;
+    QLabel *lblBlue = nullptr;
+    QLabel *lblAlpha = nullptr;
+    QLabel *lblHue = nullptr;
+    QLabel *lblSaturation = nullptr;
+    QLabel *lblValue = nullptr;
+    QLineEdit *edtRed = nullptr;
+    QLineEdit *edtGreen = nullptr;
+    QLineEdit *edtBlue = nullptr;
+    QLineEdit *edtAlpha = nullptr;
+    QLineEdit *edtHue = nullptr;
+    QLineEdit *edtSaturation = nullptr;
+    QLineEdit *edtValue = nullptr;
+    TJvTracker *scrollbarred = nullptr;
+    TJvTracker *scrollbarGreen = nullptr;
+    TJvTracker *scrollbarBlue = nullptr;
+    TJvTracker *scrollbarBrightness = nullptr;
+    TJvTracker *scrollbarAlpha = nullptr;
+    TJvTracker *scrollbarHue = nullptr;
+    TJvTracker *scrollbarSaturation = nullptr;
+    TJvTracker *scrollbarValue = nullptr;
+    QAction *UseAlphaChannels1 = nullptr;
+};
+
+} // namespace pigmentrix

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "model/color.h"
+#include "model/color_codes.h"
+#include "storage/property_bindings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace pigmentrix {
+
+class ColorPipeline;
+class ErrorGuard;
+class HistoryActions;
+class PickerDialogs;
+
+// The colour code box: the current colour as a code in the chosen notation,
+// copying it, reading a typed code back, and the notation menu.
+class ColorCodeBox : public QObject {
+    Q_OBJECT
+
+public:
+    ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActions &history, PickerDialogs &dialogs,
+                 const ErrorGuard &guard);
+
+    // "Color Code Display" with its notations.
+    void addNotationMenu(QMenu *menu);
+    // "Uppercase Color Codes".
+    void addCaseItem(QMenu *menu);
+    void setUpperCase(bool upper);
+    bool upperCase() const { return UseUpperCase; }
+    std::vector<PropertyBinding> storedProperties();
+
+    // mcolor as a code in the chosen notation at the present alpha.
+    QString getcolorstring(TColor mcolor) const;
+    TColor translatecolor(const QString &cColor);
+    // Shows the code of color.
+    void showCode(TColor color);
+    // Puts the shown code on the clipboard.
+    void copyCode();
+    // The first shown window has the keyboard focus on Copy.
+    void focusCopyButton();
+    bool stepByWheel(QWidget *target, bool up);
+
+    void btnSetClick();
+    void btnCopyClick();
+    void cbxDisplayChange();
+    void HTMLHex1Click(int notation);
+    void UpperCaseColorCodes1Click();
+
+signals:
+    // Another notation is chosen: codes shown elsewhere follow it.
+    void notationChanged();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *window;
+    ColorPipeline &pipeline;
+    HistoryActions &history;
+    PickerDialogs &dialogs;
+    const ErrorGuard &guard;
+    bool UseUpperCase = true;
+
+    QWidget *pnlColorCode = nullptr;
+    QComboBox *cbxDisplay = nullptr;
+    QLineEdit *edtColor = nullptr;
+    QPushButton *btnCopy = nullptr;
+    QPushButton *btnSet = nullptr;
+    QAction *UpperCaseColorCodes1 = nullptr;
+    std::array<QAction *, NotationCount> colorDisplayItems{};
+};
+
+} // namespace pigmentrix

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "model/color.h"
+#include "sampling/magnifier_picture.h"
+#include "sampling/screen_sampler.h"
+#include "storage/property_bindings.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTimer;
+class QWidget;
+
+namespace pigmentrix {
+
+class ErrorGuard;
+class GrabButton;
+class ImageView;
+class PickerDialogs;
+
+// How many pixels round the pointer a grab averages.
+enum class Averaging { Off = 0, Mean3x3 = 1, Mean5x5 = 2 };
+
+// The eyedropper and the magnifier: a left press on the grab button starts a
+// grab, a 100 ms tick takes the colour under the pointer and shows the area
+// round it enlarged, and any release ends it. Also the zoom, crosshair,
+// averaging and coordinate commands, and picking a colour in the magnifier.
+class GrabController : public QObject {
+    Q_OBJECT
+
+public:
+    GrabController(QWidget *window, PickerDialogs &dialogs, const ErrorGuard &guard);
+    ~GrabController() override;
+
+    // "Zoom", "Color Averaging" and "Auto Color Copy after Grab", each
+    // appended where the main menu is being built.
+    void addZoomMenu(QMenu *menu);
+    void addAveragingMenu(QMenu *menu);
+    void addAutoCopyItem(QMenu *menu);
+    std::vector<PropertyBinding> storedProperties();
+    // Takes the menu's ticks into force once the stored ones are restored.
+    void applyGrabOptions();
+    // A layout change: the panel's and the picture's places, and whether the
+    // coordinate labels show.
+    void applyLayout(const QRect &panel, const QRect &pictureArea, bool detailsVisible);
+
+    Averaging average() const { return averaging; }
+    Crosshair crosshair() const { return crosshairShape; }
+    bool grabActive() const { return grabbing; }
+    bool dragging() const { return mousedownflag; }
+
+    // The screen the eyedropper reads; the session's own unless replaced.
+    ScreenSampler &screenReader();
+    void setScreenSampler(std::unique_ptr<ScreenSampler> sampler);
+
+    void btnGrabMouseDown(Qt::MouseButton button);
+    void btnGrabMouseUp(Qt::MouseButton button);
+    void Timer1Timer();
+    void Off1Click(QAction *sender);
+    void SetCoordinates1Click();
+    void ResetCoordinates2Click();
+    void Zoom1X1Click(QAction *sender);
+    void Cross1Click(QAction *sender);
+    void ClearZoomWindow1Click();
+    void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
+    void imgMagnifierMouseMove(QPoint at);
+    void imgMagnifierMouseUp();
+
+signals:
+    // A grab starts: the colour is recorded for undo and the editors held.
+    void grabStarted();
+    // A tick took a colour from the screen.
+    void colorGrabbed(TColor color);
+    // The grab is over; with auto copy on, copyRequested follows.
+    void grabEnded();
+    void copyRequested();
+    // A press or release in the magnifier records the colour for undo.
+    void colorAboutToChange();
+    void magnifierPicked(TColor color);
+
+private:
+    void buildPanel(QWidget *window);
+    void connectHandlers();
+    void refreshMagnifier(QPoint pointer);
+    void pickFromMagnifier(QPoint at);
+
+    QWidget *window;
+    PickerDialogs &dialogs;
+    const ErrorGuard &guard;
+    std::unique_ptr<ScreenSampler> screenSampler;
+    Averaging averaging = Averaging::Off;
+    Crosshair crosshairShape = Crosshair::Cross;
+    bool grabbing = false;
+    bool mousedownflag = false;
+    int rootx = 0;
+    int rooty = 0;
+    // A screen read failed during the present grab; said once per run.
+    bool screenReadFailed = false;
+    bool toldScreenUnreadable = false;
+
+    QWidget *pnlMagnifier = nullptr;
+    QWidget *pnlMagnifierArea = nullptr;
+    QTimer *Timer1 = nullptr;
+    GrabButton *btnGrab = nullptr;
+    QComboBox *cbxZoom = nullptr;
+    QLabel *lblX = nullptr;
+    QLabel *lblY = nullptr;
+    QLabel *lblXPos = nullptr;
+    QLabel *lblYPos = nullptr;
+    ImageView *Image1 = nullptr;
+    ImageView *imgMagnifier = nullptr;
+    QAction *Off1 = nullptr;
+    QAction *N3x3Average1 = nullptr;
+    QAction *N5x5Average1 = nullptr;
+    QAction *AutoColorCopyafterGrab1 = nullptr;
+    QAction *SetCoordinates1 = nullptr;
+    QAction *ResetCoordinates2 = nullptr;
+    QAction *ClearZoomWindow1 = nullptr;
+    QAction *Cross1 = nullptr;
+    QAction *Rectangle1 = nullptr;
+    QAction *None1 = nullptr;
+    std::array<QAction *, 20> zoomFactorItems{};
+};
+
+} // namespace pigmentrix

@@ -1,0 +1,168 @@
+// The magnifier: its panel, the enlarged picture refreshed by each grab tick,
+// the zoom and crosshair choices, and picking a colour from the picture.
+#include "sampling/grab_controller.h"
+
+#include "model/system_colors.h"
+#include "sampling/grab_button.h"
+#include "sampling/magnifier_frame.h"
+#include "sampling/magnifier_picture.h"
+#include "ui/control_factory.h"
+#include "ui/image_view.h"
+#include "ui/qt_color.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+namespace pigmentrix {
+namespace {
+
+constexpr int cl3DLight = 22;
+
+QLabel *MakeCoordinateLabel(QWidget *parent, const char *name, const QRect &geometry, Qt::Alignment alignment,
+                            const QString &caption = {})
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+ImageView *MakePictureView(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *view = new ImageView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setGeometry(geometry);
+    return view;
+}
+
+} // namespace
+
+void GrabController::buildPanel(QWidget *window)
+{
+    pnlMagnifier = MakePanel(window, "pnlMagnifier", QRect(311, 111, 172, 168));
+    btnGrab = new GrabButton(pnlMagnifier);
+    btnGrab->setObjectName(QStringLiteral("btnGrab"));
+    btnGrab->setToolTip(QStringLiteral("Grab Color"));
+    btnGrab->setGeometry(3, 3, 26, 26);
+    btnGrab->setIconSize(QSize(22, 22));
+    btnGrab->setAutoRaise(true);
+
+    cbxZoom = new QComboBox(pnlMagnifier);
+    cbxZoom->setObjectName(QStringLiteral("cbxZoom"));
+    cbxZoom->setGeometry(31, 5, 84, 22);
+    for (int factor = 1; factor <= 20; ++factor)
+        cbxZoom->addItem(QStringLiteral("Zoom x %1").arg(factor));
+    cbxZoom->setMaxVisibleItems(20);
+    cbxZoom->setCurrentIndex(3);
+
+    lblX = MakeCoordinateLabel(pnlMagnifier, "lblX", QRect(119, 2, 14, 14), Qt::AlignLeft, QStringLiteral("X :"));
+    lblY = MakeCoordinateLabel(pnlMagnifier, "lblY", QRect(119, 16, 14, 14), Qt::AlignLeft, QStringLiteral("Y :"));
+    lblXPos = MakeCoordinateLabel(pnlMagnifier, "lblXPos", QRect(133, 2, 36, 14), Qt::AlignRight);
+    lblYPos = MakeCoordinateLabel(pnlMagnifier, "lblYPos", QRect(133, 16, 36, 14), Qt::AlignRight);
+
+    auto *area = new MagnifierFrame(pnlMagnifier);
+    area->setObjectName(QStringLiteral("pnlMagnifierArea"));
+    area->setGeometry(3, 32, 167, 134);
+    area->caption = QStringLiteral("drag grabber over\nany area to magnify");
+    FillBackground(area, ToQColor(ClassicSystemColor(cl3DLight)));
+    pnlMagnifierArea = area;
+
+    const QRect inside(1, 1, 165, 132);
+    Image1 = MakePictureView(pnlMagnifierArea, "Image1", inside);
+    imgMagnifier = MakePictureView(pnlMagnifierArea, "imgMagnifier", inside);
+    imgMagnifier->setCursor(Qt::CrossCursor);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+}
+
+void GrabController::applyLayout(const QRect &panel, const QRect &pictureArea, bool detailsVisible)
+{
+    pnlMagnifier->setGeometry(panel);
+    pnlMagnifierArea->setGeometry(pictureArea);
+    for (QWidget *detail : {lblX, lblY, lblXPos, lblYPos})
+        detail->setVisible(detailsVisible);
+}
+
+void GrabController::refreshMagnifier(QPoint pointer)
+{
+    const int zoom = cbxZoom->currentIndex() + 1;
+    // A picture too small for the zoom keeps what it shows.
+    const std::optional<MagnifierLayout> layout = MagnifierLayoutFor(imgMagnifier->size(), zoom);
+    if (!layout)
+        return;
+    const std::optional<QImage> block = screenReader().copyArea(MagnifierBlock(*layout, pointer));
+    if (!block) {
+        screenReadFailed = true;
+        return;
+    }
+    Image1->setImage(block->convertToFormat(QImage::Format_RGB32));
+    imgMagnifier->setImage(BuildMagnifierPicture(*block, *layout, crosshairShape));
+    imgMagnifier->repaint();
+}
+
+void GrabController::Zoom1X1Click(QAction *sender)
+{
+    cbxZoom->setCurrentIndex(sender->data().toInt() - 1);
+}
+
+void GrabController::Cross1Click(QAction *sender)
+{
+    for (QAction *item : {None1, Cross1, Rectangle1})
+        item->setChecked(false);
+    sender->setChecked(true);
+    crosshairShape = static_cast<Crosshair>(sender->data().toInt());
+}
+
+void GrabController::ClearZoomWindow1Click()
+{
+    QImage picture = imgMagnifier->image();
+    if (!picture.isNull()) {
+        QPainter painter(&picture);
+        painter.fillRect(picture.rect().intersected(imgMagnifier->rect()), window->palette().color(QPalette::Window));
+        painter.end();
+        imgMagnifier->setImage(picture);
+    }
+    lblXPos->clear();
+    lblYPos->clear();
+    imgMagnifier->repaint();
+}
+
+void GrabController::imgMagnifierMouseDown(Qt::MouseButton button, QPoint at)
+{
+    if (button != Qt::LeftButton)
+        return;
+    mousedownflag = true;
+    emit colorAboutToChange();
+    pickFromMagnifier(at);
+}
+
+void GrabController::imgMagnifierMouseMove(QPoint at)
+{
+    if (mousedownflag)
+        pickFromMagnifier(at);
+}
+
+void GrabController::imgMagnifierMouseUp()
+{
+    emit colorAboutToChange();
+    mousedownflag = false;
+}
+
+// A pick reads the picture as shown, crosshair included. Outside the picture
+// (dragged beyond it, or before the first grab) there is no colour to take.
+void GrabController::pickFromMagnifier(QPoint at)
+{
+    const QImage &picture = imgMagnifier->image();
+    if (!picture.rect().contains(at))
+        return;
+    const QRgb p = picture.pixel(at);
+    emit magnifierPicked(ComposeColor(qRed(p), qGreen(p), qBlue(p)));
+}
+
+} // namespace pigmentrix

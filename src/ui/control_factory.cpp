@@ -1,0 +1,72 @@
+#include "ui/control_factory.h"
+
+#include "model/color.h"
+#include "model/integer_text.h"
+#include "ui/qt_color.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+namespace pigmentrix {
+namespace {
+
+// System colour number of the scroll-bar colour.
+constexpr TColor clScrollBar = static_cast<TColor>(0xFF000000);
+
+} // namespace
+
+QColor PanelColor()
+{
+    return ToQColor(clScrollBar);
+}
+
+void FillBackground(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget *MakePanel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(geometry);
+    FillBackground(panel, PanelColor());
+    return panel;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QString &hint,
+                        const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void StepNumberBox(QLineEdit *box, bool up)
+{
+    const std::optional<int> n = TryStrToInt(box->text().toStdString());
+    if (!n)
+        return;
+    if (up && *n <= 254)
+        box->setText(QString::number(*n + 1));
+    else if (!up && *n >= 1)
+        box->setText(QString::number(*n - 1));
+}
+
+} // namespace pigmentrix

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QColor;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace pigmentrix {
+
+// The system colour the window's panels are filled with (scroll-bar colour).
+QColor PanelColor();
+
+// Fills widget's background with color.
+void FillBackground(QWidget *widget, const QColor &color);
+
+// The window's building blocks at their design geometry (logical pixels),
+// each named after the control it is.
+QWidget *MakePanel(QWidget *parent, const char *name, const QRect &geometry);
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at);
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QString &hint,
+                        const QRect &geometry);
+
+// The mouse wheel over a box holding a number: one up or down, within 0..255.
+// A box without a number is left alone.
+void StepNumberBox(QLineEdit *box, bool up);
+
+} // namespace pigmentrix

@@ -1,0 +1,69 @@
+#include "ui/image_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace pigmentrix {
+namespace {
+
+// The pixel under the pointer: on a scaled screen positions carry fractions,
+// and rounding would name the next pixel (or pixel 0 for a point just left of
+// the picture).
+QPoint PixelUnder(const QMouseEvent *event)
+{
+    const QPointF pos = event->position();
+    return QPoint(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())));
+}
+
+} // namespace
+
+ImageView::ImageView(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void ImageView::setImage(const QImage &image)
+{
+    m_image = image;
+    updateGeometry();
+    update();
+}
+
+QSize ImageView::sizeHint() const
+{
+    return m_image.isNull() ? QWidget::sizeHint() : m_image.size();
+}
+
+void ImageView::paintEvent(QPaintEvent *)
+{
+    if (!m_image.isNull())
+        QPainter(this).drawImage(0, 0, m_image);
+}
+
+void ImageView::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(event->button(), PixelUnder(event));
+}
+
+void ImageView::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->buttons(), PixelUnder(event));
+}
+
+void ImageView::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseReleased(event->button(), PixelUnder(event));
+}
+
+// Widgets get the second press of a double click only as the double click,
+// yet a release follows it: report it as a press too so presses and releases
+// pair up.
+void ImageView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit doubleClicked(event->button(), PixelUnder(event));
+    emit mousePressed(event->button(), PixelUnder(event));
+}
+
+} // namespace pigmentrix
