@@ -106,14 +106,8 @@ void ChannelEditors::buildRgbPanel(QWidget *window)
         MakeSlider(pnlRGB, "scrollbarBrightness", 255, 40, QRect(71, 81, 133, 21), rcBrightness);
     scrollbarAlpha = MakeSlider(pnlRGB, "scrollbarAlpha", 255, 255, QRect(71, 81, 136, 21), rcAlpha);
 
-    QWidget::setTabOrder(edtRed, edtGreen);
-    QWidget::setTabOrder(edtGreen, edtBlue);
-    QWidget::setTabOrder(edtBlue, edtAlpha);
-    QWidget::setTabOrder(edtAlpha, scrollbarred);
-    QWidget::setTabOrder(scrollbarred, scrollbarGreen);
-    QWidget::setTabOrder(scrollbarGreen, scrollbarBlue);
-    QWidget::setTabOrder(scrollbarBlue, scrollbarBrightness);
-    QWidget::setTabOrder(scrollbarBrightness, scrollbarAlpha);
+    SetTabChain({edtRed, edtGreen, edtBlue, edtAlpha, scrollbarred, scrollbarGreen, scrollbarBlue,
+                 scrollbarBrightness, scrollbarAlpha});
 }
 
 void ChannelEditors::buildHsvPanel(QWidget *window)
@@ -131,11 +125,7 @@ void ChannelEditors::buildHsvPanel(QWidget *window)
     scrollbarSaturation = MakeSlider(pnlHSV, "scrollbarSaturation", 255, 0, QRect(71, 32, 136, 21), rcSaturation);
     scrollbarValue = MakeSlider(pnlHSV, "scrollbarValue", 255, 0, QRect(71, 57, 136, 21), rcValue);
 
-    QWidget::setTabOrder(edtHue, edtSaturation);
-    QWidget::setTabOrder(edtSaturation, edtValue);
-    QWidget::setTabOrder(edtValue, scrollbarHue);
-    QWidget::setTabOrder(scrollbarHue, scrollbarSaturation);
-    QWidget::setTabOrder(scrollbarSaturation, scrollbarValue);
+    SetTabChain({edtHue, edtSaturation, edtValue, scrollbarHue, scrollbarSaturation, scrollbarValue});
 }
 
 void ChannelEditors::addMenuItems(QMenu *menu)

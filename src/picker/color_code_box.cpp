@@ -80,9 +80,7 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
                          QStringLiteral("Copy Color String to Clipboard"), QRect(4, 55, 42, 23));
     btnSet = MakeButton(pnlColorCode, "btnSet", QStringLiteral("Set"), QStringLiteral("Set Color to Color String"),
                         QRect(49, 55, 42, 23));
-    QWidget::setTabOrder(cbxDisplay, edtColor);
-    QWidget::setTabOrder(edtColor, btnCopy);
-    QWidget::setTabOrder(btnCopy, btnSet);
+    SetTabChain({cbxDisplay, edtColor, btnCopy, btnSet});
 
     guard.connect(btnCopy, &QAbstractButton::clicked, this, [this] { btnCopyClick(); });
     guard.connect(btnSet, &QAbstractButton::clicked, this, [this] { btnSetClick(); });

@@ -147,11 +147,12 @@ void WindowShell::Small1Click(Layout layout)
     Large1->setChecked(layout == Layout::Large);
 }
 
-void WindowShell::setFrameless(bool frameless)
+void WindowShell::setWindowFlagInPlace(Qt::WindowType flag, bool on)
 {
+    // Changing a flag hides the window; it comes back where it was.
     const QPoint place = window->pos();
     const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::FramelessWindowHint, frameless);
+    window->setWindowFlag(flag, on);
     if (visible) {
         window->move(place);
         window->show();
@@ -163,7 +164,7 @@ void WindowShell::HideTitlebar()
     if (captionShown) {
         captionShown = false;
         layoutGeometry.outerHeight -= DesignCaptionHeight;
-        setFrameless(true);
+        setWindowFlagInPlace(Qt::FramelessWindowHint, true);
         applyWindowSize();
     }
     ShowHideTitlebar1->setChecked(false);
@@ -174,7 +175,7 @@ void WindowShell::ShowTitlebar()
     if (!captionShown) {
         captionShown = true;
         layoutGeometry.outerHeight += DesignCaptionHeight;
-        setFrameless(false);
+        setWindowFlagInPlace(Qt::FramelessWindowHint, false);
         applyWindowSize();
     }
     ShowHideTitlebar1->setChecked(true);
@@ -191,15 +192,8 @@ void WindowShell::ShowHideTitlebar1Click()
 
 void WindowShell::SetStayOnTop(bool OnTop)
 {
-    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == OnTop)
-        return;
-    const QPoint place = window->pos();
-    const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, OnTop);
-    if (visible) {
-        window->move(place);
-        window->show();
-    }
+    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != OnTop)
+        setWindowFlagInPlace(Qt::WindowStaysOnTopHint, OnTop);
 }
 
 void WindowShell::AlwaysonTop1Click()

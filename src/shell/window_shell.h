@@ -87,7 +87,7 @@ private:
     void buildBottomButtons();
     void recordLayout();
     void applyWindowSize();
-    void setFrameless(bool frameless);
+    void setWindowFlagInPlace(Qt::WindowType flag, bool on);
 
     QWidget *window;
     const ErrorGuard &guard;

@@ -58,6 +58,16 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
+void SetTabChain(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void StepNumberBox(QLineEdit *box, bool up)
 {
     const std::optional<int> n = TryStrToInt(box->text().toStdString());

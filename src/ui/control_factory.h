@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 class QColor;
 class QLabel;
 class QLineEdit;
@@ -24,6 +26,9 @@ QWidget *MakePanel(QWidget *parent, const char *name, const QRect &geometry);
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPoint at);
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QString &hint,
                         const QRect &geometry);
+
+// Tab moves through controls in this order.
+void SetTabChain(std::initializer_list<QWidget *> controls);
 
 // The mouse wheel over a box holding a number: one up or down, within 0..255.
 // A box without a number is left alone.

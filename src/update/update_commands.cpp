@@ -82,7 +82,7 @@ void UpdateCommands::versionCheckAnswered(const VersionAnswer &answer)
     auto *form = new TfrmCheckUpdate(version, *answer.report, *linkOpener, window);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setWindowModality(Qt::ApplicationModal);
-    connect(form, &QDialog::finished, this, [this] { mnuCheckUpdate->setEnabled(true); });
+    guard.connect(form, &QDialog::finished, this, [this] { mnuCheckUpdate->setEnabled(true); });
     form->show();
 }
 
@@ -112,8 +112,8 @@ void UpdateCommands::AboutPigmentrix1Click()
 {
     auto *about = new TfrmAbout({version, portableEdition, QCoreApplication::applicationDirPath()}, *linkOpener, window);
     AboutPigmentrix1->setEnabled(false);
-    connect(about, &QDialog::finished, this, [this] { AboutPigmentrix1->setEnabled(true); });
-    connect(about, &TfrmAbout::invalidLink, this, [this, about](const QString &text) { dialogs.showWarning(about, text); });
+    guard.connect(about, &QDialog::finished, this, [this] { AboutPigmentrix1->setEnabled(true); });
+    guard.connect(about, &TfrmAbout::invalidLink, this, [this, about](const QString &text) { dialogs.showWarning(about, text); });
     about->setWindowModality(Qt::ApplicationModal);
     about->show();
 }

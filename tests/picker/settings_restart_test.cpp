@@ -1,4 +1,5 @@
 #include "fake_dialogs.h"
+#include "window_lookup.h"
 #include "displays/color_frame_area.h"
 #include "displays/color_frame_panel.h"
 #include "displays/hsv_picture_area.h"
@@ -27,7 +28,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 
 namespace pigmentrix {
 namespace {
@@ -78,9 +78,7 @@ protected:
     template <typename Control = QWidget>
     Control *control(const QString &name) const
     {
-        auto *found = window->findChild<Control *>(name);
-        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
-        return found;
+        return FindControl<Control>(*window, name);
     }
     QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
     QAction *item(const char *name) const { return control<QAction>(name); }
@@ -92,10 +90,7 @@ protected:
     template <typename Area>
     Area &area() const
     {
-        Area *found = window->findChild<Area *>();
-        if (!found)
-            throw std::logic_error("the window has no such area");
-        return *found;
+        return FindArea<Area>(*window);
     }
 
     void storeSlot(int k, TColor c)

@@ -6,6 +6,7 @@
 #include "picker/color_pipeline.h"
 #include "picker/picker_settings.h"
 #include "update/version_checker.h"
+#include "window_lookup.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 
 namespace pigmentrix {
 
@@ -32,9 +32,7 @@ protected:
     template <typename Control = QWidget>
     Control *control(const char *name) const
     {
-        auto *found = window->findChild<Control *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << "no control " << name;
-        return found;
+        return FindControl<Control>(*window, QString::fromLatin1(name));
     }
     QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
     TJvTracker *slider(const char *name) const { return control<TJvTracker>(name); }
@@ -44,10 +42,7 @@ protected:
     template <typename Area>
     Area &area() const
     {
-        Area *found = window->findChild<Area *>();
-        if (!found)
-            throw std::logic_error("the window has no such area");
-        return *found;
+        return FindArea<Area>(*window);
     }
     ColorPipeline &pipeline() const { return area<ColorPipeline>(); }
 
