@@ -51,7 +51,9 @@ void BM_RebuildGeneralList(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * NamedColorCount);
 }
-BENCHMARK(BM_RebuildGeneralList)->DenseRange(SortByName, SortBySimilarity)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RebuildGeneralList)
+    ->DenseRange(static_cast<std::int64_t>(SortOrder::Name), static_cast<std::int64_t>(SortOrder::Similarity))
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_OpenGeneralList(benchmark::State &state)
 {

@@ -11,18 +11,21 @@ using namespace pigmentrix;
 
 void CopyAndSortGeneralTable(benchmark::State &state)
 {
-    const auto orderCode = state.range(0);
+    const auto order = static_cast<SortOrder>(state.range(0));
     for (auto _ : state) {
-        TRColorArray list = BuildNamedColorList(false, orderCode, RGBValues{250, 235, 215});
+        TRColorArray list = BuildNamedColorList(false, order, RGBValues{250, 235, 215});
         benchmark::DoNotOptimize(list.data());
     }
     state.SetItemsProcessed(state.iterations() * NamedColorCount);
 }
-BENCHMARK(CopyAndSortGeneralTable)->DenseRange(SortByName, SortBySimilarity)->Arg(9)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CopyAndSortGeneralTable)
+    ->DenseRange(static_cast<std::int64_t>(SortOrder::Name), static_cast<std::int64_t>(SortOrder::Similarity))
+    ->Arg(9) // a code no menu item carries
+    ->Unit(benchmark::kMicrosecond);
 
 void FindClosestInGeneralTable(benchmark::State &state)
 {
-    const TRColorArray list = BuildNamedColorList(false, SortByName, RGBValues{});
+    const TRColorArray list = BuildNamedColorList(false, SortOrder::Name, RGBValues{});
     for (auto _ : state) {
         int index = FindClosestColor(list, RGBValues{18, 52, 86}, -1);
         benchmark::DoNotOptimize(index);

@@ -25,6 +25,18 @@ std::int64_t TagOf(const QAction *item)
     return item->data().toLongLong();
 }
 
+// The Tag of a sort item, or of FindClosestColor1, is an order code; any
+// 64-bit value passes through unchanged.
+SortOrder OrderOf(const QAction *item)
+{
+    return static_cast<SortOrder>(TagOf(item));
+}
+
+void SetOrderTag(QAction *item, SortOrder order)
+{
+    item->setData(QVariant::fromValue<qint64>(static_cast<std::int64_t>(order)));
+}
+
 QAction *AddListItem(QMenu *menu, const char *name, const QString &caption, std::int64_t tag, int group)
 {
     QAction *item = menu->addAction(caption);
@@ -33,6 +45,11 @@ QAction *AddListItem(QMenu *menu, const char *name, const QString &caption, std:
     item->setCheckable(true);
     item->setProperty("GroupIndex", group);
     return item;
+}
+
+QAction *AddSortItem(QMenu *menu, const char *name, const QString &caption, SortOrder order)
+{
+    return AddListItem(menu, name, caption, static_cast<std::int64_t>(order), SortGroup);
 }
 
 void AddListSeparator(QMenu *menu, const char *name, int group)
@@ -80,22 +97,22 @@ void NamedColorArea::buildMenu(QWidget *window)
     mnuClosestColor->setObjectName(QStringLiteral("mnuClosestColor"));
     FindClosestColor1 = mnuClosestColor->addAction(QStringLiteral("Find Closest Named Color"));
     FindClosestColor1->setObjectName(QStringLiteral("FindClosestColor1"));
-    FindClosestColor1->setData(QVariant::fromValue<qint64>(SortByName));
+    SetOrderTag(FindClosestColor1, SortOrder::Name);
     AddListSeparator(mnuClosestColor, "N8", 0);
-    SortbyName1 = AddListItem(mnuClosestColor, "SortbyName1", QStringLiteral("Sort by Name"), SortByName, SortGroup);
-    SortbySimilarity1 = AddListItem(mnuClosestColor, "SortbySimilarity1", QStringLiteral("Sort by Similarity"),
-                                    SortBySimilarity, SortGroup);
+    SortbyName1 = AddSortItem(mnuClosestColor, "SortbyName1", QStringLiteral("Sort by Name"), SortOrder::Name);
+    SortbySimilarity1 = AddSortItem(mnuClosestColor, "SortbySimilarity1", QStringLiteral("Sort by Similarity"),
+                                    SortOrder::Similarity);
     AddListSeparator(mnuClosestColor, "N10", SortGroup);
-    SortbyHue1 = AddListItem(mnuClosestColor, "SortbyHue1", QStringLiteral("Sort by Hue"), SortByHue, SortGroup);
-    SortbySaturation1 = AddListItem(mnuClosestColor, "SortbySaturation1", QStringLiteral("Sort by Saturation"),
-                                    SortBySaturation, SortGroup);
-    SortbyValue1 = AddListItem(mnuClosestColor, "SortbyValue1", QStringLiteral("Sort by Value"), SortByValue, SortGroup);
+    SortbyHue1 = AddSortItem(mnuClosestColor, "SortbyHue1", QStringLiteral("Sort by Hue"), SortOrder::Hue);
+    SortbySaturation1 = AddSortItem(mnuClosestColor, "SortbySaturation1", QStringLiteral("Sort by Saturation"),
+                                    SortOrder::Saturation);
+    SortbyValue1 = AddSortItem(mnuClosestColor, "SortbyValue1", QStringLiteral("Sort by Value"), SortOrder::Value);
     AddListSeparator(mnuClosestColor, "N9", SortGroup);
-    SortbyRed1 = AddListItem(mnuClosestColor, "SortbyRed1", QStringLiteral("Sort by Red"), SortByRed, SortGroup);
-    SortbyGreen1 = AddListItem(mnuClosestColor, "SortbyGreen1", QStringLiteral("Sort by Green"), SortByGreen, SortGroup);
-    SortbyBlue1 = AddListItem(mnuClosestColor, "SortbyBlue1", QStringLiteral("Sort by Blue"), SortByBlue, SortGroup);
-    SortbyBrightness1 = AddListItem(mnuClosestColor, "SortbyBrightness1", QStringLiteral("Sort by Brightness"),
-                                    SortByBrightness, SortGroup);
+    SortbyRed1 = AddSortItem(mnuClosestColor, "SortbyRed1", QStringLiteral("Sort by Red"), SortOrder::Red);
+    SortbyGreen1 = AddSortItem(mnuClosestColor, "SortbyGreen1", QStringLiteral("Sort by Green"), SortOrder::Green);
+    SortbyBlue1 = AddSortItem(mnuClosestColor, "SortbyBlue1", QStringLiteral("Sort by Blue"), SortOrder::Blue);
+    SortbyBrightness1 = AddSortItem(mnuClosestColor, "SortbyBrightness1", QStringLiteral("Sort by Brightness"),
+                                    SortOrder::Brightness);
     AddListSeparator(mnuClosestColor, "N12", SortGroup);
     // Its Tag is not an order code.
     Showonlyhtmlcolors = AddListItem(mnuClosestColor, "Showonlyhtmlcolors", QStringLiteral("Show only HTML Colors"), 8,
@@ -131,8 +148,10 @@ std::vector<PropertyBinding> NamedColorArea::storedProperties()
 {
     return {
         CheckedRow("Showonlyhtmlcolors_Checked", Showonlyhtmlcolors),
-        {"FindClosestColor1_Tag", [this] { return StoredValue(sortOrderInForce()); },
-         [this](const StoredValue &value) { setSortOrderInForce(std::get<std::int64_t>(value)); }},
+        {"FindClosestColor1_Tag", [this] { return StoredValue(static_cast<std::int64_t>(sortOrderInForce())); },
+         [this](const StoredValue &value) {
+             setSortOrderInForce(static_cast<SortOrder>(std::get<std::int64_t>(value)));
+         }},
     };
 }
 
@@ -147,14 +166,14 @@ std::span<const RColor> NamedColorArea::namedColorEntries() const
     return cbxColors->entries();
 }
 
-std::int64_t NamedColorArea::sortOrderInForce() const
+SortOrder NamedColorArea::sortOrderInForce() const
 {
-    return TagOf(FindClosestColor1);
+    return OrderOf(FindClosestColor1);
 }
 
-void NamedColorArea::setSortOrderInForce(std::int64_t orderCode)
+void NamedColorArea::setSortOrderInForce(SortOrder order)
 {
-    FindClosestColor1->setData(QVariant::fromValue<qint64>(orderCode));
+    SetOrderTag(FindClosestColor1, order);
 }
 
 void NamedColorArea::rebuildForShow()
@@ -170,22 +189,22 @@ void NamedColorArea::SortbyHue1Click(QAction *sender)
     if (selected >= 0)
         remembered = namedColorEntries()[static_cast<std::size_t>(selected)].Value;
 
-    const std::int64_t orderCode = TagOf(sender);
-    TRColorArray list = BuildNamedColorList(bHTMLList, orderCode, sliders());
+    const SortOrder order = OrderOf(sender);
+    TRColorArray list = BuildNamedColorList(bHTMLList, order, sliders());
 
-    setSortOrderInForce(orderCode);
-    sortorder = orderCode;
-    Setsortmenuitems(orderCode);
+    setSortOrderInForce(order);
+    sortorder = order;
+    Setsortmenuitems(order);
 
     cbxColors->setEntries(std::move(list));
     // Selecting from code does not count as a choice: the colour stays.
     cbxColors->setCurrentIndex(SelectionAfterSort(namedColorEntries(), remembered));
 }
 
-void NamedColorArea::Setsortmenuitems(std::int64_t SortValue)
+void NamedColorArea::Setsortmenuitems(SortOrder SortValue)
 {
     for (QAction *item : sortItems()) {
-        const bool checked = TagOf(item) == SortValue;
+        const bool checked = OrderOf(item) == SortValue;
         item->setChecked(checked);
         if (auto *copy = window->findChild<QAction *>(item->objectName() + QStringLiteral("_copy")))
             copy->setChecked(checked);

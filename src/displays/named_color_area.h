@@ -41,9 +41,11 @@ public:
 
     // The entries in their present order.
     std::span<const RColor> namedColorEntries() const;
-    std::int64_t sortOrderInForce() const;
-    void setSortOrderInForce(std::int64_t orderCode);
-    std::int64_t sortOrder() const { return sortorder; }
+    // The order FindClosestColor1's Tag holds; it may be a stored code none of
+    // the menu items carries.
+    SortOrder sortOrderInForce() const;
+    void setSortOrderInForce(SortOrder order);
+    SortOrder sortOrder() const { return sortorder; }
     bool htmlOnly() const { return bHTMLList; }
     int colorCount() const { return colorcount; }
 
@@ -55,7 +57,7 @@ public:
 
     void SortbyHue1Click(QAction *sender);
     void ShowonlyhtmlcolorsClick();
-    void Setsortmenuitems(std::int64_t SortValue);
+    void Setsortmenuitems(SortOrder SortValue);
     void FindClosestColor1Click();
     void cbxColorsChange();
 
@@ -75,13 +77,13 @@ private:
     const ErrorGuard &guard;
     bool bHTMLList = false;
     int colorcount = 0;
-    std::int64_t sortorder = 0;
+    SortOrder sortorder = SortOrder::Name;
 
     QWidget *pnlHTMLColor = nullptr;
     QLabel *lblHTMLColor = nullptr;
     NamedColorBox *cbxColors = nullptr;
     QMenu *mnuClosestColor = nullptr;
-    QAction *FindClosestColor1 = nullptr; // its Tag (data, 64-bit) holds the order in force
+    QAction *FindClosestColor1 = nullptr; // its Tag (data, 64-bit) holds the order code in force
     QAction *SortbyName1 = nullptr;
     QAction *SortbySimilarity1 = nullptr;
     QAction *SortbyHue1 = nullptr;

@@ -13,20 +13,20 @@ namespace {
 
 enum class Rule { Name, HSVKeys, ChannelKey, SumOnly };
 
-Rule RuleOf(std::int64_t orderCode)
+Rule RuleOf(SortOrder order)
 {
-    switch (orderCode) {
-    case SortByName:
+    switch (order) {
+    case SortOrder::Name:
         return Rule::Name;
-    case SortByHue:
-    case SortBySaturation:
-    case SortByValue:
+    case SortOrder::Hue:
+    case SortOrder::Saturation:
+    case SortOrder::Value:
         return Rule::HSVKeys;
-    case SortByRed:
-    case SortByGreen:
-    case SortByBlue:
-    case SortByBrightness:
-    case SortBySimilarity:
+    case SortOrder::Red:
+    case SortOrder::Green:
+    case SortOrder::Blue:
+    case SortOrder::Brightness:
+    case SortOrder::Similarity:
         return Rule::ChannelKey;
     default:
         return Rule::SumOnly;
@@ -49,33 +49,33 @@ std::int64_t SquaredDistance(int r, int g, int b, RGBValues reference)
     return dr * dr + dg * dg + db * db;
 }
 
-KeyedColor WithKeys(const RColor &color, std::int64_t orderCode, RGBValues reference)
+KeyedColor WithKeys(const RColor &color, SortOrder order, RGBValues reference)
 {
     const int r = RedOf(color.Value);
     const int g = GreenOf(color.Value);
     const int b = BlueOf(color.Value);
     KeyedColor keyed{color};
     keyed.sum = r + g + b;
-    if (RuleOf(orderCode) == Rule::HSVKeys) {
+    if (RuleOf(order) == Rule::HSVKeys) {
         const HSVValues hsv = RGBtoHSV(r, g, b);
         const std::int64_t h = Round(hsv.H);
         const std::int64_t s = Round(hsv.S);
         const std::int64_t v = Round(hsv.V);
-        if (orderCode == SortByHue)
+        if (order == SortOrder::Hue)
             keyed.keys = {h, s, v};
-        else if (orderCode == SortBySaturation)
+        else if (order == SortOrder::Saturation)
             keyed.keys = {s, h, v};
         else
             keyed.keys = {v, s, h};
-    } else if (orderCode == SortByRed) {
+    } else if (order == SortOrder::Red) {
         keyed.keys[0] = -r; // descending
-    } else if (orderCode == SortByGreen) {
+    } else if (order == SortOrder::Green) {
         keyed.keys[0] = -g;
-    } else if (orderCode == SortByBlue) {
+    } else if (order == SortOrder::Blue) {
         keyed.keys[0] = -b;
-    } else if (orderCode == SortByBrightness) {
+    } else if (order == SortOrder::Brightness) {
         keyed.keys[0] = -keyed.sum;
-    } else if (orderCode == SortBySimilarity) {
+    } else if (order == SortOrder::Similarity) {
         keyed.keys[0] = SquaredDistance(r, g, b, reference);
     }
     return keyed;
@@ -138,33 +138,31 @@ void QuickSort(std::vector<KeyedColor> &a, std::ptrdiff_t l, std::ptrdiff_t r, c
 
 } // namespace
 
-std::int64_t CompareNamedColors(const RColor &a, const RColor &b, std::int64_t orderCode,
-                                RGBValues reference)
+std::int64_t CompareNamedColors(const RColor &a, const RColor &b, SortOrder order, RGBValues reference)
 {
-    return CompareKeyed(WithKeys(a, orderCode, reference), WithKeys(b, orderCode, reference),
-                        RuleOf(orderCode));
+    return CompareKeyed(WithKeys(a, order, reference), WithKeys(b, order, reference), RuleOf(order));
 }
 
-void SortNamedColors(std::span<RColor> colors, std::int64_t orderCode, RGBValues reference)
+void SortNamedColors(std::span<RColor> colors, SortOrder order, RGBValues reference)
 {
     if (colors.size() < 2)
         return;
     std::vector<KeyedColor> keyed;
     keyed.reserve(colors.size());
     for (const RColor &color : colors)
-        keyed.push_back(WithKeys(color, orderCode, reference));
-    const Rule rule = RuleOf(orderCode);
+        keyed.push_back(WithKeys(color, order, reference));
+    const Rule rule = RuleOf(order);
     QuickSort(keyed, 0, static_cast<std::ptrdiff_t>(keyed.size()) - 1,
               [rule](const KeyedColor &a, const KeyedColor &b) { return CompareKeyed(a, b, rule); });
     for (std::size_t i = 0; i < colors.size(); ++i)
         colors[i] = keyed[i].color;
 }
 
-TRColorArray BuildNamedColorList(bool htmlOnly, std::int64_t orderCode, RGBValues reference)
+TRColorArray BuildNamedColorList(bool htmlOnly, SortOrder order, RGBValues reference)
 {
     const std::span<const RColor> table = ColorTable(htmlOnly);
     TRColorArray list(table.begin(), table.end());
-    SortNamedColors(list, orderCode, reference);
+    SortNamedColors(list, order, reference);
     return list;
 }
 
@@ -209,7 +207,7 @@ int SelectionAfterSort(std::span<const RColor> entries, std::optional<TColor> re
 
 std::optional<RColor> ClosestNamedColor(TColor color, bool htmlOnly)
 {
-    const TRColorArray list = BuildNamedColorList(htmlOnly, SortByName, RGBValues{});
+    const TRColorArray list = BuildNamedColorList(htmlOnly, SortOrder::Name, RGBValues{});
     const int index = FindClosestColor(list, RGBValues{RedOf(color), GreenOf(color), BlueOf(color)}, -1);
     if (index < 0)
         return std::nullopt;

@@ -11,32 +11,35 @@
 
 namespace pigmentrix {
 
-// Order codes of the named-colour list, as carried by the sort menu items.
-inline constexpr int SortByName = 0;
-inline constexpr int SortByHue = 1;
-inline constexpr int SortBySaturation = 2;
-inline constexpr int SortByValue = 3;
-inline constexpr int SortByRed = 4;
-inline constexpr int SortByGreen = 5;
-inline constexpr int SortByBlue = 6;
-inline constexpr int SortByBrightness = 7;
-inline constexpr int SortBySimilarity = 8;
+// Orders of the named-colour list. The numbers are the codes the sort menu
+// items carry and the settings store; a stored code outside these names is
+// kept as it is (the type holds any 64-bit value) and orders by channel sum.
+enum class SortOrder : std::int64_t {
+    Name = 0,
+    Hue = 1,
+    Saturation = 2,
+    Value = 3,
+    Red = 4,
+    Green = 5,
+    Blue = 6,
+    Brightness = 7,
+    Similarity = 8,
+};
 
 using TRColorArray = std::vector<RColor>;
 
 // Negative when a goes before b. Hue, saturation and value compare rounded
-// HSV keys only; every other code (an unknown one included) breaks its ties
+// HSV keys only; every other order (an unknown code included) breaks its ties
 // by ascending channel sum. reference is the colour similarity is measured to.
-std::int64_t CompareNamedColors(const RColor &a, const RColor &b, std::int64_t orderCode,
-                                RGBValues reference);
+std::int64_t CompareNamedColors(const RColor &a, const RColor &b, SortOrder order, RGBValues reference);
 
 // Sorts in place with the list's own quicksort. It is not stable, and on
 // purpose: entries that compare equal end in the order this exact procedure
 // leaves them, which users see in the list.
-void SortNamedColors(std::span<RColor> colors, std::int64_t orderCode, RGBValues reference);
+void SortNamedColors(std::span<RColor> colors, SortOrder order, RGBValues reference);
 
 // A sorted copy of the general table, or of the HTML table when htmlOnly.
-TRColorArray BuildNamedColorList(bool htmlOnly, std::int64_t orderCode, RGBValues reference);
+TRColorArray BuildNamedColorList(bool htmlOnly, SortOrder order, RGBValues reference);
 
 // The index of the entry nearest to current (Euclidean in RGB); the first
 // entry in list order wins a tie. Only entries nearer than 255.0 count; when

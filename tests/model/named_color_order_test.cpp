@@ -28,6 +28,9 @@ std::vector<std::u16string_view> Names(const TRColorArray &list)
 
 int Sign(std::int64_t x) { return (x > 0) - (x < 0); }
 
+// The stored number of an order, for tables that also list unknown codes.
+constexpr std::int64_t Code(SortOrder order) { return static_cast<std::int64_t>(order); }
+
 struct CompareRow {
     const char *what;
     RColor a;
@@ -40,61 +43,64 @@ TEST(CompareNamedColors, FollowsTheKeysOfEachOrder)
 {
     const RGBValues reference{100, 100, 100};
     const CompareRow rows[] = {
-        {"name: upper case before lower case", {u"Blue", 0}, {u"azure", 0}, SortByName, -1},
-        {"name: space before a letter", {u"Antique white", 0}, {u"AntiqueWhite", 0}, SortByName, -1},
-        {"name: accented letter after z", {u"Caf\u00E9", 0}, {u"Cafz", 0}, SortByName, 1},
-        {"name: UTF-16 units, not code points", {u"\U0001F600", 0}, {u"\uFF5E", 0}, SortByName, -1},
-        {"name: equal names fall back to channel sum", {u"Bronze", 0x000001}, {u"Bronze", 0x000000}, SortByName, 1},
-        {"hue first", {u"", 0x0000FF}, {u"", 0x00FF00}, SortByHue, -1},
-        {"hue: grey before red", {u"", 0xFFFFFF}, {u"", 0x0000FF}, SortByHue, -1},
-        {"hue: equal hue goes by saturation", {u"", 0x8080FF}, {u"", 0x0000FF}, SortByHue, -1},
-        {"hue: equal rounded keys have no tie-break", {u"", 0x0200C8}, {u"", 0x0300C8}, SortByHue, 0},
-        {"saturation first", {u"", 0x00FF00}, {u"", 0x8080FF}, SortBySaturation, 1},
-        {"saturation: then hue", {u"", 0x00FF00}, {u"", 0x0000FF}, SortBySaturation, 1},
-        {"value first", {u"", 0x000080}, {u"", 0x8080FF}, SortByValue, -1},
-        {"value: then saturation", {u"", 0x0000FF}, {u"", 0xFFFFFF}, SortByValue, 1},
-        {"red descending", {u"", 0x0000FF}, {u"", 0x000080}, SortByRed, -1},
-        {"red: tie by ascending sum", {u"", 0x0100FF}, {u"", 0x0000FF}, SortByRed, 1},
-        {"green descending", {u"", 0x00FF00}, {u"", 0x008000}, SortByGreen, -1},
-        {"blue descending", {u"", 0xFF0000}, {u"", 0x800000}, SortByBlue, -1},
-        {"brightness descending", {u"", 0xFFFFFF}, {u"", 0x000000}, SortByBrightness, -1},
-        {"brightness: equal sums compare equal", {u"", 0x0000FF}, {u"", 0x00FF00}, SortByBrightness, 0},
-        {"similarity: nearer first", {u"", 0x656565}, {u"", 0x000000}, SortBySimilarity, -1},
-        {"similarity: equal distance by sum", {u"", 0x646465}, {u"", 0x646463}, SortBySimilarity, 1},
+        {"name: upper case before lower case", {u"Blue", 0}, {u"azure", 0}, Code(SortOrder::Name), -1},
+        {"name: space before a letter", {u"Antique white", 0}, {u"AntiqueWhite", 0}, Code(SortOrder::Name), -1},
+        {"name: accented letter after z", {u"Caf\u00E9", 0}, {u"Cafz", 0}, Code(SortOrder::Name), 1},
+        {"name: UTF-16 units, not code points", {u"\U0001F600", 0}, {u"\uFF5E", 0}, Code(SortOrder::Name), -1},
+        {"name: equal names fall back to channel sum", {u"Bronze", 0x000001}, {u"Bronze", 0x000000},
+         Code(SortOrder::Name), 1},
+        {"hue first", {u"", 0x0000FF}, {u"", 0x00FF00}, Code(SortOrder::Hue), -1},
+        {"hue: grey before red", {u"", 0xFFFFFF}, {u"", 0x0000FF}, Code(SortOrder::Hue), -1},
+        {"hue: equal hue goes by saturation", {u"", 0x8080FF}, {u"", 0x0000FF}, Code(SortOrder::Hue), -1},
+        {"hue: equal rounded keys have no tie-break", {u"", 0x0200C8}, {u"", 0x0300C8}, Code(SortOrder::Hue), 0},
+        {"saturation first", {u"", 0x00FF00}, {u"", 0x8080FF}, Code(SortOrder::Saturation), 1},
+        {"saturation: then hue", {u"", 0x00FF00}, {u"", 0x0000FF}, Code(SortOrder::Saturation), 1},
+        {"value first", {u"", 0x000080}, {u"", 0x8080FF}, Code(SortOrder::Value), -1},
+        {"value: then saturation", {u"", 0x0000FF}, {u"", 0xFFFFFF}, Code(SortOrder::Value), 1},
+        {"red descending", {u"", 0x0000FF}, {u"", 0x000080}, Code(SortOrder::Red), -1},
+        {"red: tie by ascending sum", {u"", 0x0100FF}, {u"", 0x0000FF}, Code(SortOrder::Red), 1},
+        {"green descending", {u"", 0x00FF00}, {u"", 0x008000}, Code(SortOrder::Green), -1},
+        {"blue descending", {u"", 0xFF0000}, {u"", 0x800000}, Code(SortOrder::Blue), -1},
+        {"brightness descending", {u"", 0xFFFFFF}, {u"", 0x000000}, Code(SortOrder::Brightness), -1},
+        {"brightness: equal sums compare equal", {u"", 0x0000FF}, {u"", 0x00FF00}, Code(SortOrder::Brightness),
+         0},
+        {"similarity: nearer first", {u"", 0x656565}, {u"", 0x000000}, Code(SortOrder::Similarity), -1},
+        {"similarity: equal distance by sum", {u"", 0x646465}, {u"", 0x646463}, Code(SortOrder::Similarity), 1},
         {"unknown code: ascending sum", {u"", 0xFFFFFF}, {u"", 0x000000}, 9, 1},
         {"negative code: ascending sum", {u"", 0x000000}, {u"", 0x000001}, -1, -1},
         {"64-bit code: ascending sum", {u"b", 0x000001}, {u"a", 0x000001}, std::int64_t{1} << 40, 0},
     };
     for (const CompareRow &row : rows) {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(Sign(CompareNamedColors(row.a, row.b, row.orderCode, reference)), row.expectedSign);
+        const auto order = static_cast<SortOrder>(row.orderCode);
+        EXPECT_EQ(Sign(CompareNamedColors(row.a, row.b, order, reference)), row.expectedSign);
     }
 }
 
 TEST(SortNamedColors, LeavesEqualEntriesInTheQuicksortsOrder)
 {
     TRColorArray list = {{u"a", 0}, {u"b", 0}, {u"c", 0}};
-    SortNamedColors(list, 9, {});
+    SortNamedColors(list, static_cast<SortOrder>(9), {});
     EXPECT_EQ(Names(list), (std::vector<std::u16string_view>{u"c", u"b", u"a"}));
 
     TRColorArray five = {{u"a", 2}, {u"b", 1}, {u"c", 1}, {u"d", 0}, {u"e", 1}};
-    SortNamedColors(five, 9, {});
+    SortNamedColors(five, static_cast<SortOrder>(9), {});
     EXPECT_EQ(Names(five), (std::vector<std::u16string_view>{u"d", u"e", u"c", u"b", u"a"}));
 }
 
 TEST(SortNamedColors, HandlesEmptyAndSingleLists)
 {
     TRColorArray empty;
-    SortNamedColors(empty, SortByName, {});
+    SortNamedColors(empty, SortOrder::Name, {});
     EXPECT_TRUE(empty.empty());
     TRColorArray one = {{u"x", 5}};
-    SortNamedColors(one, SortByHue, {});
+    SortNamedColors(one, SortOrder::Hue, {});
     EXPECT_EQ(one.front().Name, u"x");
 }
 
 TEST(BuildNamedColorList, ByNameIsTheDefaultListOfAllNames)
 {
-    const TRColorArray list = BuildNamedColorList(false, SortByName, {});
+    const TRColorArray list = BuildNamedColorList(false, SortOrder::Name, {});
     ASSERT_EQ(list.size(), 1569u);
     EXPECT_EQ(list.front().Name, u"Absolute Zero");
     for (std::size_t i = 1; i < list.size(); ++i) {
@@ -109,7 +115,7 @@ TEST(BuildNamedColorList, ByHuePutsGreysFirstDarkestFirst)
 {
     for (bool html : {false, true}) {
         SCOPED_TRACE(html ? "HTML" : "general");
-        const TRColorArray list = BuildNamedColorList(html, SortByHue, {});
+        const TRColorArray list = BuildNamedColorList(html, SortOrder::Hue, {});
         auto isGrey = [](const RColor &c) {
             return RedOf(c.Value) == GreenOf(c.Value) && GreenOf(c.Value) == BlueOf(c.Value);
         };
@@ -135,11 +141,11 @@ struct ChannelOrderRow {
 TEST(BuildNamedColorList, ChannelOrdersDescendWithAscendingSumTies)
 {
     const ChannelOrderRow rows[] = {
-        {"red", SortByRed, [](const RColor &c) { return -RedOf(c.Value); }},
-        {"green", SortByGreen, [](const RColor &c) { return -GreenOf(c.Value); }},
-        {"blue", SortByBlue, [](const RColor &c) { return -BlueOf(c.Value); }},
-        {"brightness", SortByBrightness, [](const RColor &c) { return -Sum(c); }},
-        {"similarity to (250, 235, 215)", SortBySimilarity,
+        {"red", Code(SortOrder::Red), [](const RColor &c) { return -RedOf(c.Value); }},
+        {"green", Code(SortOrder::Green), [](const RColor &c) { return -GreenOf(c.Value); }},
+        {"blue", Code(SortOrder::Blue), [](const RColor &c) { return -BlueOf(c.Value); }},
+        {"brightness", Code(SortOrder::Brightness), [](const RColor &c) { return -Sum(c); }},
+        {"similarity to (250, 235, 215)", Code(SortOrder::Similarity),
          [](const RColor &c) {
              const int dr = RedOf(c.Value) - 250, dg = GreenOf(c.Value) - 235, db = BlueOf(c.Value) - 215;
              return dr * dr + dg * dg + db * db;
@@ -148,7 +154,7 @@ TEST(BuildNamedColorList, ChannelOrdersDescendWithAscendingSumTies)
     };
     for (const ChannelOrderRow &row : rows) {
         SCOPED_TRACE(row.what);
-        const TRColorArray list = BuildNamedColorList(false, row.orderCode, {250, 235, 215});
+        const TRColorArray list = BuildNamedColorList(false, static_cast<SortOrder>(row.orderCode), {250, 235, 215});
         for (std::size_t i = 1; i < list.size(); ++i) {
             const int before = row.key(list[i - 1]), after = row.key(list[i]);
             ASSERT_TRUE(before < after || (before == after && Sum(list[i - 1]) <= Sum(list[i])))
@@ -159,16 +165,16 @@ TEST(BuildNamedColorList, ChannelOrdersDescendWithAscendingSumTies)
 
 TEST(BuildNamedColorList, BySimilarityStartsWithTheReferenceColour)
 {
-    const TRColorArray list = BuildNamedColorList(false, SortBySimilarity, {250, 235, 215});
+    const TRColorArray list = BuildNamedColorList(false, SortOrder::Similarity, {250, 235, 215});
     EXPECT_EQ(list[0].Value, 0xD7EBFA);
     EXPECT_EQ(list[1].Value, 0xD7EBFA);
-    const TRColorArray html = BuildNamedColorList(true, SortBySimilarity, {255, 0, 0});
+    const TRColorArray html = BuildNamedColorList(true, SortOrder::Similarity, {255, 0, 0});
     EXPECT_EQ(html.front().Name, u"Red");
 }
 
 TEST(BuildNamedColorList, OutOfRangeCodeOrdersBySumAlone)
 {
-    const TRColorArray list = BuildNamedColorList(true, -3, {});
+    const TRColorArray list = BuildNamedColorList(true, static_cast<SortOrder>(-3), {});
     EXPECT_TRUE(std::is_sorted(list.begin(), list.end(), [](const RColor &a, const RColor &b) { return Sum(a) < Sum(b); }));
     EXPECT_EQ(list.front().Name, u"Black");
     EXPECT_EQ(list.back().Name, u"White");
@@ -211,7 +217,7 @@ TEST(SelectionAfterSort, TakesTheLastEntryWithTheRememberedValue)
 
 TEST(SelectionAfterSort, SwitchingToHTMLSelectsOnlyColoursItHolds)
 {
-    const TRColorArray html = BuildNamedColorList(true, SortByName, {});
+    const TRColorArray html = BuildNamedColorList(true, SortOrder::Name, {});
     EXPECT_EQ(SelectionAfterSort(html, 0x272F4C), -1) << "Acajou has no HTML name";
     const int index = SelectionAfterSort(html, 0xD7EBFA);
     ASSERT_GE(index, 0);
@@ -246,11 +252,11 @@ TEST(FindClosestColor, PicksTheNearestFirstEntry)
 
 TEST(FindClosestColor, TieDependsOnThePresentOrder)
 {
-    const TRColorArray byName = BuildNamedColorList(false, SortByName, {});
+    const TRColorArray byName = BuildNamedColorList(false, SortOrder::Name, {});
     const int k = FindClosestColor(byName, {250, 235, 215}, -1);
     EXPECT_EQ(byName[static_cast<std::size_t>(k)].Name, u"Antique white");
 
-    const TRColorArray bySimilarity = BuildNamedColorList(false, SortBySimilarity, {250, 235, 215});
+    const TRColorArray bySimilarity = BuildNamedColorList(false, SortOrder::Similarity, {250, 235, 215});
     const int s = FindClosestColor(bySimilarity, {250, 235, 215}, -1);
     EXPECT_EQ(s, 0);
 }

@@ -88,7 +88,7 @@ TEST_F(NamedColorListTest, FreshWindowListsTheGeneralTableByName)
     EXPECT_EQ(list()->count(), NamedColorCount);
     EXPECT_EQ(names().colorCount(), NamedColorCount);
     EXPECT_FALSE(names().htmlOnly());
-    EXPECT_EQ(names().sortOrderInForce(), SortByName);
+    EXPECT_EQ(names().sortOrderInForce(), SortOrder::Name);
     for (QAction *ticked : {item("SortbyName1"), mirrorOf(item("SortbyName1"))})
         EXPECT_TRUE(ticked->isChecked()) << ticked->objectName().toStdString();
     for (std::size_t i = 1; i < entries().size(); ++i)
@@ -99,7 +99,7 @@ TEST_F(NamedColorListTest, FreshWindowListsTheGeneralTableByName)
 struct OrderRow {
     const char *what;
     const char *item; // the menu item's object name
-    std::int64_t orderCode;
+    SortOrder order;
     // Holds for each pair of neighbours (a before b).
     std::function<bool(const RColor &a, const RColor &b)> inOrder;
 };
@@ -127,8 +127,8 @@ TEST_P(NamedColorOrderTest, MenuItemOrdersTheListAndTicksItself)
     QAction *chosen = item(row.item);
     chosen->trigger();
 
-    EXPECT_EQ(names().sortOrderInForce(), row.orderCode);
-    EXPECT_EQ(names().sortOrder(), row.orderCode);
+    EXPECT_EQ(names().sortOrderInForce(), row.order);
+    EXPECT_EQ(names().sortOrder(), row.order);
     for (const char *name : {"SortbyName1", "SortbySimilarity1", "SortbyHue1", "SortbySaturation1", "SortbyValue1",
                              "SortbyRed1", "SortbyGreen1", "SortbyBlue1", "SortbyBrightness1"}) {
         QAction *other = item(name);
@@ -140,27 +140,27 @@ TEST_P(NamedColorOrderTest, MenuItemOrdersTheListAndTicksItself)
         ASSERT_TRUE(row.inOrder(entries()[i - 1], entries()[i]))
             << i << ": " << NameToUtf8(entries()[i - 1].Name) << " before " << NameToUtf8(entries()[i].Name);
     // The list's own quicksort decides the order of equal keys.
-    const TRColorArray expected = BuildNamedColorList(false, row.orderCode, RGBValues{250, 235, 215});
+    const TRColorArray expected = BuildNamedColorList(false, row.order, RGBValues{250, 235, 215});
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), entries().begin(), entries().end()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, NamedColorOrderTest, testing::Values(
-    OrderRow{"descending red, ties by ascending channel sum", "SortbyRed1", SortByRed,
+    OrderRow{"descending red, ties by ascending channel sum", "SortbyRed1", SortOrder::Red,
              [](const RColor &a, const RColor &b) {
                  return RedOf(a.Value) > RedOf(b.Value) || (RedOf(a.Value) == RedOf(b.Value) && Sum(a.Value) <= Sum(b.Value));
              }},
-    OrderRow{"descending channel sum", "SortbyBrightness1", SortByBrightness,
+    OrderRow{"descending channel sum", "SortbyBrightness1", SortOrder::Brightness,
              [](const RColor &a, const RColor &b) { return Sum(a.Value) >= Sum(b.Value); }},
-    OrderRow{"nearest to the sliders' colour first", "SortbySimilarity1", SortBySimilarity,
+    OrderRow{"nearest to the sliders' colour first", "SortbySimilarity1", SortOrder::Similarity,
              [](const RColor &a, const RColor &b) {
                  return DistanceTo(a.Value, {250, 235, 215}) <= DistanceTo(b.Value, {250, 235, 215});
              }},
-    OrderRow{"ascending rounded hue", "SortbyHue1", SortByHue,
+    OrderRow{"ascending rounded hue", "SortbyHue1", SortOrder::Hue,
              [](const RColor &a, const RColor &b) {
                  const auto hue = [](TColor c) { return Round(RGBtoHSV(RedOf(c), GreenOf(c), BlueOf(c)).H); };
                  return hue(a.Value) <= hue(b.Value);
              }},
-    OrderRow{"by name again", "SortbyName1", SortByName,
+    OrderRow{"by name again", "SortbyName1", SortOrder::Name,
              [](const RColor &a, const RColor &b) { return a.Name <= b.Name; }}));
 
 TEST_F(NamedColorListTest, SortByHuePutsGreysFirstDarkestFirstThenPureRed)
@@ -183,9 +183,10 @@ TEST_F(NamedColorListTest, SortByHuePutsGreysFirstDarkestFirstThenPureRed)
 
 TEST_F(NamedColorListTest, StoredOrderOutsideTheCodesSortsBySumAloneWithNothingTicked)
 {
-    names().setSortOrderInForce(42);
+    const std::int64_t storedCode = 42;
+    names().setSortOrderInForce(static_cast<SortOrder>(storedCode));
     showAgain();
-    EXPECT_EQ(names().sortOrderInForce(), 42);
+    EXPECT_EQ(static_cast<std::int64_t>(names().sortOrderInForce()), storedCode);
     for (std::size_t i = 1; i < entries().size(); ++i)
         ASSERT_LE(Sum(entries()[i - 1].Value), Sum(entries()[i].Value)) << i;
     QAction *htmlOnly = item("Showonlyhtmlcolors");
@@ -328,8 +329,9 @@ TEST_F(NamedColorListTest, SortByHueInColorListSortsLikeTheListsOwnItem)
     item("SortbyHue1")->trigger();
     EXPECT_TRUE(std::equal(fromMirror.begin(), fromMirror.end(), entries().begin(), entries().end()));
     EXPECT_EQ(selectedName(), selectedFromMirror);
-    EXPECT_EQ(names().sortOrderInForce(), SortByHue);
-    EXPECT_EQ(mirrorOf(item("FindClosestColor1"))->data().toLongLong(), SortByName) << "the mirror keeps its first Tag";
+    EXPECT_EQ(names().sortOrderInForce(), SortOrder::Hue);
+    EXPECT_EQ(mirrorOf(item("FindClosestColor1"))->data().toLongLong(), static_cast<std::int64_t>(SortOrder::Name))
+        << "the mirror keeps its first Tag";
 }
 
 struct WheelRow {
