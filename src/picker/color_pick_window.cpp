@@ -13,6 +13,7 @@
 #include "picker/channel_rules.h"
 #include "picker/history_actions.h"
 #include "picker/palette_area.h"
+#include "picker/settings_autosave.h"
 #include "picker/picker_settings.h"
 #include "sampling/grab_controller.h"
 #include "shell/window_shell.h"
@@ -59,7 +60,11 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore
     , ownedSettingsStore(std::move(ownedStore))
     , settingsStore(store ? store : ownedSettingsStore.get())
     , dialogs(dialogs)
-    , guard(std::make_unique<ErrorGuard>([this](const QString &message) { this->dialogs.showError(this, message); }))
+    , guard(std::make_unique<ErrorGuard>([this](const QString &message) { this->dialogs.showError(this, message); },
+                                         [this] {
+                                             if (autosave)
+                                                 autosave->changed();
+                                         }))
     , programVersion(QString::fromStdString(GetAppVersion()))
 {
     setObjectName(QStringLiteral("frmColorPick"));
@@ -76,6 +81,7 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore
     createAreas();
     buildMainMenu();
     wireAreas();
+    watchForSettingChanges();
     qApp->installEventFilter(this);
     FormCreate(settings);
 }
@@ -83,7 +89,7 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore
 TfrmColorPick::~TfrmColorPick()
 {
     if (!closingSettingsSaved)
-        saveClosingSettings(false);
+        saveClosingSettings(false, false);
     // The controls go while the areas and the guard they report to still
     // exist: a control that goes can still move the focus and run a handler.
     const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
@@ -264,6 +270,12 @@ void TfrmColorPick::FormShow()
     if (!shownOnce) {
         shownOnce = true;
         codes->focusCopyButton();
+        // Once the window is on screen: damaged lines, a read-only file.
+        if (const std::string notice = settingsStore->StartNotice(); !notice.empty()) {
+            QMetaObject::invokeMethod(
+                this, [this, notice] { dialogs.showMessage(this, QString::fromStdString(notice)); },
+                Qt::QueuedConnection);
+        }
     }
 }
 

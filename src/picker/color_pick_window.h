@@ -24,6 +24,7 @@ class HsvPictureArea;
 class NamedColorArea;
 class PaletteArea;
 class PickerDialogs;
+class SettingsAutosave;
 class SettingsStore;
 class UpdateCommands;
 class WindowShell;
@@ -68,6 +69,11 @@ public:
     // (when the window was shown), then the named values, and the file is
     // written. Whatever accepts a close request calls this.
     void FormClose();
+    // The desktop session ends (a signal, the session manager): an accepted
+    // close with nobody to answer a message, then the program quits.
+    void endSession();
+    // Writes every setting now, as the session manager asks before a logout.
+    void saveSettingsNow();
 
 signals:
     // An accepted close: the settings have been written.
@@ -78,6 +84,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -96,7 +103,12 @@ private:
     void restoreStoredSettings();
     void placeWindow(const StoredWindowPosition &stored);
     std::vector<PropertyBinding> storedPropertyBindings();
-    void saveClosingSettings(bool acceptedClose);
+    // Puts the present settings into the store; the named values only with
+    // named.
+    void storeSettings(bool named);
+    void watchForSettingChanges();
+    // interactive: errors and notices are shown, else written to the log.
+    void saveClosingSettings(bool acceptedClose, bool interactive);
 
     std::unique_ptr<SettingsStore> ownedSettingsStore;
     SettingsStore *settingsStore = nullptr;
@@ -119,6 +131,7 @@ private:
     GrabController *grab = nullptr;
     WindowShell *shell = nullptr;
     UpdateCommands *updates = nullptr;
+    SettingsAutosave *autosave = nullptr;
 };
 
 } // namespace pigmentrix

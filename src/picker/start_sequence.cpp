@@ -3,8 +3,11 @@
 #include "picker/color_pick_window.h"
 #include "picker/command_line.h"
 #include "ui/picker_dialogs.h"
+
+#include <QSessionManager>
 #include "picker/picker_settings.h"
 #include "shell/single_instance.h"
+#include "shell/termination_signals.h"
 #include "storage/settings_location.h"
 #include "storage/settings_store.h"
 
@@ -72,6 +75,15 @@ int RunPicker(int argc, char **argv)
     if (!options.colorParameter.empty())
         window.setColorParameter(QString::fromStdString(options.colorParameter));
     QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmColorPick::comeForward);
+
+    // The end of the desktop session is an accepted close: the settings are
+    // written, the tray icon goes, the instance lock is let go, exit 0.
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &window, &TfrmColorPick::endSession);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &TfrmColorPick::saveSettingsNow,
+                     Qt::DirectConnection);
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] { window.endSession(); });
+
     if (!options.autostart)
         window.show();
 

@@ -9,9 +9,11 @@
 #include "picker/color_code_box.h"
 #include "picker/color_pipeline.h"
 #include "picker/palette_area.h"
+#include "picker/settings_autosave.h"
 #include "sampling/grab_controller.h"
 #include "shell/window_shell.h"
 #include "ui/error_guard.h"
+#include "ui/picker_dialogs.h"
 #include "update/update_commands.h"
 
 #include "storage/closing_settings.h"
@@ -19,7 +21,10 @@
 #include "storage/settings_store.h"
 #include "storage/window_position.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -56,6 +61,12 @@ std::vector<ScreenRect> ScreenRects()
     return rects;
 }
 
+// Where a write's news goes when nobody is there to read a message.
+SettingsAutosave::Report settingsLog()
+{
+    return [](const QString &message, bool) { qWarning("Pigmentrix: %s", qUtf8Printable(message)); };
+}
+
 } // namespace
 
 void TfrmColorPick::restoreStoredSettings()
@@ -78,11 +89,69 @@ void TfrmColorPick::placeWindow(const StoredWindowPosition &stored)
 
 void TfrmColorPick::FormClose()
 {
-    saveClosingSettings(true);
+    saveClosingSettings(true, true);
     emit closing();
 }
 
-void TfrmColorPick::saveClosingSettings(bool acceptedClose)
+void TfrmColorPick::endSession()
+{
+    if (!closingSettingsSaved) {
+        saveClosingSettings(true, false);
+        emit closing();
+    }
+    shell->setTrayActive(false);
+    QApplication::quit();
+}
+
+void TfrmColorPick::saveSettingsNow()
+{
+    storeSettings(true);
+    autosave->saveNow(settingsLog());
+}
+
+void TfrmColorPick::watchForSettingChanges()
+{
+    autosave = new SettingsAutosave(
+        *settingsStore, [this] { storeSettings(true); },
+        [this](const QString &message, bool isError) {
+            if (isError)
+                guard->report(message);
+            else
+                dialogs.showMessage(this, message);
+        },
+        this);
+    // Most changes come through a handler (the guard says when one ran);
+    // these change a stored value without one.
+    for (QAction *item : findChildren<QAction *>())
+        connect(item, &QAction::toggled, autosave, &SettingsAutosave::changed);
+    for (QComboBox *list : findChildren<QComboBox *>())
+        connect(list, &QComboBox::currentIndexChanged, autosave, &SettingsAutosave::changed);
+}
+
+void TfrmColorPick::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (shownOnce && autosave)
+        autosave->changing();
+}
+
+void TfrmColorPick::saveClosingSettings(bool acceptedClose, bool interactive)
+{
+    storeSettings(acceptedClose);
+    if (interactive) {
+        autosave->saveNow([this](const QString &message, bool isError) {
+            if (isError)
+                guard->report(message);
+            else
+                dialogs.showMessage(this, message);
+        });
+    } else {
+        autosave->saveNow(settingsLog());
+    }
+    closingSettingsSaved = true;
+}
+
+void TfrmColorPick::storeSettings(bool named)
 {
     ClosingSettings closing;
     if (shownOnce) {
@@ -92,7 +161,7 @@ void TfrmColorPick::saveClosingSettings(bool acceptedClose)
         closing.position = position;
         closing.properties = CollectBoundProperties(*settingsStore, storedPropertyBindings());
     }
-    if (acceptedClose) {
+    if (named) {
         closing.named = NamedSettings{codes->upperCase(),
                                       editors->alphaMode(),
                                       static_cast<int>(shell->layout()),
@@ -103,11 +172,6 @@ void TfrmColorPick::saveClosingSettings(bool acceptedClose)
     }
     closing.paletteChanged = palette->paletteChanged();
     StoreClosingSettings(*settingsStore, closing);
-    const SettingsSaveResult saved =
-        settingsStore->Save(acceptedClose ? SaveOccasion::AcceptedClose : SaveOccasion::WindowDestroyed);
-    closingSettingsSaved = true;
-    if (!saved.error.empty())
-        guard->report(QString::fromStdString(saved.error));
 }
 
 // Each area names the stored properties of its own controls; the colour is

@@ -158,34 +158,40 @@ IniDocument::ParseResult IniDocument::Parse(std::string_view text)
 {
     if (text.starts_with(ByteOrderMark))
         text.remove_prefix(ByteOrderMark.size());
-    if (!IsValidUtf8(text))
-        return {std::nullopt, "The file is not UTF-8 text."};
-    if (text.find('\0') != std::string_view::npos)
-        return {std::nullopt, "The file holds a NUL character."};
 
-    IniDocument document;
-    document.sections_.push_back(Section{std::nullopt, {}});
+    ParseResult result;
+    std::vector<Section> &sections = result.document.sections_;
+    sections.push_back(Section{std::nullopt, {}});
     int lineNumber = 0;
     for (const std::string &line : SplitLines(text)) {
         ++lineNumber;
+        const auto keepDamaged = [&] {
+            sections.back().lines.push_back(Line{{}, {}, line});
+            result.damagedLines.push_back(lineNumber);
+        };
         const std::string_view trimmed = Trim(line);
-        if (trimmed.empty() || IsComment(trimmed)) {
-            document.sections_.back().lines.push_back(Line{{}, {}, line});
+        if (!IsValidUtf8(line) || line.find('\0') != std::string::npos) {
+            keepDamaged();
+        } else if (trimmed.empty() || IsComment(trimmed)) {
+            sections.back().lines.push_back(Line{{}, {}, line});
         } else if (trimmed.front() == '[') {
-            if (trimmed.back() != ']' || trimmed.size() < 3)
-                return {std::nullopt, "Line " + std::to_string(lineNumber) + " is not a section header."};
-            document.sections_.push_back(
-                Section{std::string(trimmed.substr(1, trimmed.size() - 2)), {}});
+            if (trimmed.back() == ']' && trimmed.size() >= 3) {
+                sections.push_back(Section{std::string(trimmed.substr(1, trimmed.size() - 2)), {}});
+            } else {
+                // Its keys must not land in the section before it.
+                sections.push_back(Section{std::nullopt, {}});
+                keepDamaged();
+            }
         } else {
             const std::size_t equals = trimmed.find('=');
             const std::string_view key = Trim(trimmed.substr(0, equals));
             if (equals == std::string_view::npos || key.empty())
-                return {std::nullopt, "Line " + std::to_string(lineNumber) + " is not a key=value pair."};
-            document.sections_.back().lines.push_back(
-                Line{std::string(key), ReadValue(Trim(trimmed.substr(equals + 1))), {}});
+                keepDamaged();
+            else
+                sections.back().lines.push_back(Line{std::string(key), ReadValue(Trim(trimmed.substr(equals + 1))), {}});
         }
     }
-    return {std::move(document), {}};
+    return result;
 }
 
 std::string IniDocument::Serialize() const

@@ -22,7 +22,9 @@ public:
 
     // UTF-8 text (a leading byte-order mark is skipped); lines end with CR LF,
     // CR or LF. A line that is not blank, a comment (";" or "#"), a
-    // "[section]" header or "key=value" makes the text unreadable.
+    // "[section]" header or "key=value", or that is not UTF-8 or holds a NUL,
+    // is damaged: it is kept byte for byte where it was and has no value. The
+    // lines after a damaged header belong to no section until the next one.
     static ParseResult Parse(std::string_view text);
 
     // UTF-8 text, lines ended by LF.
@@ -55,8 +57,8 @@ private:
 };
 
 struct IniDocument::ParseResult {
-    std::optional<IniDocument> document;
-    std::string problem; // why the text was refused
+    IniDocument document;
+    std::vector<int> damagedLines; // line numbers, from 1
 };
 
 } // namespace pigmentrix

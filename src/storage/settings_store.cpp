@@ -3,6 +3,9 @@
 #include "storage/file_io.h"
 #include "storage/setting_values.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -26,16 +29,45 @@ ValuePath SplitPath(std::string_view path)
     return {path.substr(0, slash), path.substr(slash + 1)};
 }
 
-std::filesystem::path BackupPathOf(const std::filesystem::path &file)
+// The first of "<file>.bak", "<file>.bak.1", ... that names nothing yet.
+std::filesystem::path FreeBackupPath(const std::filesystem::path &file)
 {
     std::filesystem::path backup = file;
     backup += ".bak";
-    return backup;
+    for (int n = 1;; ++n) {
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(backup, error)))
+            return backup;
+        backup = file;
+        backup += ".bak." + std::to_string(n);
+    }
+}
+
+// Without the owner's write bit the user has said "leave this file alone",
+// even where the system would let the write through (the superuser).
+bool MayWrite(const std::filesystem::path &file)
+{
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0)
+        return true;
+    return (status.st_mode & S_IWUSR) != 0 && ::access(file.c_str(), W_OK) == 0;
+}
+
+std::string LineList(const std::vector<int> &lines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == lines.size() ? " and " : ", ";
+        text += std::to_string(lines[i]);
+    }
+    return text;
 }
 
 } // namespace
 
-SettingsStore::SettingsStore(std::filesystem::path file) : file_(std::move(file))
+SettingsStore::SettingsStore(std::filesystem::path file)
+    : file_(std::move(file))
 {
     if (file_.empty())
         return;
@@ -45,16 +77,33 @@ SettingsStore::SettingsStore(std::filesystem::path file) : file_(std::move(file)
     const FileReadResult read = ReadFileBytes(file_, MaxSettingsFileBytes);
     if (!read.bytes) {
         readProblem_ = CannotOpenFileMessage(file_, read.reason);
+        unreadable_ = true;
         return;
     }
     IniDocument::ParseResult parsed = IniDocument::Parse(*read.bytes);
-    if (!parsed.document) {
-        readProblem_ = "The settings file \"" + file_.string() + "\" is damaged. " + parsed.problem;
-        damagedBytes_ = *read.bytes;
-        return;
-    }
-    document_ = std::move(*parsed.document);
+    document_ = std::move(parsed.document);
+    damagedLines_ = std::move(parsed.damagedLines);
     savedText_ = *read.bytes;
+    readOnly_ = !MayWrite(file_);
+}
+
+std::string SettingsStore::StartNotice() const
+{
+    std::string notice;
+    if (!damagedLines_.empty()) {
+        notice += (damagedLines_.size() == 1 ? "Line " : "Lines ") + LineList(damagedLines_)
+                  + " of the settings file \"" + file_.string() + "\" could not be read. "
+                  + (damagedLines_.size() == 1 ? "It is" : "They are")
+                  + " kept in the file as they are, and the settings there start from their defaults.";
+    }
+    if (readOnly_) {
+        if (!notice.empty())
+            notice += "\n\n";
+        notice += "The settings file \"" + file_.string()
+                  + "\" is read-only, so Pigmentrix leaves it as it is. Changes you make now last until "
+                    "Pigmentrix ends.";
+    }
+    return notice;
 }
 
 std::optional<std::string> SettingsStore::ReadText(std::string_view path) const
@@ -160,33 +209,66 @@ unsigned SettingsStore::ReadSet(std::string_view group, std::span<const std::str
     return mask;
 }
 
-SettingsSaveResult SettingsStore::Save(SaveOccasion occasion)
+SettingsStore::Prepared SettingsStore::PrepareWrite()
 {
-    if (file_.empty())
+    if (file_.empty() || readOnly_)
         return {};
-    const bool fileUnusable = !readProblem_.empty();
-    if (fileUnusable && occasion != SaveOccasion::AcceptedClose)
-        return {};
-    const std::string text = FileText();
+    std::string text = FileText();
     if (savedText_ && *savedText_ == text)
         return {};
 
-    std::error_code folderError;
-    if (!file_.parent_path().empty())
-        std::filesystem::create_directories(file_.parent_path(), folderError);
-    if (folderError)
-        return {false, CannotCreateFileMessage(file_, folderError.message())};
-    if (damagedBytes_) {
-        const std::filesystem::path backup = BackupPathOf(file_);
-        if (auto reason = WriteFileAtomically(backup, *damagedBytes_))
-            return {false, CannotCreateFileMessage(backup, *reason)};
-        damagedBytes_.reset();
+    Prepared prepared;
+    if (unreadable_ && !movedAside_) {
+        std::error_code error;
+        const std::filesystem::path backup = FreeBackupPath(file_);
+        std::filesystem::rename(file_, backup, error);
+        if (error && error != std::errc::no_such_file_or_directory) {
+            prepared.result.error = CannotCreateFileMessage(backup, error.message());
+            return prepared;
+        }
+        movedAside_ = backup;
+        readProblem_.clear();
+        if (!error) {
+            prepared.result.notice = "The settings file \"" + file_.string()
+                                     + "\" could not be read, so Pigmentrix started with its default settings. "
+                                       "The old file is kept as \""
+                                     + backup.string() + "\".";
+        }
     }
-    if (auto reason = WriteFileAtomically(file_, text))
-        return {false, CannotCreateFileMessage(file_, *reason)};
-    readProblem_.clear();
     savedText_ = text;
-    return {true, {}};
+    prepared.write = SettingsWrite{file_, std::move(text)};
+    return prepared;
+}
+
+void SettingsStore::WriteFailed()
+{
+    savedText_.reset();
+}
+
+SettingsSaveResult SettingsStore::Save()
+{
+    Prepared prepared = PrepareWrite();
+    if (!prepared.write)
+        return prepared.result;
+    if (std::optional<std::string> error = WriteSettingsText(*prepared.write)) {
+        WriteFailed();
+        prepared.result.error = *error;
+        return prepared.result;
+    }
+    prepared.result.written = true;
+    return prepared.result;
+}
+
+std::optional<std::string> WriteSettingsText(const SettingsWrite &write)
+{
+    std::error_code folderError;
+    if (!write.file.parent_path().empty())
+        std::filesystem::create_directories(write.file.parent_path(), folderError);
+    if (folderError)
+        return CannotCreateFileMessage(write.file, folderError.message());
+    if (auto reason = WriteFileAtomically(write.file, write.text))
+        return CannotCreateFileMessage(write.file, *reason);
+    return std::nullopt;
 }
 
 } // namespace pigmentrix

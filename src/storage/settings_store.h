@@ -9,18 +9,22 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pigmentrix {
-
-// When the store is asked to write its file.
-enum class SaveOccasion {
-    AcceptedClose,   // the user really closed the window
-    WindowDestroyed, // the window went away without an accepted close
-};
 
 struct SettingsSaveResult {
     bool written = false;
     std::string error; // "Cannot create file ..." when the write failed
+    // Said once, at the write that moved an unreadable file aside.
+    std::string notice;
+};
+
+// The text to write and where, for a write made away from the store
+// (WriteSettingsText does it).
+struct SettingsWrite {
+    std::filesystem::path file;
+    std::string text;
 };
 
 // The program's settings: named, typed values over the ini file. A value's
@@ -29,10 +33,12 @@ struct SettingsSaveResult {
 // included ("pnlColor_Font\Style\fsBold" is key "fsBold" of section
 // "pnlColor_Font\Style").
 //
-// The file is read once, when the store is made. A file that cannot be read
-// or parsed serves defaults and is kept as it is: Save refuses to replace it
-// except at an accepted close, and then keeps a copy of the damaged bytes
-// beside it ("Pigmentrix.ini.bak") before writing.
+// The file is read once, when the store is made. A line the reader cannot
+// take costs that line only: it has no value and is written back as it was.
+// A file that cannot be read at all (no permission, too large) serves
+// defaults and is never overwritten: the first write renames it to
+// "Pigmentrix.ini.bak" (or ".bak.1", ".bak.2", ... when that name is taken).
+// A file without write permission is left alone: nothing is written.
 class SettingsStore {
 public:
     static constexpr std::string_view RootSection = "Pigmentrix";
@@ -44,6 +50,12 @@ public:
     const std::filesystem::path &file() const { return file_; }
     // Why the file was not used, empty when it was read or did not exist.
     const std::string &readProblem() const { return readProblem_; }
+    // The lines of the file that could not be read, numbered from 1.
+    const std::vector<int> &damagedLines() const { return damagedLines_; }
+    bool readOnly() const { return readOnly_; }
+    // What the user is told when the window first shows: damaged lines, a
+    // read-only file; empty when the file was fine.
+    std::string StartNotice() const;
 
     std::optional<std::string> ReadText(std::string_view path) const;
     void WriteText(std::string_view path, std::string_view value);
@@ -77,16 +89,34 @@ public:
     unsigned ReadSet(std::string_view group, std::span<const std::string_view> members, unsigned current) const;
 
     // Writes the file atomically, creating its folder when needed. Nothing is
-    // written when the file was unreadable and occasion is not an accepted
-    // close, nor when the file already holds exactly these settings.
-    SettingsSaveResult Save(SaveOccasion occasion);
+    // written for a read-only file, nor when the file already holds exactly
+    // these settings.
+    SettingsSaveResult Save();
+
+    // Save in two halves, for a write on another thread: PrepareWrite does
+    // everything but the writing itself (an unreadable file is moved aside
+    // here) and takes the text as written; WriteFailed undoes that when the
+    // write then fails, so that the next save tries again.
+    struct Prepared {
+        std::optional<SettingsWrite> write;
+        SettingsSaveResult result;
+    };
+    Prepared PrepareWrite();
+    void WriteFailed();
 
 private:
     std::filesystem::path file_;
     IniDocument document_;
     std::string readProblem_;
-    std::optional<std::string> damagedBytes_;
+    std::vector<int> damagedLines_;
+    bool unreadable_ = false;
+    bool readOnly_ = false;
+    std::optional<std::filesystem::path> movedAside_;
     std::optional<std::string> savedText_;
 };
+
+// Writes write.text to write.file atomically, creating its folder; the
+// "Cannot create file ..." message on failure.
+std::optional<std::string> WriteSettingsText(const SettingsWrite &write);
 
 } // namespace pigmentrix

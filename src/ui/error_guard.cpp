@@ -4,8 +4,9 @@
 
 namespace pigmentrix {
 
-ErrorGuard::ErrorGuard(Reporter report)
+ErrorGuard::ErrorGuard(Reporter report, std::function<void()> afterEach)
     : reporter(std::move(report))
+    , afterEach(std::move(afterEach))
 {
 }
 
@@ -16,6 +17,8 @@ void ErrorGuard::run(const std::function<void()> &handler) const
     } catch (const ConvertError &error) {
         report(QString::fromStdString(error.what()));
     }
+    if (afterEach)
+        afterEach();
 }
 
 void ErrorGuard::report(const QString &message) const

@@ -43,7 +43,9 @@ class ErrorGuard {
 public:
     using Reporter = std::function<void(const QString &message)>;
 
-    explicit ErrorGuard(Reporter report);
+    // afterEach runs after every handler: whatever a handler changed, the
+    // settings may want to keep.
+    explicit ErrorGuard(Reporter report, std::function<void()> afterEach = {});
 
     // Runs handler, reporting a conversion error it throws.
     void run(const std::function<void()> &handler) const;
@@ -66,6 +68,7 @@ public:
 
 private:
     Reporter reporter;
+    std::function<void()> afterEach;
 };
 
 } // namespace pigmentrix

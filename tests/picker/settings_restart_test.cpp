@@ -281,7 +281,7 @@ TEST_F(SettingsRestartTest, EveryAreasChoicesComeBack)
     EXPECT_TRUE(item("N5x5Average1")->isChecked());
     EXPECT_FALSE(item("Off1")->isChecked());
     EXPECT_EQ(static_cast<int>(area<GrabController>().average()), 2);
-    EXPECT_EQ(area<NamedColorArea>().sortOrderInForce(), 1);
+    EXPECT_EQ(area<NamedColorArea>().sortOrderInForce(), SortOrder::Hue);
     EXPECT_TRUE(item("SortbyHue1")->isChecked());
     EXPECT_TRUE(item("Showonlyhtmlcolors")->isChecked());
     EXPECT_EQ(area<NamedColorArea>().colorCount(), 139);
@@ -297,6 +297,56 @@ TEST_F(SettingsRestartTest, EveryAreasChoicesComeBack)
     EXPECT_FALSE(item("CheckforNewVersiononStartup1")->isChecked());
     EXPECT_FALSE(area<ChannelEditors>().alphaMode());
     EXPECT_EQ(control<QLabel>("lblAlpha")->text(), "Brightness");
+}
+
+TEST_F(SettingsRestartTest, AChangeReachesTheFileWithinASecondWithoutAClose)
+{
+    startAndShow();
+    item("Small1")->trigger();
+    storeSlot(2, clWhite);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return fileText().find("layout=0") != std::string::npos; }, 3000))
+        << fileText();
+    const std::string text = fileText();
+    EXPECT_NE(text.find("mempan2_Color=clWhite"), std::string::npos) << text;
+    EXPECT_NE(text.find("NormPos="), std::string::npos) << text;
+
+    // Nothing changed since: nothing is written again.
+    const auto written = std::filesystem::last_write_time(settingsFile);
+    QTest::qWait(1500);
+    EXPECT_EQ(std::filesystem::last_write_time(settingsFile), written);
+}
+
+TEST_F(SettingsRestartTest, ADamagedLineIsReportedOnceAndKept)
+{
+    std::filesystem::create_directories(settingsFile.parent_path());
+    testing::WriteBytes(settingsFile, "[Pigmentrix]\nlayout=0\noops\nmempan1_Color=clWhite\n");
+    startAndShow();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !dialogs.messages.isEmpty(); }, 2000));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Line 3 of the settings file")) << dialogs.messages[0].toStdString();
+    EXPECT_EQ(slot(1)->color(), clWhite) << "the other lines apply";
+    EXPECT_TRUE(item("Small1")->isChecked());
+    closeWindow();
+    EXPECT_NE(fileText().find("\noops\n"), std::string::npos) << fileText();
+}
+
+TEST_F(SettingsRestartTest, AReadOnlyFileIsReportedOnceAndNeverWritten)
+{
+    std::filesystem::create_directories(settingsFile.parent_path());
+    const std::string stored = "[Pigmentrix]\nmempan1_Color=clWhite\n";
+    testing::WriteBytes(settingsFile, stored);
+    std::filesystem::permissions(settingsFile, std::filesystem::perms(0444));
+    startAndShow();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !dialogs.messages.isEmpty(); }, 2000));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_NE(dialogs.messages[0].indexOf("is read-only"), -1) << dialogs.messages[0].toStdString();
+    EXPECT_EQ(slot(1)->color(), clWhite);
+    item("Medium1")->trigger();
+    EXPECT_TRUE(item("Medium1")->isChecked()) << "the program keeps working";
+    QTest::qWait(1300);
+    closeWindow();
+    EXPECT_EQ(fileText(), stored);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 } // namespace

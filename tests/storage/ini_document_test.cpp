@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace pigmentrix {
 namespace {
 
 IniDocument Parsed(std::string_view text)
 {
     IniDocument::ParseResult result = IniDocument::Parse(text);
-    EXPECT_TRUE(result.document) << result.problem;
-    return result.document.value_or(IniDocument());
+    EXPECT_TRUE(result.damagedLines.empty());
+    return std::move(result.document);
 }
 
 TEST(IniDocument, SectionNamesKeepTheirBackslashes)
@@ -120,23 +122,37 @@ TEST(IniDocument, AKeyBeginningWithAByteOrderMarkCharacterSurvivesWritingAndRead
 struct DamageRow {
     const char *name;
     std::string text;
+    std::vector<int> damagedLines;
+    // Values that still read: section, key, value.
+    std::vector<std::array<const char *, 3>> readable;
+    // Keys whose line is damaged or stands under a damaged header.
+    std::vector<std::array<const char *, 2>> unreadable;
 };
 
-TEST(IniDocument, RefusesTextThatIsNotAnIniFile)
+TEST(IniDocument, ADamagedLineCostsThatLineOnlyAndIsWrittenBackAsItWas)
 {
     const std::vector<DamageRow> rows = {
-        {"line without equals", "[a]\nnot a pair\n"},
-        {"empty key", "[a]\n=value\n"},
-        {"unclosed header", "[a\nx=1\n"},
-        {"empty header", "[]\nx=1\n"},
-        {"invalid UTF-8", "[a]\nx=\xFF\xFE\n"},
-        {"NUL byte", std::string("[a]\nx=1\0\n", 9)},
+        {"line without equals", "[a]\nx=1\nnot a pair\ny=2\n", {3}, {{"a", "x", "1"}, {"a", "y", "2"}}, {}},
+        {"empty key", "[a]\n=value\ny=2\n", {2}, {{"a", "y", "2"}}, {}},
+        {"unclosed header: its keys belong to no section", "[a]\nx=1\n[b\nx=2\n[c]\nz=3\n", {3},
+         {{"a", "x", "1"}, {"c", "z", "3"}}, {{"b", "x"}}},
+        {"empty header", "[a]\nx=1\n[]\ny=2\n", {3}, {{"a", "x", "1"}}, {{"a", "y"}}},
+        {"a value that is not UTF-8", "[a]\nx=\xFF\xFE\ny=2\n", {2}, {{"a", "y", "2"}}, {{"a", "x"}}},
+        {"a NUL byte", std::string("[a]\nx=1\0\ny=2\n", 13), {2}, {{"a", "y", "2"}}, {{"a", "x"}}},
+        {"several", "oops\n[a]\nx=1\n\xC3\nalso oops\n", {1, 4, 5}, {{"a", "x", "1"}}, {}},
     };
     for (const DamageRow &row : rows) {
         SCOPED_TRACE(row.name);
-        const IniDocument::ParseResult result = IniDocument::Parse(row.text);
-        EXPECT_FALSE(result.document);
-        EXPECT_FALSE(result.problem.empty());
+        IniDocument::ParseResult result = IniDocument::Parse(row.text);
+        EXPECT_EQ(result.damagedLines, row.damagedLines);
+        for (const auto &[section, key, value] : row.readable)
+            EXPECT_EQ(result.document.Value(section, key), value) << section << "/" << key;
+        for (const auto &[section, key] : row.unreadable)
+            EXPECT_EQ(result.document.Value(section, key), std::nullopt) << section << "/" << key;
+        EXPECT_EQ(result.document.Serialize(), row.text);
+        result.document.SetValue("a", "new", "v");
+        EXPECT_NE(result.document.Serialize().find(row.damagedLines.size() > 1 ? "also oops\n" : ""),
+                  std::string::npos);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "storage/color_identifiers.h"
 #include "temp_folder.h"
+#include "unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -213,14 +214,15 @@ TEST_F(PaletteFileOnDisk, SavingIntoAMissingFolderReportsTheError)
 
 TEST_F(PaletteFileOnDisk, FailedSaveLeavesTheOldFileWhole)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
     const auto file = folder / "mine.plt";
     WriteBytes(file, "old");
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const auto error = SavePaletteFile(file, DesignPalette);
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(error, "Cannot create file \"" + file.string() + "\". Permission denied");
+    const std::filesystem::path where = folder.path();
+    testing::RunWithPermissionsBinding(where, [where, file] {
+        std::filesystem::permissions(where, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        const auto error = SavePaletteFile(file, DesignPalette);
+        std::filesystem::permissions(where, std::filesystem::perms::owner_all);
+        return error == "Cannot create file \"" + file.string() + "\". Permission denied" && ReadBytes(file) == "old";
+    });
     EXPECT_EQ(ReadBytes(file), "old");
 }
 

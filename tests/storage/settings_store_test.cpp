@@ -2,9 +2,11 @@
 
 #include "storage/color_identifiers.h"
 #include "temp_folder.h"
+#include "unprivileged.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pigmentrix {
@@ -33,7 +35,7 @@ TEST_F(SettingsStoreFile, FreshStartGivesDefaultsAndCreatesTheFileOnSave)
     EXPECT_EQ(store.ReadInteger("layout", 2), 2);
     EXPECT_EQ(store.ReadString("palettename", ""), "");
     store.WriteInteger("FormVersion", 0);
-    const SettingsSaveResult saved = store.Save(SaveOccasion::AcceptedClose);
+    const SettingsSaveResult saved = store.Save();
     EXPECT_TRUE(saved.written) << saved.error;
     EXPECT_EQ(ReadBytes(file), "[Pigmentrix]\nFormVersion=0\n");
 }
@@ -49,7 +51,7 @@ TEST_F(SettingsStoreFile, EveryKindReadsBackAfterASave)
         store.WriteColor("mempan2_Color", 0x00FFFFF0);
         store.WriteString("pnlColor_Caption", " Pigmentrix \xE2\x80\x94 colour ");
         store.WriteBoolean("pnlColor_Font\\Style\\fsBold", true);
-        ASSERT_TRUE(store.Save(SaveOccasion::AcceptedClose).written);
+        ASSERT_TRUE(store.Save().written);
     }
     const std::string text = ReadBytes(file);
     EXPECT_NE(text.find("FindClosestColor1_Tag=0\n"), std::string::npos);
@@ -84,7 +86,7 @@ TEST_F(SettingsStoreFile, UnknownValuesSurviveASave)
     WriteFile("; hand-written note\n[Pigmentrix]\nlayout=1\nFromANewerVersion=yes\n\n[Elsewhere]\nkept=1\n");
     SettingsStore store(file);
     store.WriteInteger("layout", 0);
-    ASSERT_TRUE(store.Save(SaveOccasion::AcceptedClose).written);
+    ASSERT_TRUE(store.Save().written);
     EXPECT_EQ(ReadBytes(file),
               "; hand-written note\n[Pigmentrix]\nlayout=0\nFromANewerVersion=yes\n\n[Elsewhere]\nkept=1\n");
 }
@@ -95,44 +97,118 @@ TEST_F(SettingsStoreFile, UnchangedSettingsAreNotRewritten)
     const auto before = std::filesystem::last_write_time(file);
     SettingsStore store(file);
     store.WriteInteger("layout", 1);
-    const SettingsSaveResult saved = store.Save(SaveOccasion::AcceptedClose);
+    const SettingsSaveResult saved = store.Save();
     EXPECT_FALSE(saved.written);
     EXPECT_EQ(saved.error, "");
     EXPECT_EQ(std::filesystem::last_write_time(file), before);
 }
 
-TEST_F(SettingsStoreFile, DamagedFileGivesDefaultsAndIsKeptUntilAnAcceptedClose)
+// A settings file the way a desktop leaves it, and what the store makes of it.
+struct DamagedFileRow {
+    const char *name;
+    std::string text;
+    int layoutRead;         // what "layout" reads as (2 is the default)
+    bool titleRead;         // what "showtitle" reads as (true is the default)
+    std::string afterWrite; // the file once layout=1 is saved; empty: as before
+    const char *told;       // a part of what the user is told
+};
+
+TEST_F(SettingsStoreFile, ADamagedLineCostsThatLineOnly)
 {
-    const std::string damaged = "[Pigmentrix]\nlayout=0\nthis line is not a setting\n";
-    WriteFile(damaged);
-    SettingsStore store(file);
-    EXPECT_NE(store.readProblem(), "");
-    EXPECT_EQ(store.ReadInteger("layout", 2), 2);
-
-    store.WriteInteger("FormVersion", 0);
-    EXPECT_FALSE(store.Save(SaveOccasion::WindowDestroyed).written);
-    EXPECT_EQ(ReadBytes(file), damaged);
-
-    const SettingsSaveResult saved = store.Save(SaveOccasion::AcceptedClose);
-    EXPECT_TRUE(saved.written) << saved.error;
-    EXPECT_EQ(ReadBytes(file), "[Pigmentrix]\nFormVersion=0\n");
-    EXPECT_EQ(ReadBytes(file.string() + ".bak"), damaged);
-    EXPECT_EQ(store.readProblem(), "");
+    const std::vector<DamagedFileRow> rows = {
+        {"a line that is no setting", "[Pigmentrix]\nlayout=0\noops\nshowtitle=False\n", 0, false,
+         "[Pigmentrix]\nlayout=1\noops\nshowtitle=False\n", "Line 3 of the settings file"},
+        {"a byte that is not UTF-8", "[Pigmentrix]\nlayout=0\npalettename=caf\xE9\nshowtitle=False\n", 0, false,
+         "[Pigmentrix]\nlayout=1\npalettename=caf\xE9\nshowtitle=False\n", "Line 3 of"},
+        {"a file cut off in a header", "[Pigmentrix]\nshowtitle=False\nlayout=0\n[pnlCol", 0, false,
+         "[Pigmentrix]\nshowtitle=False\nlayout=1\n[pnlCol\n", "Line 4 of"},
+        {"a value of the wrong form", "[Pigmentrix]\nlayout=wide\nshowtitle=False\n", 2, false,
+         "[Pigmentrix]\nlayout=1\nshowtitle=False\n", ""},
+    };
+    for (const DamagedFileRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteFile(row.text);
+        SettingsStore store(file);
+        EXPECT_EQ(store.readProblem(), "");
+        EXPECT_EQ(store.ReadInteger("layout", 2), row.layoutRead);
+        EXPECT_EQ(store.ReadBoolean("showtitle", true), row.titleRead);
+        EXPECT_NE(store.StartNotice().find(row.told), std::string::npos) << store.StartNotice();
+        if (row.told[0] == 0)
+            EXPECT_EQ(store.StartNotice(), "");
+        store.WriteInteger("layout", 1);
+        const SettingsSaveResult saved = store.Save();
+        EXPECT_TRUE(saved.written) << saved.error;
+        EXPECT_EQ(ReadBytes(file), row.afterWrite);
+        EXPECT_FALSE(std::filesystem::exists(file.string() + ".bak"));
+    }
 }
 
-TEST_F(SettingsStoreFile, UnreadableFileIsNotOverwrittenByAWindowThatGoesAway)
+TEST_F(SettingsStoreFile, AFileTooLargeToReadIsMovedAsideBeforeTheFirstWrite)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
+    const std::string huge = "[Pigmentrix]\nlayout=0\n" + std::string(2 << 20, ';');
+    WriteFile(huge);
+    WriteBytes(file.string() + ".bak", "an older backup");
+    SettingsStore store(file);
+    EXPECT_EQ(store.readProblem(), "Cannot open file \"" + file.string() + "\". File too large");
+    EXPECT_EQ(store.ReadInteger("layout", 2), 2);
+
+    store.WriteInteger("layout", 1);
+    const SettingsSaveResult saved = store.Save();
+    EXPECT_TRUE(saved.written) << saved.error;
+    EXPECT_EQ(ReadBytes(file), "[Pigmentrix]\nlayout=1\n");
+    EXPECT_EQ(ReadBytes(file.string() + ".bak.1"), huge) << "the older backup is not overwritten";
+    EXPECT_EQ(ReadBytes(file.string() + ".bak"), "an older backup");
+    EXPECT_EQ(saved.notice, "The settings file \"" + file.string()
+                                + "\" could not be read, so Pigmentrix started with its default settings. The old "
+                                  "file is kept as \""
+                                + file.string() + ".bak.1\".");
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms(0666 & ~mask));
+
+    store.WriteInteger("layout", 0);
+    const SettingsSaveResult again = store.Save();
+    EXPECT_EQ(again.notice, "") << "said once";
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".bak.2"));
+}
+
+TEST_F(SettingsStoreFile, AReadOnlyFileIsLeftAlone)
+{
+    WriteFile("[Pigmentrix]\nlayout=0\n");
+    std::filesystem::permissions(file, std::filesystem::perms(0444));
+    SettingsStore store(file);
+    EXPECT_EQ(store.ReadInteger("layout", 2), 0) << "its values apply";
+    EXPECT_TRUE(store.readOnly());
+    EXPECT_NE(store.StartNotice().find("is read-only, so Pigmentrix leaves it as it is"), std::string::npos)
+        << store.StartNotice();
+    store.WriteInteger("layout", 1);
+    const SettingsSaveResult saved = store.Save();
+    EXPECT_FALSE(saved.written);
+    EXPECT_EQ(saved.error, "");
+    EXPECT_EQ(ReadBytes(file), "[Pigmentrix]\nlayout=0\n");
+    EXPECT_EQ(store.ReadInteger("layout", 2), 1) << "the program goes on with the change";
+}
+
+TEST_F(SettingsStoreFile, UnreadableFileIsNeverOverwritten)
+{
     WriteFile("[Pigmentrix]\nlayout=0\n");
     std::filesystem::permissions(file, std::filesystem::perms::owner_write);
-    SettingsStore store(file);
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    EXPECT_EQ(store.readProblem(), "Cannot open file \"" + file.string() + "\". Permission denied");
-    EXPECT_EQ(store.ReadInteger("layout", 2), 2);
-    store.WriteInteger("layout", 1);
-    EXPECT_FALSE(store.Save(SaveOccasion::WindowDestroyed).written);
-    EXPECT_EQ(ReadBytes(file), "[Pigmentrix]\nlayout=0\n");
+    const std::filesystem::path settings = file;
+    testing::RunWithPermissionsBinding(folder.path(), [settings] {
+        SettingsStore store(settings);
+        bool held = store.readProblem() == "Cannot open file \"" + settings.string() + "\". Permission denied";
+        held = held && store.ReadInteger("layout", 2) == 2;
+        store.WriteInteger("layout", 1);
+        const SettingsSaveResult saved = store.Save();
+        held = held && saved.written && !saved.notice.empty();
+        std::filesystem::permissions(settings.string() + ".bak", std::filesystem::perms::owner_read,
+                                     std::filesystem::perm_options::add);
+        held = held && ReadBytes(settings.string() + ".bak") == "[Pigmentrix]\nlayout=0\n";
+        held = held && ReadBytes(settings) == "[Pigmentrix]\nlayout=1\n";
+        held = held && (std::filesystem::status(settings).permissions() & std::filesystem::perms::owner_read)
+                           != std::filesystem::perms::none;
+        return held;
+    });
 }
 
 TEST_F(SettingsStoreFile, WriteFailureIsReported)
@@ -140,7 +216,7 @@ TEST_F(SettingsStoreFile, WriteFailureIsReported)
     WriteBytes(folder / "Pigmentrix", "a file where the folder should be");
     SettingsStore store(file);
     store.WriteInteger("FormVersion", 0);
-    const SettingsSaveResult saved = store.Save(SaveOccasion::AcceptedClose);
+    const SettingsSaveResult saved = store.Save();
     EXPECT_FALSE(saved.written);
     EXPECT_EQ(saved.error.rfind("Cannot create file \"" + file.string() + "\". ", 0), 0u) << saved.error;
 }
@@ -170,7 +246,7 @@ TEST(SettingsStore, PathsSplitAtTheLastBackslash)
     EXPECT_EQ(store.ReadText("pnlColor_Font\\Name"), "group");
     EXPECT_EQ(store.ReadText("pnlColor_Font\\Style\\fsBold"), "nested");
     EXPECT_EQ(store.ReadText("Name"), std::nullopt);
-    EXPECT_FALSE(store.Save(SaveOccasion::AcceptedClose).written);
+    EXPECT_FALSE(store.Save().written);
 }
 
 } // namespace
