@@ -3,7 +3,6 @@
 #include "displays/color_frame.h"
 #include "displays/tracker_painter.h"
 
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -21,10 +20,7 @@ void PaintProgramSlider(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(PaintTracker(look));
 }
-BENCHMARK(PaintProgramSlider)
-    ->ArgName("channel")
-    ->DenseRange(rcRed, rcValue)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(PaintProgramSlider)->ArgName("channel")->DenseRange(rcRed, rcValue)->Unit(benchmark::kMicrosecond);
 
 void BuildProgramColorFrame(benchmark::State &state)
 {
@@ -39,7 +35,6 @@ void BuildProgramColorFrame(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildColorFrame(params));
 }
-BENCHMARK(BuildProgramColorFrame)->ArgName("alpha")->Arg(255)->Arg(128)->Unit(
-    benchmark::kMicrosecond);
+BENCHMARK(BuildProgramColorFrame)->ArgName("alpha")->Arg(255)->Arg(128)->Unit(benchmark::kMicrosecond);
 
 } // namespace

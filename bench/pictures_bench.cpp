@@ -16,13 +16,21 @@ void BuildPicture(benchmark::State &state, pigmentrix::DisplayMode displayMode)
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["ns/pixel"] = benchmark::Counter(
-        static_cast<double>(side) * side, benchmark::Counter::kIsIterationInvariantRate
-                                              | benchmark::Counter::kInvert);
+        static_cast<double>(side) * side, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void ColorWheel(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayMode::ColorWheel); }
-void SVSquare(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayMode::SVSquare); }
-void HSVRectangle(benchmark::State &state) { BuildPicture(state, pigmentrix::DisplayMode::HSVRectangle); }
+void ColorWheel(benchmark::State &state)
+{
+    BuildPicture(state, pigmentrix::DisplayMode::ColorWheel);
+}
+void SVSquare(benchmark::State &state)
+{
+    BuildPicture(state, pigmentrix::DisplayMode::SVSquare);
+}
+void HSVRectangle(benchmark::State &state)
+{
+    BuildPicture(state, pigmentrix::DisplayMode::HSVRectangle);
+}
 
 BENCHMARK(ColorWheel)->Arg(106)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(SVSquare)->Arg(106)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);

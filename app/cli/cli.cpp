@@ -3,8 +3,8 @@
 #include "model/color_codes.h"
 #include "model/conversions.h"
 #include "model/integer_text.h"
-#include "storage/palette_file.h"
 #include "model/named_color_order.h"
+#include "storage/palette_file.h"
 
 #include <algorithm>
 #include <array>
@@ -19,26 +19,25 @@
 namespace pigmentrix {
 namespace {
 
-constexpr std::string_view Usage =
-    "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
-    "       pigmentrix-cli parse NOTATION TEXT\n"
-    "       pigmentrix-cli notations\n"
-    "       pigmentrix-cli name #RRGGBB [--html]\n"
-    "       pigmentrix-cli palette show FILE\n"
-    "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
-    "       pigmentrix-cli --help\n"
-    "\n"
-    "NOTATION is a notation index from -1 (none) to 14; \"notations\" lists them.\n"
-    "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
-    "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
-    "code gives, and the alpha read for the notations that carry one. name writes\n"
-    "the named colour closest to the colour and its #RRGGBB, from the HTML/CSS\n"
-    "names only with --html.\n"
-    "palette show loads FILE as the picker does, over the palette of a fresh\n"
-    "start, and writes its sixteen slots as #RRGGBB, one a line. palette write\n"
-    "writes sixteen #RRGGBB colours to FILE as a palette file.\n"
-    "Any argument other than the options is an operand, even one that begins\n"
-    "with \"-\"; \"--\" makes every later argument an operand.\n";
+constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
+                                   "       pigmentrix-cli parse NOTATION TEXT\n"
+                                   "       pigmentrix-cli notations\n"
+                                   "       pigmentrix-cli name #RRGGBB [--html]\n"
+                                   "       pigmentrix-cli palette show FILE\n"
+                                   "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
+                                   "       pigmentrix-cli --help\n"
+                                   "\n"
+                                   "NOTATION is a notation index from -1 (none) to 14; \"notations\" lists them.\n"
+                                   "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
+                                   "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
+                                   "code gives, and the alpha read for the notations that carry one. name writes\n"
+                                   "the named colour closest to the colour and its #RRGGBB, from the HTML/CSS\n"
+                                   "names only with --html.\n"
+                                   "palette show loads FILE as the picker does, over the palette of a fresh\n"
+                                   "start, and writes its sixteen slots as #RRGGBB, one a line. palette write\n"
+                                   "writes sixteen #RRGGBB colours to FILE as a palette file.\n"
+                                   "Any argument other than the options is an operand, even one that begins\n"
+                                   "with \"-\"; \"--\" makes every later argument an operand.\n";
 
 constexpr std::string_view ConversionFailure = "Unable to convert color values.";
 
@@ -110,10 +109,9 @@ int NotationOperand(const std::string &text)
 // "#RRGGBB", red first.
 TColor ColorOperand(const std::string &text)
 {
-    const bool wellFormed = text.size() == 7 && text[0] == '#'
-                            && std::all_of(text.begin() + 1, text.end(), [](char c) {
-                                   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-                               });
+    const bool wellFormed = text.size() == 7 && text[0] == '#' && std::all_of(text.begin() + 1, text.end(), [](char c) {
+                                return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+                            });
     if (!wellFormed)
         throw UsageError("colour '" + text + "' is not of the form #RRGGBB");
     int rgb = 0;
@@ -205,8 +203,8 @@ struct Subcommand {
     // One word, or words separated by one space ("palette show").
     std::string_view name;
     std::size_t operandCount; // after the subcommand's name
-    bool takesFormatOptions;  // --alpha and --lower
-    bool takesHtmlOption;     // --html
+    bool takesFormatOptions; // --alpha and --lower
+    bool takesHtmlOption; // --html
     int (*run)(const Arguments &, std::ostream &out, std::ostream &err);
 };
 
@@ -243,8 +241,9 @@ const Subcommand &FindSubcommand(const Arguments &args)
     });
     if (found == Subcommands.end()) {
         const std::string group = args.operands.front() + " ";
-        const bool inGroup = std::any_of(Subcommands.begin(), Subcommands.end(),
-                                         [&](const Subcommand &subcommand) { return subcommand.name.starts_with(group); });
+        const bool inGroup = std::any_of(Subcommands.begin(), Subcommands.end(), [&](const Subcommand &subcommand) {
+            return subcommand.name.starts_with(group);
+        });
         throw UsageError("unknown command '" + LeadingWords(args.operands, inGroup ? 2 : 1) + "'");
     }
     const std::string name(found->name);

@@ -12,18 +12,18 @@ namespace pigmentrix {
 // What the colour frame is drawn from.
 struct ColorFrameParams {
     QSize size{96, 106};
-    TColor color = clWhite;  // pnlColor.Color; system colours are resolved
-    int alpha = 255;         // scrollbarAlpha.Value
-    int alphaOld = -1;       // the alpha of the previous drawing
-    bool alphaMode = false;  // alpha editing on: the text moves up
-    bool useText = true;     // "Use Text in Color Frame"
-    QString caption;         // pnlColor.Caption
-    QFont font;              // pnlColor.Font
+    TColor color = clWhite; // pnlColor.Color; system colours are resolved
+    int alpha = 255; // scrollbarAlpha.Value
+    int alphaOld = -1; // the alpha of the previous drawing
+    bool alphaMode = false; // alpha editing on: the text moves up
+    bool useText = true; // "Use Text in Color Frame"
+    QString caption; // pnlColor.Caption
+    QFont font; // pnlColor.Font
     TColor textColor = clBlack;
 };
 
 struct ColorFrame {
-    QImage image;     // RGB32, params.size
+    QImage image; // RGB32, params.size
     int alphaOld = 0; // becomes the window's alphaold
 };
 

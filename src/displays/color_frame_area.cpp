@@ -67,9 +67,9 @@ void ColorFrameArea::buildMenu(QWidget *window)
         add("setTextcolortoBlack1", "set Text Color to Black", &ColorFrameArea::setTextcolortoBlack1Click);
     setTextColortoContrastColor1 = add("setTextColortoContrastColor1", "set Text Color to Contrast Color",
                                        &ColorFrameArea::setTextColortoContrastColor1Click);
-    setTextcolortotheinverseoftheBGcolor1 = add("setTextcolortotheinverseoftheBGcolor1",
-                                                "set Text Color to the inverse of the BG Color",
-                                                &ColorFrameArea::setTextcolortotheinverseoftheBGcolor1Click);
+    setTextcolortotheinverseoftheBGcolor1 =
+        add("setTextcolortotheinverseoftheBGcolor1", "set Text Color to the inverse of the BG Color",
+            &ColorFrameArea::setTextcolortotheinverseoftheBGcolor1Click);
     AddSeparator(pupColorPanel, QStringLiteral("N13"));
     UseTextinColorFrame1 = AddCheckItem(pupColorPanel, QStringLiteral("UseTextinColorFrame1"),
                                         QStringLiteral("Use Text in Color Frame"), true);
@@ -106,7 +106,9 @@ std::vector<PropertyBinding> ColorFrameArea::storedProperties()
              pnlColor->FontColor = font.color;
          }},
         {"pnlColor_Caption", [this] { return StoredValue(pnlColor->Caption.toStdString()); },
-         [this](const StoredValue &value) { pnlColor->Caption = QString::fromStdString(std::get<std::string>(value)); }},
+         [this](const StoredValue &value) {
+             pnlColor->Caption = QString::fromStdString(std::get<std::string>(value));
+         }},
     };
 }
 

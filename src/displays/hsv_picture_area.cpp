@@ -130,15 +130,9 @@ void HsvPictureArea::imgColorWheelMouseUp()
 void HsvPictureArea::pickFromPicture(int X, int Y)
 {
     switch (odisplaymode) {
-    case DisplayMode::ColorWheel:
-        UpdateHueSaturationfromMouse(X, Y);
-        break;
-    case DisplayMode::SVSquare:
-        UpdateSaturationValuefromMouse(X, Y);
-        break;
-    default:
-        UpdateHSVfromMouse(X, Y);
-        break;
+    case DisplayMode::ColorWheel: UpdateHueSaturationfromMouse(X, Y); break;
+    case DisplayMode::SVSquare: UpdateSaturationValuefromMouse(X, Y); break;
+    default: UpdateHSVfromMouse(X, Y); break;
     }
 }
 

@@ -63,9 +63,7 @@ QRgb *Row(QImage &image, int y)
 QRgb BlendWithWheelBackground(PixelTriple p, double weight)
 {
     const double backgroundPart = qRed(ColorWheelBackground) * (1 - weight);
-    const auto blend = [&](int component) {
-        return RoundToInt(component * weight + backgroundPart);
-    };
+    const auto blend = [&](int component) { return RoundToInt(component * weight + backgroundPart); };
     return qRgb(blend(p.red), blend(p.green), blend(p.blue));
 }
 
@@ -181,17 +179,13 @@ QImage HSVRectanglePicture(QSize pictureSize)
 QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value)
 {
     switch (displayMode) {
-    case DisplayMode::ColorWheel:
-        return ColorWheelPicture(pictureSize, value);
-    case DisplayMode::SVSquare:
-        return SVSquarePicture(pictureSize, hue);
-    default:
-        return HSVRectanglePicture(pictureSize);
+    case DisplayMode::ColorWheel: return ColorWheelPicture(pictureSize, value);
+    case DisplayMode::SVSquare: return SVSquarePicture(pictureSize, hue);
+    default: return HSVRectanglePicture(pictureSize);
     }
 }
 
-QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value,
-                  qreal devicePixelRatio)
+QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value, qreal devicePixelRatio)
 {
     if (!(devicePixelRatio > 0) || !std::isfinite(devicePixelRatio) || devicePixelRatio == 1)
         return HsvPicture(displayMode, pictureSize, hue, value);
@@ -207,12 +201,9 @@ QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value
 bool PictureNeedsRebuild(DisplayMode displayMode, int hue, int value, int builtHue, int builtValue)
 {
     switch (displayMode) {
-    case DisplayMode::ColorWheel:
-        return value != builtValue;
-    case DisplayMode::SVSquare:
-        return hue != builtHue;
-    default:
-        return true;
+    case DisplayMode::ColorWheel: return value != builtValue;
+    case DisplayMode::SVSquare: return hue != builtHue;
+    default: return true;
     }
 }
 

@@ -42,13 +42,11 @@ QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value
 // picture, so a point picks the colour drawn under it to within one logical
 // pixel. A ratio of 1 (or a ratio that is not a positive number) gives the
 // image of the four-argument overload.
-QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value,
-                  qreal devicePixelRatio);
+QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value, qreal devicePixelRatio);
 
 // Whether the picture built for (builtHue, builtValue) must be rebuilt now that
 // the sliders stand at hue and value: the wheel follows only the value, the
 // square only the hue; the rectangle is rebuilt every time.
-bool PictureNeedsRebuild(DisplayMode displayMode, int hue, int value, int builtHue,
-                         int builtValue);
+bool PictureNeedsRebuild(DisplayMode displayMode, int hue, int value, int builtHue, int builtValue);
 
 } // namespace pigmentrix

@@ -62,8 +62,8 @@ void AddListSeparator(QMenu *menu, const char *name, int group)
 
 } // namespace
 
-NamedColorArea::NamedColorArea(QWidget *window, RgbSource sliders, RgbSource boxes,
-                               std::function<int()> swatchWidth, const ErrorGuard &guard)
+NamedColorArea::NamedColorArea(QWidget *window, RgbSource sliders, RgbSource boxes, std::function<int()> swatchWidth,
+                               const ErrorGuard &guard)
     : QObject(window)
     , window(window)
     , sliders(std::move(sliders))
@@ -100,23 +100,23 @@ void NamedColorArea::buildMenu(QWidget *window)
     SetOrderTag(FindClosestColor1, SortOrder::Name);
     AddListSeparator(mnuClosestColor, "N8", 0);
     SortbyName1 = AddSortItem(mnuClosestColor, "SortbyName1", QStringLiteral("Sort by Name"), SortOrder::Name);
-    SortbySimilarity1 = AddSortItem(mnuClosestColor, "SortbySimilarity1", QStringLiteral("Sort by Similarity"),
-                                    SortOrder::Similarity);
+    SortbySimilarity1 =
+        AddSortItem(mnuClosestColor, "SortbySimilarity1", QStringLiteral("Sort by Similarity"), SortOrder::Similarity);
     AddListSeparator(mnuClosestColor, "N10", SortGroup);
     SortbyHue1 = AddSortItem(mnuClosestColor, "SortbyHue1", QStringLiteral("Sort by Hue"), SortOrder::Hue);
-    SortbySaturation1 = AddSortItem(mnuClosestColor, "SortbySaturation1", QStringLiteral("Sort by Saturation"),
-                                    SortOrder::Saturation);
+    SortbySaturation1 =
+        AddSortItem(mnuClosestColor, "SortbySaturation1", QStringLiteral("Sort by Saturation"), SortOrder::Saturation);
     SortbyValue1 = AddSortItem(mnuClosestColor, "SortbyValue1", QStringLiteral("Sort by Value"), SortOrder::Value);
     AddListSeparator(mnuClosestColor, "N9", SortGroup);
     SortbyRed1 = AddSortItem(mnuClosestColor, "SortbyRed1", QStringLiteral("Sort by Red"), SortOrder::Red);
     SortbyGreen1 = AddSortItem(mnuClosestColor, "SortbyGreen1", QStringLiteral("Sort by Green"), SortOrder::Green);
     SortbyBlue1 = AddSortItem(mnuClosestColor, "SortbyBlue1", QStringLiteral("Sort by Blue"), SortOrder::Blue);
-    SortbyBrightness1 = AddSortItem(mnuClosestColor, "SortbyBrightness1", QStringLiteral("Sort by Brightness"),
-                                    SortOrder::Brightness);
+    SortbyBrightness1 =
+        AddSortItem(mnuClosestColor, "SortbyBrightness1", QStringLiteral("Sort by Brightness"), SortOrder::Brightness);
     AddListSeparator(mnuClosestColor, "N12", SortGroup);
     // Its Tag is not an order code.
-    Showonlyhtmlcolors = AddListItem(mnuClosestColor, "Showonlyhtmlcolors", QStringLiteral("Show only HTML Colors"), 8,
-                                     HtmlListGroup);
+    Showonlyhtmlcolors =
+        AddListItem(mnuClosestColor, "Showonlyhtmlcolors", QStringLiteral("Show only HTML Colors"), 8, HtmlListGroup);
 
     for (QAction *item : mnuClosestColor->actions())
         wireNamedColorMenuItem(item, item);
@@ -157,8 +157,8 @@ std::vector<PropertyBinding> NamedColorArea::storedProperties()
 
 std::array<QAction *, 9> NamedColorArea::sortItems() const
 {
-    return {SortbyHue1, SortbySaturation1, SortbyValue1, SortbyRed1, SortbyGreen1,
-            SortbyBlue1, SortbyBrightness1, SortbyName1, SortbySimilarity1};
+    return {SortbyHue1,  SortbySaturation1, SortbyValue1, SortbyRed1,       SortbyGreen1,
+            SortbyBlue1, SortbyBrightness1, SortbyName1,  SortbySimilarity1};
 }
 
 std::span<const RColor> NamedColorArea::namedColorEntries() const
@@ -249,8 +249,7 @@ void NamedColorArea::updateNamedColorSelection(TColor color)
     if (found >= 0 && found == selected)
         return;
     cbxColors->setCurrentIndex(found);
-    cbxColors->setToolTip(found >= 0 ? NameText(namedColorEntries()[static_cast<std::size_t>(found)].Name)
-                                     : QString());
+    cbxColors->setToolTip(found >= 0 ? NameText(namedColorEntries()[static_cast<std::size_t>(found)].Name) : QString());
 }
 
 bool NamedColorArea::stepByWheel(QWidget *target, bool up)

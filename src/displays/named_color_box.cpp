@@ -25,8 +25,8 @@ std::size_t NameSetKey(std::span<const RColor> entries)
     return key;
 }
 
-QImage DrawEntry(const QModelIndex &index, const QRect &rect, int buttonWidth, const QPalette &palette,
-                 bool selected, const QFont &font, qreal devicePixelRatio)
+QImage DrawEntry(const QModelIndex &index, const QRect &rect, int buttonWidth, const QPalette &palette, bool selected,
+                 const QFont &font, qreal devicePixelRatio)
 {
     NamedColorItemParams params;
     params.rect = rect;
@@ -99,7 +99,8 @@ int NamedColorBox::widestEntry() const
     option.initFrom(view());
     int widest = 0;
     for (int row = 0; row < count(); ++row)
-        widest = std::max(widest, itemDelegate()->sizeHint(option, model()->index(row, modelColumn(), rootModelIndex())).width());
+        widest = std::max(
+            widest, itemDelegate()->sizeHint(option, model()->index(row, modelColumn(), rootModelIndex())).width());
     return widest;
 }
 

@@ -12,11 +12,11 @@ namespace pigmentrix {
 
 // What one entry of the named-colour list is drawn from.
 struct NamedColorItemParams {
-    QRect rect;               // the entry's rectangle, in the list's own coordinates
-    int buttonWidth = 27;     // width of the undo button: the swatch ends 3 short of it
-    QColor background;        // the list's colour for the entry (highlight when selected)
-    QColor text;              // the list's text colour for the entry
-    TColor value = clBlack;   // the swatch
+    QRect rect; // the entry's rectangle, in the list's own coordinates
+    int buttonWidth = 27; // width of the undo button: the swatch ends 3 short of it
+    QColor background; // the list's colour for the entry (highlight when selected)
+    QColor text; // the list's text colour for the entry
+    TColor value = clBlack; // the swatch
     QString name;
     QFont font;
     qreal devicePixelRatio = 1.0;

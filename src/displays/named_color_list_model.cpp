@@ -28,12 +28,9 @@ QVariant NamedColorListModel::data(const QModelIndex &index, int role) const
     const TRColor &entry = list[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
-        return NameText(entry.Name);
-    case ValueRole:
-        return entry.Value;
-    default:
-        return {};
+    case Qt::EditRole: return NameText(entry.Name);
+    case ValueRole: return entry.Value;
+    default: return {};
     }
 }
 

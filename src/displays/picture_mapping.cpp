@@ -95,12 +95,9 @@ PictureSliderWrites HSVFromPoint(int x, int y, int pictureHeight)
 PictureSliderWrites PictureSliderWritesForPoint(DisplayMode displayMode, int x, int y, int pictureHeight)
 {
     switch (displayMode) {
-    case DisplayMode::ColorWheel:
-        return HueSaturationFromPoint(x, y, pictureHeight);
-    case DisplayMode::SVSquare:
-        return SaturationValueFromPoint(x, y, pictureHeight);
-    default:
-        return HSVFromPoint(x, y, pictureHeight);
+    case DisplayMode::ColorWheel: return HueSaturationFromPoint(x, y, pictureHeight);
+    case DisplayMode::SVSquare: return SaturationValueFromPoint(x, y, pictureHeight);
+    default: return HSVFromPoint(x, y, pictureHeight);
     }
 }
 

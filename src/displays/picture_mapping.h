@@ -46,7 +46,6 @@ PictureSliderWrites HSVFromPoint(int x, int y, int pictureHeight);
 
 // The mapping of displayMode: the wheel, the square, any other the
 // rectangle.
-PictureSliderWrites PictureSliderWritesForPoint(DisplayMode displayMode, int x, int y,
-                                                int pictureHeight);
+PictureSliderWrites PictureSliderWritesForPoint(DisplayMode displayMode, int x, int y, int pictureHeight);
 
 } // namespace pigmentrix

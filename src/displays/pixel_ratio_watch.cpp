@@ -31,16 +31,11 @@ bool PixelRatioWatch::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Show:
-    case QEvent::ParentChange:
-        followWindowHandle();
-        break;
+    case QEvent::ParentChange: followWindowHandle(); break;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    case QEvent::DevicePixelRatioChange:
-        ratioMayHaveChanged();
-        break;
+    case QEvent::DevicePixelRatioChange: ratioMayHaveChanged(); break;
 #endif
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -36,24 +36,17 @@ QRgb FromTriple(const PixelTriple &p)
 QRgb ColumnColor(TRGBChannel channel, int i, int width, const TrackBase &b)
 {
     switch (channel) {
-    case rcRed:
-        return qRgb(Level(i, width), b.G, b.B);
-    case rcGreen:
-        return qRgb(b.R, Level(i, width), b.B);
-    case rcBlue:
-        return qRgb(b.R, b.G, Level(i, width));
+    case rcRed: return qRgb(Level(i, width), b.G, b.B);
+    case rcGreen: return qRgb(b.R, Level(i, width), b.B);
+    case rcBlue: return qRgb(b.R, b.G, Level(i, width));
     case rcBrightness: {
         const int l = Level(i, width);
         return qRgb(l, l, l);
     }
-    case rcHue:
-        return FromTriple(HSVtoRGBTriple(MulDiv(360, Fraction(i, width, 255.0), 255), b.S, b.V));
-    case rcSaturation:
-        return FromTriple(HSVtoRGBTriple(b.H, Fraction(i, width, 255.0), b.V));
-    case rcValue:
-        return FromTriple(HSVtoRGBTriple(b.H, b.S, Fraction(i, width, 255.0)));
-    case rcAlpha:
-        break;
+    case rcHue: return FromTriple(HSVtoRGBTriple(MulDiv(360, Fraction(i, width, 255.0), 255), b.S, b.V));
+    case rcSaturation: return FromTriple(HSVtoRGBTriple(b.H, Fraction(i, width, 255.0), b.V));
+    case rcValue: return FromTriple(HSVtoRGBTriple(b.H, b.S, Fraction(i, width, 255.0)));
+    case rcAlpha: break;
     }
     return qRgb(0, 0, 0);
 }
@@ -63,9 +56,7 @@ QRgb AlphaCell(const TrackBase &b, int i, int width, bool light)
 {
     const int a = Fraction(i, width, 255.0);
     const int g = Fraction(i, width, 192.0);
-    const auto over = [&](int c) {
-        return light ? MulDiv(c, a, 255) - a + 255 : MulDiv(c, a, 255) - g + 192;
-    };
+    const auto over = [&](int c) { return light ? MulDiv(c, a, 255) - a + 255 : MulDiv(c, a, 255) - g + 192; };
     return qRgb(over(b.R), over(b.G), over(b.B));
 }
 

@@ -120,8 +120,7 @@ TrackerLook TJvTracker::look() const
 
 void TJvTracker::placeThumbAtValue()
 {
-    m_thumbPosition =
-        ThumbPositionForValue(ComputeTrackerGeometry(metrics()), m_value, m_minimum, m_maximum);
+    m_thumbPosition = ThumbPositionForValue(ComputeTrackerGeometry(metrics()), m_value, m_minimum, m_maximum);
 }
 
 // The value follows the thumb, but the thumb stays where it was put rather
@@ -129,8 +128,7 @@ void TJvTracker::placeThumbAtValue()
 void TJvTracker::moveThumbTo(int x)
 {
     m_thumbPosition = x;
-    m_value = ValueForThumbPosition(ComputeTrackerGeometry(metrics()), x, m_minimum, m_maximum,
-                                    m_step);
+    m_value = ValueForThumbPosition(ComputeTrackerGeometry(metrics()), x, m_minimum, m_maximum, m_step);
     update();
     emit changedValue(m_value);
 }
@@ -165,8 +163,7 @@ void TJvTracker::mouseMoveEvent(QMouseEvent *event)
     if (!(event->buttons() & Qt::LeftButton) || !m_clickWasInRect)
         return;
     const TrackerGeometry g = ComputeTrackerGeometry(metrics());
-    moveThumbTo(std::clamp(event->position().toPoint().x(), g.thumbMin,
-                           std::max(g.thumbMin, g.thumbMax)));
+    moveThumbTo(std::clamp(event->position().toPoint().x(), g.thumbMin, std::max(g.thumbMin, g.thumbMax)));
 }
 
 void TJvTracker::mouseReleaseEvent(QMouseEvent *)
@@ -178,16 +175,10 @@ void TJvTracker::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up:
-        setValue(m_value - m_step);
-        break;
+    case Qt::Key_Up: setValue(m_value - m_step); break;
     case Qt::Key_Right:
-    case Qt::Key_Down:
-        setValue(m_value + m_step);
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
+    case Qt::Key_Down: setValue(m_value + m_step); break;
+    default: QWidget::keyPressEvent(event); return;
     }
     emit changedValue(m_value);
 }

@@ -16,8 +16,7 @@ TrackerGeometry ComputeTrackerGeometry(const TrackerMetrics &m)
     // the hit band reaches as far as the thumb does.
     g.trackRect = {g.thumbMin, 5, g.thumbMax, m.height - 5};
     const int grow = (m.thumbHeight - m.trackHeight) / 2;
-    g.hitRect = {g.trackRect.left, g.trackRect.top - grow, g.trackRect.right,
-                 g.trackRect.bottom + grow};
+    g.hitRect = {g.trackRect.left, g.trackRect.top - grow, g.trackRect.right, g.trackRect.bottom + grow};
     return g;
 }
 
@@ -33,15 +32,13 @@ int ThumbPositionForValue(const TrackerGeometry &g, int value, int minimum, int 
     return g.thumbMin + static_cast<int>(Round((g.thumbMax - g.thumbMin) * fraction));
 }
 
-int ValueForThumbPosition(const TrackerGeometry &g, int position, int minimum, int maximum,
-                          int step)
+int ValueForThumbPosition(const TrackerGeometry &g, int position, int minimum, int maximum, int step)
 {
     // A slider too narrow to move its thumb has only one place: the minimum.
     if (g.thumbMax <= g.thumbMin)
         return minimum;
     const double span = g.thumbMax - g.thumbMin;
-    std::int64_t v =
-        Round(minimum + (position - g.thumbMin) / span * static_cast<double>(maximum - minimum));
+    std::int64_t v = Round(minimum + (position - g.thumbMin) / span * static_cast<double>(maximum - minimum));
     if (step != 1)
         v = step * (v / step);
     return static_cast<int>(std::clamp<std::int64_t>(v, minimum, maximum));

@@ -18,10 +18,10 @@ struct TrackerMetrics {
 
 // Where the track lies and how far the thumb centre can travel.
 struct TrackerGeometry {
-    int thumbMin = 0;      // FThumbMin
-    int thumbMax = 0;      // FThumbMax
+    int thumbMin = 0; // FThumbMin
+    int thumbMax = 0; // FThumbMax
     TrackerRect trackRect; // FTrackRect
-    TrackerRect hitRect;   // FHitRect
+    TrackerRect hitRect; // FHitRect
     friend bool operator==(const TrackerGeometry &, const TrackerGeometry &) = default;
 };
 
@@ -35,7 +35,6 @@ int ThumbPositionForValue(const TrackerGeometry &geometry, int value, int minimu
 
 // The value under the thumb centre at position, snapped down to a multiple of
 // step (step >= 1) and clamped to minimum ... maximum.
-int ValueForThumbPosition(const TrackerGeometry &geometry, int position, int minimum, int maximum,
-                          int step);
+int ValueForThumbPosition(const TrackerGeometry &geometry, int position, int minimum, int maximum, int step);
 
 } // namespace pigmentrix

@@ -48,11 +48,9 @@ void CopyInto(QImage &image, int x, int y, const QImage &part)
 {
     const int left = std::max(x, 0);
     const int right = std::min(x + part.width(), image.width());
-    for (int row = std::max(y, 0); row < std::min(y + part.height(), image.height()) && left < right;
-         ++row) {
+    for (int row = std::max(y, 0); row < std::min(y + part.height(), image.height()) && left < right; ++row) {
         const auto *from = reinterpret_cast<const QRgb *>(part.constScanLine(row - y));
-        std::copy(from + (left - x), from + (right - x),
-                  reinterpret_cast<QRgb *>(image.scanLine(row)) + left);
+        std::copy(from + (left - x), from + (right - x), reinterpret_cast<QRgb *>(image.scanLine(row)) + left);
     }
 }
 

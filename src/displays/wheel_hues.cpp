@@ -51,9 +51,7 @@ constexpr double SafeAngle = 1e-5;
 MirroredHues WheelHuesByArctan(int adx, int dy)
 {
     const float a = std::atan2(static_cast<float>(adx), static_cast<float>(dy));
-    const auto hueOf = [](float angle) {
-        return static_cast<int>(Round((angle / std::numbers::pi + 1) * 180));
-    };
+    const auto hueOf = [](float angle) { return static_cast<int>(Round((angle / std::numbers::pi + 1) * 180)); };
     // Straight above and below, the pixel is its own mirror (dx = 0, not -0).
     return {hueOf(a), adx == 0 ? hueOf(a) : hueOf(-a)};
 }

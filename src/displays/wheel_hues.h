@@ -5,7 +5,7 @@ namespace pigmentrix {
 // Hues of a pixel of the colour wheel and of its mirror image across the
 // vertical axis through the centre.
 struct MirroredHues {
-    int left;  // the pixel adx columns left of the centre (dx = adx)
+    int left; // the pixel adx columns left of the centre (dx = adx)
     int right; // the pixel adx columns right of the centre (dx = -adx)
     friend bool operator==(const MirroredHues &, const MirroredHues &) = default;
 };

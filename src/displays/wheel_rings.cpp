@@ -58,9 +58,8 @@ WheelRings::WheelRings(int radius)
     for (int saturation = 1; saturation <= MaxSaturation; ++saturation) {
         const double edge = (saturation - 0.5) * r / 255;
         const auto guess = static_cast<long long>(edge * edge);
-        firstWithSaturation_[saturation] = FirstWhereNear(guess, 0, searchEnd, [&](long long n) {
-            return radius > 0 && Round(Distance(n) * 255 / r) >= saturation;
-        });
+        firstWithSaturation_[saturation] = FirstWhereNear(
+            guess, 0, searchEnd, [&](long long n) { return radius > 0 && Round(Distance(n) * 255 / r) >= saturation; });
     }
 }
 

@@ -16,7 +16,8 @@ qint64 PositiveNumber(const QString &text)
 {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
-    return ok && value > 0 && value <= std::numeric_limits<int>::max() && !text.startsWith(QLatin1Char('+')) ? value : 0;
+    return ok && value > 0 && value <= std::numeric_limits<int>::max() && !text.startsWith(QLatin1Char('+')) ? value
+                                                                                                             : 0;
 }
 
 } // namespace

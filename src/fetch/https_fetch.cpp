@@ -15,10 +15,7 @@ constexpr int MaxRedirects = 5;
 
 class SystemProxyFactory final : public QNetworkProxyFactory {
 public:
-    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override
-    {
-        return systemProxyForQuery(query);
-    }
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override { return systemProxyForQuery(query); }
 };
 
 QNetworkRequest MakeRequest(const FetchRequest &fetch, const QList<QSslCertificate> &trusted)
@@ -129,7 +126,8 @@ void FetchOverHttps(const FetchRequest &request, QObject *context, FetchDone don
         trusted = QSslCertificate::fromPath(file, QSsl::Pem, QSslCertificate::PatternSyntax::FixedString);
         // Trusting nobody would fail every fetch with a misleading reason.
         if (trusted.isEmpty())
-            return ReportLater(context, std::move(done), QStringLiteral("No certificate can be read from %1").arg(file));
+            return ReportLater(context, std::move(done),
+                               QStringLiteral("No certificate can be read from %1").arg(file));
     }
     new Fetch(request, trusted, context, std::move(done));
 }

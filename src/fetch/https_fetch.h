@@ -14,7 +14,7 @@ namespace pigmentrix {
 struct FetchResult {
     bool ok = false;
     QByteArray body; // the answer as sent, at most the size cap
-    QString error;   // why it failed, for the log of a developer
+    QString error; // why it failed, for the log of a developer
 };
 
 using FetchDone = std::function<void(const FetchResult &)>;

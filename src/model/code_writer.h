@@ -30,10 +30,7 @@ public:
     }
 
     // Exactly four upper-case hexadecimal digits of the low 16 bits.
-    CodeWriter &Hex4(int value)
-    {
-        return Hex2(value >> 8).Hex2(value);
-    }
+    CodeWriter &Hex4(int value) { return Hex2(value >> 8).Hex2(value); }
 
     CodeWriter &Decimal(std::int64_t value)
     {

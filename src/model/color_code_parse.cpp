@@ -191,14 +191,10 @@ ParsedColorCode ParseColorCode(std::string_view text, int index)
 {
     ParsedColorCode parsed;
     switch (index) {
-    case notation::HTMLHex:
-        parsed.color = ReadRGBHex(LastChars(text, 6));
-        break;
+    case notation::HTMLHex: parsed.color = ReadRGBHex(LastChars(text, 6)); break;
     case notation::DelphiHex:
     case notation::VBHex:
-    case notation::CppHex:
-        parsed.color = ReadBGRHex(text);
-        break;
+    case notation::CppHex: parsed.color = ReadBGRHex(text); break;
     case notation::RGBValues: {
         const auto [r, g, b] = CommaSeparatedNumbers<3>(text);
         parsed.color = ComposeColor(r, g, b);
@@ -209,26 +205,16 @@ ParsedColorCode ParseColorCode(std::string_view text, int index)
         parsed.color = ComposeColor(PercentToChannel(r), PercentToChannel(g), PercentToChannel(b));
         break;
     }
-    case notation::HSL:
-        parsed.color = ReadHSL(text);
-        break;
-    case notation::HSVHSB:
-        parsed.color = ReadHSV(text);
-        break;
+    case notation::HSL: parsed.color = ReadHSL(text); break;
+    case notation::HSVHSB: parsed.color = ReadHSV(text); break;
     case notation::CMY: {
         const auto [c, m, y] = CommaSeparatedNumbers<3>(text);
         parsed.color = ComposeColor(LowBits(255LL - c), LowBits(255LL - m), LowBits(255LL - y));
         break;
     }
-    case notation::CMYK:
-        parsed.color = ReadCMYK(text);
-        break;
-    case notation::Photoshop:
-        parsed.color = ReadRGBHex(Trim(text));
-        break;
-    case notation::Powerbuilder:
-        parsed.color = ReadPowerbuilder(text);
-        break;
+    case notation::CMYK: parsed.color = ReadCMYK(text); break;
+    case notation::Photoshop: parsed.color = ReadRGBHex(Trim(text)); break;
+    case notation::Powerbuilder: parsed.color = ReadPowerbuilder(text); break;
     case notation::AndroidTransparent: {
         const std::string_view code = LastChars(text, 8);
         parsed.color = ReadRGBHex(code.substr(std::min<std::size_t>(2, code.size())));
@@ -241,11 +227,8 @@ ParsedColorCode ParseColorCode(std::string_view text, int index)
         parsed.alpha = HexByte(Chars(code, 7, 8));
         break;
     }
-    case notation::RGB565:
-        parsed.color = RGB565ToColor(RGB565TextToWord(text));
-        break;
-    default:
-        break;
+    case notation::RGB565: parsed.color = RGB565ToColor(RGB565TextToWord(text)); break;
+    default: break;
     }
     return parsed;
 }

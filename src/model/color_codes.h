@@ -13,10 +13,8 @@ namespace pigmentrix {
 // The fifteen notations a colour code can be written in, by index.
 inline constexpr int NotationCount = 15;
 inline constexpr std::array<std::string_view, NotationCount> NotationNames = {
-    "HTML Hex", "Delphi Hex",  "VB Hex",       "C++ Hex",
-    "RGB Values", "RGB %Values", "HSL",        "HSV (HSB)",
-    "CMY",      "CMYK",        "Photoshop",    "Powerbuilder",
-    "Android Transparent", "CSS RGBA", "RGB565",
+    "HTML Hex", "Delphi Hex", "VB Hex",    "C++ Hex",      "RGB Values",          "RGB %Values", "HSL",    "HSV (HSB)",
+    "CMY",      "CMYK",       "Photoshop", "Powerbuilder", "Android Transparent", "CSS RGBA",    "RGB565",
 };
 
 // Notation indexes, named for readers of code that picks one.

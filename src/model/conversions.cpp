@@ -132,8 +132,7 @@ TColor HSLtoRGB(double H, double S, double L)
     }
     const double q = L <= 0.5 ? L * (1 + S) : L + S - L * S;
     const double p = 2 * L - q;
-    return ComposeColor(LowBits(HueToChannel(p, q, H + 0.3333333333333333)),
-                        LowBits(HueToChannel(p, q, H)),
+    return ComposeColor(LowBits(HueToChannel(p, q, H + 0.3333333333333333)), LowBits(HueToChannel(p, q, H)),
                         LowBits(HueToChannel(p, q, H - 0.3333333333333333)));
 }
 

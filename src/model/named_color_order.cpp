@@ -16,20 +16,16 @@ enum class Rule { Name, HSVKeys, ChannelKey, SumOnly };
 Rule RuleOf(SortOrder order)
 {
     switch (order) {
-    case SortOrder::Name:
-        return Rule::Name;
+    case SortOrder::Name: return Rule::Name;
     case SortOrder::Hue:
     case SortOrder::Saturation:
-    case SortOrder::Value:
-        return Rule::HSVKeys;
+    case SortOrder::Value: return Rule::HSVKeys;
     case SortOrder::Red:
     case SortOrder::Green:
     case SortOrder::Blue:
     case SortOrder::Brightness:
-    case SortOrder::Similarity:
-        return Rule::ChannelKey;
-    default:
-        return Rule::SumOnly;
+    case SortOrder::Similarity: return Rule::ChannelKey;
+    default: return Rule::SumOnly;
     }
 }
 
@@ -94,11 +90,8 @@ std::int64_t CompareKeyed(const KeyedColor &a, const KeyedColor &b, Rule rule)
         result = byName > 0 ? 1 : (byName < 0 ? -1 : 0);
         break;
     }
-    case Rule::ChannelKey:
-        result = a.keys[0] - b.keys[0];
-        break;
-    case Rule::SumOnly:
-        break;
+    case Rule::ChannelKey: result = a.keys[0] - b.keys[0]; break;
+    case Rule::SumOnly: break;
     }
     if (result == 0)
         result = a.sum - b.sum;
@@ -172,8 +165,8 @@ int FindClosestColor(std::span<const RColor> entries, RGBValues current, int sel
     double best = 255.0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const TColor value = entries[i].Value;
-        const double distance = std::sqrt(static_cast<double>(
-            SquaredDistance(RedOf(value), GreenOf(value), BlueOf(value), current)));
+        const double distance =
+            std::sqrt(static_cast<double>(SquaredDistance(RedOf(value), GreenOf(value), BlueOf(value), current)));
         if (distance < best) {
             best = distance;
             closest = static_cast<int>(i);

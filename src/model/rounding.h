@@ -9,7 +9,10 @@ namespace pigmentrix {
 // A double whose integer part cannot be held in 64 bits (or a NaN) was rounded.
 class FloatRangeError : public std::range_error {
 public:
-    FloatRangeError() : std::range_error("Invalid floating point operation") {}
+    FloatRangeError()
+        : std::range_error("Invalid floating point operation")
+    {
+    }
 };
 
 [[noreturn]] void ThrowFloatRangeError();

@@ -93,21 +93,20 @@ void ChannelEditors::buildRgbPanel(QWidget *window)
     lblBlue = MakeLabel(pnlRGB, "lblBlue", QStringLiteral("Blue"), QPoint(3, 60));
     lblAlpha = MakeLabel(pnlRGB, "lblAlpha", QStringLiteral("Alpha"), QPoint(3, 85));
     edtRed = MakeChannelBox(pnlRGB, "edtRed", QStringLiteral("Red Value"), QStringLiteral("0"), QRect(36, 8, 31, 19));
-    edtGreen = MakeChannelBox(pnlRGB, "edtGreen", QStringLiteral("Green Value"), QStringLiteral("0"),
-                              QRect(36, 33, 31, 19));
-    edtBlue = MakeChannelBox(pnlRGB, "edtBlue", QStringLiteral("Blue Value"), QStringLiteral("0"),
-                             QRect(36, 58, 31, 19));
-    edtAlpha = MakeChannelBox(pnlRGB, "edtAlpha", QStringLiteral("Alpha Value (Transparency)"),
-                              QStringLiteral("255"), QRect(36, 83, 31, 19));
+    edtGreen =
+        MakeChannelBox(pnlRGB, "edtGreen", QStringLiteral("Green Value"), QStringLiteral("0"), QRect(36, 33, 31, 19));
+    edtBlue =
+        MakeChannelBox(pnlRGB, "edtBlue", QStringLiteral("Blue Value"), QStringLiteral("0"), QRect(36, 58, 31, 19));
+    edtAlpha = MakeChannelBox(pnlRGB, "edtAlpha", QStringLiteral("Alpha Value (Transparency)"), QStringLiteral("255"),
+                              QRect(36, 83, 31, 19));
     scrollbarred = MakeSlider(pnlRGB, "scrollbarred", 255, 0, QRect(71, 8, 136, 21), rcRed);
     scrollbarGreen = MakeSlider(pnlRGB, "scrollbarGreen", 255, 0, QRect(71, 32, 136, 21), rcGreen);
     scrollbarBlue = MakeSlider(pnlRGB, "scrollbarBlue", 255, 0, QRect(71, 57, 136, 21), rcBlue);
-    scrollbarBrightness =
-        MakeSlider(pnlRGB, "scrollbarBrightness", 255, 40, QRect(71, 81, 133, 21), rcBrightness);
+    scrollbarBrightness = MakeSlider(pnlRGB, "scrollbarBrightness", 255, 40, QRect(71, 81, 133, 21), rcBrightness);
     scrollbarAlpha = MakeSlider(pnlRGB, "scrollbarAlpha", 255, 255, QRect(71, 81, 136, 21), rcAlpha);
 
-    SetTabChain({edtRed, edtGreen, edtBlue, edtAlpha, scrollbarred, scrollbarGreen, scrollbarBlue,
-                 scrollbarBrightness, scrollbarAlpha});
+    SetTabChain({edtRed, edtGreen, edtBlue, edtAlpha, scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness,
+                 scrollbarAlpha});
 }
 
 void ChannelEditors::buildHsvPanel(QWidget *window)
@@ -117,10 +116,9 @@ void ChannelEditors::buildHsvPanel(QWidget *window)
     lblSaturation = MakeLabel(pnlHSV, "lblSaturation", QStringLiteral("Satur."), QPoint(3, 35));
     lblValue = MakeLabel(pnlHSV, "lblValue", QStringLiteral("Value"), QPoint(3, 60));
     edtHue = MakeChannelBox(pnlHSV, "edtHue", QStringLiteral("Hue Value"), QStringLiteral("0"), QRect(36, 8, 29, 19));
-    edtSaturation = MakeChannelBox(pnlHSV, "edtSaturation", QStringLiteral("Saturation Value"),
-                                   QStringLiteral("0"), QRect(36, 33, 29, 19));
-    edtValue = MakeChannelBox(pnlHSV, "edtValue", QStringLiteral("Value"), QStringLiteral("0"),
-                              QRect(36, 58, 29, 19));
+    edtSaturation = MakeChannelBox(pnlHSV, "edtSaturation", QStringLiteral("Saturation Value"), QStringLiteral("0"),
+                                   QRect(36, 33, 29, 19));
+    edtValue = MakeChannelBox(pnlHSV, "edtValue", QStringLiteral("Value"), QStringLiteral("0"), QRect(36, 58, 29, 19));
     scrollbarHue = MakeSlider(pnlHSV, "scrollbarHue", 360, 0, QRect(71, 7, 136, 21), rcHue);
     scrollbarSaturation = MakeSlider(pnlHSV, "scrollbarSaturation", 255, 0, QRect(71, 32, 136, 21), rcSaturation);
     scrollbarValue = MakeSlider(pnlHSV, "scrollbarValue", 255, 0, QRect(71, 57, 136, 21), rcValue);
@@ -168,8 +166,8 @@ void ChannelEditors::connectHandlers()
 
 std::array<TJvTracker *, 8> ChannelEditors::sliders() const
 {
-    return {scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness,
-            scrollbarAlpha, scrollbarHue, scrollbarSaturation, scrollbarValue};
+    return {scrollbarred,   scrollbarGreen, scrollbarBlue,       scrollbarBrightness,
+            scrollbarAlpha, scrollbarHue,   scrollbarSaturation, scrollbarValue};
 }
 
 std::array<QLineEdit *, 7> ChannelEditors::boxes() const
@@ -273,9 +271,7 @@ void ChannelEditors::showValues(TColor color, ChangeSource source)
 
     HSVValues hsv;
     switch (source) {
-    case ChangeSource::HsvBoxes:
-        hsv = hsvBoxes();
-        break;
+    case ChangeSource::HsvBoxes: hsv = hsvBoxes(); break;
     case ChangeSource::HsvSliders:
         hsv = {static_cast<double>(scrollbarHue->Value()), static_cast<double>(scrollbarSaturation->Value()),
                static_cast<double>(scrollbarValue->Value())};
@@ -285,9 +281,7 @@ void ChannelEditors::showValues(TColor color, ChangeSource source)
         WriteNumber(edtSaturation, scrollbarSaturation->Value());
         WriteNumber(edtValue, scrollbarValue->Value());
         break;
-    default:
-        hsv = RGBtoHSV(r, g, b);
-        break;
+    default: hsv = RGBtoHSV(r, g, b); break;
     }
     if (source != ChangeSource::HsvBoxes && source != ChangeSource::ValueSlider) {
         WriteNumber(edtHue, Round(hsv.H));
@@ -303,8 +297,10 @@ void ChannelEditors::showValues(TColor color, ChangeSource source)
 
 bool ChannelEditors::trackBasesStale() const
 {
-    return scrollbarGreen->BaseR != (scrollbarred->Value() & 0xFF) || scrollbarred->BaseG != (scrollbarGreen->Value() & 0xFF)
-           || scrollbarred->BaseB != (scrollbarBlue->Value() & 0xFF) || scrollbarSaturation->BaseH != scrollbarHue->Value()
+    return scrollbarGreen->BaseR != (scrollbarred->Value() & 0xFF)
+           || scrollbarred->BaseG != (scrollbarGreen->Value() & 0xFF)
+           || scrollbarred->BaseB != (scrollbarBlue->Value() & 0xFF)
+           || scrollbarSaturation->BaseH != scrollbarHue->Value()
            || scrollbarHue->BaseS != (scrollbarSaturation->Value() & 0xFF)
            || scrollbarHue->BaseV != (scrollbarValue->Value() & 0xFF);
 }
@@ -335,7 +331,8 @@ void ChannelEditors::applyLayout(const LayoutGeometry &geometry, int nudge)
 {
     pnlRGB->setGeometry(ToQRect(geometry.rgb));
     pnlHSV->setGeometry(ToQRect(geometry.hsv));
-    for (TJvTracker *slider : {scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarHue, scrollbarSaturation, scrollbarValue})
+    for (TJvTracker *slider :
+         {scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarHue, scrollbarSaturation, scrollbarValue})
         slider->setVisible(geometry.detailsVisible);
     if (nudge == 0)
         return;

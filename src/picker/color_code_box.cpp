@@ -52,8 +52,8 @@ const NotationItem NotationItems[NotationCount] = {
 
 } // namespace
 
-ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActions &history,
-                           PickerDialogs &dialogs, const ErrorGuard &guard)
+ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActions &history, PickerDialogs &dialogs,
+                           const ErrorGuard &guard)
     : QObject(window)
     , window(window)
     , pipeline(pipeline)

@@ -8,13 +8,13 @@
 #include "displays/named_color_area.h"
 #include "picker/app_version.h"
 #include "picker/channel_editors.h"
+#include "picker/channel_rules.h"
 #include "picker/color_code_box.h"
 #include "picker/color_pipeline.h"
-#include "picker/channel_rules.h"
 #include "picker/history_actions.h"
 #include "picker/palette_area.h"
-#include "picker/settings_autosave.h"
 #include "picker/picker_settings.h"
+#include "picker/settings_autosave.h"
 #include "sampling/grab_controller.h"
 #include "shell/window_shell.h"
 #include "storage/named_settings.h"
@@ -106,7 +106,11 @@ void TfrmColorPick::createAreas()
     history = new HistoryActions(this, *pipeline, dialogs, *guard);
     codes = new ColorCodeBox(this, *pipeline, *history, dialogs, *guard);
     picture = new HsvPictureArea(
-        this, [this] { return PictureHueValue{editors->hueSlider(), editors->valueSlider()}; }, *guard);
+        this,
+        [this] {
+            return PictureHueValue{editors->hueSlider(), editors->valueSlider()};
+        },
+        *guard);
     grab = new GrabController(this, dialogs, *guard);
     shell = new WindowShell(this, *guard);
     namedColors = new NamedColorArea(
@@ -191,7 +195,8 @@ void TfrmColorPick::wireAreas()
     });
     g.connect(grab, &GrabController::copyRequested, this, [this] { codes->copyCode(); });
     g.connect(grab, &GrabController::colorAboutToChange, this, [this] { history->setnewcolor(); });
-    g.connect(grab, &GrabController::magnifierPicked, this, [this](TColor color) { pipeline->pickFromMagnifier(color); });
+    g.connect(grab, &GrabController::magnifierPicked, this,
+              [this](TColor color) { pipeline->pickFromMagnifier(color); });
 
     g.connect(shell, &WindowShell::layoutApplied, this, [this](const LayoutGeometry &geometry, int nudge) {
         editors->applyLayout(geometry, nudge);
@@ -327,9 +332,8 @@ bool TfrmColorPick::isMenuShortcut(const QKeyEvent &key) const
 {
     const QKeySequence pressed(key.keyCombination());
     const QList<QAction *> keyed = actions();
-    return std::any_of(keyed.begin(), keyed.end(), [&](const QAction *action) {
-        return action->isEnabled() && action->shortcut() == pressed;
-    });
+    return std::any_of(keyed.begin(), keyed.end(),
+                       [&](const QAction *action) { return action->isEnabled() && action->shortcut() == pressed; });
 }
 
 bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)

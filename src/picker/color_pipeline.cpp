@@ -104,8 +104,7 @@ void ColorPipeline::UpdateColor(ChangeSource source)
     case ChangeSource::HsvBoxes: {
         // A hue above 360 has no colour; the current colour stays.
         const HSVValues hsv = editors->hsvBoxes();
-        const RGBValues rgb = HSVtoRGB(hsv.H, hsv.S, hsv.V)
-                                  .value_or(kept);
+        const RGBValues rgb = HSVtoRGB(hsv.H, hsv.S, hsv.V).value_or(kept);
         current = ComposeColor(rgb.R, rgb.G, rgb.B);
         break;
     }
@@ -116,11 +115,8 @@ void ColorPipeline::UpdateColor(ChangeSource source)
         current = ComposeColor(rgb.R, rgb.G, rgb.B);
         break;
     }
-    case ChangeSource::Magnifier:
-        current = edtColorTag;
-        break;
-    case ChangeSource::Refresh:
-        return;
+    case ChangeSource::Magnifier: current = edtColorTag; break;
+    case ChangeSource::Refresh: return;
     }
     redrawFrame();
     const ChangeGuard held(*this);

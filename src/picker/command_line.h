@@ -8,10 +8,10 @@ namespace pigmentrix {
 // What the command line asks of this start.
 struct StartOptions {
     bool singleInstanceCheck = true; // "/multi" turns it off
-    bool allowClose = false;         // "/allowclose"
-    bool autostart = false;          // "/autostart"
-    bool noTray = false;             // "/notray"
-    std::string colorParameter;      // last argument made only of "#" and hex digits
+    bool allowClose = false; // "/allowclose"
+    bool autostart = false; // "/autostart"
+    bool noTray = false; // "/notray"
+    std::string colorParameter; // last argument made only of "#" and hex digits
 };
 
 // Every character is "#", 0-9, A-F or a-f; the empty text qualifies too.

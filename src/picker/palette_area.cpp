@@ -134,10 +134,9 @@ std::vector<PropertyBinding> PaletteArea::storedProperties()
     std::vector<PropertyBinding> rows;
     for (std::size_t k = 0; k < mempan.size(); ++k) {
         PaletteSlotPanel *slot = mempan[k];
-        rows.push_back({SlotPropertyNames[k], [slot] { return StoredValue(std::int64_t{slot->color()}); },
-                        [slot](const StoredValue &value) {
-                            slot->setColor(static_cast<TColor>(std::get<std::int64_t>(value)));
-                        }});
+        rows.push_back(
+            {SlotPropertyNames[k], [slot] { return StoredValue(std::int64_t{slot->color()}); },
+             [slot](const StoredValue &value) { slot->setColor(static_cast<TColor>(std::get<std::int64_t>(value))); }});
     }
     return rows;
 }

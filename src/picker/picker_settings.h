@@ -20,7 +20,7 @@ struct PickerSettings {
 
 inline PickerSettings ToPickerSettings(const NamedSettings &stored)
 {
-    return {stored.upperCase, stored.alphaMode,       stored.layout,   stored.displayMode,
+    return {stored.upperCase,       stored.alphaMode, stored.layout,     stored.displayMode,
             stored.checkNewVersion, stored.showTitle, stored.paletteName};
 }
 

@@ -11,14 +11,14 @@ constexpr int WriteDelayMs = 1000;
 
 } // namespace
 
-SettingsAutosave::SettingsAutosave(SettingsStore &store, std::function<void()> collect, Report report,
-                                   QObject *parent)
+SettingsAutosave::SettingsAutosave(SettingsStore &store, std::function<void()> collect, Report report, QObject *parent)
     : QObject(parent)
     , store(store)
     , collect(std::move(collect))
     , report(std::move(report))
     , writer([this](const std::optional<std::string> &error) {
-        QMetaObject::invokeMethod(this, [this, error] { written(error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, error] { written(error); }, Qt::QueuedConnection);
     })
 {
     setObjectName(QStringLiteral("settingsAutosave"));

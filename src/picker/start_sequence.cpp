@@ -4,12 +4,12 @@
 #include "picker/command_line.h"
 #include "ui/picker_dialogs.h"
 
-#include <QSessionManager>
 #include "picker/picker_settings.h"
 #include "shell/single_instance.h"
 #include "shell/termination_signals.h"
 #include "storage/settings_location.h"
 #include "storage/settings_store.h"
+#include <QSessionManager>
 
 #include <QApplication>
 #include <QFile>
@@ -36,7 +36,8 @@ std::vector<std::string> ToUtf8(const QStringList &arguments)
 // folder the settings live for this run only.
 std::filesystem::path SettingsFile()
 {
-    const std::filesystem::path executableFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    const std::filesystem::path executableFolder(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     return SettingsFilePath(CurrentSettingsEnvironment(executableFolder)).value_or(std::filesystem::path());
 }
 

@@ -180,11 +180,13 @@ std::vector<PropertyBinding> TfrmColorPick::storedPropertyBindings()
 {
     std::vector<PropertyBinding> rows = {
         {"pnlColor_Color", [this] { return StoredValue(std::int64_t{pipeline->color()}); },
-         [this](const StoredValue &value) { pipeline->restoreColor(static_cast<TColor>(std::get<std::int64_t>(value))); }},
+         [this](const StoredValue &value) {
+             pipeline->restoreColor(static_cast<TColor>(std::get<std::int64_t>(value)));
+         }},
     };
-    for (std::vector<PropertyBinding> area : {grab->storedProperties(), frame->storedProperties(),
-                                              shell->storedProperties(), namedColors->storedProperties(),
-                                              codes->storedProperties(), palette->storedProperties()})
+    for (std::vector<PropertyBinding> area :
+         {grab->storedProperties(), frame->storedProperties(), shell->storedProperties(),
+          namedColors->storedProperties(), codes->storedProperties(), palette->storedProperties()})
         rows.insert(rows.end(), std::make_move_iterator(area.begin()), std::make_move_iterator(area.end()));
     return rows;
 }

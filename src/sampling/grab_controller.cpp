@@ -32,8 +32,10 @@ GrabController::~GrabController() = default;
 
 void GrabController::connectHandlers()
 {
-    guard.connect(btnGrab, &GrabButton::mousePressed, this, [this](Qt::MouseButton button) { btnGrabMouseDown(button); });
-    guard.connect(btnGrab, &GrabButton::mouseReleased, this, [this](Qt::MouseButton button) { btnGrabMouseUp(button); });
+    guard.connect(btnGrab, &GrabButton::mousePressed, this,
+                  [this](Qt::MouseButton button) { btnGrabMouseDown(button); });
+    guard.connect(btnGrab, &GrabButton::mouseReleased, this,
+                  [this](Qt::MouseButton button) { btnGrabMouseUp(button); });
     guard.connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     guard.connect(imgMagnifier, &ImageView::mousePressed, this,
                   [this](Qt::MouseButton button, QPoint at) { imgMagnifierMouseDown(button, at); });
@@ -108,8 +110,9 @@ void GrabController::btnGrabMouseUp(Qt::MouseButton)
         emit copyRequested();
     if (screenReadFailed && !toldScreenUnreadable) {
         toldScreenUnreadable = true;
-        dialogs.showMessage(window, QStringLiteral("Screen colors cannot be read in this session, so the eyedropper "
-                                                   "cannot take a color from the screen. The current color is unchanged."));
+        dialogs.showMessage(window,
+                            QStringLiteral("Screen colors cannot be read in this session, so the eyedropper "
+                                           "cannot take a color from the screen. The current color is unchanged."));
     }
     screenReadFailed = false;
 }

@@ -30,8 +30,8 @@ QPoint CrosshairOffset(int zoom)
     // The shifts that put the crosshair over the stretched pointer pixel,
     // whose blocks are not all equally wide.
     static constexpr std::array<std::array<int, 2>, 20> Offsets{{
-        {0, 0},  {0, -1}, {0, 0}, {0, 0}, {0, -1}, {1, 1}, {-1, 1}, {0, 0}, {3, 1}, {0, -1},
-        {3, 3},  {1, -1}, {1, -1}, {3, 1}, {0, 0},  {0, 0}, {3, 1},  {0, 1}, {0, 1}, {0, 1},
+        {0, 0}, {0, -1}, {0, 0},  {0, 0}, {0, -1}, {1, 1}, {-1, 1}, {0, 0}, {3, 1}, {0, -1},
+        {3, 3}, {1, -1}, {1, -1}, {3, 1}, {0, 0},  {0, 0}, {3, 1},  {0, 1}, {0, 1}, {0, 1},
     }};
     if (zoom < 1 || zoom > static_cast<int>(Offsets.size()))
         return {0, 0};
@@ -41,8 +41,7 @@ QPoint CrosshairOffset(int zoom)
 
 QRect MagnifierBlock(const MagnifierLayout &layout, QPoint pointer)
 {
-    return QRect(QPoint(pointer.x() - layout.block.width() / 2, pointer.y() - layout.block.height() / 2),
-                 layout.block);
+    return QRect(QPoint(pointer.x() - layout.block.width() / 2, pointer.y() - layout.block.height() / 2), layout.block);
 }
 
 QPoint CrossCentre(const MagnifierLayout &layout)
@@ -69,7 +68,8 @@ QImage StretchNearest(const QImage &block, QSize picture)
     for (int x = 0; x < picture.width(); ++x)
         sourceColumn[static_cast<std::size_t>(x)] = static_cast<int>(x * w / picture.width());
     for (int y = 0; y < picture.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(static_cast<int>(y * h / picture.height())));
+        const auto *in =
+            reinterpret_cast<const QRgb *>(source.constScanLine(static_cast<int>(y * h / picture.height())));
         auto *out = reinterpret_cast<QRgb *>(stretched.scanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb p = in[sourceColumn[static_cast<std::size_t>(x)]];

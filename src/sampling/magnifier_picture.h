@@ -16,11 +16,11 @@ enum class Crosshair : int { None = 0, Cross = 1, Rectangle = 2 };
 struct MagnifierLayout {
     QSize picture; // W x H
     int zoom = 1;
-    QSize block;   // screen pixels shown: W div z x H div z
-    int px = 1;    // W div w: picture pixels per screen pixel, rounded down
-    int py = 1;    // H div h
-    int d2 = 0;    // w div 2: the pointer's column in the block
-    int h2 = 0;    // h div 2: the pointer's row in the block
+    QSize block; // screen pixels shown: W div z x H div z
+    int px = 1; // W div w: picture pixels per screen pixel, rounded down
+    int py = 1; // H div h
+    int d2 = 0; // w div 2: the pointer's column in the block
+    int h2 = 0; // h div 2: the pointer's row in the block
     QPoint offset; // (o, m) from the crosshair offsets table
 };
 

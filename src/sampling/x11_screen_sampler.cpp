@@ -67,8 +67,8 @@ std::optional<ZPixmapLayout> RootLayout(const xcb_setup_t *setup, const xcb_scre
 bool IsWaylandXServer(xcb_connection_t *connection)
 {
     static constexpr char Name[] = "XWAYLAND";
-    const auto reply = Owned(xcb_query_extension_reply(
-        connection, xcb_query_extension(connection, sizeof Name - 1, Name), nullptr));
+    const auto reply =
+        Owned(xcb_query_extension_reply(connection, xcb_query_extension(connection, sizeof Name - 1, Name), nullptr));
     return reply && reply->present;
 }
 
@@ -148,8 +148,9 @@ std::optional<QImage> X11ScreenSampler::readRoot(const QRect &area)
     std::free(error);
     if (!reply)
         return std::nullopt;
-    return DecodeZPixmap(xcb_get_image_data(reply.get()), static_cast<std::size_t>(xcb_get_image_data_length(reply.get())),
-                         area.width(), area.height(), layout);
+    return DecodeZPixmap(xcb_get_image_data(reply.get()),
+                         static_cast<std::size_t>(xcb_get_image_data_length(reply.get())), area.width(), area.height(),
+                         layout);
 }
 
 std::optional<QImage> X11ScreenSampler::copyArea(const QRect &area)

@@ -60,8 +60,8 @@ std::optional<QImage> DecodeZPixmap(const std::uint8_t *data, std::size_t size, 
                 const int byte = layout.lsbFirst ? bytesPerPixel - 1 - i : i;
                 pixel = (pixel << 8) | bytes[byte];
             }
-            out[x] = qRgb(Channel(pixel, layout.redMask), Channel(pixel, layout.greenMask),
-                          Channel(pixel, layout.blueMask));
+            out[x] =
+                qRgb(Channel(pixel, layout.redMask), Channel(pixel, layout.greenMask), Channel(pixel, layout.blueMask));
         }
     }
     return image;

@@ -11,9 +11,9 @@ namespace pigmentrix {
 // How an X server lays out the pixels of a Z-format image of a true-colour
 // visual.
 struct ZPixmapLayout {
-    int bitsPerPixel = 32;   // 16, 24 or 32
-    int scanlinePad = 32;    // each row is padded to a multiple of these bits
-    bool lsbFirst = true;    // byte order of a pixel
+    int bitsPerPixel = 32; // 16, 24 or 32
+    int scanlinePad = 32; // each row is padded to a multiple of these bits
+    bool lsbFirst = true; // byte order of a pixel
     std::uint32_t redMask = 0xFF0000;
     std::uint32_t greenMask = 0x00FF00;
     std::uint32_t blueMask = 0x0000FF;

@@ -20,8 +20,8 @@ constexpr QByteArrayView ComeForward = "come-forward\n";
 QString ProgramKey(const QString &programPath)
 {
     const QString canonical = QFileInfo(programPath).canonicalFilePath();
-    const QByteArray hash = QCryptographicHash::hash((canonical.isEmpty() ? programPath : canonical).toUtf8(),
-                                                     QCryptographicHash::Sha256);
+    const QByteArray hash =
+        QCryptographicHash::hash((canonical.isEmpty() ? programPath : canonical).toUtf8(), QCryptographicHash::Sha256);
     return QString::fromLatin1(hash.toHex().left(16));
 }
 

@@ -19,8 +19,8 @@ extern "C" void OnTerminationSignal(int signalNumber)
 {
     const int savedErrno = errno;
     const auto byte = static_cast<unsigned char>(signalNumber);
-    if (signalPipe >= 0)
-        [[maybe_unused]] const ssize_t written = ::write(signalPipe, &byte, 1);
+    if (signalPipe >= 0) [[maybe_unused]]
+        const ssize_t written = ::write(signalPipe, &byte, 1);
     errno = savedErrno;
 }
 
@@ -32,7 +32,7 @@ TerminationSignals::TerminationSignals(QObject *parent)
     if (signalPipe >= 0 || ::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     signalPipe = pipeEnds[1];
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -46,7 +46,7 @@ TerminationSignals::~TerminationSignals()
 {
     if (!notifier)
         return;
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
     for (int signalNumber : Watched)

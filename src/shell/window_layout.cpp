@@ -75,17 +75,10 @@ void ChangeLayout(LayoutGeometry &g, LayoutState &state, const LayoutRecord &rec
 {
     const double s = record.scale;
     switch (state.oLayout) {
-    case Layout::Large:
-        state.myscalefactor = static_cast<float>(g.outerWidth / (s * 492));
-        break;
-    case Layout::Medium:
-        state.myscalefactor = static_cast<float>(g.outerWidth / (s * 316));
-        break;
-    case Layout::Small:
-        state.myscalefactor = static_cast<float>(g.outerWidth / (s * 251));
-        break;
-    default:
-        break;
+    case Layout::Large: state.myscalefactor = static_cast<float>(g.outerWidth / (s * 492)); break;
+    case Layout::Medium: state.myscalefactor = static_cast<float>(g.outerWidth / (s * 316)); break;
+    case Layout::Small: state.myscalefactor = static_cast<float>(g.outerWidth / (s * 251)); break;
+    default: break;
     }
     const double m = state.myscalefactor;
     const int a = g.rgb.left - g.colorCode.left - g.colorCode.width;

@@ -31,7 +31,7 @@ struct LayoutGeometry {
     PanelRect magnifierArea; // inside the magnifier panel
     PanelRect palette;
     PanelRect colorCode;
-    int wheelWidth = 0;  // the picture inside the circle panel
+    int wheelWidth = 0; // the picture inside the circle panel
     int wheelHeight = 0;
     bool buttonsVisible = true;
     bool circleVisible = true;

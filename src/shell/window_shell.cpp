@@ -63,15 +63,15 @@ void WindowShell::addWindowModeItems(QMenu *menu)
         AddCheckItem(menu, QStringLiteral("ShowHideTitlebar1"), QStringLiteral("Show/Hide Title Bar"), true);
     guard.connect(ShowHideTitlebar1, &QAction::triggered, this, [this] { ShowHideTitlebar1Click(); });
     QMenu *changeLayout = AddSubmenu(menu, QStringLiteral("ChangeLayout1"), QStringLiteral("Change Layout"));
-    Small1 = AddGroupItem(changeLayout, QStringLiteral("Small1"), QStringLiteral("Small"), static_cast<int>(Layout::Small), false,
-                          QKeySequence(Qt::CTRL | Qt::Key_B));
-    Medium1 = AddGroupItem(changeLayout, QStringLiteral("Medium1"), QStringLiteral("Medium"), static_cast<int>(Layout::Medium),
-                           false,
-                           QKeySequence(Qt::CTRL | Qt::Key_N));
-    Large1 = AddGroupItem(changeLayout, QStringLiteral("Large1"), QStringLiteral("Large"), static_cast<int>(Layout::Large), false,
-                          QKeySequence(Qt::CTRL | Qt::Key_M));
+    Small1 = AddGroupItem(changeLayout, QStringLiteral("Small1"), QStringLiteral("Small"),
+                          static_cast<int>(Layout::Small), false, QKeySequence(Qt::CTRL | Qt::Key_B));
+    Medium1 = AddGroupItem(changeLayout, QStringLiteral("Medium1"), QStringLiteral("Medium"),
+                           static_cast<int>(Layout::Medium), false, QKeySequence(Qt::CTRL | Qt::Key_N));
+    Large1 = AddGroupItem(changeLayout, QStringLiteral("Large1"), QStringLiteral("Large"),
+                          static_cast<int>(Layout::Large), false, QKeySequence(Qt::CTRL | Qt::Key_M));
     for (QAction *item : {Small1, Medium1, Large1})
-        guard.connect(item, &QAction::triggered, this, [this, item] { Small1Click(static_cast<Layout>(item->data().toInt())); });
+        guard.connect(item, &QAction::triggered, this,
+                      [this, item] { Small1Click(static_cast<Layout>(item->data().toInt())); });
 }
 
 void WindowShell::addTrayItems(QMenu *menu)
@@ -317,7 +317,8 @@ void WindowShell::RunonStartup1Click()
 {
     if (RunonStartup1->isChecked()) {
         // The item toggled itself already; this click asks to register.
-        if (const std::optional<std::string> error = autostart.write(QApplication::applicationFilePath().toStdString())) {
+        if (const std::optional<std::string> error =
+                autostart.write(QApplication::applicationFilePath().toStdString())) {
             RunonStartup1->setChecked(false);
             guard.report(QString::fromStdString(*error));
         }

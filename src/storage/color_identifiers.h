@@ -9,7 +9,10 @@
 namespace pigmentrix {
 
 inline constexpr TColor SystemColorBase = static_cast<TColor>(0xFF000000u);
-constexpr TColor SystemColor(int number) { return SystemColorBase | number; }
+constexpr TColor SystemColor(int number)
+{
+    return SystemColorBase | number;
+}
 
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clDefault = 0x20000000;

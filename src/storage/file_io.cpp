@@ -18,7 +18,10 @@ std::string SystemReason(int error)
 // Closes the descriptor on every path out of a function.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
+    explicit FileDescriptor(int fd)
+        : fd_(fd)
+    {
+    }
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
     ~FileDescriptor()
@@ -107,13 +110,12 @@ FileReadResult ReadFileBytes(const std::filesystem::path &path, std::size_t maxB
     return {std::move(bytes), {}};
 }
 
-std::optional<std::string> WriteFileAtomically(const std::filesystem::path &path,
-                                               std::string_view bytes)
+std::optional<std::string> WriteFileAtomically(const std::filesystem::path &path, std::string_view bytes)
 {
     const std::filesystem::path target = ResolveLink(path);
     const std::filesystem::path folder = target.parent_path();
 
-    struct stat existing {};
+    struct stat existing { };
     const bool targetExists = ::stat(target.c_str(), &existing) == 0;
     if (targetExists && S_ISDIR(existing.st_mode))
         return SystemReason(EISDIR);

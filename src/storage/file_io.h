@@ -22,8 +22,7 @@ FileReadResult ReadFileBytes(const std::filesystem::path &path, std::size_t maxB
 // symbolic link is followed, so the file it points to is replaced). A new
 // file gets the usual permissions, an existing one keeps its own. Returns
 // the system's reason on failure, when the target is left untouched.
-std::optional<std::string> WriteFileAtomically(const std::filesystem::path &path,
-                                               std::string_view bytes);
+std::optional<std::string> WriteFileAtomically(const std::filesystem::path &path, std::string_view bytes);
 
 // "Cannot open file "<path>". <reason>" and "Cannot create file ...", with
 // the absolute path.

@@ -6,8 +6,8 @@
 namespace pigmentrix {
 namespace {
 
-constexpr std::array<std::string_view, 9> MemberNames = {
-    "Charset", "Color", "Height", "Name", "Orientation", "Pitch", "Size", "Style", "Quality"};
+constexpr std::array<std::string_view, 9> MemberNames = {"Charset", "Color", "Height", "Name",   "Orientation",
+                                                         "Pitch",   "Size",  "Style",  "Quality"};
 
 std::string Member(std::string_view group, std::string_view name)
 {

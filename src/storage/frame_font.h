@@ -16,23 +16,21 @@ enum FontStyleFlag : unsigned {
     fsStrikeOut = 8,
 };
 
-inline constexpr std::array<std::string_view, 4> FontStyleNames = {"fsBold", "fsItalic", "fsUnderline",
-                                                                   "fsStrikeOut"};
+inline constexpr std::array<std::string_view, 4> FontStyleNames = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 inline constexpr std::array<std::string_view, 3> FontPitchNames = {"fpDefault", "fpVariable", "fpFixed"};
 inline constexpr std::array<std::string_view, 7> FontQualityNames = {
-    "fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased", "fqClearType",
-    "fqClearTypeNatural"};
+    "fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased", "fqClearType", "fqClearTypeNatural"};
 
 // The stored properties of the colour frame's font, as the group
 // "pnlColor_Font" holds them.
 struct FontSettings {
     int charset = 1; // DEFAULT_CHARSET
     TColor color = 0;
-    int height = 0;  // negative: character height in pixels
+    int height = 0; // negative: character height in pixels
     std::string name;
     int orientation = 0;
-    int pitch = 0;   // index into FontPitchNames
-    int size = 0;    // points
+    int pitch = 0; // index into FontPitchNames
+    int size = 0; // points
     unsigned style = 0; // FontStyleFlag bits
     int quality = 0; // index into FontQualityNames
 

@@ -50,8 +50,7 @@ bool NeedsQuotes(std::string_view value)
 {
     if (value.empty())
         return false;
-    return IsBlank(value.front()) || IsBlank(value.back()) || value.front() == '"'
-           || HasControlCharacter(value);
+    return IsBlank(value.front()) || IsBlank(value.back()) || value.front() == '"' || HasControlCharacter(value);
 }
 
 std::string Quote(std::string_view value)
@@ -117,9 +116,7 @@ std::string Unquote(std::string_view quoted)
                 break;
             }
             [[fallthrough]];
-        default:
-            value += '\\';
-            value += next;
+        default: value += '\\'; value += next;
         }
     }
     return value;
@@ -188,7 +185,8 @@ IniDocument::ParseResult IniDocument::Parse(std::string_view text)
             if (equals == std::string_view::npos || key.empty())
                 keepDamaged();
             else
-                sections.back().lines.push_back(Line{std::string(key), ReadValue(Trim(trimmed.substr(equals + 1))), {}});
+                sections.back().lines.push_back(
+                    Line{std::string(key), ReadValue(Trim(trimmed.substr(equals + 1))), {}});
         }
     }
     return result;

@@ -17,9 +17,8 @@ using Palette = std::array<TColor, PaletteSlotCount>;
 
 // The slots' colours when nothing is stored.
 inline constexpr Palette DesignPalette = {
-    0x00424200, 0x00626200, 0x00726853, 0x00807F6E, 0x00968983, 0x0099A38D,
-    0x00D6EAF0, 0x00E6F5FD, 0x0016CAF4, 0x002774F0, 0x00424CEB, 0x007B39CC,
-    0x00EB5794, 0x00E78C31, 0x00AAB220, 0x0078C850,
+    0x00424200, 0x00626200, 0x00726853, 0x00807F6E, 0x00968983, 0x0099A38D, 0x00D6EAF0, 0x00E6F5FD,
+    0x0016CAF4, 0x002774F0, 0x00424CEB, 0x007B39CC, 0x00EB5794, 0x00E78C31, 0x00AAB220, 0x0078C850,
 };
 
 // Either the complete new palette or the message of the error that refused it.

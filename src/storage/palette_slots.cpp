@@ -13,8 +13,8 @@ SlotPlace PaletteSlotPlace(int slot)
 std::string SlotHint(std::string_view code, std::span<const RColor> entries, TColor color)
 {
     std::string hint(code);
-    const auto named = std::find_if(entries.begin(), entries.end(),
-                                    [color](const RColor &entry) { return entry.Value == color; });
+    const auto named =
+        std::find_if(entries.begin(), entries.end(), [color](const RColor &entry) { return entry.Value == color; });
     if (named != entries.end())
         hint += (hint.empty() ? "" : "\n") + NameToUtf8(named->Name);
     return hint;

@@ -25,8 +25,7 @@ void RestoreBoundProperties(const SettingsStore &store, std::span<const Property
     }
 }
 
-std::vector<StoredValue> CollectBoundProperties(const SettingsStore &store,
-                                                std::span<const PropertyBinding> bindings)
+std::vector<StoredValue> CollectBoundProperties(const SettingsStore &store, std::span<const PropertyBinding> bindings)
 {
     std::vector<StoredValue> values;
     for (const StoredProperty &property : StoredProperties()) {

@@ -27,7 +27,6 @@ void RestoreBoundProperties(const SettingsStore &store, std::span<const Property
 // One value per stored property, in list order: a bound property gives its
 // present value; one the window has no control for keeps what the store
 // holds, else its default, so that nothing written by another run is lost.
-std::vector<StoredValue> CollectBoundProperties(const SettingsStore &store,
-                                                std::span<const PropertyBinding> bindings);
+std::vector<StoredValue> CollectBoundProperties(const SettingsStore &store, std::span<const PropertyBinding> bindings);
 
 } // namespace pigmentrix

@@ -51,8 +51,7 @@ SettingsEnvironment CurrentSettingsEnvironment(const std::filesystem::path &exec
     environment.executableFolder = executableFolder;
     std::error_code error;
     environment.iniBesideExecutable =
-        !executableFolder.empty()
-        && std::filesystem::is_regular_file(executableFolder / SettingsFileName, error);
+        !executableFolder.empty() && std::filesystem::is_regular_file(executableFolder / SettingsFileName, error);
     environment.xdgConfigHome = Environment("XDG_CONFIG_HOME");
     environment.home = Environment("HOME");
     if (!IsUsableFolder(environment.home))

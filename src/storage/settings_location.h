@@ -11,9 +11,9 @@ inline constexpr const char *SettingsFileName = "Pigmentrix.ini";
 // What decides where the settings live.
 struct SettingsEnvironment {
     std::filesystem::path executableFolder;
-    bool iniBesideExecutable = false;        // portable mode
+    bool iniBesideExecutable = false; // portable mode
     std::optional<std::string> xdgConfigHome; // $XDG_CONFIG_HOME
-    std::optional<std::string> home;          // $HOME, or the account's home folder
+    std::optional<std::string> home; // $HOME, or the account's home folder
 };
 
 // Portable mode: "Pigmentrix.ini" beside the executable. Otherwise

@@ -47,7 +47,7 @@ std::filesystem::path FreeBackupPath(const std::filesystem::path &file)
 // even where the system would let the write through (the superuser).
 bool MayWrite(const std::filesystem::path &file)
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(file.c_str(), &status) != 0)
         return true;
     return (status.st_mode & S_IWUSR) != 0 && ::access(file.c_str(), W_OK) == 0;

@@ -2,7 +2,6 @@
 
 #include "storage/palette_file.h"
 
-
 namespace pigmentrix {
 namespace {
 
@@ -86,12 +85,9 @@ StoredValue DefaultValueOf(const StoredProperty &property)
 std::optional<StoredValue> ReadStoredProperty(const SettingsStore &store, const StoredProperty &property)
 {
     switch (property.kind) {
-    case StoredKind::Color:
-        return AsStored(store.TryReadColor(property.name));
-    case StoredKind::Integer:
-        return AsStored(store.TryReadInteger(property.name));
-    case StoredKind::Int64:
-        return AsStored(store.TryReadInt64(property.name));
+    case StoredKind::Color: return AsStored(store.TryReadColor(property.name));
+    case StoredKind::Integer: return AsStored(store.TryReadInteger(property.name));
+    case StoredKind::Int64: return AsStored(store.TryReadInt64(property.name));
     case StoredKind::Boolean:
         if (auto value = store.TryReadBoolean(property.name))
             return StoredValue(*value);
@@ -111,24 +107,14 @@ std::optional<StoredValue> ReadStoredProperty(const SettingsStore &store, const 
 void WriteStoredProperty(SettingsStore &store, const StoredProperty &property, const StoredValue &value)
 {
     switch (property.kind) {
-    case StoredKind::Color:
-        store.WriteColor(property.name, static_cast<TColor>(std::get<std::int64_t>(value)));
-        return;
+    case StoredKind::Color: store.WriteColor(property.name, static_cast<TColor>(std::get<std::int64_t>(value))); return;
     case StoredKind::Integer:
         store.WriteInteger(property.name, static_cast<int>(std::get<std::int64_t>(value)));
         return;
-    case StoredKind::Int64:
-        store.WriteInt64(property.name, std::get<std::int64_t>(value));
-        return;
-    case StoredKind::Boolean:
-        store.WriteBoolean(property.name, std::get<bool>(value));
-        return;
-    case StoredKind::Text:
-        store.WriteString(property.name, std::get<std::string>(value));
-        return;
-    case StoredKind::Font:
-        WriteFont(store, property.name, std::get<FontSettings>(value));
-        return;
+    case StoredKind::Int64: store.WriteInt64(property.name, std::get<std::int64_t>(value)); return;
+    case StoredKind::Boolean: store.WriteBoolean(property.name, std::get<bool>(value)); return;
+    case StoredKind::Text: store.WriteString(property.name, std::get<std::string>(value)); return;
+    case StoredKind::Font: WriteFont(store, property.name, std::get<FontSettings>(value)); return;
     }
 }
 

@@ -55,11 +55,10 @@ void WriteWindowPosition(SettingsStore &store, const WindowPosition &position)
 {
     store.WriteInteger("Flags", position.flags);
     store.WriteInteger("PixelsPerInch", position.pixelsPerInch);
-    store.WriteString("MinMaxPos",
-                      FormatPositionNumbers(position.minimizedPosition.x, position.minimizedPosition.y,
-                                            position.maximizedPosition.x, position.maximizedPosition.y));
-    store.WriteString("NormPos", FormatPositionNumbers(position.normal.left, position.normal.top,
-                                                       position.normal.right, position.normal.bottom));
+    store.WriteString("MinMaxPos", FormatPositionNumbers(position.minimizedPosition.x, position.minimizedPosition.y,
+                                                         position.maximizedPosition.x, position.maximizedPosition.y));
+    store.WriteString("NormPos", FormatPositionNumbers(position.normal.left, position.normal.top, position.normal.right,
+                                                       position.normal.bottom));
 }
 
 StoredWindowPosition ReadWindowPosition(const SettingsStore &store)
@@ -69,8 +68,7 @@ StoredWindowPosition ReadWindowPosition(const SettingsStore &store)
 }
 
 PlacementDecision DecideWindowPlacement(const StoredWindowPosition &stored, int presentPixelsPerInch,
-                                        const ScreenRect &presentWindow,
-                                        std::span<const ScreenRect> screens)
+                                        const ScreenRect &presentWindow, std::span<const ScreenRect> screens)
 {
     ScreenRect normal = presentWindow;
     if (stored.normPos) {
@@ -85,8 +83,11 @@ PlacementDecision DecideWindowPlacement(const StoredWindowPosition &stored, int 
                           && OnSomeScreen({normal.right - 1, normal.bottom - 1}, screens);
     if ((stored.minMaxPos || stored.normPos) && samePixelsPerInch && onScreen) {
         const auto minMax = ParsePositionNumbers(stored.minMaxPos.value_or(""));
-        return {true, stored.flags.value_or(0), {minMax[0].value_or(0), minMax[1].value_or(0)},
-                {minMax[2].value_or(0), minMax[3].value_or(0)}, normal};
+        return {true,
+                stored.flags.value_or(0),
+                {minMax[0].value_or(0), minMax[1].value_or(0)},
+                {minMax[2].value_or(0), minMax[3].value_or(0)},
+                normal};
     }
     PlacementDecision centred;
     centred.normal = screens.empty() ? presentWindow : CentredOn(screens.front(), presentWindow);

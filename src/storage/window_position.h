@@ -67,7 +67,6 @@ StoredWindowPosition ReadWindowPosition(const SettingsStore &store);
 // bottom-right pixels on some screen. Otherwise the window is centred on the
 // first screen (the primary one), or stays where it is when there is none.
 PlacementDecision DecideWindowPlacement(const StoredWindowPosition &stored, int presentPixelsPerInch,
-                                        const ScreenRect &presentWindow,
-                                        std::span<const ScreenRect> screens);
+                                        const ScreenRect &presentWindow, std::span<const ScreenRect> screens);
 
 } // namespace pigmentrix

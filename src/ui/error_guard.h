@@ -17,7 +17,8 @@ struct TakesLeading;
 
 template <typename Handler, typename Arguments, std::size_t... I>
 struct TakesLeading<Handler, Arguments, std::index_sequence<I...>>
-    : std::is_invocable<Handler &, std::tuple_element_t<I, Arguments>...> {};
+    : std::is_invocable<Handler &, std::tuple_element_t<I, Arguments>...> {
+};
 
 // Calls handler with as many of the leading arguments as it takes, as Qt
 // does for a slot with fewer parameters than its signal.
@@ -25,9 +26,11 @@ template <std::size_t Count, typename Handler, typename Arguments>
 void CallWithLeading(Handler &handler, const Arguments &arguments)
 {
     if constexpr (TakesLeading<Handler, Arguments, std::make_index_sequence<Count>>::value) {
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
+        [&]<std::size_t... I>(std::index_sequence<I...>)
+        {
             handler(std::get<I>(arguments)...);
-        }(std::make_index_sequence<Count>{});
+        }
+        (std::make_index_sequence<Count>{});
     } else {
         static_assert(Count > 0, "the handler takes none of the signal's arguments");
         CallWithLeading<Count - 1>(handler, arguments);
@@ -53,8 +56,7 @@ public:
     // Connects signal of sender to handler, run through this guard. The
     // handler takes the signal's arguments, or any leading part of them.
     template <typename Sender, typename Signal, typename Handler>
-    QMetaObject::Connection connect(const Sender *sender, Signal signal, const QObject *context,
-                                    Handler handler) const
+    QMetaObject::Connection connect(const Sender *sender, Signal signal, const QObject *context, Handler handler) const
     {
         return QObject::connect(sender, signal, context,
                                 [this, handler = std::move(handler)](const auto &...arguments) mutable {

@@ -4,8 +4,8 @@
 
 #include <QColorDialog>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -52,8 +52,7 @@ std::optional<QFont> QtPickerDialogs::chooseFont(QWidget *parent, const QFont &i
     return chosen;
 }
 
-QString QtPickerDialogs::askText(QWidget *parent, const QString &title, const QString &prompt,
-                                 const QString &preset)
+QString QtPickerDialogs::askText(QWidget *parent, const QString &title, const QString &prompt, const QString &preset)
 {
     bool confirmed = false;
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, preset, &confirmed);

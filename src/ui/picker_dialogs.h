@@ -23,8 +23,7 @@ public:
     // A font (with its colour) chosen in the font dialog; nullopt on cancel.
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
     // A line of text; the preset again when the user cancels.
-    virtual QString askText(QWidget *parent, const QString &title, const QString &prompt,
-                            const QString &preset) = 0;
+    virtual QString askText(QWidget *parent, const QString &title, const QString &prompt, const QString &preset) = 0;
     // A message box with an OK button, captioned "Pigmentrix".
     virtual void showMessage(QWidget *parent, const QString &text) = 0;
     // A warning message box with an OK button, captioned "Pigmentrix".
@@ -42,8 +41,7 @@ class QtPickerDialogs final : public PickerDialogs {
 public:
     std::optional<TColor> chooseColor(QWidget *parent, TColor initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
-    QString askText(QWidget *parent, const QString &title, const QString &prompt,
-                    const QString &preset) override;
+    QString askText(QWidget *parent, const QString &title, const QString &prompt, const QString &preset) override;
     void showMessage(QWidget *parent, const QString &text) override;
     void showWarning(QWidget *parent, const QString &text) override;
     void showError(QWidget *parent, const QString &text) override;

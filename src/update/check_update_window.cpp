@@ -42,12 +42,9 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, QPoint
 QString UpgradeSentence(Upgrade upgrade)
 {
     switch (upgrade) {
-    case Upgrade::Major:
-        return QStringLiteral("Major upgrade found");
-    case Upgrade::Minor:
-        return QStringLiteral("Minor upgrade found");
-    case Upgrade::None:
-        break;
+    case Upgrade::Major: return QStringLiteral("Major upgrade found");
+    case Upgrade::Minor: return QStringLiteral("Minor upgrade found");
+    case Upgrade::None: break;
     }
     return QStringLiteral("You are already using the latest version.");
 }

@@ -17,7 +17,8 @@ constexpr qint64 MaxReasonBytes = 4096;
 
 QString Decode(const QByteArray &bytes)
 {
-    return QString::fromStdString(DecodeTextFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    return QString::fromStdString(
+        DecodeTextFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
 // One run of the fetch program: collects its answer, reports once and goes
@@ -41,7 +42,9 @@ public:
             &process, &QProcess::errorOccurred, this,
             [this](QProcess::ProcessError error) {
                 if (error == QProcess::FailedToStart)
-                    report({false, {}, QStringLiteral("Cannot start %1: %2").arg(process.program(), process.errorString())});
+                    report({false,
+                            {},
+                            QStringLiteral("Cannot start %1: %2").arg(process.program(), process.errorString())});
             },
             Qt::QueuedConnection);
         timer.setSingleShot(true);
@@ -105,7 +108,8 @@ private:
 
 QString InstalledFetcherPath()
 {
-    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PIGMENTRIX_FETCHER_FROM_PROGRAM)));
+    return QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PIGMENTRIX_FETCHER_FROM_PROGRAM)));
 }
 
 void DownloadText(const QUrl &url, const DownloadOptions &options, QObject *context, DownloadDone done)

@@ -23,7 +23,7 @@ QString InstalledFetcherPath();
 
 struct DownloadResult {
     bool ok = false;
-    QString text;  // the answer decoded as a text file: UTF-8 when valid, else Latin-1
+    QString text; // the answer decoded as a text file: UTF-8 when valid, else Latin-1
     QString error; // why it failed, for the log of a developer; never shown to users
 };
 

@@ -9,9 +9,9 @@ namespace pigmentrix {
 // the support address all live there.
 inline constexpr char MakerHost[] = "pigmentrix.org";
 
-QUrl VersionFileUrl();  // https://<host>/version/pigmentrix.txt
+QUrl VersionFileUrl(); // https://<host>/version/pigmentrix.txt
 QUrl MakerWebsiteUrl(); // https://<host>/
-QUrl HelpUrl();         // https://<host>/pigmentrix/help
+QUrl HelpUrl(); // https://<host>/pigmentrix/help
 QString SupportEmailAddress();
 QString WebsiteName();
 

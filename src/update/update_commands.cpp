@@ -16,13 +16,11 @@
 namespace pigmentrix {
 namespace {
 
-const QString CannotConnectMessage =
-    QStringLiteral("Cannot connect to the internet.  Please check your connection.");
+const QString CannotConnectMessage = QStringLiteral("Cannot connect to the internet.  Please check your connection.");
 
 } // namespace
 
-UpdateCommands::UpdateCommands(QWidget *window, const QString &version, PickerDialogs &dialogs,
-                               const ErrorGuard &guard)
+UpdateCommands::UpdateCommands(QWidget *window, const QString &version, PickerDialogs &dialogs, const ErrorGuard &guard)
     : QObject(window)
     , window(window)
     , version(version)
@@ -39,7 +37,8 @@ void UpdateCommands::addMenuItems(QMenu *menu)
 {
     CheckforNewVersiononStartup1 = AddCheckItem(menu, QStringLiteral("CheckforNewVersiononStartup1"),
                                                 QStringLiteral("Check for New Version on Startup"), oCheckNewVersion);
-    guard.connect(CheckforNewVersiononStartup1, &QAction::triggered, this, [this] { CheckforNewVersiononStartup1Click(); });
+    guard.connect(CheckforNewVersiononStartup1, &QAction::triggered, this,
+                  [this] { CheckforNewVersiononStartup1Click(); });
     AddSeparator(menu, QStringLiteral("N1"));
     VisitDunmooreSoftwareWebsite1 = AddItem(menu, QStringLiteral("VisitDunmooreSoftwareWebsite1"),
                                             QStringLiteral("Visit Dunmoore Software Website"));
@@ -48,7 +47,8 @@ void UpdateCommands::addMenuItems(QMenu *menu)
     mnuCheckUpdate = AddItem(menu, QStringLiteral("mnuCheckUpdate"), QStringLiteral("Check for New Version..."));
     guard.connect(mnuCheckUpdate, &QAction::triggered, this, [this] { mnuCheckUpdateClick(); });
     AddSeparator(menu, QStringLiteral("N2"));
-    ShowHelpfile1 = AddItem(menu, QStringLiteral("ShowHelpfile1"), QStringLiteral("Show Help"), QKeySequence(Qt::Key_F1));
+    ShowHelpfile1 =
+        AddItem(menu, QStringLiteral("ShowHelpfile1"), QStringLiteral("Show Help"), QKeySequence(Qt::Key_F1));
     guard.connect(ShowHelpfile1, &QAction::triggered, this, [this] { ShowHelpfile1Click(); });
     AddSeparator(menu, QStringLiteral("N5"));
     AboutPigmentrix1 = AddItem(menu, QStringLiteral("AboutPigmentrix1"), QStringLiteral("About Pigmentrix..."));
@@ -110,10 +110,12 @@ void UpdateCommands::ShowHelpfile1Click()
 
 void UpdateCommands::AboutPigmentrix1Click()
 {
-    auto *about = new TfrmAbout({version, portableEdition, QCoreApplication::applicationDirPath()}, *linkOpener, window);
+    auto *about =
+        new TfrmAbout({version, portableEdition, QCoreApplication::applicationDirPath()}, *linkOpener, window);
     AboutPigmentrix1->setEnabled(false);
     guard.connect(about, &QDialog::finished, this, [this] { AboutPigmentrix1->setEnabled(true); });
-    guard.connect(about, &TfrmAbout::invalidLink, this, [this, about](const QString &text) { dialogs.showWarning(about, text); });
+    guard.connect(about, &TfrmAbout::invalidLink, this,
+                  [this, about](const QString &text) { dialogs.showWarning(about, text); });
     about->setWindowModality(Qt::ApplicationModal);
     about->show();
 }

@@ -57,8 +57,7 @@ TEST_F(CliPaletteTest, ShowReadsLikeThePickerOverTheSlotsOfAFreshStart)
     const std::vector<Row> rows = {
         {"six lines set the first six slots", "clWhite\r\nCLBLACK\r\n$000000FF\r\n16777215\r\n0x00FF00\r\nclRed\r\n",
          "#FFFFFF\n#000000\n#FF0000\n#FFFFFF\n#00FF00\n#FF0000\n" + DesignSlots.substr(6 * 8)},
-        {"a garbage ninth line keeps slots 9 to 16",
-         "0\n0\n0\n0\n0\n0\n0\n0\ngarbage\n255\n",
+        {"a garbage ninth line keeps slots 9 to 16", "0\n0\n0\n0\n0\n0\n0\n0\ngarbage\n255\n",
          Repeat("#000000\n", 8) + DesignSlots.substr(8 * 8)},
     };
     for (const Row &row : rows) {
@@ -98,8 +97,8 @@ TEST_F(CliPaletteTest, ShowReportsTheLoadErrorWithThePickersMessage)
 
 TEST_F(CliPaletteTest, WriteMakesTheFileThePickerWould)
 {
-    std::vector<std::string> args = {"palette", "write", file("out.plt"), "#FFFFFF", "#000000", "#C0C0C0",
-                                     "#123456", "#fffff0"};
+    std::vector<std::string> args = {"palette", "write",   file("out.plt"), "#FFFFFF",
+                                     "#000000", "#C0C0C0", "#123456",       "#fffff0"};
     for (int i = 0; i < 11; ++i)
         args.push_back("#FF0000");
     const Result result = run(args);

@@ -23,7 +23,7 @@ void PrintTo(const CliRow &row, std::ostream *os)
         *os << " '" << arg << "'";
 }
 
-class CliOutputTest : public testing::TestWithParam<CliRow> {};
+class CliOutputTest : public testing::TestWithParam<CliRow> { };
 
 TEST_P(CliOutputTest, WritesExactlyThis)
 {
@@ -35,63 +35,65 @@ TEST_P(CliOutputTest, WritesExactlyThis)
     EXPECT_EQ(err.str(), row.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Format, CliOutputTest, testing::Values(
-    CliRow{{"format", "0", "#FF8000"}, 0, "#FF8000\n", ""},
-    CliRow{{"format", "0", "#ff8000"}, 0, "#FF8000\n", ""},
-    CliRow{{"format", "1", "#FF8000"}, 0, "$FF0080FF\n", ""},
-    CliRow{{"format", "1", "#123456", "--alpha", "128"}, 0, "$80563412\n", ""},
-    CliRow{{"format", "--alpha", "128", "12", "#123456"}, 0, "#80123456\n", ""},
-    CliRow{{"format", "13", "#123456", "--alpha", "0"}, 0, "#12345600\n", ""},
-    CliRow{{"format", "2", "#FF8000", "--lower"}, 0, "&h0080ff\n", ""},
-    CliRow{{"format", "3", "#FF8000", "--lower", "--alpha", "171"}, 0, "0xab0080ff\n", ""},
-    CliRow{{"format", "6", "#123456"}, 0, "210, 65%, 20%\n", ""},
-    CliRow{{"format", "9", "#FF8000"}, 0, "0,50,100,0\n", ""},
-    CliRow{{"format", "11", "#123456"}, 0, "5649426\n", ""},
-    CliRow{{"format", "14", "#FFFFFF", "--lower"}, 0, "0xffff\n", ""},
-    // "-1" is the index of no notation, not an option.
-    CliRow{{"format", "-1", "#FF8000"}, 0, "\n", ""},
-    CliRow{{"format", "--", "-1", "#FF8000"}, 0, "\n", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Format, CliOutputTest,
+    testing::Values(CliRow{{"format", "0", "#FF8000"}, 0, "#FF8000\n", ""},
+                    CliRow{{"format", "0", "#ff8000"}, 0, "#FF8000\n", ""},
+                    CliRow{{"format", "1", "#FF8000"}, 0, "$FF0080FF\n", ""},
+                    CliRow{{"format", "1", "#123456", "--alpha", "128"}, 0, "$80563412\n", ""},
+                    CliRow{{"format", "--alpha", "128", "12", "#123456"}, 0, "#80123456\n", ""},
+                    CliRow{{"format", "13", "#123456", "--alpha", "0"}, 0, "#12345600\n", ""},
+                    CliRow{{"format", "2", "#FF8000", "--lower"}, 0, "&h0080ff\n", ""},
+                    CliRow{{"format", "3", "#FF8000", "--lower", "--alpha", "171"}, 0, "0xab0080ff\n", ""},
+                    CliRow{{"format", "6", "#123456"}, 0, "210, 65%, 20%\n", ""},
+                    CliRow{{"format", "9", "#FF8000"}, 0, "0,50,100,0\n", ""},
+                    CliRow{{"format", "11", "#123456"}, 0, "5649426\n", ""},
+                    CliRow{{"format", "14", "#FFFFFF", "--lower"}, 0, "0xffff\n", ""},
+                    // "-1" is the index of no notation, not an option.
+                    CliRow{{"format", "-1", "#FF8000"}, 0, "\n", ""},
+                    CliRow{{"format", "--", "-1", "#FF8000"}, 0, "\n", ""}));
 
-INSTANTIATE_TEST_SUITE_P(Parse, CliOutputTest, testing::Values(
-    CliRow{{"parse", "0", "#FF8000"}, 0, "#FF8000\n", ""},
-    CliRow{{"parse", "0", "ff8000"}, 0, "#FF8000\n", ""},
-    CliRow{{"parse", "1", "$80563412"}, 0, "#123456\n", ""},
-    CliRow{{"parse", "4", "255 , 128 , 0"}, 0, "#FF8000\n", ""},
-    CliRow{{"parse", "9", "0,50,100,0"}, 0, "#FF7F00\n", ""},
-    CliRow{{"parse", "12", "#80123456"}, 0, "#123456 128\n", ""},
-    CliRow{{"parse", "13", "#FF8000FF"}, 0, "#FF8000 255\n", ""},
-    CliRow{{"parse", "14", "0xFC00"}, 0, "#F88000\n", ""},
-    CliRow{{"parse", "-1", "anything"}, 0, "#FFFFFF\n", ""},
-    // Operands that begin with "-", before and after "--".
-    CliRow{{"parse", "11", "-1"}, 0, "#FF0000\n", ""},
-    CliRow{{"parse", "-1", "-1"}, 0, "#FFFFFF\n", ""},
-    CliRow{{"parse", "0", "--", "--FF8000"}, 0, "#FF8000\n", ""},
-    CliRow{{"--", "parse", "11", "--help"}, 1, "", "Unable to convert color values.\n"},
-    CliRow{{"parse", "0", "#ABC"}, 1, "", "Unable to convert color values.\n"},
-    CliRow{{"parse", "7", "361,255,255"}, 1, "", "Unable to convert color values.\n"},
-    CliRow{{"parse", "14", "F8"}, 1, "", "Unable to convert color values.\n"},
-    CliRow{{"parse", "12", "#FF8000"}, 1, "", "Unable to convert color values.\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    Parse, CliOutputTest,
+    testing::Values(
+        CliRow{{"parse", "0", "#FF8000"}, 0, "#FF8000\n", ""}, CliRow{{"parse", "0", "ff8000"}, 0, "#FF8000\n", ""},
+        CliRow{{"parse", "1", "$80563412"}, 0, "#123456\n", ""},
+        CliRow{{"parse", "4", "255 , 128 , 0"}, 0, "#FF8000\n", ""},
+        CliRow{{"parse", "9", "0,50,100,0"}, 0, "#FF7F00\n", ""},
+        CliRow{{"parse", "12", "#80123456"}, 0, "#123456 128\n", ""},
+        CliRow{{"parse", "13", "#FF8000FF"}, 0, "#FF8000 255\n", ""},
+        CliRow{{"parse", "14", "0xFC00"}, 0, "#F88000\n", ""}, CliRow{{"parse", "-1", "anything"}, 0, "#FFFFFF\n", ""},
+        // Operands that begin with "-", before and after "--".
+        CliRow{{"parse", "11", "-1"}, 0, "#FF0000\n", ""}, CliRow{{"parse", "-1", "-1"}, 0, "#FFFFFF\n", ""},
+        CliRow{{"parse", "0", "--", "--FF8000"}, 0, "#FF8000\n", ""},
+        CliRow{{"--", "parse", "11", "--help"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "0", "#ABC"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "7", "361,255,255"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "14", "F8"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "12", "#FF8000"}, 1, "", "Unable to convert color values.\n"}));
 
 // Ties go to the entry first by name: "Alice Blue" sorts before "AliceBlue"
 // (a space before any letter), "Antique white" before "AntiqueWhite".
-INSTANTIATE_TEST_SUITE_P(Name, CliOutputTest, testing::Values(
-    CliRow{{"name", "#F0F8FF"}, 0, "Alice Blue #F0F8FF\n", ""},
-    CliRow{{"name", "#f0f8ff", "--html"}, 0, "AliceBlue #F0F8FF\n", ""},
-    CliRow{{"name", "#FAEBD7"}, 0, "Antique white #FAEBD7\n", ""},
-    CliRow{{"name", "#FAEBD7", "--html"}, 0, "AntiqueWhite #FAEBD7\n", ""},
-    CliRow{{"name", "#4B3621"}, 0, "Caf\u00e9 Noir #4B3621\n", ""},
-    // Not a named colour itself: the nearest one.
-    CliRow{{"name", "#010203", "--html"}, 0, "Black #000000\n", ""},
-    CliRow{{"--html", "name", "#123456"}, 0, "MidnightBlue #191970\n", ""}));
+INSTANTIATE_TEST_SUITE_P(Name, CliOutputTest,
+                         testing::Values(CliRow{{"name", "#F0F8FF"}, 0, "Alice Blue #F0F8FF\n", ""},
+                                         CliRow{{"name", "#f0f8ff", "--html"}, 0, "AliceBlue #F0F8FF\n", ""},
+                                         CliRow{{"name", "#FAEBD7"}, 0, "Antique white #FAEBD7\n", ""},
+                                         CliRow{{"name", "#FAEBD7", "--html"}, 0, "AntiqueWhite #FAEBD7\n", ""},
+                                         CliRow{{"name", "#4B3621"}, 0, "Caf\u00e9 Noir #4B3621\n", ""},
+                                         // Not a named colour itself: the nearest one.
+                                         CliRow{{"name", "#010203", "--html"}, 0, "Black #000000\n", ""},
+                                         CliRow{{"--html", "name", "#123456"}, 0, "MidnightBlue #191970\n", ""}));
 
-INSTANTIATE_TEST_SUITE_P(Notations, CliOutputTest, testing::Values(
-    CliRow{{"notations"}, 0,
-           "0 HTML Hex\n1 Delphi Hex\n2 VB Hex\n3 C++ Hex\n4 RGB Values\n5 RGB %Values\n6 HSL\n"
-           "7 HSV (HSB)\n8 CMY\n9 CMYK\n10 Photoshop\n11 Powerbuilder\n12 Android Transparent\n"
-           "13 CSS RGBA\n14 RGB565\n",
-           ""}));
+INSTANTIATE_TEST_SUITE_P(Notations, CliOutputTest,
+                         testing::Values(CliRow{
+                             {"notations"},
+                             0,
+                             "0 HTML Hex\n1 Delphi Hex\n2 VB Hex\n3 C++ Hex\n4 RGB Values\n5 RGB %Values\n6 HSL\n"
+                             "7 HSV (HSB)\n8 CMY\n9 CMYK\n10 Photoshop\n11 Powerbuilder\n12 Android Transparent\n"
+                             "13 CSS RGBA\n14 RGB565\n",
+                             ""}));
 
-class CliHelpTest : public testing::TestWithParam<std::vector<std::string>> {};
+class CliHelpTest : public testing::TestWithParam<std::vector<std::string>> { };
 
 TEST_P(CliHelpTest, PrintsTheUsageOnStandardOutput)
 {
@@ -102,9 +104,11 @@ TEST_P(CliHelpTest, PrintsTheUsageOnStandardOutput)
     EXPECT_EQ(err.str(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CliHelpTest, testing::Values(
-    std::vector<std::string>{"--help"}, std::vector<std::string>{"format", "--help"},
-    std::vector<std::string>{"parse", "0", "#FF8000", "--help"}, std::vector<std::string>{"nonsense", "--help"}));
+INSTANTIATE_TEST_SUITE_P(Rows, CliHelpTest,
+                         testing::Values(std::vector<std::string>{"--help"},
+                                         std::vector<std::string>{"format", "--help"},
+                                         std::vector<std::string>{"parse", "0", "#FF8000", "--help"},
+                                         std::vector<std::string>{"nonsense", "--help"}));
 
 struct BadArgumentsRow {
     std::vector<std::string> args;
@@ -118,7 +122,7 @@ void PrintTo(const BadArgumentsRow &row, std::ostream *os)
         *os << " '" << arg << "'";
 }
 
-class CliBadArgumentsTest : public testing::TestWithParam<BadArgumentsRow> {};
+class CliBadArgumentsTest : public testing::TestWithParam<BadArgumentsRow> { };
 
 TEST_P(CliBadArgumentsTest, ExplainsAndShowsTheUsageOnStandardError)
 {
@@ -130,40 +134,41 @@ TEST_P(CliBadArgumentsTest, ExplainsAndShowsTheUsageOnStandardError)
     EXPECT_TRUE(err.str().starts_with(expectedStart)) << err.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CliBadArgumentsTest, testing::Values(
-    BadArgumentsRow{{}, "no command given"},
-    BadArgumentsRow{{"--lower"}, "no command given"},
-    BadArgumentsRow{{"hue", "red"}, "unknown command 'hue'"},
-    BadArgumentsRow{{"Format", "0", "#FF8000"}, "unknown command 'Format'"},
-    BadArgumentsRow{{"palette"}, "unknown command 'palette'"},
-    BadArgumentsRow{{"palette", "list", "a.plt"}, "unknown command 'palette list'"},
-    BadArgumentsRow{{"palette", "show"}, "palette show takes 1 operand"},
-    BadArgumentsRow{{"palette", "write", "a.plt", "#000000"}, "palette write takes 17 operands"},
-    BadArgumentsRow{{"palette", "show", "a.plt", "--lower"}, "--alpha and --lower apply to format only"},
-    BadArgumentsRow{{"format", "0"}, "format takes 2 operands"},
-    BadArgumentsRow{{"format", "0", "#FF8000", "extra"}, "format takes 2 operands"},
-    BadArgumentsRow{{"parse", "0"}, "parse takes 2 operands"},
-    BadArgumentsRow{{"notations", "0"}, "notations takes 0 operands"},
-    BadArgumentsRow{{"format", "15", "#FF8000"}, "notation '15' is not an index from -1 to 14"},
-    BadArgumentsRow{{"format", "-2", "#FF8000"}, "notation '-2' is not an index from -1 to 14"},
-    BadArgumentsRow{{"format", "+1", "#FF8000"}, "notation '+1' is not an index from -1 to 14"},
-    BadArgumentsRow{{"parse", "HTML", "#FF8000"}, "notation 'HTML' is not an index from -1 to 14"},
-    BadArgumentsRow{{"format", "0", "FF8000"}, "colour 'FF8000' is not of the form #RRGGBB"},
-    BadArgumentsRow{{"format", "0", "#FF800"}, "colour '#FF800' is not of the form #RRGGBB"},
-    BadArgumentsRow{{"format", "0", "#FF800G"}, "colour '#FF800G' is not of the form #RRGGBB"},
-    BadArgumentsRow{{"format", "0", "#FF8000", "--alpha"}, "--alpha needs a value"},
-    BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "256"}, "alpha '256' is not a number from 0 to 255"},
-    BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "-1"}, "alpha '-1' is not a number from 0 to 255"},
-    BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "$FF"}, "alpha '$FF' is not a number from 0 to 255"},
-    BadArgumentsRow{{"parse", "0", "#FF8000", "--lower"}, "--alpha and --lower apply to format only"},
-    BadArgumentsRow{{"notations", "--alpha", "5"}, "--alpha and --lower apply to format only"},
-    BadArgumentsRow{{"name"}, "name takes 1 operand"},
-    BadArgumentsRow{{"name", "#FF0000", "#00FF00"}, "name takes 1 operand"},
-    BadArgumentsRow{{"name", "red"}, "colour 'red' is not of the form #RRGGBB"},
-    BadArgumentsRow{{"name", "#FF0000", "--lower"}, "--alpha and --lower apply to format only"},
-    BadArgumentsRow{{"format", "0", "#FF8000", "--html"}, "--html applies to name only"},
-    // After "--" the options are operands like any other.
-    BadArgumentsRow{{"format", "0", "--", "#FF8000", "--lower"}, "format takes 2 operands"}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliBadArgumentsTest,
+    testing::Values(
+        BadArgumentsRow{{}, "no command given"}, BadArgumentsRow{{"--lower"}, "no command given"},
+        BadArgumentsRow{{"hue", "red"}, "unknown command 'hue'"},
+        BadArgumentsRow{{"Format", "0", "#FF8000"}, "unknown command 'Format'"},
+        BadArgumentsRow{{"palette"}, "unknown command 'palette'"},
+        BadArgumentsRow{{"palette", "list", "a.plt"}, "unknown command 'palette list'"},
+        BadArgumentsRow{{"palette", "show"}, "palette show takes 1 operand"},
+        BadArgumentsRow{{"palette", "write", "a.plt", "#000000"}, "palette write takes 17 operands"},
+        BadArgumentsRow{{"palette", "show", "a.plt", "--lower"}, "--alpha and --lower apply to format only"},
+        BadArgumentsRow{{"format", "0"}, "format takes 2 operands"},
+        BadArgumentsRow{{"format", "0", "#FF8000", "extra"}, "format takes 2 operands"},
+        BadArgumentsRow{{"parse", "0"}, "parse takes 2 operands"},
+        BadArgumentsRow{{"notations", "0"}, "notations takes 0 operands"},
+        BadArgumentsRow{{"format", "15", "#FF8000"}, "notation '15' is not an index from -1 to 14"},
+        BadArgumentsRow{{"format", "-2", "#FF8000"}, "notation '-2' is not an index from -1 to 14"},
+        BadArgumentsRow{{"format", "+1", "#FF8000"}, "notation '+1' is not an index from -1 to 14"},
+        BadArgumentsRow{{"parse", "HTML", "#FF8000"}, "notation 'HTML' is not an index from -1 to 14"},
+        BadArgumentsRow{{"format", "0", "FF8000"}, "colour 'FF8000' is not of the form #RRGGBB"},
+        BadArgumentsRow{{"format", "0", "#FF800"}, "colour '#FF800' is not of the form #RRGGBB"},
+        BadArgumentsRow{{"format", "0", "#FF800G"}, "colour '#FF800G' is not of the form #RRGGBB"},
+        BadArgumentsRow{{"format", "0", "#FF8000", "--alpha"}, "--alpha needs a value"},
+        BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "256"}, "alpha '256' is not a number from 0 to 255"},
+        BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "-1"}, "alpha '-1' is not a number from 0 to 255"},
+        BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "$FF"}, "alpha '$FF' is not a number from 0 to 255"},
+        BadArgumentsRow{{"parse", "0", "#FF8000", "--lower"}, "--alpha and --lower apply to format only"},
+        BadArgumentsRow{{"notations", "--alpha", "5"}, "--alpha and --lower apply to format only"},
+        BadArgumentsRow{{"name"}, "name takes 1 operand"},
+        BadArgumentsRow{{"name", "#FF0000", "#00FF00"}, "name takes 1 operand"},
+        BadArgumentsRow{{"name", "red"}, "colour 'red' is not of the form #RRGGBB"},
+        BadArgumentsRow{{"name", "#FF0000", "--lower"}, "--alpha and --lower apply to format only"},
+        BadArgumentsRow{{"format", "0", "#FF8000", "--html"}, "--html applies to name only"},
+        // After "--" the options are operands like any other.
+        BadArgumentsRow{{"format", "0", "--", "#FF8000", "--lower"}, "format takes 2 operands"}));
 
 } // namespace
 } // namespace pigmentrix

@@ -23,8 +23,7 @@ TEST(CheckerGrey, DarkSquaresFadeWithAlpha)
         int alpha;
         int grey;
     };
-    for (const Row row : {Row{0, 192}, Row{255, 0}, Row{128, 96}, Row{1, 191}, Row{127, 96},
-                          Row{254, 1}}) {
+    for (const Row row : {Row{0, 192}, Row{255, 0}, Row{128, 96}, Row{1, 191}, Row{127, 96}, Row{254, 1}}) {
         SCOPED_TRACE(row.alpha);
         EXPECT_EQ(CheckerGrey(row.alpha), row.grey);
     }

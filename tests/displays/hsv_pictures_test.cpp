@@ -42,29 +42,29 @@ TEST(ColorWheelPicture, FullValueOnTheFormsPicture)
     const QImage wheel = ColorWheelPicture(FormPicture, 255);
     ASSERT_EQ(wheel.size(), FormPicture);
     ExpectPixels(wheel, {
-        {"centre is white", 52, 53, qRgb(255, 255, 255)},
-        {"40 above the centre: HSV(360, 192, 255)", 52, 13, qRgb(255, 63, 63)},
-        {"40 right of the centre: hue 90", 92, 53, qRgb(159, 255, 63)},
-        {"40 below the centre: hue 180", 52, 93, qRgb(63, 255, 255)},
-        {"40 left of the centre: hue 270", 12, 53, qRgb(159, 63, 255)},
-        {"top of the rim (d = 53) is background", 52, 0, Grey(0xC8)},
-        {"bottom (d = 52) is fully coloured: HSV(180, 250, 255)", 52, 105, qRgb(5, 255, 255)},
-        {"corner is background", 0, 0, Grey(0xC8)},
-        {"last shown column, d = 52: HSV(90, 250, 255)", 104, 53, qRgb(130, 255, 5)},
-    });
+                            {"centre is white", 52, 53, qRgb(255, 255, 255)},
+                            {"40 above the centre: HSV(360, 192, 255)", 52, 13, qRgb(255, 63, 63)},
+                            {"40 right of the centre: hue 90", 92, 53, qRgb(159, 255, 63)},
+                            {"40 below the centre: hue 180", 52, 93, qRgb(63, 255, 255)},
+                            {"40 left of the centre: hue 270", 12, 53, qRgb(159, 63, 255)},
+                            {"top of the rim (d = 53) is background", 52, 0, Grey(0xC8)},
+                            {"bottom (d = 52) is fully coloured: HSV(180, 250, 255)", 52, 105, qRgb(5, 255, 255)},
+                            {"corner is background", 0, 0, Grey(0xC8)},
+                            {"last shown column, d = 52: HSV(90, 250, 255)", 104, 53, qRgb(130, 255, 5)},
+                        });
 }
 
 TEST(ColorWheelPicture, ZeroValueIsABlackDiscWithABlendedRim)
 {
     const QImage wheel = ColorWheelPicture(FormPicture, 0);
     ExpectPixels(wheel, {
-        {"centre", 52, 53, Grey(0)},
-        {"inside", 52, 13, Grey(0)},
-        {"d = 52 is fully black", 52, 105, Grey(0)},
-        {"rim, d = 52.92, weight 0.0756", 32, 102, Grey(185)},
-        {"rim at d = 53 is background", 52, 0, Grey(0xC8)},
-        {"outside", 104, 0, Grey(0xC8)},
-    });
+                            {"centre", 52, 53, Grey(0)},
+                            {"inside", 52, 13, Grey(0)},
+                            {"d = 52 is fully black", 52, 105, Grey(0)},
+                            {"rim, d = 52.92, weight 0.0756", 32, 102, Grey(185)},
+                            {"rim at d = 53 is background", 52, 0, Grey(0xC8)},
+                            {"outside", 104, 0, Grey(0xC8)},
+                        });
 }
 
 TEST(ColorWheelPicture, MediumLayoutSquarePicture)
@@ -73,11 +73,11 @@ TEST(ColorWheelPicture, MediumLayoutSquarePicture)
     const QImage wheel = ColorWheelPicture(QSize(65, 65), 255);
     ASSERT_EQ(wheel.size(), QSize(65, 65));
     ExpectPixels(wheel, {
-        {"centre is white", 32, 32, qRgb(255, 255, 255)},
-        {"top of the rim", 32, 0, Grey(0xC8)},
-        {"bottom, d = 32, rim", 32, 64, Grey(0xC8)},
-        {"last column, d = 32, rim", 64, 32, Grey(0xC8)},
-    });
+                            {"centre is white", 32, 32, qRgb(255, 255, 255)},
+                            {"top of the rim", 32, 0, Grey(0xC8)},
+                            {"bottom, d = 32, rim", 32, 64, Grey(0xC8)},
+                            {"last column, d = 32, rim", 64, 32, Grey(0xC8)},
+                        });
 }
 
 // Every pixel evaluated on its own, straight from the chart's definition:
@@ -110,8 +110,7 @@ TEST(ColorWheelPicture, EveryPixelMatchesTheChartDefinition)
     for (int s : {1, 2, 3, 4, 64, 65, 106, 107, 211}) {
         for (int width : {std::max(s - 1, 1), s, s + 3}) {
             for (int value : {0, 77, 255}) {
-                SCOPED_TRACE(testing::Message() << "s=" << s << " width=" << width
-                                                << " value=" << value);
+                SCOPED_TRACE(testing::Message() << "s=" << s << " width=" << width << " value=" << value);
                 const QImage wheel = ColorWheelPicture(QSize(width, s), value);
                 ASSERT_EQ(wheel.size(), QSize(width, s));
                 int mismatches = 0;
@@ -143,10 +142,10 @@ TEST(SVSquarePicture, RedHueOnTheFormsPicture)
     const QImage square = SVSquarePicture(FormPicture, 0);
     ASSERT_EQ(square.size(), FormPicture);
     ExpectPixels(square, {
-        {"top-left: S = 2, V = 253", 0, 0, qRgb(253, 252, 252)},
-        {"top-right shown: S = 250, V = 253", 104, 0, qRgb(253, 5, 5)},
-        {"middle row: V = round(52 * 255 / 106) = 125", 104, 53, qRgb(125, 3, 3)},
-    });
+                             {"top-left: S = 2, V = 253", 0, 0, qRgb(253, 252, 252)},
+                             {"top-right shown: S = 250, V = 253", 104, 0, qRgb(253, 5, 5)},
+                             {"middle row: V = round(52 * 255 / 106) = 125", 104, 53, qRgb(125, 3, 3)},
+                         });
     for (int x = 0; x < square.width(); ++x) {
         SCOPED_TRACE(x);
         EXPECT_EQ(square.pixel(x, 105), Grey(0)) << "bottom row is black";
@@ -157,15 +156,16 @@ TEST(SVSquarePicture, SquarePictureShowsTheLastChartColumn)
 {
     // In a picture as wide as it is high the chart's last column (S = 253)
     // is shown; one column more is beyond the chart and shows the background.
-    ExpectPixels(SVSquarePicture(QSize(106, 106), 0), {
-        {"chart column 106, top row: HSV(0, 253, 253)", 105, 0, qRgb(253, 2, 2)},
-    });
+    ExpectPixels(SVSquarePicture(QSize(106, 106), 0),
+                 {
+                     {"chart column 106, top row: HSV(0, 253, 253)", 105, 0, qRgb(253, 2, 2)},
+                 });
     ExpectPixels(SVSquarePicture(QSize(107, 106), 0), {
-        {"beyond the chart", 106, 0, Grey(0x80)},
-    });
+                                                          {"beyond the chart", 106, 0, Grey(0x80)},
+                                                      });
     ExpectPixels(SVSquarePicture(FormPicture, 120), {
-        {"hue 120 at full saturation end", 104, 0, qRgb(5, 253, 5)},
-    });
+                                                        {"hue 120 at full saturation end", 104, 0, qRgb(5, 253, 5)},
+                                                    });
 }
 
 TEST(HSVRectanglePicture, FormsPicture)
@@ -177,12 +177,12 @@ TEST(HSVRectanglePicture, FormsPicture)
         EXPECT_EQ(rectangle.pixel(x, 0), Grey(255)) << "top row is white";
     }
     ExpectPixels(rectangle, {
-        {"row 53 (t = 0.5), first shown column: hue 3", 0, 53, qRgb(255, 13, 0)},
-        {"row 53, chart column 105: hue 360 is red", 104, 53, qRgb(255, 0, 0)},
-        {"row 53, hue 120", 34, 53, qRgb(0, 255, 0)},
-        {"last shown row: V = 5", 104, 105, qRgb(5, 0, 0)},
-        {"row 26: S = round(26 / 106 * 510) = 125", 104, 26, qRgb(255, 130, 130)},
-    });
+                                {"row 53 (t = 0.5), first shown column: hue 3", 0, 53, qRgb(255, 13, 0)},
+                                {"row 53, chart column 105: hue 360 is red", 104, 53, qRgb(255, 0, 0)},
+                                {"row 53, hue 120", 34, 53, qRgb(0, 255, 0)},
+                                {"last shown row: V = 5", 104, 105, qRgb(5, 0, 0)},
+                                {"row 26: S = round(26 / 106 * 510) = 125", 104, 26, qRgb(255, 130, 130)},
+                            });
 }
 
 TEST(HSVRectanglePicture, ColumnsBeyondTheChartShowTheBackground)
@@ -191,10 +191,10 @@ TEST(HSVRectanglePicture, ColumnsBeyondTheChartShowTheBackground)
     // last column is not covered.
     const QImage rectangle = HSVRectanglePicture(QSize(106, 106));
     ExpectPixels(rectangle, {
-        {"last covered column", 104, 53, qRgb(255, 0, 0)},
-        {"uncovered column", 105, 53, Grey(0x80)},
-        {"uncovered column, top", 105, 0, Grey(0x80)},
-    });
+                                {"last covered column", 104, 53, qRgb(255, 0, 0)},
+                                {"uncovered column", 105, 53, Grey(0x80)},
+                                {"uncovered column, top", 105, 0, Grey(0x80)},
+                            });
 }
 
 TEST(HsvPicture, TinyAndEmptyPictures)
@@ -229,10 +229,8 @@ TEST(HsvPicture, ModeChoosesTheChart)
         QImage expected;
     };
     const std::vector<Row> rows = {
-        {1, ColorWheelPicture(FormPicture, 200)},
-        {2, SVSquarePicture(FormPicture, 40)},
-        {3, HSVRectanglePicture(FormPicture)},
-        {0, HSVRectanglePicture(FormPicture)},
+        {1, ColorWheelPicture(FormPicture, 200)}, {2, SVSquarePicture(FormPicture, 40)},
+        {3, HSVRectanglePicture(FormPicture)},    {0, HSVRectanglePicture(FormPicture)},
         {9, HSVRectanglePicture(FormPicture)},
     };
     for (const Row &row : rows) {
@@ -287,12 +285,9 @@ TEST(PictureNeedsRebuild, OnlyWhenTheChartsParameterChanged)
     };
     // Built for hue 100, value 200.
     const std::vector<Row> rows = {
-        {"wheel, value moved", 1, 100, 201, true},
-        {"wheel, only hue moved", 1, 101, 200, false},
-        {"square, hue moved", 2, 101, 200, true},
-        {"square, only value moved", 2, 100, 201, false},
-        {"rectangle, nothing moved", 3, 100, 200, true},
-        {"unknown mode is the rectangle", 5, 100, 200, true},
+        {"wheel, value moved", 1, 100, 201, true},       {"wheel, only hue moved", 1, 101, 200, false},
+        {"square, hue moved", 2, 101, 200, true},        {"square, only value moved", 2, 100, 201, false},
+        {"rectangle, nothing moved", 3, 100, 200, true}, {"unknown mode is the rectangle", 5, 100, 200, true},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);

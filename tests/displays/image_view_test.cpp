@@ -48,8 +48,8 @@ TEST_F(ImageViewTest, PassesPressAndReleaseOn)
 TEST_F(ImageViewTest, PassesMovesWithTheHeldButtons)
 {
     QSignalSpy moved(&view, &ImageView::mouseMoved);
-    QMouseEvent move(QEvent::MouseMove, QPointF(12, 3), view.mapToGlobal(QPointF(12, 3)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(12, 3), view.mapToGlobal(QPointF(12, 3)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&view, &move);
     ASSERT_EQ(moved.size(), 1);
     EXPECT_EQ(moved.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
@@ -65,18 +65,14 @@ TEST_F(ImageViewTest, FractionalPositionsNameThePixelUnderThePointer)
         QPoint pixel;
     };
     const Row rows[] = {
-        {{12.0, 3.0}, {12, 3}},
-        {{12.5, 3.5}, {12, 3}},
-        {{12.99, 3.75}, {12, 3}},
-        {{-0.25, 0.5}, {-1, 0}},
-        {{4.5, -0.5}, {4, -1}},
-        {{-3.5, -7.25}, {-4, -8}},
+        {{12.0, 3.0}, {12, 3}},  {{12.5, 3.5}, {12, 3}}, {{12.99, 3.75}, {12, 3}},
+        {{-0.25, 0.5}, {-1, 0}}, {{4.5, -0.5}, {4, -1}}, {{-3.5, -7.25}, {-4, -8}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << row.position.x() << ", " << row.position.y());
         QSignalSpy moved(&view, &ImageView::mouseMoved);
-        QMouseEvent move(QEvent::MouseMove, row.position, view.mapToGlobal(row.position), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, row.position, view.mapToGlobal(row.position), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(&view, &move);
         ASSERT_EQ(moved.size(), 1);
         EXPECT_EQ(moved.at(0).at(1).toPoint(), row.pixel);

@@ -21,7 +21,10 @@ struct ItemRow {
     int swatchTo;
 };
 
-void PrintTo(const ItemRow &row, std::ostream *os) { *os << row.what; }
+void PrintTo(const ItemRow &row, std::ostream *os)
+{
+    *os << row.what;
+}
 
 class NamedColorItemTest : public testing::TestWithParam<ItemRow> {
 protected:
@@ -65,14 +68,19 @@ TEST_P(NamedColorItemTest, SwatchSitsInsideTheBackgroundWithTheNameAfterIt)
     EXPECT_GT(inked, 20) << "the name is written after the swatch";
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, NamedColorItemTest, testing::Values(
-    ItemRow{"plain entry at the list's left edge", QRect(0, 0, 197, 16), 27, QColor(255, 255, 255), QColor(0, 0, 0), 3, 24},
-    ItemRow{"selected entry further down", QRect(0, 48, 197, 16), 27, QColor(48, 140, 198), QColor(255, 255, 255), 3, 24},
-    // The closed box draws into its edit field, which starts 3 pixels in: the
-    // swatch still ends 24 pixels from the list's left edge.
-    ItemRow{"edit field of the closed box", QRect(3, 3, 170, 16), 27, QColor(255, 255, 255), QColor(0, 0, 0), 3, 21},
-    ItemRow{"scaled button", QRect(0, 0, 197, 20), 34, QColor(240, 240, 240), QColor(0, 0, 0), 3, 31},
-    ItemRow{"no room for a swatch", QRect(22, 0, 100, 16), 27, QColor(255, 255, 255), QColor(0, 0, 0), 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Rows, NamedColorItemTest,
+                         testing::Values(ItemRow{"plain entry at the list's left edge", QRect(0, 0, 197, 16), 27,
+                                                 QColor(255, 255, 255), QColor(0, 0, 0), 3, 24},
+                                         ItemRow{"selected entry further down", QRect(0, 48, 197, 16), 27,
+                                                 QColor(48, 140, 198), QColor(255, 255, 255), 3, 24},
+                                         // The closed box draws into its edit field, which starts 3 pixels in: the
+                                         // swatch still ends 24 pixels from the list's left edge.
+                                         ItemRow{"edit field of the closed box", QRect(3, 3, 170, 16), 27,
+                                                 QColor(255, 255, 255), QColor(0, 0, 0), 3, 21},
+                                         ItemRow{"scaled button", QRect(0, 0, 197, 20), 34, QColor(240, 240, 240),
+                                                 QColor(0, 0, 0), 3, 31},
+                                         ItemRow{"no room for a swatch", QRect(22, 0, 100, 16), 27,
+                                                 QColor(255, 255, 255), QColor(0, 0, 0), 0, 0}));
 
 TEST(NamedColorItem, HighDensityImageKeepsTheLogicalLayout)
 {

@@ -13,7 +13,7 @@ namespace pigmentrix {
 void PrintTo(const PictureSliderWrites &w, std::ostream *os)
 {
     const auto put = [os](const char *name, const std::optional<int> &v) {
-        *os << name << '=' ;
+        *os << name << '=';
         if (v)
             *os << *v;
         else
@@ -44,8 +44,7 @@ PictureSliderWrites Wheel(int hue, int saturation)
     return {hue, saturation, none, WheelChangeSource};
 }
 
-PictureSliderWrites Chart(std::optional<int> hue, std::optional<int> saturation,
-                          std::optional<int> value)
+PictureSliderWrites Chart(std::optional<int> hue, std::optional<int> saturation, std::optional<int> value)
 {
     return {hue, saturation, value, SquareOrRectangleChangeSource};
 }
@@ -95,7 +94,8 @@ TEST(PictureMapping, PointsGiveTheSliderWritesOfTheirMode)
     };
     for (const MappingRow &row : rows) {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(PictureSliderWritesForPoint(static_cast<DisplayMode>(row.mode), row.x, row.y, row.height), row.expected);
+        EXPECT_EQ(PictureSliderWritesForPoint(static_cast<DisplayMode>(row.mode), row.x, row.y, row.height),
+                  row.expected);
     }
 }
 

@@ -16,8 +16,7 @@ struct Rgb {
 
 inline std::string Describe(QRgb p)
 {
-    return "(" + std::to_string(qRed(p)) + ", " + std::to_string(qGreen(p)) + ", "
-           + std::to_string(qBlue(p)) + ")";
+    return "(" + std::to_string(qRed(p)) + ", " + std::to_string(qGreen(p)) + ", " + std::to_string(qBlue(p)) + ")";
 }
 
 inline testing::AssertionResult PixelIs(const QImage &image, int x, int y, Rgb want)
@@ -27,8 +26,8 @@ inline testing::AssertionResult PixelIs(const QImage &image, int x, int y, Rgb w
     const QRgb p = image.pixel(x, y);
     if (qRed(p) == want.r && qGreen(p) == want.g && qBlue(p) == want.b)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << Describe(p)
-                                       << ", want " << Describe(qRgb(want.r, want.g, want.b));
+    return testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << Describe(p) << ", want "
+                                       << Describe(qRgb(want.r, want.g, want.b));
 }
 
 } // namespace pigmentrix

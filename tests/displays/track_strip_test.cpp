@@ -21,7 +21,7 @@ struct ColumnRow {
     Rgb expected;
 };
 
-class TrackStripColumnTest : public testing::TestWithParam<ColumnRow> {};
+class TrackStripColumnTest : public testing::TestWithParam<ColumnRow> { };
 
 TEST_P(TrackStripColumnTest, EveryRowOfTheColumnShowsTheChannelAtThatPlace)
 {
@@ -34,27 +34,24 @@ TEST_P(TrackStripColumnTest, EveryRowOfTheColumnShowsTheChannelAtThatPlace)
 
 INSTANTIATE_TEST_SUITE_P(
     Channels, TrackStripColumnTest,
-    testing::Values(
-        ColumnRow{"RedStart", rcRed, {0, 128, 0}, 0, {0, 128, 0}},
-        ColumnRow{"RedMiddle", rcRed, {0, 128, 0}, 58, {128, 128, 0}},
-        ColumnRow{"RedEnd", rcRed, {0, 128, 0}, 115, {255, 128, 0}},
-        ColumnRow{"RedIgnoresBaseRed", rcRed, {200, 1, 2}, 1, {2, 1, 2}},
-        ColumnRow{"GreenMiddle", rcGreen, {10, 0, 20}, 58, {10, 128, 20}},
-        ColumnRow{"BlueEnd", rcBlue, {10, 20, 0}, 115, {10, 20, 255}},
-        ColumnRow{"BrightnessStart", rcBrightness, {9, 9, 9}, 0, {0, 0, 0}},
-        ColumnRow{"BrightnessMiddle", rcBrightness, {9, 9, 9}, 58, {128, 128, 128}},
-        ColumnRow{"BrightnessEnd", rcBrightness, {9, 9, 9}, 115, {255, 255, 255}},
-        ColumnRow{"HueStartsAtRed", rcHue, {0, 0, 0, 0, 255, 255}, 0, {255, 0, 0}},
-        // trunc(115 x 255 / 116) = 252, MulDiv(360, 252, 255) = 356.
-        ColumnRow{"HueEndsJustShortOf360", rcHue, {0, 0, 0, 0, 255, 255}, 115, {255, 0, 17}},
-        ColumnRow{"HueWithoutSaturationIsGrey", rcHue, {0, 0, 0, 0, 0, 77}, 40, {77, 77, 77}},
-        ColumnRow{"HueWithoutSaturationIsGreyAtEnd", rcHue, {0, 0, 0, 0, 0, 77}, 115,
-                  {77, 77, 77}},
-        ColumnRow{"SaturationStartsGrey", rcSaturation, {0, 0, 0, 120, 200, 255}, 0,
-                  {255, 255, 255}},
-        ColumnRow{"SaturationEnd", rcSaturation, {0, 0, 0, 120, 0, 255}, 115, {3, 255, 3}},
-        ColumnRow{"ValueStartsBlack", rcValue, {0, 0, 0, 0, 255, 0}, 0, {0, 0, 0}},
-        ColumnRow{"ValueEnd", rcValue, {0, 0, 0, 0, 255, 0}, 115, {252, 0, 0}}),
+    testing::Values(ColumnRow{"RedStart", rcRed, {0, 128, 0}, 0, {0, 128, 0}},
+                    ColumnRow{"RedMiddle", rcRed, {0, 128, 0}, 58, {128, 128, 0}},
+                    ColumnRow{"RedEnd", rcRed, {0, 128, 0}, 115, {255, 128, 0}},
+                    ColumnRow{"RedIgnoresBaseRed", rcRed, {200, 1, 2}, 1, {2, 1, 2}},
+                    ColumnRow{"GreenMiddle", rcGreen, {10, 0, 20}, 58, {10, 128, 20}},
+                    ColumnRow{"BlueEnd", rcBlue, {10, 20, 0}, 115, {10, 20, 255}},
+                    ColumnRow{"BrightnessStart", rcBrightness, {9, 9, 9}, 0, {0, 0, 0}},
+                    ColumnRow{"BrightnessMiddle", rcBrightness, {9, 9, 9}, 58, {128, 128, 128}},
+                    ColumnRow{"BrightnessEnd", rcBrightness, {9, 9, 9}, 115, {255, 255, 255}},
+                    ColumnRow{"HueStartsAtRed", rcHue, {0, 0, 0, 0, 255, 255}, 0, {255, 0, 0}},
+                    // trunc(115 x 255 / 116) = 252, MulDiv(360, 252, 255) = 356.
+                    ColumnRow{"HueEndsJustShortOf360", rcHue, {0, 0, 0, 0, 255, 255}, 115, {255, 0, 17}},
+                    ColumnRow{"HueWithoutSaturationIsGrey", rcHue, {0, 0, 0, 0, 0, 77}, 40, {77, 77, 77}},
+                    ColumnRow{"HueWithoutSaturationIsGreyAtEnd", rcHue, {0, 0, 0, 0, 0, 77}, 115, {77, 77, 77}},
+                    ColumnRow{"SaturationStartsGrey", rcSaturation, {0, 0, 0, 120, 200, 255}, 0, {255, 255, 255}},
+                    ColumnRow{"SaturationEnd", rcSaturation, {0, 0, 0, 120, 0, 255}, 115, {3, 255, 3}},
+                    ColumnRow{"ValueStartsBlack", rcValue, {0, 0, 0, 0, 255, 0}, 0, {0, 0, 0}},
+                    ColumnRow{"ValueEnd", rcValue, {0, 0, 0, 0, 255, 0}, 115, {252, 0, 0}}),
     [](const testing::TestParamInfo<ColumnRow> &info) { return info.param.name; });
 
 struct AlphaRow {
@@ -64,7 +61,7 @@ struct AlphaRow {
     Rgb expected;
 };
 
-class AlphaStripTest : public testing::TestWithParam<AlphaRow> {};
+class AlphaStripTest : public testing::TestWithParam<AlphaRow> { };
 
 // Blue (0, 0, 255) fading in over a checkerboard of white and grey 192.
 TEST_P(AlphaStripTest, ShowsBaseColourOverCheckerboard)
@@ -74,25 +71,24 @@ TEST_P(AlphaStripTest, ShowsBaseColourOverCheckerboard)
     EXPECT_TRUE(PixelIs(strip, row.column, row.y, row.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cells, AlphaStripTest,
-    testing::Values(
-        // Leftmost: pure checkerboard; even blocks are dark in the upper band.
-        AlphaRow{"FirstBlockUpperBandDark", 0, 0, {192, 192, 192}},
-        AlphaRow{"FirstBlockUpperBandLastRow", 0, 5, {192, 192, 192}},
-        AlphaRow{"FirstBlockLowerBandLight", 0, 6, {255, 255, 255}},
-        AlphaRow{"FirstBlockBottomRow", 0, 10, {255, 255, 255}},
-        // a = trunc(5 x 255/116) = 10, g = trunc(5 x 192/116) = 8.
-        AlphaRow{"SecondBlockUpperBandLight", 5, 0, {245, 245, 255}},
-        AlphaRow{"SecondBlockLowerBandDark", 5, 6, {184, 184, 194}},
-        // a = trunc(4 x 255/116) = 8, g = trunc(4 x 192/116) = 6:
-        // dark 0 - 6 + 192 = 186, blue MulDiv(255, 8, 255) - 6 + 192 = 194.
-        AlphaRow{"FifthColumnStillFirstBlock", 4, 0, {186, 186, 194}},
-        AlphaRow{"FifthColumnLowerBand", 4, 6, {247, 247, 255}},
-        // Rightmost: a = 252, g = 190, block 23 is odd (light above).
-        AlphaRow{"LastColumnLight", 115, 0, {3, 3, 255}},
-        AlphaRow{"LastColumnDark", 115, 6, {2, 2, 254}}),
-    [](const testing::TestParamInfo<AlphaRow> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cells, AlphaStripTest,
+                         testing::Values(
+                             // Leftmost: pure checkerboard; even blocks are dark in the upper band.
+                             AlphaRow{"FirstBlockUpperBandDark", 0, 0, {192, 192, 192}},
+                             AlphaRow{"FirstBlockUpperBandLastRow", 0, 5, {192, 192, 192}},
+                             AlphaRow{"FirstBlockLowerBandLight", 0, 6, {255, 255, 255}},
+                             AlphaRow{"FirstBlockBottomRow", 0, 10, {255, 255, 255}},
+                             // a = trunc(5 x 255/116) = 10, g = trunc(5 x 192/116) = 8.
+                             AlphaRow{"SecondBlockUpperBandLight", 5, 0, {245, 245, 255}},
+                             AlphaRow{"SecondBlockLowerBandDark", 5, 6, {184, 184, 194}},
+                             // a = trunc(4 x 255/116) = 8, g = trunc(4 x 192/116) = 6:
+                             // dark 0 - 6 + 192 = 186, blue MulDiv(255, 8, 255) - 6 + 192 = 194.
+                             AlphaRow{"FifthColumnStillFirstBlock", 4, 0, {186, 186, 194}},
+                             AlphaRow{"FifthColumnLowerBand", 4, 6, {247, 247, 255}},
+                             // Rightmost: a = 252, g = 190, block 23 is odd (light above).
+                             AlphaRow{"LastColumnLight", 115, 0, {3, 3, 255}},
+                             AlphaRow{"LastColumnDark", 115, 6, {2, 2, 254}}),
+                         [](const testing::TestParamInfo<AlphaRow> &info) { return info.param.name; });
 
 TEST(AlphaStrip, PartlyOpaqueColumnBlendsOverBothGreys)
 {

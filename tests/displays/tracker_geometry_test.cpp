@@ -24,8 +24,8 @@ TEST(TrackerGeometry, LayoutFollowsSizeAndThumb)
         {{136, 21, 10, 16, 20}, {10, 126, {10, 5, 126, 16}, {10, 7, 126, 14}}},
     };
     for (const Row &row : rows) {
-        SCOPED_TRACE(testing::Message() << row.metrics.width << "x" << row.metrics.height
-                                        << " track " << row.metrics.trackHeight);
+        SCOPED_TRACE(testing::Message() << row.metrics.width << "x" << row.metrics.height << " track "
+                                        << row.metrics.trackHeight);
         EXPECT_EQ(ComputeTrackerGeometry(row.metrics), row.expected);
     }
 }
@@ -56,7 +56,7 @@ struct ValueRow {
     int position;
 };
 
-class ThumbPositionForValueTest : public testing::TestWithParam<ValueRow> {};
+class ThumbPositionForValueTest : public testing::TestWithParam<ValueRow> { };
 
 TEST_P(ThumbPositionForValueTest, RoundsToNearestEvenPixel)
 {
@@ -66,9 +66,8 @@ TEST_P(ThumbPositionForValueTest, RoundsToNearestEvenPixel)
 }
 
 INSTANTIATE_TEST_SUITE_P(ProgramSlider, ThumbPositionForValueTest,
-                         testing::Values(ValueRow{0, 0, 255, 10}, ValueRow{255, 0, 255, 126},
-                                         ValueRow{128, 0, 255, 68}, ValueRow{127, 0, 255, 68},
-                                         ValueRow{1, 0, 255, 10}, ValueRow{2, 0, 255, 11},
+                         testing::Values(ValueRow{0, 0, 255, 10}, ValueRow{255, 0, 255, 126}, ValueRow{128, 0, 255, 68},
+                                         ValueRow{127, 0, 255, 68}, ValueRow{1, 0, 255, 10}, ValueRow{2, 0, 255, 11},
                                          ValueRow{180, 0, 360, 68}, ValueRow{360, 0, 360, 126},
                                          ValueRow{40, 0, 255, 28}, ValueRow{0, -100, 100, 68}));
 
@@ -80,28 +79,26 @@ struct PositionRow {
     int value;
 };
 
-class ValueForThumbPositionTest : public testing::TestWithParam<PositionRow> {};
+class ValueForThumbPositionTest : public testing::TestWithParam<PositionRow> { };
 
 TEST_P(ValueForThumbPositionTest, RoundsSnapsAndClamps)
 {
     const PositionRow &row = GetParam();
     const TrackerGeometry g = ComputeTrackerGeometry(ProgramSlider);
-    EXPECT_EQ(ValueForThumbPosition(g, row.position, row.minimum, row.maximum, row.step),
-              row.value);
+    EXPECT_EQ(ValueForThumbPosition(g, row.position, row.minimum, row.maximum, row.step), row.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ProgramSlider, ValueForThumbPositionTest,
-    testing::Values(PositionRow{10, 0, 255, 1, 0},
-                    // 58/116 x 255 = 127.5 goes to the even neighbour.
-                    PositionRow{68, 0, 255, 1, 128},
-                    // The last column of the track stops short of the maximum.
-                    PositionRow{125, 0, 255, 1, 253}, PositionRow{126, 0, 255, 1, 255},
-                    PositionRow{300, 0, 255, 1, 255}, PositionRow{5, 0, 255, 1, 0},
-                    PositionRow{-1000, 0, 255, 1, 0}, PositionRow{68, 0, 360, 1, 180},
-                    PositionRow{125, 0, 360, 1, 357}, PositionRow{68, 0, 255, 10, 120},
-                    PositionRow{126, 0, 255, 10, 250}, PositionRow{10, 5, 255, 10, 5},
-                    PositionRow{68, -100, 100, 1, 0}));
+INSTANTIATE_TEST_SUITE_P(ProgramSlider, ValueForThumbPositionTest,
+                         testing::Values(PositionRow{10, 0, 255, 1, 0},
+                                         // 58/116 x 255 = 127.5 goes to the even neighbour.
+                                         PositionRow{68, 0, 255, 1, 128},
+                                         // The last column of the track stops short of the maximum.
+                                         PositionRow{125, 0, 255, 1, 253}, PositionRow{126, 0, 255, 1, 255},
+                                         PositionRow{300, 0, 255, 1, 255}, PositionRow{5, 0, 255, 1, 0},
+                                         PositionRow{-1000, 0, 255, 1, 0}, PositionRow{68, 0, 360, 1, 180},
+                                         PositionRow{125, 0, 360, 1, 357}, PositionRow{68, 0, 255, 10, 120},
+                                         PositionRow{126, 0, 255, 10, 250}, PositionRow{10, 5, 255, 10, 5},
+                                         PositionRow{68, -100, 100, 1, 0}));
 
 TEST(TrackerGeometry, SliderTooNarrowForTheThumbToMoveStaysAtMinimum)
 {

@@ -79,9 +79,9 @@ TEST_F(ProgramSliderPicture, ThumbRowsShadeFromLighterToDarker)
         int grey;
     };
     const std::vector<Row> rows = {
-        {63, 2, 148},  // top-left corner pixel, outside the rounded outline
-        {72, 2, 148},  // top-right corner
-        {63, 3, 146},  // k = 1: 148 + round(-40/17)
+        {63, 2, 148}, // top-left corner pixel, outside the rounded outline
+        {72, 2, 148}, // top-right corner
+        {63, 3, 146}, // k = 1: 148 + round(-40/17)
         {68, 10, 129}, // k = 8: 148 + round(-18.82)
         {68, 17, 113}, // k = 15: 148 + round(-35.29)
         {63, 18, 110}, // k = 16, bottom-left corner: 148 + round(-37.65)
@@ -96,9 +96,18 @@ TEST_F(ProgramSliderPicture, ThumbOutlineIsRoundedAtTheCorners)
 {
     const QImage image = PaintTracker(look);
     for (const auto &[x, y] : std::vector<std::pair<int, int>>{
-             {65, 2}, {70, 2}, {65, 18}, {70, 18}, // top and bottom edges
-             {63, 4}, {63, 16}, {72, 4}, {72, 16}, // left and right edges
-             {64, 3}, {71, 3}, {64, 17}, {71, 17}, // one diagonal step per corner
+             {65, 2},
+             {70, 2},
+             {65, 18},
+             {70, 18}, // top and bottom edges
+             {63, 4},
+             {63, 16},
+             {72, 4},
+             {72, 16}, // left and right edges
+             {64, 3},
+             {71, 3},
+             {64, 17},
+             {71, 17}, // one diagonal step per corner
          }) {
         EXPECT_TRUE(PixelIs(image, x, y, Outline));
     }
@@ -125,7 +134,7 @@ TEST(TrackerPicture, ThumbShadesFollowTheThumbColour)
 {
     struct Row {
         TColor thumb;
-        Rgb top;    // row 0, at the corner
+        Rgb top; // row 0, at the corner
         Rgb bottom; // row 16, at the corner
         Rgb outline;
     };

@@ -32,8 +32,8 @@ protected:
     void release(int x, int y = 10) { QTest::mouseRelease(&tracker, Qt::LeftButton, {}, {x, y}); }
     void dragTo(int x, int y = 10)
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), tracker.mapToGlobal(QPointF(x, y)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), tracker.mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&tracker, &move);
     }
     std::vector<int> emitted() const
@@ -190,7 +190,7 @@ TEST_F(ProgramTracker, RangeWritesPullTheValueIn)
     EXPECT_EQ(tracker.Value(), 100);
     EXPECT_EQ(tracker.ThumbPosition(), 126);
     tracker.setMinimum(100); // not below Maximum: ignored
-    tracker.setMaximum(0);   // not above Minimum: ignored
+    tracker.setMaximum(0); // not above Minimum: ignored
     EXPECT_EQ(tracker.Minimum(), 0);
     EXPECT_EQ(tracker.Maximum(), 100);
     tracker.setValue(10);
@@ -208,9 +208,8 @@ TEST_F(ProgramTracker, ArrowKeysStepAndReportEvenAtTheEnds)
         int value;
     };
     const std::vector<Row> rows = {
-        {255, Qt::Key_Right, 255}, {255, Qt::Key_Down, 255}, {0, Qt::Key_Left, 0},
-        {0, Qt::Key_Up, 0},        {10, Qt::Key_Left, 9},    {10, Qt::Key_Up, 9},
-        {10, Qt::Key_Right, 11},   {10, Qt::Key_Down, 11},
+        {255, Qt::Key_Right, 255}, {255, Qt::Key_Down, 255}, {0, Qt::Key_Left, 0},    {0, Qt::Key_Up, 0},
+        {10, Qt::Key_Left, 9},     {10, Qt::Key_Up, 9},      {10, Qt::Key_Right, 11}, {10, Qt::Key_Down, 11},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << row.start << " key " << row.key);

@@ -53,8 +53,8 @@ TEST(WheelHues, RowWalkEqualsTheArctangentForEveryPixel)
             const MirroredHues got = hues.At(adx, adx * adx + dy * dy);
             const MirroredHues expected{HueByDefinition(adx, dy), HueByDefinition(-adx, dy)};
             if (got != expected && mismatches++ < 5)
-                ADD_FAILURE() << "adx=" << adx << " dy=" << dy << ": " << got.left << "/" << got.right
-                              << " instead of " << expected.left << "/" << expected.right;
+                ADD_FAILURE() << "adx=" << adx << " dy=" << dy << ": " << got.left << "/" << got.right << " instead of "
+                              << expected.left << "/" << expected.right;
         }
     }
     EXPECT_EQ(mismatches, 0);

@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -39,7 +39,7 @@ QImage Pattern(QSize size)
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx) {
             const int ring = std::max(std::abs(dx), std::abs(dy));
-            pattern.setPixel(Spot + QPoint(dx, dy), ring == 0 ? qRgb(255, 255, 255)
+            pattern.setPixel(Spot + QPoint(dx, dy), ring == 0   ? qRgb(255, 255, 255)
                                                     : ring == 1 ? qRgb(0, 0, 0)
                                                                 : qRgb(255, 0, 0));
         }

@@ -69,7 +69,8 @@ TEST(FetchArgumentsTest, AMalformedCommandLineIsRefusedWithAReason)
         SCOPED_TRACE(row.name);
         const auto parsed = ParseFetchArguments(row.arguments);
         ASSERT_TRUE(std::holds_alternative<QString>(parsed));
-        EXPECT_TRUE(std::get<QString>(parsed).contains(QString::fromUtf8(row.reason))) << std::get<QString>(parsed).toStdString();
+        EXPECT_TRUE(std::get<QString>(parsed).contains(QString::fromUtf8(row.reason)))
+            << std::get<QString>(parsed).toStdString();
     }
 }
 

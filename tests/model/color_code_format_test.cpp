@@ -20,11 +20,11 @@ struct FormatRow {
 
 void PrintTo(const FormatRow &row, std::ostream *os)
 {
-    *os << "notation " << row.notation << " colour $" << std::hex << row.color << std::dec << " alpha "
-        << row.alpha << (row.upperCase ? " upper" : " lower") << " -> \"" << row.expected << '"';
+    *os << "notation " << row.notation << " colour $" << std::hex << row.color << std::dec << " alpha " << row.alpha
+        << (row.upperCase ? " upper" : " lower") << " -> \"" << row.expected << '"';
 }
 
-class FormatColorCodeTest : public testing::TestWithParam<FormatRow> {};
+class FormatColorCodeTest : public testing::TestWithParam<FormatRow> { };
 
 TEST_P(FormatColorCodeTest, BuildsTheCode)
 {
@@ -32,77 +32,77 @@ TEST_P(FormatColorCodeTest, BuildsTheCode)
     EXPECT_EQ(FormatColorCode(row.color, row.notation, row.alpha, row.upperCase), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, FormatColorCodeTest, testing::Values(
-    FormatRow{notation::HTMLHex, Orange, 255, true, "#FF8000"},
-    FormatRow{notation::HTMLHex, Navy, 128, true, "#123456"},
-    FormatRow{notation::DelphiHex, Orange, 255, true, "$FF0080FF"},
-    FormatRow{notation::DelphiHex, Navy, 128, true, "$80563412"},
-    FormatRow{notation::VBHex, Orange, 255, true, "&H0080FF"},
-    FormatRow{notation::VBHex, Navy, 128, true, "&H563412"},
-    FormatRow{notation::CppHex, Orange, 255, true, "0xFF0080FF"},
-    FormatRow{notation::CppHex, Navy, 128, true, "0x80563412"},
-    FormatRow{notation::RGBValues, Orange, 255, true, "255,128,0"},
-    FormatRow{notation::RGBValues, Navy, 128, true, "18,52,86"},
-    FormatRow{notation::RGBPercentValues, Orange, 255, true, "100,50,0"},
-    FormatRow{notation::RGBPercentValues, Navy, 128, true, "7,20,34"},
-    FormatRow{notation::HSL, Orange, 255, true, "30, 100%, 50%"},
-    FormatRow{notation::HSL, Navy, 128, true, "210, 65%, 20%"},
-    FormatRow{notation::HSVHSB, Orange, 255, true, "30,255,255"},
-    FormatRow{notation::HSVHSB, Navy, 128, true, "210,202,86"},
-    FormatRow{notation::CMY, Orange, 255, true, "0,127,255"},
-    FormatRow{notation::CMY, Navy, 128, true, "237,203,169"},
-    FormatRow{notation::CMYK, Orange, 255, true, "0,50,100,0"},
-    FormatRow{notation::CMYK, Navy, 128, true, "79,40,0,66"},
-    FormatRow{notation::Photoshop, Orange, 255, true, "FF8000"},
-    FormatRow{notation::Photoshop, Navy, 128, true, "123456"},
-    FormatRow{notation::Powerbuilder, Orange, 255, true, "33023"},
-    FormatRow{notation::Powerbuilder, Navy, 128, true, "5649426"},
-    FormatRow{notation::AndroidTransparent, Orange, 255, true, "#FFFF8000"},
-    FormatRow{notation::AndroidTransparent, Navy, 128, true, "#80123456"},
-    FormatRow{notation::CSSRGBA, Orange, 255, true, "#FF8000FF"},
-    FormatRow{notation::CSSRGBA, Navy, 128, true, "#12345680"},
-    FormatRow{notation::RGB565, Orange, 255, true, "0xFC00"},
-    FormatRow{notation::RGB565, Navy, 128, true, "0x11AA"}));
+INSTANTIATE_TEST_SUITE_P(Examples, FormatColorCodeTest,
+                         testing::Values(FormatRow{notation::HTMLHex, Orange, 255, true, "#FF8000"},
+                                         FormatRow{notation::HTMLHex, Navy, 128, true, "#123456"},
+                                         FormatRow{notation::DelphiHex, Orange, 255, true, "$FF0080FF"},
+                                         FormatRow{notation::DelphiHex, Navy, 128, true, "$80563412"},
+                                         FormatRow{notation::VBHex, Orange, 255, true, "&H0080FF"},
+                                         FormatRow{notation::VBHex, Navy, 128, true, "&H563412"},
+                                         FormatRow{notation::CppHex, Orange, 255, true, "0xFF0080FF"},
+                                         FormatRow{notation::CppHex, Navy, 128, true, "0x80563412"},
+                                         FormatRow{notation::RGBValues, Orange, 255, true, "255,128,0"},
+                                         FormatRow{notation::RGBValues, Navy, 128, true, "18,52,86"},
+                                         FormatRow{notation::RGBPercentValues, Orange, 255, true, "100,50,0"},
+                                         FormatRow{notation::RGBPercentValues, Navy, 128, true, "7,20,34"},
+                                         FormatRow{notation::HSL, Orange, 255, true, "30, 100%, 50%"},
+                                         FormatRow{notation::HSL, Navy, 128, true, "210, 65%, 20%"},
+                                         FormatRow{notation::HSVHSB, Orange, 255, true, "30,255,255"},
+                                         FormatRow{notation::HSVHSB, Navy, 128, true, "210,202,86"},
+                                         FormatRow{notation::CMY, Orange, 255, true, "0,127,255"},
+                                         FormatRow{notation::CMY, Navy, 128, true, "237,203,169"},
+                                         FormatRow{notation::CMYK, Orange, 255, true, "0,50,100,0"},
+                                         FormatRow{notation::CMYK, Navy, 128, true, "79,40,0,66"},
+                                         FormatRow{notation::Photoshop, Orange, 255, true, "FF8000"},
+                                         FormatRow{notation::Photoshop, Navy, 128, true, "123456"},
+                                         FormatRow{notation::Powerbuilder, Orange, 255, true, "33023"},
+                                         FormatRow{notation::Powerbuilder, Navy, 128, true, "5649426"},
+                                         FormatRow{notation::AndroidTransparent, Orange, 255, true, "#FFFF8000"},
+                                         FormatRow{notation::AndroidTransparent, Navy, 128, true, "#80123456"},
+                                         FormatRow{notation::CSSRGBA, Orange, 255, true, "#FF8000FF"},
+                                         FormatRow{notation::CSSRGBA, Navy, 128, true, "#12345680"},
+                                         FormatRow{notation::RGB565, Orange, 255, true, "0xFC00"},
+                                         FormatRow{notation::RGB565, Navy, 128, true, "0x11AA"}));
 
-INSTANTIATE_TEST_SUITE_P(LowerCase, FormatColorCodeTest, testing::Values(
-    FormatRow{notation::HTMLHex, Orange, 255, false, "#ff8000"},
-    FormatRow{notation::DelphiHex, Orange, 255, false, "$ff0080ff"},
-    FormatRow{notation::VBHex, Orange, 255, false, "&h0080ff"},
-    FormatRow{notation::CppHex, Orange, 255, false, "0xff0080ff"},
-    FormatRow{notation::Photoshop, Orange, 255, false, "ff8000"},
-    FormatRow{notation::AndroidTransparent, Navy, 171, false, "#ab123456"},
-    FormatRow{notation::CSSRGBA, Navy, 171, false, "#123456ab"},
-    FormatRow{notation::RGB565, Orange, 255, false, "0xfc00"},
-    FormatRow{notation::RGB565, clWhite, 255, false, "0xffff"},
-    FormatRow{notation::RGBValues, Orange, 255, false, "255,128,0"},
-    FormatRow{notation::HSL, Orange, 255, false, "30, 100%, 50%"}));
+INSTANTIATE_TEST_SUITE_P(LowerCase, FormatColorCodeTest,
+                         testing::Values(FormatRow{notation::HTMLHex, Orange, 255, false, "#ff8000"},
+                                         FormatRow{notation::DelphiHex, Orange, 255, false, "$ff0080ff"},
+                                         FormatRow{notation::VBHex, Orange, 255, false, "&h0080ff"},
+                                         FormatRow{notation::CppHex, Orange, 255, false, "0xff0080ff"},
+                                         FormatRow{notation::Photoshop, Orange, 255, false, "ff8000"},
+                                         FormatRow{notation::AndroidTransparent, Navy, 171, false, "#ab123456"},
+                                         FormatRow{notation::CSSRGBA, Navy, 171, false, "#123456ab"},
+                                         FormatRow{notation::RGB565, Orange, 255, false, "0xfc00"},
+                                         FormatRow{notation::RGB565, clWhite, 255, false, "0xffff"},
+                                         FormatRow{notation::RGBValues, Orange, 255, false, "255,128,0"},
+                                         FormatRow{notation::HSL, Orange, 255, false, "30, 100%, 50%"}));
 
-INSTANTIATE_TEST_SUITE_P(EdgeCases, FormatColorCodeTest, testing::Values(
-    FormatRow{notation::None, Orange, 255, true, ""},
-    FormatRow{NotationCount, Orange, 255, true, ""},
-    FormatRow{-2, Orange, 255, false, ""},
-    // A hue that rounds up to 360 is shown as 360.
-    FormatRow{notation::HSL, ComposeColor(255, 0, 1), 255, true, "360, 100%, 50%"},
-    FormatRow{notation::HSVHSB, ComposeColor(255, 0, 1), 255, true, "360,255,255"},
-    FormatRow{notation::RGBPercentValues, ComposeColor(128, 128, 128), 255, true, "50,50,50"},
-    FormatRow{notation::CMYK, ComposeColor(128, 128, 128), 255, true, "0,0,0,50"},
-    FormatRow{notation::CMYK, clBlack, 255, true, "0,0,0,100"},
-    FormatRow{notation::CMYK, clWhite, 255, true, "0,0,0,0"},
-    FormatRow{notation::HSL, clBlack, 255, true, "0, 0%, 0%"},
-    FormatRow{notation::HSL, clWhite, 255, true, "0, 0%, 100%"},
-    FormatRow{notation::HSVHSB, clBlack, 255, true, "0,0,0"},
-    FormatRow{notation::RGB565, clWhite, 255, true, "0xFFFF"},
-    FormatRow{notation::RGB565, clBlack, 255, true, "0x0000"},
-    FormatRow{notation::Powerbuilder, clWhite, 255, true, "16777215"},
-    FormatRow{notation::Powerbuilder, clBlack, 255, true, "0"},
-    FormatRow{notation::DelphiHex, Orange, 0, true, "$000080FF"},
-    FormatRow{notation::AndroidTransparent, clBlack, 0, true, "#00000000"},
-    // Codes are built from the three low bytes only, without a system colour lookup.
-    FormatRow{notation::HTMLHex, static_cast<TColor>(0xFF00000Fu), 255, true, "#0F0000"},
-    FormatRow{notation::Powerbuilder, static_cast<TColor>(0x7F0080FFu), 255, true, "33023"},
-    FormatRow{notation::CppHex, static_cast<TColor>(0xEE563412u), 128, true, "0x80563412"}));
+INSTANTIATE_TEST_SUITE_P(
+    EdgeCases, FormatColorCodeTest,
+    testing::Values(FormatRow{notation::None, Orange, 255, true, ""}, FormatRow{NotationCount, Orange, 255, true, ""},
+                    FormatRow{-2, Orange, 255, false, ""},
+                    // A hue that rounds up to 360 is shown as 360.
+                    FormatRow{notation::HSL, ComposeColor(255, 0, 1), 255, true, "360, 100%, 50%"},
+                    FormatRow{notation::HSVHSB, ComposeColor(255, 0, 1), 255, true, "360,255,255"},
+                    FormatRow{notation::RGBPercentValues, ComposeColor(128, 128, 128), 255, true, "50,50,50"},
+                    FormatRow{notation::CMYK, ComposeColor(128, 128, 128), 255, true, "0,0,0,50"},
+                    FormatRow{notation::CMYK, clBlack, 255, true, "0,0,0,100"},
+                    FormatRow{notation::CMYK, clWhite, 255, true, "0,0,0,0"},
+                    FormatRow{notation::HSL, clBlack, 255, true, "0, 0%, 0%"},
+                    FormatRow{notation::HSL, clWhite, 255, true, "0, 0%, 100%"},
+                    FormatRow{notation::HSVHSB, clBlack, 255, true, "0,0,0"},
+                    FormatRow{notation::RGB565, clWhite, 255, true, "0xFFFF"},
+                    FormatRow{notation::RGB565, clBlack, 255, true, "0x0000"},
+                    FormatRow{notation::Powerbuilder, clWhite, 255, true, "16777215"},
+                    FormatRow{notation::Powerbuilder, clBlack, 255, true, "0"},
+                    FormatRow{notation::DelphiHex, Orange, 0, true, "$000080FF"},
+                    FormatRow{notation::AndroidTransparent, clBlack, 0, true, "#00000000"},
+                    // Codes are built from the three low bytes only, without a system colour lookup.
+                    FormatRow{notation::HTMLHex, static_cast<TColor>(0xFF00000Fu), 255, true, "#0F0000"},
+                    FormatRow{notation::Powerbuilder, static_cast<TColor>(0x7F0080FFu), 255, true, "33023"},
+                    FormatRow{notation::CppHex, static_cast<TColor>(0xEE563412u), 128, true, "0x80563412"}));
 
-class NotationPropertyTest : public testing::TestWithParam<int> {};
+class NotationPropertyTest : public testing::TestWithParam<int> { };
 
 TEST_P(NotationPropertyTest, IgnoresBitsTwentyFourToThirtyOne)
 {

@@ -26,7 +26,7 @@ TColor ExpectedColor(int index, TColor color)
     return ComposeColor(RedOf(color) & 0xF8, GreenOf(color) & 0xFC, BlueOf(color) & 0xF8);
 }
 
-class EveryColorRoundTripTest : public testing::TestWithParam<std::tuple<int, bool>> {};
+class EveryColorRoundTripTest : public testing::TestWithParam<std::tuple<int, bool>> { };
 
 TEST_P(EveryColorRoundTripTest, FormatThenParseGivesTheColourBack)
 {

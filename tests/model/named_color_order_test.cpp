@@ -10,7 +10,10 @@
 namespace pigmentrix {
 namespace {
 
-int Sum(const RColor &c) { return RedOf(c.Value) + GreenOf(c.Value) + BlueOf(c.Value); }
+int Sum(const RColor &c)
+{
+    return RedOf(c.Value) + GreenOf(c.Value) + BlueOf(c.Value);
+}
 
 int IndexOf(const TRColorArray &list, std::u16string_view name)
 {
@@ -26,10 +29,16 @@ std::vector<std::u16string_view> Names(const TRColorArray &list)
     return names;
 }
 
-int Sign(std::int64_t x) { return (x > 0) - (x < 0); }
+int Sign(std::int64_t x)
+{
+    return (x > 0) - (x < 0);
+}
 
 // The stored number of an order, for tables that also list unknown codes.
-constexpr std::int64_t Code(SortOrder order) { return static_cast<std::int64_t>(order); }
+constexpr std::int64_t Code(SortOrder order)
+{
+    return static_cast<std::int64_t>(order);
+}
 
 struct CompareRow {
     const char *what;
@@ -47,8 +56,11 @@ TEST(CompareNamedColors, FollowsTheKeysOfEachOrder)
         {"name: space before a letter", {u"Antique white", 0}, {u"AntiqueWhite", 0}, Code(SortOrder::Name), -1},
         {"name: accented letter after z", {u"Caf\u00E9", 0}, {u"Cafz", 0}, Code(SortOrder::Name), 1},
         {"name: UTF-16 units, not code points", {u"\U0001F600", 0}, {u"\uFF5E", 0}, Code(SortOrder::Name), -1},
-        {"name: equal names fall back to channel sum", {u"Bronze", 0x000001}, {u"Bronze", 0x000000},
-         Code(SortOrder::Name), 1},
+        {"name: equal names fall back to channel sum",
+         {u"Bronze", 0x000001},
+         {u"Bronze", 0x000000},
+         Code(SortOrder::Name),
+         1},
         {"hue first", {u"", 0x0000FF}, {u"", 0x00FF00}, Code(SortOrder::Hue), -1},
         {"hue: grey before red", {u"", 0xFFFFFF}, {u"", 0x0000FF}, Code(SortOrder::Hue), -1},
         {"hue: equal hue goes by saturation", {u"", 0x8080FF}, {u"", 0x0000FF}, Code(SortOrder::Hue), -1},
@@ -62,8 +74,7 @@ TEST(CompareNamedColors, FollowsTheKeysOfEachOrder)
         {"green descending", {u"", 0x00FF00}, {u"", 0x008000}, Code(SortOrder::Green), -1},
         {"blue descending", {u"", 0xFF0000}, {u"", 0x800000}, Code(SortOrder::Blue), -1},
         {"brightness descending", {u"", 0xFFFFFF}, {u"", 0x000000}, Code(SortOrder::Brightness), -1},
-        {"brightness: equal sums compare equal", {u"", 0x0000FF}, {u"", 0x00FF00}, Code(SortOrder::Brightness),
-         0},
+        {"brightness: equal sums compare equal", {u"", 0x0000FF}, {u"", 0x00FF00}, Code(SortOrder::Brightness), 0},
         {"similarity: nearer first", {u"", 0x656565}, {u"", 0x000000}, Code(SortOrder::Similarity), -1},
         {"similarity: equal distance by sum", {u"", 0x646465}, {u"", 0x646463}, Code(SortOrder::Similarity), 1},
         {"unknown code: ascending sum", {u"", 0xFFFFFF}, {u"", 0x000000}, 9, 1},
@@ -175,7 +186,8 @@ TEST(BuildNamedColorList, BySimilarityStartsWithTheReferenceColour)
 TEST(BuildNamedColorList, OutOfRangeCodeOrdersBySumAlone)
 {
     const TRColorArray list = BuildNamedColorList(true, static_cast<SortOrder>(-3), {});
-    EXPECT_TRUE(std::is_sorted(list.begin(), list.end(), [](const RColor &a, const RColor &b) { return Sum(a) < Sum(b); }));
+    EXPECT_TRUE(
+        std::is_sorted(list.begin(), list.end(), [](const RColor &a, const RColor &b) { return Sum(a) < Sum(b); }));
     EXPECT_EQ(list.front().Name, u"Black");
     EXPECT_EQ(list.back().Name, u"White");
 }

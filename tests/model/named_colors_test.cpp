@@ -93,8 +93,8 @@ TEST(NamedColorTables, GeneralTableSharesFourValuesAndRepeatsFiveNames)
             EXPECT_NE(values[0], values[1]);
         }
     }
-    EXPECT_EQ(repeated, (std::set<std::u16string_view>{u"Brick Red", u"Bronze", u"Lemon Lime", u"Royal Red",
-                                                        u"Violet-Red"}));
+    EXPECT_EQ(repeated,
+              (std::set<std::u16string_view>{u"Brick Red", u"Bronze", u"Lemon Lime", u"Royal Red", u"Violet-Red"}));
 }
 
 struct TableRow {
@@ -104,7 +104,7 @@ struct TableRow {
     const char *code;
 };
 
-class NamedColorRows : public testing::TestWithParam<TableRow> {};
+class NamedColorRows : public testing::TestWithParam<TableRow> { };
 
 TEST_P(NamedColorRows, HoldTheirNameAndCode)
 {
@@ -114,31 +114,27 @@ TEST_P(NamedColorRows, HoldTheirNameAndCode)
     EXPECT_EQ(Code(actual.Value), expected.code);
 }
 
-INSTANTIATE_TEST_SUITE_P(GeneralTable, NamedColorRows, testing::Values(
-    TableRow{false, 0, u"Absolute Zero", "#0048BA"},
-    TableRow{false, 1, u"Acajou", "#4C2F27"},
-    TableRow{false, 2, u"Acid Green", "#B0BF1A"},
-    TableRow{false, 11, u"Alice Blue", "#F0F8FF"},
-    TableRow{false, 46, u"AntiqueWhite", "#FAEBD7"},
-    TableRow{false, 541, u"Green / Lime / Electric Green", "#00FF00"},
-    TableRow{false, 542, u"Green (Crayola)", "#1CAC78"},
-    TableRow{false, 1185, u"Sienna", "#A0522D"},
-    TableRow{false, 1186, u"Kobe", "#882D17"},
-    TableRow{false, 1418, u"Zomp", "#39A78E"},
-    TableRow{false, 1419, u"Antique white", "#FAEBD7"},
-    TableRow{false, 1420, u"Asda Green", "#7DC242"},
-    TableRow{false, 1520, u"Zinnwaldite", "#EBC2AF"},
-    TableRow{false, 1521, u"Barbie Pink (1959-1975)", "#E85395"},
-    TableRow{false, 1527, u"Viva Magenta (Pantone 2023)", "#BB2649"},
-    TableRow{false, 1568, u"Butter Yellow", "#FFFB75"}));
+INSTANTIATE_TEST_SUITE_P(
+    GeneralTable, NamedColorRows,
+    testing::Values(TableRow{false, 0, u"Absolute Zero", "#0048BA"}, TableRow{false, 1, u"Acajou", "#4C2F27"},
+                    TableRow{false, 2, u"Acid Green", "#B0BF1A"}, TableRow{false, 11, u"Alice Blue", "#F0F8FF"},
+                    TableRow{false, 46, u"AntiqueWhite", "#FAEBD7"},
+                    TableRow{false, 541, u"Green / Lime / Electric Green", "#00FF00"},
+                    TableRow{false, 542, u"Green (Crayola)", "#1CAC78"}, TableRow{false, 1185, u"Sienna", "#A0522D"},
+                    TableRow{false, 1186, u"Kobe", "#882D17"}, TableRow{false, 1418, u"Zomp", "#39A78E"},
+                    TableRow{false, 1419, u"Antique white", "#FAEBD7"}, TableRow{false, 1420, u"Asda Green", "#7DC242"},
+                    TableRow{false, 1520, u"Zinnwaldite", "#EBC2AF"},
+                    TableRow{false, 1521, u"Barbie Pink (1959-1975)", "#E85395"},
+                    TableRow{false, 1527, u"Viva Magenta (Pantone 2023)", "#BB2649"},
+                    TableRow{false, 1568, u"Butter Yellow", "#FFFB75"}));
 
-INSTANTIATE_TEST_SUITE_P(HTMLTable, NamedColorRows, testing::Values(
-    TableRow{true, 0, u"AliceBlue", "#F0F8FF"},
-    TableRow{true, 19, u"Cyan / Aqua", "#00FFFF"},
-    TableRow{true, 22, u"DarkGoldenRod", "#B8860B"},
-    TableRow{true, 77, u"Magenta (Fuchsia)", "#FF00FF"},
-    TableRow{true, 111, u"RebeccaPurple", "#663399"},
-    TableRow{true, 138, u"YellowGreen", "#9ACD32"}));
+INSTANTIATE_TEST_SUITE_P(HTMLTable, NamedColorRows,
+                         testing::Values(TableRow{true, 0, u"AliceBlue", "#F0F8FF"},
+                                         TableRow{true, 19, u"Cyan / Aqua", "#00FFFF"},
+                                         TableRow{true, 22, u"DarkGoldenRod", "#B8860B"},
+                                         TableRow{true, 77, u"Magenta (Fuchsia)", "#FF00FF"},
+                                         TableRow{true, 111, u"RebeccaPurple", "#663399"},
+                                         TableRow{true, 138, u"YellowGreen", "#9ACD32"}));
 
 TEST(NamedColorTables, StoreRedInTheLowByte)
 {
@@ -148,13 +144,12 @@ TEST(NamedColorTables, StoreRedInTheLowByte)
 
 TEST(NamedColorTables, KeepNamesOutsideASCII)
 {
-    const std::u16string_view names[] = {
-        u"Big Dip O\u2019Ruby", u"Caf\u00E9 Noir", u"Halay\u00E0 \u00FAbe", u"Tenn\u00E9 (Tawny)",
-        u"Tuscan Tan / French Beige / Caf\u00E9 Au Lait"};
+    const std::u16string_view names[] = {u"Big Dip O\u2019Ruby", u"Caf\u00E9 Noir", u"Halay\u00E0 \u00FAbe",
+                                         u"Tenn\u00E9 (Tawny)", u"Tuscan Tan / French Beige / Caf\u00E9 Au Lait"};
     for (std::u16string_view name : names) {
         SCOPED_TRACE(NameToUtf8(name));
-        EXPECT_TRUE(std::any_of(NamedColors.begin(), NamedColors.end(),
-                                [name](const RColor &c) { return c.Name == name; }));
+        EXPECT_TRUE(
+            std::any_of(NamedColors.begin(), NamedColors.end(), [name](const RColor &c) { return c.Name == name; }));
     }
     EXPECT_EQ(NamedColors[85].Name, u"Big Dip O\u2019Ruby");
 }
@@ -179,7 +174,11 @@ TEST(NameToUtf8, EncodesEveryPlane)
         {u"Caf\u00E9", "Caf\xC3\xA9"},
         {u"O\u2019Ruby", "O\xE2\x80\x99Ruby"},
         {u"\U0001F600", "\xF0\x9F\x98\x80"},
-        {std::u16string_view(u"a\xD800" "b", 3), "a\xEF\xBF\xBD" "b"},
+        {std::u16string_view(u"a\xD800"
+                             "b",
+                             3),
+         "a\xEF\xBF\xBD"
+         "b"},
         {std::u16string_view(u"\xDC00", 1), "\xEF\xBF\xBD"},
     };
     for (const Row &row : rows) {

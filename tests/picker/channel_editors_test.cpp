@@ -39,12 +39,8 @@ TEST_F(ChannelEditorsTest, LeavingABoxNormalisesItsText)
         const char *expected;
     };
     const Row rows[] = {
-        {"edtGreen", "007", "7"},
-        {"edtGreen", "", "0"},
-        {"edtGreen", "256", "255"},
-        {"edtHue", "300", "300"},
-        {"edtHue", "999", "360"},
-        {"edtSaturation", "400", "255"},
+        {"edtGreen", "007", "7"}, {"edtGreen", "", "0"},    {"edtGreen", "256", "255"},
+        {"edtHue", "300", "300"}, {"edtHue", "999", "360"}, {"edtSaturation", "400", "255"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.typed);
@@ -111,8 +107,8 @@ TEST_F(ChannelEditorsTest, AlphaSliderUpdatesItsBoxAndTheAlphaCodes)
 TEST_F(ChannelEditorsTest, WheelStepsTheBoxUnderThePointer)
 {
     const auto wheel = [](QWidget *target, int delta) {
-        QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &event);
     };
     setColor(ComposeColor(254, 0, 0));

@@ -13,9 +13,8 @@ TEST(NormalizedChannelText, FollowsTheLeavingRules)
         const char *expected;
     };
     const Row rows[] = {
-        {"007", 255, "7"},   {"", 255, "0"},      {"256", 255, "255"}, {"255", 255, "255"},
-        {"300", 360, "300"}, {"999", 360, "360"}, {"abc", 255, "0"},   {"0", 255, "0"},
-        {"$1F", 255, "31"},  {"-5", 255, "-5"},
+        {"007", 255, "7"},   {"", 255, "0"},    {"256", 255, "255"}, {"255", 255, "255"}, {"300", 360, "300"},
+        {"999", 360, "360"}, {"abc", 255, "0"}, {"0", 255, "0"},     {"$1F", 255, "31"},  {"-5", 255, "-5"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.text);
@@ -42,8 +41,8 @@ TEST(ApplyBrightness, MovesTheChannelsTowardsTheTarget)
         {{0, 0, 0}, 1, {1, 1, 1}},
     };
     for (const Row &row : rows) {
-        SCOPED_TRACE(testing::Message() << row.from.red << "," << row.from.green << "," << row.from.blue
-                                        << " -> " << row.target);
+        SCOPED_TRACE(testing::Message() << row.from.red << "," << row.from.green << "," << row.from.blue << " -> "
+                                        << row.target);
         EXPECT_EQ(ApplyBrightness(row.from, row.target), row.expected);
     }
 }

@@ -19,7 +19,7 @@ StartOptions Options(bool single, bool allowClose, bool autostart, bool noTray, 
     return StartOptions{single, allowClose, autostart, noTray, std::move(colour)};
 }
 
-class ArgumentScan : public testing::TestWithParam<ScanRow> {};
+class ArgumentScan : public testing::TestWithParam<ScanRow> { };
 
 TEST_P(ArgumentScan, SetsOptionsAndColourParameter)
 {
@@ -45,15 +45,15 @@ INSTANTIATE_TEST_SUITE_P(
         ScanRow{"SuffixIsNoSwitch", {program, "/multi=1"}, Options(true, false, false, false)},
         ScanRow{"AllowClose", {program, "/AllowClose"}, Options(true, true, false, false)},
         ScanRow{"Autostart", {program, "/autostart"}, Options(true, false, true, false)},
-        ScanRow{"NoTrayLeavesOthersForLater", {program, "/notray", "/autostart"},
-                Options(true, false, true, true)},
+        ScanRow{"NoTrayLeavesOthersForLater", {program, "/notray", "/autostart"}, Options(true, false, true, true)},
         ScanRow{"RepeatedSwitch", {program, "/multi", "/MULTI"}, Options(false, false, false, false)},
         ScanRow{"LastColourWins", {program, "FF8000", "#00FF00"}, Options(true, false, false, false, "#00FF00")},
         ScanRow{"EmptyArgumentClears", {program, "FF8000", ""}, Options(true, false, false, false)},
         ScanRow{"ShortColourQualifies", {program, "#ABC"}, Options(true, false, false, false, "#ABC")},
         ScanRow{"NonHexIgnored", {program, "GG0000"}, Options(true, false, false, false)},
         ScanRow{"NonAsciiIgnored", {program, "FF80\xC3\xA9"}, Options(true, false, false, false)},
-        ScanRow{"ColourBeforeNonColourKept", {program, "123456", "/multi", "hello"},
+        ScanRow{"ColourBeforeNonColourKept",
+                {program, "123456", "/multi", "hello"},
                 Options(false, false, false, false, "123456")},
         ScanRow{"ProgramPathIsScannedToo", {"ABCDEF"}, Options(true, false, false, false, "ABCDEF")},
         ScanRow{"LowerCaseHexQualifies", {program, "#abcdef"}, Options(true, false, false, false, "#abcdef")}),

@@ -57,10 +57,8 @@ TEST(FrameFontSettings, ReadingSizesAndFaces)
         int pixels;
     };
     const std::vector<Row> rows = {
-        {"negative height: exact pixels", -20, 99, 20},
-        {"positive height taken as pixels", 18, 0, 18},
-        {"no height: points at 96 per inch", 0, 12, 16},
-        {"absurd height is capped", -2147483647 - 1, 0, 512},
+        {"negative height: exact pixels", -20, 99, 20},  {"positive height taken as pixels", 18, 0, 18},
+        {"no height: points at 96 per inch", 0, 12, 16}, {"absurd height is capped", -2147483647 - 1, 0, 512},
         {"neither: the base keeps its size", 0, 0, 13},
     };
     for (const Row &row : rows) {

@@ -1,7 +1,7 @@
 #include "window_test_fixture.h"
 
-#include "model/color_codes.h"
 #include "displays/color_frame_panel.h"
+#include "model/color_codes.h"
 #include "picker/history_actions.h"
 
 #include <QPushButton>

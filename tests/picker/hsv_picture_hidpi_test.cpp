@@ -4,8 +4,8 @@
 
 #include "displays/hsv_picture_area.h"
 #include "displays/hsv_pictures.h"
-#include "ui/image_view.h"
 #include "model/color_codes.h"
+#include "ui/image_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,8 +73,7 @@ TEST_F(HsvPictureHiDpiTest, PickingStaysInLogicalPixelsOnADenseScreen)
     QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, {},
-                        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, {}, Qt::NoModifier);
     QApplication::sendEvent(target, &release);
     EXPECT_EQ(slider("scrollbarHue")->Value(), 360);
     EXPECT_EQ(slider("scrollbarSaturation")->Value(), 255);

@@ -2,15 +2,15 @@
 
 #include "displays/hsv_picture_area.h"
 #include "displays/hsv_pictures.h"
-#include "ui/image_view.h"
 #include "model/color_codes.h"
 #include "model/conversions.h"
 #include "picker/history_actions.h"
+#include "ui/image_view.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <optional>
@@ -105,7 +105,7 @@ struct PickRow {
     int hue, saturation, value;
 };
 
-class PickingTest : public HsvPicturePanelTest, public testing::WithParamInterface<PickRow> {};
+class PickingTest : public HsvPicturePanelTest, public testing::WithParamInterface<PickRow> { };
 
 // Picture 106 pixels high, c = 53. The start colour, HSV(200, 128, 150) on
 // the sliders, shows which sliders a pick leaves alone.

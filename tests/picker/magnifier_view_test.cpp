@@ -154,8 +154,13 @@ TEST_F(MagnifierViewTest, MenuItemsSitInTheMainMenuOrder)
     QStringList names;
     for (QAction *item : control<QMenu>("pupMain")->actions())
         names << item->objectName();
-    const QStringList expected = {"N4", "Zoom1", "Colordisplay1", "UpperCaseColorCodes1", "ColorAveraging1",
-                                  "extDisplay1", "AutoColorCopyafterGrab1"};
+    const QStringList expected = {"N4",
+                                  "Zoom1",
+                                  "Colordisplay1",
+                                  "UpperCaseColorCodes1",
+                                  "ColorAveraging1",
+                                  "extDisplay1",
+                                  "AutoColorCopyafterGrab1"};
     qsizetype at = -1;
     for (const QString &name : expected) {
         const qsizetype next = names.indexOf(name);

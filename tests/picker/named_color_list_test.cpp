@@ -1,11 +1,11 @@
 #include "window_test_fixture.h"
 
-#include "model/conversions.h"
-#include "model/named_color_order.h"
-#include "model/rounding.h"
 #include "displays/named_color_area.h"
 #include "displays/named_color_box.h"
 #include "displays/named_color_list_model.h"
+#include "model/conversions.h"
+#include "model/named_color_order.h"
+#include "model/rounding.h"
 #include "picker/history_actions.h"
 
 #include <QAbstractItemView>
@@ -104,9 +104,15 @@ struct OrderRow {
     std::function<bool(const RColor &a, const RColor &b)> inOrder;
 };
 
-void PrintTo(const OrderRow &row, std::ostream *os) { *os << row.what; }
+void PrintTo(const OrderRow &row, std::ostream *os)
+{
+    *os << row.what;
+}
 
-int Sum(TColor c) { return RedOf(c) + GreenOf(c) + BlueOf(c); }
+int Sum(TColor c)
+{
+    return RedOf(c) + GreenOf(c) + BlueOf(c);
+}
 
 int DistanceTo(TColor c, RGBValues reference)
 {
@@ -116,7 +122,7 @@ int DistanceTo(TColor c, RGBValues reference)
     return dr * dr + dg * dg + db * db;
 }
 
-class NamedColorOrderTest : public NamedColorListTest, public testing::WithParamInterface<OrderRow> {};
+class NamedColorOrderTest : public NamedColorListTest, public testing::WithParamInterface<OrderRow> { };
 
 // The reference colour of similarity is the colour the RGB sliders show when
 // sorting: (250, 235, 215).
@@ -144,24 +150,28 @@ TEST_P(NamedColorOrderTest, MenuItemOrdersTheListAndTicksItself)
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), entries().begin(), entries().end()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, NamedColorOrderTest, testing::Values(
-    OrderRow{"descending red, ties by ascending channel sum", "SortbyRed1", SortOrder::Red,
-             [](const RColor &a, const RColor &b) {
-                 return RedOf(a.Value) > RedOf(b.Value) || (RedOf(a.Value) == RedOf(b.Value) && Sum(a.Value) <= Sum(b.Value));
-             }},
-    OrderRow{"descending channel sum", "SortbyBrightness1", SortOrder::Brightness,
-             [](const RColor &a, const RColor &b) { return Sum(a.Value) >= Sum(b.Value); }},
-    OrderRow{"nearest to the sliders' colour first", "SortbySimilarity1", SortOrder::Similarity,
-             [](const RColor &a, const RColor &b) {
-                 return DistanceTo(a.Value, {250, 235, 215}) <= DistanceTo(b.Value, {250, 235, 215});
-             }},
-    OrderRow{"ascending rounded hue", "SortbyHue1", SortOrder::Hue,
-             [](const RColor &a, const RColor &b) {
-                 const auto hue = [](TColor c) { return Round(RGBtoHSV(RedOf(c), GreenOf(c), BlueOf(c)).H); };
-                 return hue(a.Value) <= hue(b.Value);
-             }},
-    OrderRow{"by name again", "SortbyName1", SortOrder::Name,
-             [](const RColor &a, const RColor &b) { return a.Name <= b.Name; }}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NamedColorOrderTest,
+    testing::Values(OrderRow{"descending red, ties by ascending channel sum", "SortbyRed1", SortOrder::Red,
+                             [](const RColor &a, const RColor &b) {
+                                 return RedOf(a.Value) > RedOf(b.Value)
+                                        || (RedOf(a.Value) == RedOf(b.Value) && Sum(a.Value) <= Sum(b.Value));
+                             }},
+                    OrderRow{"descending channel sum", "SortbyBrightness1", SortOrder::Brightness,
+                             [](const RColor &a, const RColor &b) { return Sum(a.Value) >= Sum(b.Value); }},
+                    OrderRow{"nearest to the sliders' colour first", "SortbySimilarity1", SortOrder::Similarity,
+                             [](const RColor &a, const RColor &b) {
+                                 return DistanceTo(a.Value, {250, 235, 215}) <= DistanceTo(b.Value, {250, 235, 215});
+                             }},
+                    OrderRow{"ascending rounded hue", "SortbyHue1", SortOrder::Hue,
+                             [](const RColor &a, const RColor &b) {
+                                 const auto hue = [](TColor c) {
+                                     return Round(RGBtoHSV(RedOf(c), GreenOf(c), BlueOf(c)).H);
+                                 };
+                                 return hue(a.Value) <= hue(b.Value);
+                             }},
+                    OrderRow{"by name again", "SortbyName1", SortOrder::Name,
+                             [](const RColor &a, const RColor &b) { return a.Name <= b.Name; }}));
 
 TEST_F(NamedColorListTest, SortByHuePutsGreysFirstDarkestFirstThenPureRed)
 {
@@ -342,9 +352,12 @@ struct WheelRow {
     bool applied;
 };
 
-void PrintTo(const WheelRow &row, std::ostream *os) { *os << row.what; }
+void PrintTo(const WheelRow &row, std::ostream *os)
+{
+    *os << row.what;
+}
 
-class NamedColorWheelTest : public NamedColorListTest, public testing::WithParamInterface<WheelRow> {};
+class NamedColorWheelTest : public NamedColorListTest, public testing::WithParamInterface<WheelRow> { };
 
 TEST_P(NamedColorWheelTest, WheelStepsTheSelectionAndAppliesIt)
 {
@@ -366,12 +379,13 @@ TEST_P(NamedColorWheelTest, WheelStepsTheSelectionAndAppliesIt)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, NamedColorWheelTest, testing::Values(
-    WheelRow{"down moves to the next entry", 5, -120, 6, true},
-    WheelRow{"up moves to the previous entry", 5, 120, 4, true},
-    WheelRow{"down at the last entry stays and applies it again", -2, -120, -2, true},
-    WheelRow{"up at the first entry stays and applies it again", 0, 120, 0, true},
-    WheelRow{"nothing selected: nothing happens", -1, -120, -1, false}));
+INSTANTIATE_TEST_SUITE_P(Rows, NamedColorWheelTest,
+                         testing::Values(WheelRow{"down moves to the next entry", 5, -120, 6, true},
+                                         WheelRow{"up moves to the previous entry", 5, 120, 4, true},
+                                         WheelRow{"down at the last entry stays and applies it again", -2, -120, -2,
+                                                  true},
+                                         WheelRow{"up at the first entry stays and applies it again", 0, 120, 0, true},
+                                         WheelRow{"nothing selected: nothing happens", -1, -120, -1, false}));
 
 TEST_F(NamedColorListTest, UndoAfterAListChoiceReturnsAndClearsTheSelection)
 {

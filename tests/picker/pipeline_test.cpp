@@ -17,7 +17,7 @@ class PipelineTest : public PickerWindowTest {
 protected:
     EditorTexts editorTexts() const
     {
-        return {box("edtRed")->text(), box("edtGreen")->text(), box("edtBlue")->text(),
+        return {box("edtRed")->text(), box("edtGreen")->text(),      box("edtBlue")->text(),
                 box("edtHue")->text(), box("edtSaturation")->text(), box("edtValue")->text()};
     }
 };

@@ -1,9 +1,8 @@
-#include "fake_dialogs.h"
-#include "window_lookup.h"
 #include "displays/color_frame_area.h"
 #include "displays/color_frame_panel.h"
 #include "displays/hsv_picture_area.h"
 #include "displays/named_color_area.h"
+#include "fake_dialogs.h"
 #include "picker/channel_editors.h"
 #include "picker/color_code_box.h"
 #include "picker/color_pick_window.h"
@@ -13,6 +12,7 @@
 #include "sampling/grab_controller.h"
 #include "shell/window_shell.h"
 #include "storage/settings_store.h"
+#include "window_lookup.h"
 
 #include "../storage/temp_folder.h"
 

@@ -149,12 +149,36 @@ namespace {
 
 TEST_F(WindowShellTest, MainMenuHoldsEveryItemInOrder)
 {
-    const QStringList expected = {
-        "AlwaysonTop1", "ShowHideTitlebar1", "ChangeLayout1", "UseAlphaChannels1", "N4", "Zoom1", "Colordisplay1",
-        "UpperCaseColorCodes1", "ColorAveraging1", "extDisplay1", "AutoColorCopyafterGrab1", "DisplayMode1", "N3",
-        "UndoColorChange1", "RedoColorchange1", "N11", "ColorList1", "N7", "StayinSystemTray1", "RunonStartup1",
-        "CheckforNewVersiononStartup1", "N1", "VisitDunmooreSoftwareWebsite1", "mnuCheckUpdate", "N2",
-        "ShowHelpfile1", "N5", "AboutPigmentrix1", "N6", "Exit1"};
+    const QStringList expected = {"AlwaysonTop1",
+                                  "ShowHideTitlebar1",
+                                  "ChangeLayout1",
+                                  "UseAlphaChannels1",
+                                  "N4",
+                                  "Zoom1",
+                                  "Colordisplay1",
+                                  "UpperCaseColorCodes1",
+                                  "ColorAveraging1",
+                                  "extDisplay1",
+                                  "AutoColorCopyafterGrab1",
+                                  "DisplayMode1",
+                                  "N3",
+                                  "UndoColorChange1",
+                                  "RedoColorchange1",
+                                  "N11",
+                                  "ColorList1",
+                                  "N7",
+                                  "StayinSystemTray1",
+                                  "RunonStartup1",
+                                  "CheckforNewVersiononStartup1",
+                                  "N1",
+                                  "VisitDunmooreSoftwareWebsite1",
+                                  "mnuCheckUpdate",
+                                  "N2",
+                                  "ShowHelpfile1",
+                                  "N5",
+                                  "AboutPigmentrix1",
+                                  "N6",
+                                  "Exit1"};
     QStringList names;
     for (const QAction *item : control<QMenu>("pupMain")->actions())
         names << item->objectName();

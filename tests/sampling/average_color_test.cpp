@@ -1,5 +1,5 @@
-#include "sampling/average_color.h"
 #include "image_screen_sampler.h"
+#include "sampling/average_color.h"
 
 #include <gtest/gtest.h>
 

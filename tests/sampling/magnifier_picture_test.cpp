@@ -54,8 +54,8 @@ TEST(MagnifierGeometry, MatchesTheWorkedTableForTheDesignPicture)
 TEST(MagnifierGeometry, OffsetsTableCoversZoomOneToTwentyOnly)
 {
     const std::vector<std::pair<int, QPoint>> rows = {
-        {1, {0, 0}}, {2, {0, -1}}, {6, {1, 1}}, {7, {-1, 1}}, {9, {3, 1}}, {11, {3, 3}},
-        {13, {1, -1}}, {14, {3, 1}}, {17, {3, 1}}, {18, {0, 1}}, {20, {0, 1}}, {0, {0, 0}}, {21, {0, 0}},
+        {1, {0, 0}},  {2, {0, -1}}, {6, {1, 1}},  {7, {-1, 1}}, {9, {3, 1}}, {11, {3, 3}}, {13, {1, -1}},
+        {14, {3, 1}}, {17, {3, 1}}, {18, {0, 1}}, {20, {0, 1}}, {0, {0, 0}}, {21, {0, 0}},
     };
     for (const auto &[zoom, offset] : rows) {
         SCOPED_TRACE("zoom " + std::to_string(zoom));

@@ -48,8 +48,18 @@ TEST(IniDocument, EscapesBeyondAsciiStayAsTheyAreSoTheFileStaysUtf8)
 TEST(IniDocument, AwkwardValuesSurviveARoundTrip)
 {
     const std::vector<std::string> values = {
-        "", "plain", " leading", "trailing ", "\"quoted\"", "two\r\nlines", "back\\slash", "a=b", "; not a comment",
-        std::string("nul\0inside", 10), "tab\tinside", "\xC3\xA9t\xC3\xA9",
+        "",
+        "plain",
+        " leading",
+        "trailing ",
+        "\"quoted\"",
+        "two\r\nlines",
+        "back\\slash",
+        "a=b",
+        "; not a comment",
+        std::string("nul\0inside", 10),
+        "tab\tinside",
+        "\xC3\xA9t\xC3\xA9",
     };
     IniDocument ini;
     for (std::size_t i = 0; i < values.size(); ++i)
@@ -134,8 +144,11 @@ TEST(IniDocument, ADamagedLineCostsThatLineOnlyAndIsWrittenBackAsItWas)
     const std::vector<DamageRow> rows = {
         {"line without equals", "[a]\nx=1\nnot a pair\ny=2\n", {3}, {{"a", "x", "1"}, {"a", "y", "2"}}, {}},
         {"empty key", "[a]\n=value\ny=2\n", {2}, {{"a", "y", "2"}}, {}},
-        {"unclosed header: its keys belong to no section", "[a]\nx=1\n[b\nx=2\n[c]\nz=3\n", {3},
-         {{"a", "x", "1"}, {"c", "z", "3"}}, {{"b", "x"}}},
+        {"unclosed header: its keys belong to no section",
+         "[a]\nx=1\n[b\nx=2\n[c]\nz=3\n",
+         {3},
+         {{"a", "x", "1"}, {"c", "z", "3"}},
+         {{"b", "x"}}},
         {"empty header", "[a]\nx=1\n[]\ny=2\n", {3}, {{"a", "x", "1"}}, {{"a", "y"}}},
         {"a value that is not UTF-8", "[a]\nx=\xFF\xFE\ny=2\n", {2}, {{"a", "y", "2"}}, {{"a", "x"}}},
         {"a NUL byte", std::string("[a]\nx=1\0\ny=2\n", 13), {2}, {{"a", "y", "2"}}, {{"a", "x"}}},

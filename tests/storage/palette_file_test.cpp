@@ -88,8 +88,7 @@ TEST(PaletteFile, LoadingFollowsTheLineRules)
     const std::string sixteen = FormatPaletteFile(DesignPalette);
     const std::vector<LoadRow> rows = {
         {"all sixteen lines", sixteen, DesignPalette, ""},
-        {"six lines fill the top row's first six slots",
-         Lines({"1", "2", "3", "4", "5", "6"}),
+        {"six lines fill the top row's first six slots", Lines({"1", "2", "3", "4", "5", "6"}),
          With(current, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}}), ""},
         {"garbage ninth line keeps slots 9 to 16",
          Lines({"1", "2", "3", "4", "5", "6", "7", "8", "garbage", "10", "11"}),
@@ -112,14 +111,13 @@ TEST(PaletteFile, LoadingFollowsTheLineRules)
          With(current, {{1, clBtnFace}, {2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}}), ""},
         {"empty file", "", std::nullopt, "List index out of bounds (0)"},
         {"four lines", Lines({"1", "2", "3", "4"}), std::nullopt, "List index out of bounds (4)"},
-        {"five lines and a line end", Lines({"1", "2", "3", "4", "5"}), std::nullopt,
-         "List index out of bounds (5)"},
+        {"five lines and a line end", Lines({"1", "2", "3", "4", "5"}), std::nullopt, "List index out of bounds (5)"},
         {"trailing blank after a number", Lines({"1", "2", "3 ", "4", "5", "6"}), std::nullopt,
          "'3 ' is not a valid integer value"},
         {"trailing blank after an identifier", Lines({"clWhite ", "2", "3", "4", "5", "6"}), std::nullopt,
          "'clWhite ' is not a valid integer value"},
-        {"garbage sixth line changes no slot", Lines({"1", "2", "3", "4", "5", "garbage", "7"}),
-         std::nullopt, "'garbage' is not a valid integer value"},
+        {"garbage sixth line changes no slot", Lines({"1", "2", "3", "4", "5", "garbage", "7"}), std::nullopt,
+         "'garbage' is not a valid integer value"},
         {"blank line among the first six", Lines({"1", "", "3", "4", "5", "6"}), std::nullopt,
          "'' is not a valid integer value"},
     };

@@ -22,11 +22,20 @@ protected:
     {
         return {
             {"cbxDisplay_ItemIndex", [this] { return StoredValue(notation); },
-             [this](const StoredValue &v) { notation = std::get<std::int64_t>(v); setOrder.push_back("notation"); }},
+             [this](const StoredValue &v) {
+                 notation = std::get<std::int64_t>(v);
+                 setOrder.push_back("notation");
+             }},
             {"mempan1_Color", [this] { return StoredValue(slotColor); },
-             [this](const StoredValue &v) { slotColor = std::get<std::int64_t>(v); setOrder.push_back("slot"); }},
+             [this](const StoredValue &v) {
+                 slotColor = std::get<std::int64_t>(v);
+                 setOrder.push_back("slot");
+             }},
             {"UseText_Checked", [this] { return StoredValue(useText); },
-             [this](const StoredValue &v) { useText = std::get<bool>(v); setOrder.push_back("text"); }},
+             [this](const StoredValue &v) {
+                 useText = std::get<bool>(v);
+                 setOrder.push_back("text");
+             }},
         };
     }
 

@@ -25,9 +25,19 @@ struct BooleanRow {
 TEST(SettingValues, BooleansReadFromEitherListInAnyCase)
 {
     const std::vector<BooleanRow> rows = {
-        {"TRUE", true}, {"true", true}, {"Yes", true},     {"y", true},        {"FALSE", false},
-        {"false", false}, {"No", false}, {"n", false},     {"1", std::nullopt}, {"0", std::nullopt},
-        {"", std::nullopt}, {"T", std::nullopt}, {"yes please", std::nullopt},
+        {"TRUE", true},
+        {"true", true},
+        {"Yes", true},
+        {"y", true},
+        {"FALSE", false},
+        {"false", false},
+        {"No", false},
+        {"n", false},
+        {"1", std::nullopt},
+        {"0", std::nullopt},
+        {"", std::nullopt},
+        {"T", std::nullopt},
+        {"yes please", std::nullopt},
     };
     for (const BooleanRow &row : rows) {
         SCOPED_TRACE(row.text);

@@ -16,15 +16,18 @@ struct LocationRow {
 TEST(SettingsLocation, PortableFileElseTheUsersConfigFolder)
 {
     const std::vector<LocationRow> rows = {
-        {"ini beside the executable", {"/opt/pigmentrix", true, "/home/me/.cfg", "/home/me"},
+        {"ini beside the executable",
+         {"/opt/pigmentrix", true, "/home/me/.cfg", "/home/me"},
          "/opt/pigmentrix/Pigmentrix.ini"},
-        {"XDG_CONFIG_HOME set", {"/usr/bin", false, "/home/me/.cfg", "/home/me"},
+        {"XDG_CONFIG_HOME set",
+         {"/usr/bin", false, "/home/me/.cfg", "/home/me"},
          "/home/me/.cfg/Pigmentrix/Pigmentrix.ini"},
-        {"XDG_CONFIG_HOME unset", {"/usr/bin", false, std::nullopt, "/home/me"},
+        {"XDG_CONFIG_HOME unset",
+         {"/usr/bin", false, std::nullopt, "/home/me"},
          "/home/me/.config/Pigmentrix/Pigmentrix.ini"},
-        {"XDG_CONFIG_HOME empty", {"/usr/bin", false, "", "/home/me"},
-         "/home/me/.config/Pigmentrix/Pigmentrix.ini"},
-        {"XDG_CONFIG_HOME relative", {"/usr/bin", false, "cfg", "/home/me"},
+        {"XDG_CONFIG_HOME empty", {"/usr/bin", false, "", "/home/me"}, "/home/me/.config/Pigmentrix/Pigmentrix.ini"},
+        {"XDG_CONFIG_HOME relative",
+         {"/usr/bin", false, "cfg", "/home/me"},
          "/home/me/.config/Pigmentrix/Pigmentrix.ini"},
         {"no usable folder", {"/usr/bin", false, std::nullopt, ""}, std::nullopt},
     };

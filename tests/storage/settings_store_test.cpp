@@ -107,10 +107,10 @@ TEST_F(SettingsStoreFile, UnchangedSettingsAreNotRewritten)
 struct DamagedFileRow {
     const char *name;
     std::string text;
-    int layoutRead;         // what "layout" reads as (2 is the default)
-    bool titleRead;         // what "showtitle" reads as (true is the default)
+    int layoutRead; // what "layout" reads as (2 is the default)
+    bool titleRead; // what "showtitle" reads as (true is the default)
     std::string afterWrite; // the file once layout=1 is saved; empty: as before
-    const char *told;       // a part of what the user is told
+    const char *told; // a part of what the user is told
 };
 
 TEST_F(SettingsStoreFile, ADamagedLineCostsThatLineOnly)
@@ -205,8 +205,9 @@ TEST_F(SettingsStoreFile, UnreadableFileIsNeverOverwritten)
                                      std::filesystem::perm_options::add);
         held = held && ReadBytes(settings.string() + ".bak") == "[Pigmentrix]\nlayout=0\n";
         held = held && ReadBytes(settings) == "[Pigmentrix]\nlayout=1\n";
-        held = held && (std::filesystem::status(settings).permissions() & std::filesystem::perms::owner_read)
-                           != std::filesystem::perms::none;
+        held = held
+               && (std::filesystem::status(settings).permissions() & std::filesystem::perms::owner_read)
+                      != std::filesystem::perms::none;
         return held;
     });
 }

@@ -41,13 +41,29 @@ TEST(DecodeTextFile, ByteOrderMarkSelectsTheEncoding)
 {
     const std::vector<DecodeRow> rows = {
         {"plain ASCII", "clRed\r\n", "clRed\r\n"},
-        {"UTF-8 mark", "\xEF\xBB\xBF" "clRed", "clRed"},
-        {"UTF-16 LE", std::string("\xFF\xFE" "c\0l\0\r\0\n\0", 10), "cl\r\n"},
+        {"UTF-8 mark",
+         "\xEF\xBB\xBF"
+         "clRed",
+         "clRed"},
+        {"UTF-16 LE",
+         std::string("\xFF\xFE"
+                     "c\0l\0\r\0\n\0",
+                     10),
+         "cl\r\n"},
         {"UTF-16 BE", std::string("\xFE\xFF\0c\0l", 6), "cl"},
         {"UTF-16 LE non-ASCII", std::string("\xFF\xFE\xE9\0", 4), "\xC3\xA9"},
         {"UTF-16 surrogate pair", std::string("\xFF\xFE\x3D\xD8\x08\xDE", 6), "\xF0\x9F\x98\x88"},
-        {"UTF-16 lone surrogate", std::string("\xFF\xFE\x3D\xD8" "a\0", 6), "\xEF\xBF\xBD" "a"},
-        {"UTF-16 odd byte", std::string("\xFF\xFE" "a\0b", 5), "a\xEF\xBF\xBD"},
+        {"UTF-16 lone surrogate",
+         std::string("\xFF\xFE\x3D\xD8"
+                     "a\0",
+                     6),
+         "\xEF\xBF\xBD"
+         "a"},
+        {"UTF-16 odd byte",
+         std::string("\xFF\xFE"
+                     "a\0b",
+                     5),
+         "a\xEF\xBF\xBD"},
         {"UTF-8 without mark", "caf\xC3\xA9", "caf\xC3\xA9"},
         {"Latin-1 without mark", "caf\xE9", "caf\xC3\xA9"},
     };
@@ -61,9 +77,9 @@ TEST(IsValidUtf8, RefusesMalformedSequences)
 {
     EXPECT_TRUE(IsValidUtf8("plain"));
     EXPECT_TRUE(IsValidUtf8("\xE2\x82\xAC"));
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));         // overlong
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // surrogate
-    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));         // cut short
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF")); // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82")); // cut short
     EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80")); // beyond U+10FFFF
 }
 

@@ -154,8 +154,8 @@ TEST(ReadmePath, FallsBackToTheInstalledDocumentsOnlyWhenNothingIsBesideTheProgr
         QDir root(prefix.path());
         ASSERT_TRUE(root.mkpath(QStringLiteral("bin")));
         ASSERT_TRUE(root.mkpath(QStringLiteral("share/doc/pigmentrix")));
-        for (const auto &[wanted, path] : {std::pair{row.beside, "bin/readme.txt"},
-                                           std::pair{row.installed, "share/doc/pigmentrix/readme.txt"}}) {
+        for (const auto &[wanted, path] :
+             {std::pair{row.beside, "bin/readme.txt"}, std::pair{row.installed, "share/doc/pigmentrix/readme.txt"}}) {
             QFile file(root.filePath(QString::fromLatin1(path)));
             if (wanted) {
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -175,9 +175,10 @@ TEST_F(DownloadTextTest, OnlyHttpsIsFetched)
     QTcpServer plain;
     ASSERT_TRUE(plain.listen(QHostAddress::LocalHost));
     const QString port = QString::number(plain.serverPort());
-    for (const QString &address : {QStringLiteral("http://127.0.0.1:") + port + QStringLiteral("/version/pigmentrix.txt"),
-                                   QStringLiteral("ftp://127.0.0.1:") + port + QStringLiteral("/version/pigmentrix.txt"),
-                                   QStringLiteral("file:///etc/hostname"), QString()}) {
+    for (const QString &address :
+         {QStringLiteral("http://127.0.0.1:") + port + QStringLiteral("/version/pigmentrix.txt"),
+          QStringLiteral("ftp://127.0.0.1:") + port + QStringLiteral("/version/pigmentrix.txt"),
+          QStringLiteral("file:///etc/hostname"), QString()}) {
         SCOPED_TRACE(address.toStdString());
         const DownloadResult result = fetch(QUrl(address), server.trustingOptions());
         EXPECT_FALSE(result.ok);

@@ -24,9 +24,9 @@ TestCertificate MakeCertificate(const QTemporaryDir &folder)
     const QString certificate = folder.filePath(QStringLiteral("certificate.pem"));
     QProcess openssl;
     openssl.start(QStringLiteral("openssl"),
-                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-                   "-keyout", key, "-out", certificate, "-days", "1", "-subj", "/CN=127.0.0.1",
-                   "-addext", "subjectAltName=IP:127.0.0.1"});
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-keyout",
+                   key, "-out", certificate, "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
+                   "subjectAltName=IP:127.0.0.1"});
     if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
         ADD_FAILURE() << "openssl could not make a certificate: " << openssl.readAllStandardError().toStdString();
     return {QSslCertificate(ReadAll(certificate)), QSslKey(ReadAll(key), QSsl::Ec), certificate};

@@ -67,8 +67,14 @@ TEST_F(UpdateCommandsTest, MenuItemsStandInTheMainMenuInOrder)
     QStringList names;
     for (QAction *action : control<QMenu>("pupMain")->actions())
         names << action->objectName();
-    const QStringList expected = {"CheckforNewVersiononStartup1", "N1", "VisitDunmooreSoftwareWebsite1",
-                                  "mnuCheckUpdate", "N2", "ShowHelpfile1", "N5", "AboutPigmentrix1"};
+    const QStringList expected = {"CheckforNewVersiononStartup1",
+                                  "N1",
+                                  "VisitDunmooreSoftwareWebsite1",
+                                  "mnuCheckUpdate",
+                                  "N2",
+                                  "ShowHelpfile1",
+                                  "N5",
+                                  "AboutPigmentrix1"};
     const qsizetype first = names.indexOf(expected.first());
     ASSERT_GE(first, 0);
     EXPECT_EQ(names.mid(first, expected.size()), expected);
@@ -138,9 +144,18 @@ struct FailureRow {
 std::vector<FailureRow> FailureRows()
 {
     return {
-        {"server error page", [](LocalHttpsServer &s) { s.answer({500, "<h1>Internal Server Error</h1>"}); }},
-        {"file without a version", [](LocalHttpsServer &s) { s.answer({200, "<meta name=\"whatsnew1\" content=\"x\">"}); }},
-        {"oversized answer", [](LocalHttpsServer &s) { s.answer({200, VersionFile("16.0") + QByteArray(70000, ' ')}); }},
+        {"server error page",
+         [](LocalHttpsServer &s) {
+             s.answer({500, "<h1>Internal Server Error</h1>"});
+         }},
+        {"file without a version",
+         [](LocalHttpsServer &s) {
+             s.answer({200, "<meta name=\"whatsnew1\" content=\"x\">"});
+         }},
+        {"oversized answer",
+         [](LocalHttpsServer &s) {
+             s.answer({200, VersionFile("16.0") + QByteArray(70000, ' ')});
+         }},
     };
 }
 
@@ -229,7 +244,8 @@ TEST_F(UpdateCommandsTest, WebsiteAndHelpOpenTheirAddresses)
     item("VisitDunmooreSoftwareWebsite1")->trigger();
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(links.opened, (QList<QUrl>{MakerWebsiteUrl(), HelpUrl()}));
-    EXPECT_EQ(HelpUrl().toString(), QStringLiteral("https://") + QString::fromLatin1(MakerHost) + QStringLiteral("/pigmentrix/help"));
+    EXPECT_EQ(HelpUrl().toString(),
+              QStringLiteral("https://") + QString::fromLatin1(MakerHost) + QStringLiteral("/pigmentrix/help"));
     EXPECT_TRUE(dialogs.warnings.isEmpty());
 }
 
@@ -238,7 +254,8 @@ TEST_F(UpdateCommandsTest, WebsiteThatCannotBeOpenedIsNamedHelpFailsQuietly)
     links.succeeds = false;
     item("VisitDunmooreSoftwareWebsite1")->trigger();
     item("ShowHelpfile1")->trigger();
-    EXPECT_EQ(dialogs.warnings, QStringList{QStringLiteral("The following link is invalid :\n\r") + MakerWebsiteUrl().toString()});
+    EXPECT_EQ(dialogs.warnings,
+              QStringList{QStringLiteral("The following link is invalid :\n\r") + MakerWebsiteUrl().toString()});
 }
 
 TEST_F(UpdateCommandsTest, AboutWindowIsModalOneAtATimeAndClosesWithEscape)
@@ -272,7 +289,8 @@ TEST_F(UpdateCommandsTest, MissingReadmeIsNamedWithItsPath)
     auto *about = window->findChild<TfrmAbout *>();
     ASSERT_NE(about, nullptr);
     about->btnReadme->click();
-    const QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QStringLiteral("/readme.txt"));
+    const QString path =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QStringLiteral("/readme.txt"));
     EXPECT_EQ(dialogs.warnings, QStringList{QStringLiteral("The following link is invalid :\n\r") + path});
     EXPECT_TRUE(about->isVisible());
     about->close();

@@ -66,7 +66,8 @@ TEST(GetContentValue, ReadsTheQuotedTextAfterTheMarker)
 TEST(GetContentValue, LooksForTheClosingQuoteWithin255Characters)
 {
     const QString prefix = QStringLiteral("content=\"");
-    EXPECT_EQ(GetContentValue(prefix + QString(254, QLatin1Char('x')) + QLatin1Char('"')), QString(254, QLatin1Char('x')));
+    EXPECT_EQ(GetContentValue(prefix + QString(254, QLatin1Char('x')) + QLatin1Char('"')),
+              QString(254, QLatin1Char('x')));
     EXPECT_EQ(GetContentValue(prefix + QString(255, QLatin1Char('x')) + QLatin1Char('"')), QString());
 }
 
@@ -101,19 +102,9 @@ struct VersionRow {
 TEST(VersionNumbers, SplitAtTheFirstDotAsIntegerTexts)
 {
     const std::vector<VersionRow> rows = {
-        {"15.1", 15, 1},
-        {"15.10", 15, 10},
-        {"16", 0, 16},
-        {"15.1.2", 15, 0},
-        {".5", 0, 5},
-        {"5.", 5, 0},
-        {"", 0, 0},
-        {"a.b", 0, 0},
-        {" 15. 2", 15, 2},
-        {"$10.$0A", 16, 10},
-        {"-1.-2", -1, -2},
-        {"15.1 ", 15, 0},
-        {"99999999999.1", 0, 1},
+        {"15.1", 15, 1},   {"15.10", 15, 10}, {"16", 0, 16},           {"15.1.2", 15, 0}, {".5", 0, 5},
+        {"5.", 5, 0},      {"", 0, 0},        {"a.b", 0, 0},           {" 15. 2", 15, 2}, {"$10.$0A", 16, 10},
+        {"-1.-2", -1, -2}, {"15.1 ", 15, 0},  {"99999999999.1", 0, 1},
     };
     for (const VersionRow &row : rows) {
         SCOPED_TRACE(row.text);
@@ -131,15 +122,9 @@ struct CompareRow {
 TEST(CompareVersions, MajorBeforeMinor)
 {
     const std::vector<CompareRow> rows = {
-        {"15.0", "15.1", Upgrade::Minor},
-        {"15.0", "16.0", Upgrade::Major},
-        {"15.0", "15.0", Upgrade::None},
-        {"15.0", "14.9", Upgrade::None},
-        {"15.9", "15.10", Upgrade::Minor},
-        {"15.0", "16", Upgrade::None},
-        {"15.0", "15.1.2", Upgrade::None},
-        {"15.9", "16.0", Upgrade::Major},
-        {"15.9", "14.99", Upgrade::None},
+        {"15.0", "15.1", Upgrade::Minor},  {"15.0", "16.0", Upgrade::Major},  {"15.0", "15.0", Upgrade::None},
+        {"15.0", "14.9", Upgrade::None},   {"15.9", "15.10", Upgrade::Minor}, {"15.0", "16", Upgrade::None},
+        {"15.0", "15.1.2", Upgrade::None}, {"15.9", "16.0", Upgrade::Major},  {"15.9", "14.99", Upgrade::None},
         {"1.0", "1.0.1", Upgrade::None},
     };
     for (const CompareRow &row : rows) {
@@ -150,13 +135,12 @@ TEST(CompareVersions, MajorBeforeMinor)
 
 TEST(ReadVersionFile, ReadsVersionVerdictAndNewsInKeyOrder)
 {
-    const QString file = QStringLiteral(
-        "<html><head>\r\n"
-        "<meta name=\"whatsnew3\" content=\"Third\">\r\n"
-        "<meta name=\"Version\" content=\"15.1\">\r\n"
-        "<meta name=\"whatsnew1\" content=\"First\">\r\n"
-        "<meta name=\"whatsnew4\" content=\"Fourth\">\r\n"
-        "</head></html>\r\n");
+    const QString file = QStringLiteral("<html><head>\r\n"
+                                        "<meta name=\"whatsnew3\" content=\"Third\">\r\n"
+                                        "<meta name=\"Version\" content=\"15.1\">\r\n"
+                                        "<meta name=\"whatsnew1\" content=\"First\">\r\n"
+                                        "<meta name=\"whatsnew4\" content=\"Fourth\">\r\n"
+                                        "</head></html>\r\n");
     const std::optional<VersionReport> report = ReadVersionFile(file, QStringLiteral("15.0"));
     ASSERT_TRUE(report);
     EXPECT_EQ(report->newVersion, QStringLiteral("15.1"));
@@ -166,9 +150,8 @@ TEST(ReadVersionFile, ReadsVersionVerdictAndNewsInKeyOrder)
 
 TEST(ReadVersionFile, ANewsLineMentioningVersionAfterTheRealOneBecomesTheVersion)
 {
-    const QString file = QStringLiteral(
-        "<meta name=\"Version\" content=\"16.0\">\n"
-        "<meta name=\"whatsnew2\" content=\"Version history moved\">\n");
+    const QString file = QStringLiteral("<meta name=\"Version\" content=\"16.0\">\n"
+                                        "<meta name=\"whatsnew2\" content=\"Version history moved\">\n");
     const std::optional<VersionReport> report = ReadVersionFile(file, QStringLiteral("15.0"));
     ASSERT_TRUE(report);
     EXPECT_EQ(report->newVersion, QStringLiteral("Version history moved"));
