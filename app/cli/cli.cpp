@@ -269,7 +269,7 @@ int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream
         }
         return FindSubcommand(scanned).run(scanned, out, err);
     } catch (const UsageError &error) {
-        err << "pigmentrix-cli: " << error.what() << '\n' << Usage;
+        err << "pigmentrix-cli: " << error.what() << "\nTry 'pigmentrix-cli --help' for more information.\n";
         return ExitBadArguments;
     }
 }

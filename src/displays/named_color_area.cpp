@@ -262,14 +262,14 @@ bool NamedColorArea::stepByWheel(QWidget *target, bool up)
 
 void NamedColorArea::stepNamedColorList(bool up)
 {
+    // Down from nothing selected takes the first entry.
     const int selected = cbxColors->currentIndex();
-    if (selected < 0)
-        return;
     if (up && selected > 0)
         cbxColors->setCurrentIndex(selected - 1);
     else if (!up && selected + 1 < cbxColors->count())
         cbxColors->setCurrentIndex(selected + 1);
-    guard.run([this] { cbxColorsChange(); });
+    if (cbxColors->currentIndex() >= 0)
+        guard.run([this] { cbxColorsChange(); });
 }
 
 } // namespace pigmentrix

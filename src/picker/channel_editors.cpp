@@ -196,7 +196,11 @@ bool ChannelEditors::eventFilter(QObject *watched, QEvent *event)
         if (!passes)
             return true;
     } else if (event->type() == QEvent::FocusOut) {
-        guard.run([this, box] { edtRedExit(box); });
+        // Only when the user leaves the box: a menu, a message box or another
+        // window taking the focus for a while leaves the text as typed.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            guard.run([this, box] { edtRedExit(box); });
     }
     return QObject::eventFilter(watched, event);
 }
@@ -209,6 +213,9 @@ int ChannelEditors::alpha() const
 void ChannelEditors::setAlpha(int value)
 {
     scrollbarAlpha->setValue(value);
+    // The box shows what the slider holds; its own handler has nothing to do.
+    const QSignalBlocker quiet(edtAlpha);
+    edtAlpha->setText(QString::number(scrollbarAlpha->Value()));
 }
 
 RGBValues ChannelEditors::rgbBoxes() const
@@ -460,7 +467,7 @@ void ChannelEditors::UseAlphaChannels1Click()
     alphamode = UseAlphaChannels1->isChecked();
     ChangeAlphaMode(alphamode);
     if (!alphamode)
-        scrollbarAlpha->setValue(255);
+        setAlpha(255);
     pipeline.UpdateColor(ChangeSource::HsvSliders);
 }
 

@@ -20,6 +20,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include <limits>
 
 namespace pigmentrix {
 namespace {
@@ -76,6 +79,8 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
     edtColor = new QLineEdit(pnlColorCode);
     edtColor->setObjectName(QStringLiteral("edtColor"));
     edtColor->setGeometry(4, 29, 88, 23);
+    // A code of any length is read (and refused) whole, never cut short.
+    edtColor->setMaxLength(std::numeric_limits<int>::max());
     btnCopy = MakeButton(pnlColorCode, "btnCopy", QStringLiteral("Copy"),
                          QStringLiteral("Copy Color String to Clipboard"), QRect(4, 55, 42, 23));
     btnSet = MakeButton(pnlColorCode, "btnSet", QStringLiteral("Set"), QStringLiteral("Set Color to Color String"),
@@ -85,6 +90,7 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
     guard.connect(btnCopy, &QAbstractButton::clicked, this, [this] { btnCopyClick(); });
     guard.connect(btnSet, &QAbstractButton::clicked, this, [this] { btnSetClick(); });
     guard.connect(cbxDisplay, &QComboBox::activated, this, [this] { cbxDisplayChange(); });
+    guard.connect(edtColor, &QLineEdit::textEdited, this, [this](const QString &text) { keepFirstLine(text); });
     edtColor->installEventFilter(this);
 }
 
@@ -132,6 +138,15 @@ bool ColorCodeBox::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+// A pasted code with a line break after it keeps its first line only, as a
+// one-line box should.
+void ColorCodeBox::keepFirstLine(const QString &text)
+{
+    const qsizetype lineEnd = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    if (lineEnd >= 0)
+        edtColor->setText(text.left(lineEnd));
 }
 
 QString ColorCodeBox::getcolorstring(TColor mcolor) const

@@ -66,6 +66,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void keepFirstLine(const QString &text);
+
     QWidget *window;
     ColorPipeline &pipeline;
     HistoryActions &history;

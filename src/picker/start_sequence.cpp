@@ -10,6 +10,7 @@
 #include "storage/settings_location.h"
 #include "storage/settings_store.h"
 #include <QSessionManager>
+#include <QSystemTrayIcon>
 
 #include <QApplication>
 #include <QFile>
@@ -87,6 +88,10 @@ int RunPicker(int argc, char **argv)
 
     if (!options.autostart)
         window.show();
+    else if (!QSystemTrayIcon::isSystemTrayAvailable())
+        // Hidden in a notification area that is not there, the window could
+        // only be reached by a second start.
+        window.showMinimized();
 
     return QApplication::exec();
 }

@@ -17,13 +17,31 @@ namespace {
 
 constexpr QByteArrayView ComeForward = "come-forward\n";
 
-QString ProgramKey(const QString &programPath)
+QString ProgramKey(const QString &programPath, const QString &session)
 {
     const QString canonical = QFileInfo(programPath).canonicalFilePath();
-    const QByteArray hash =
-        QCryptographicHash::hash((canonical.isEmpty() ? programPath : canonical).toUtf8(), QCryptographicHash::Sha256);
+    const QString key = (canonical.isEmpty() ? programPath : canonical) + QLatin1Char('\n') + session;
+    const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256);
     return QString::fromLatin1(hash.toHex().left(16));
 }
+
+} // namespace
+
+QString GraphicalSession()
+{
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty())
+        return QStringLiteral("wayland:") + wayland;
+    // ":0" and ":0.1" are screens of one display, one session.
+    QString display = qEnvironmentVariable("DISPLAY");
+    const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
+    const qsizetype dot = display.indexOf(QLatin1Char('.'), colon + 1);
+    if (colon >= 0 && dot > colon)
+        display.truncate(dot);
+    return QStringLiteral("x11:") + display;
+}
+
+namespace {
 
 } // namespace
 
@@ -40,7 +58,8 @@ QString InstanceRuntimeFolder()
 SingleInstance::SingleInstance(const QString &programPath, QObject *parent)
     : QObject(parent)
 {
-    const QString base = InstanceRuntimeFolder() + QStringLiteral("/pigmentrix-") + ProgramKey(programPath);
+    const QString base =
+        InstanceRuntimeFolder() + QStringLiteral("/pigmentrix-") + ProgramKey(programPath, GraphicalSession());
     lockFile = base + QStringLiteral(".lock");
     socketName = base + QStringLiteral(".socket");
 }

@@ -9,7 +9,8 @@ class QLocalServer;
 
 namespace pigmentrix {
 
-// One running picker per user and program file. The first start holds an
+// One running picker per user, program file and graphical session (X display
+// or Wayland socket). The first start holds an
 // exclusive lock on a file in the user's runtime folder (the kernel drops it
 // when the process ends, however it ends) and listens on a local socket; a
 // later start fails to take the lock, asks the running one to come forward
@@ -44,6 +45,10 @@ private:
     int lockDescriptor = -1;
     std::unique_ptr<QLocalServer> server;
 };
+
+// The graphical session this process runs in: the Wayland socket, else the
+// X display without its screen number.
+QString GraphicalSession();
 
 // The folder for the lock and socket: $XDG_RUNTIME_DIR, else a private
 // folder of the user's under the temporary folder.

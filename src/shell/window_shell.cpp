@@ -119,8 +119,10 @@ void WindowShell::applyStoredLayout(Layout layout, bool showTitle)
 
 void WindowShell::ChangeLayout(Layout mLayout)
 {
+    // The ticks of the layout in force, kept here: a checkable item has
+    // already toggled itself when its handler runs, and a repeated choice
+    // must find its own tick.
     layoutState.oLayout = oLayout;
-    layoutState.checks = {Small1->isChecked(), Medium1->isChecked(), Large1->isChecked()};
     const int nudgeBefore = layoutGeometry.labelNudge;
     pigmentrix::ChangeLayout(layoutGeometry, layoutState, layoutRecord, mLayout);
     oLayout = layoutState.oLayout;
@@ -142,9 +144,10 @@ void WindowShell::Small1Click(Layout layout)
 {
     ChangeLayout(layout);
     emit layoutChosen();
-    Small1->setChecked(layout == Layout::Small);
-    Medium1->setChecked(layout == Layout::Medium);
-    Large1->setChecked(layout == Layout::Large);
+    layoutState.checks = {layout == Layout::Small, layout == Layout::Medium, layout == Layout::Large};
+    Small1->setChecked(layoutState.checks.small);
+    Medium1->setChecked(layoutState.checks.medium);
+    Large1->setChecked(layoutState.checks.large);
 }
 
 void WindowShell::setWindowFlagInPlace(Qt::WindowType flag, bool on)
@@ -237,19 +240,25 @@ void WindowShell::setAllowCloseOption()
 void WindowShell::setTrayActive(bool active)
 {
     if (!active) {
-        JvTrayIcon1.reset();
+        delete JvTrayIcon1;
+        JvTrayIcon1 = nullptr;
         return;
     }
     if (JvTrayIcon1)
         return;
-    JvTrayIcon1 = std::make_unique<QSystemTrayIcon>(QIcon(QStringLiteral(":/icons/pigmentrix.svg")));
+    JvTrayIcon1 = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/pigmentrix.svg")), this);
+    JvTrayIcon1->setObjectName(QStringLiteral("JvTrayIcon1"));
     JvTrayIcon1->setToolTip(QStringLiteral("Pigmentrix"));
     JvTrayIcon1->setContextMenu(pupMain);
-    guard.connect(JvTrayIcon1.get(), &QSystemTrayIcon::activated, this,
-                  [this](QSystemTrayIcon::ActivationReason reason) {
-                      if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-                          JvTrayIcon1Click();
-                  });
+    guard.connect(JvTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
+            return;
+        // A double click arrives as a click and a double click: one toggle.
+        if (lastTrayClick.isValid() && lastTrayClick.elapsed() < QApplication::doubleClickInterval())
+            return;
+        lastTrayClick.start();
+        JvTrayIcon1Click();
+    });
     JvTrayIcon1->show();
 }
 

@@ -4,6 +4,7 @@
 #include "shell/window_layout.h"
 #include "storage/property_bindings.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <memory>
@@ -114,7 +115,9 @@ private:
     QAction *RunonStartup1 = nullptr;
     QAction *Exit1 = nullptr;
     // The notification-area icon; none with "/notray".
-    std::unique_ptr<QSystemTrayIcon> JvTrayIcon1;
+    QSystemTrayIcon *JvTrayIcon1 = nullptr;
+    // The clicks of a double click on the icon count as one.
+    QElapsedTimer lastTrayClick;
 };
 
 } // namespace pigmentrix

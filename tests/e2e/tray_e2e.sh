@@ -62,12 +62,17 @@ click_close_button "$picker"
 check "closing hides the window" eventually window_hidden "$picker"
 check "the program keeps running" running "$picker"
 
+# Clicks further apart than a double click; a double click counts as one.
 xdotool mousemove --window "$icon" 5 5 click 1
 check "a click on the icon shows the window" eventually window_shown "$picker"
+sleep 0.6
 xdotool mousemove --window "$icon" 5 5 click 1
 check "a second click hides it again" eventually window_hidden "$picker"
-xdotool mousemove --window "$icon" 5 5 click 1
-eventually window_shown "$picker"
+sleep 0.6
+xdotool mousemove --window "$icon" 5 5 click --repeat 2 --delay 80 1
+check "a double click shows the window" eventually window_shown "$picker"
+sleep 1
+check "and leaves it shown" window_shown "$picker"
 
 window=$(picker_window "$picker")
 xdotool windowfocus --sync "$window" 2>/dev/null
@@ -94,6 +99,15 @@ check "the icon moves into a notification area that appears later" eventually fi
 click_close_button "$picker"
 check "closing then hides the window" eventually window_hidden "$picker"
 check "and the program keeps running" running "$picker"
+
+cleanup
+pids=()
+
+# --- /autostart without a notification area ---
+any_window() { [[ -n $(xdotool search --pid "$1" 2>/dev/null) ]]; }
+"$program" /autostart & picker=$!; pids+=("$picker")
+check "/autostart without a notification area still makes a window" eventually any_window "$picker"
+check "that a click can reach" eventually window_shown "$picker"
 
 echo "$passes passed, $failures failed"
 [[ $failures -eq 0 ]]

@@ -4,7 +4,9 @@
 #include "picker/channel_editors.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QTest>
 #include <QWheelEvent>
@@ -50,6 +52,22 @@ TEST_F(ChannelEditorsTest, LeavingABoxNormalisesItsText)
         leave(box);
         EXPECT_EQ(box->text(), row.expected);
     }
+}
+
+TEST_F(ChannelEditorsTest, AMenuOrAnotherWindowTakingTheFocusLeavesTheTextAsTyped)
+{
+    for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        SCOPED_TRACE(reason);
+        setColor(ComposeColor(200, 100, 50));
+        QLineEdit *green = box("edtGreen");
+        typeInto(green, "007");
+        QFocusEvent lost(QEvent::FocusOut, reason);
+        QApplication::sendEvent(green, &lost);
+        EXPECT_EQ(green->text(), "007");
+    }
+    QFocusEvent tabbedAway(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box("edtGreen"), &tabbedAway);
+    EXPECT_EQ(box("edtGreen")->text(), "7") << "leaving the box tidies it";
 }
 
 TEST_F(ChannelEditorsTest, EmptyRedBoxLeftSetsRedToZero)

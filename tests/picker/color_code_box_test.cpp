@@ -51,14 +51,56 @@ TEST_F(ColorCodeBoxTest, BadCodeShowsTheMessageAndChangesNothingButHistory)
     EXPECT_EQ(color(), ComposeColor(9, 2, 3));
 }
 
-TEST_F(ColorCodeBoxTest, AlphaNotationsSetTheAlphaSlider)
+TEST_F(ColorCodeBoxTest, APastedCodeKeepsItsFirstLineAndALongOneIsNotCut)
 {
-    control<QComboBox>("cbxDisplay")->setCurrentIndex(12);
-    box("edtColor")->setText("#80123456");
+    struct Row {
+        const char *name;
+        QString pasted;
+        QString kept;
+    };
+    const Row rows[] = {
+        {"line feed after it", "#FF8000\n", "#FF8000"},
+        {"CR LF after it", "#FF8000\r\n", "#FF8000"},
+        {"two lines", "#123456\n#654321", "#123456"},
+        {"one line", "#ABCDEF", "#ABCDEF"},
+    };
+    control<QComboBox>("cbxDisplay")->setCurrentIndex(0);
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        QGuiApplication::clipboard()->setText(row.pasted);
+        box("edtColor")->clear();
+        box("edtColor")->paste();
+        EXPECT_EQ(box("edtColor")->text(), row.kept);
+        area<ColorCodeBox>().btnSetClick();
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+    }
+    EXPECT_EQ(color(), ComposeColor(0xAB, 0xCD, 0xEF));
+
+    const QString longCode = "#" + QString(40000, 'G');
+    box("edtColor")->setText(longCode);
+    EXPECT_EQ(box("edtColor")->text().size(), longCode.size()) << "nothing is cut";
     area<ColorCodeBox>().btnSetClick();
-    EXPECT_EQ(color(), ComposeColor(18, 52, 86));
-    EXPECT_EQ(slider("scrollbarAlpha")->Value(), 128);
-    EXPECT_EQ(box("edtColor")->text(), "#80123456");
+    EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
+}
+
+TEST_F(ColorCodeBoxTest, AlphaNotationsSetTheAlphaSliderAndItsBox)
+{
+    struct Row {
+        int notation;
+        const char *code;
+        int alpha;
+    };
+    const Row rows[] = {{12, "#80123456", 128}, {13, "#1234567F", 127}, {12, "#FF123456", 255}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.code);
+        control<QComboBox>("cbxDisplay")->setCurrentIndex(row.notation);
+        box("edtColor")->setText(row.code);
+        area<ColorCodeBox>().btnSetClick();
+        EXPECT_EQ(color(), ComposeColor(18, 52, 86));
+        EXPECT_EQ(slider("scrollbarAlpha")->Value(), row.alpha);
+        EXPECT_EQ(box("edtAlpha")->text(), QString::number(row.alpha)) << "the box follows its slider";
+        EXPECT_EQ(box("edtColor")->text(), row.code);
+    }
 }
 
 TEST_F(ColorCodeBoxTest, NoNotationSetsWhite)

@@ -385,7 +385,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, NamedColorWheelTest,
                                          WheelRow{"down at the last entry stays and applies it again", -2, -120, -2,
                                                   true},
                                          WheelRow{"up at the first entry stays and applies it again", 0, 120, 0, true},
-                                         WheelRow{"nothing selected: nothing happens", -1, -120, -1, false}));
+                                         WheelRow{"nothing selected: down takes the first entry", -1, -120, 0, true},
+                                         WheelRow{"nothing selected: up does nothing", -1, 120, -1, false}));
 
 TEST_F(NamedColorListTest, UndoAfterAListChoiceReturnsAndClearsTheSelection)
 {

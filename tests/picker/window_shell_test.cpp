@@ -7,9 +7,11 @@
 #include "ui/image_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +55,41 @@ TEST_F(WindowShellTest, LabelledRowsReturnToTheirDesignPlaces)
     item("Large1")->trigger();
     EXPECT_EQ(box("edtRed")->y(), designTop);
     EXPECT_EQ(control<QLabel>("lblHue")->y(), 10);
+}
+
+TEST_F(WindowShellTest, ALayoutChosenAgainMovesNothing)
+{
+    const int designTop = box("edtRed")->y();
+    struct Step {
+        const char *item;
+        int rowTop; // edtRed's top after the choice
+    };
+    const Step steps[] = {{"Small1", designTop - 2},  {"Small1", designTop - 2},  {"Small1", designTop - 2},
+                          {"Medium1", designTop - 2}, {"Medium1", designTop - 2}, {"Large1", designTop},
+                          {"Large1", designTop}};
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.item);
+        item(step.item)->trigger();
+        EXPECT_EQ(box("edtRed")->y(), step.rowTop);
+        EXPECT_TRUE(item(step.item)->isChecked()) << "the choice in force keeps its tick";
+    }
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(box("edtRed")->y(), designTop - 2) << "Ctrl+B twice";
+    EXPECT_EQ(control<QLabel>("lblHue")->y(), 10 - 2);
+}
+
+TEST_F(WindowShellTest, ADoubleClickOnTheTrayIconActsAsOneClick)
+{
+    auto *icon = window->findChild<QSystemTrayIcon *>("JvTrayIcon1");
+    ASSERT_NE(icon, nullptr);
+    ASSERT_TRUE(window->isVisible());
+    emit icon->activated(QSystemTrayIcon::Trigger);
+    emit icon->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(window->isVisible()) << "hidden once, not shown again";
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    emit icon->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(window->isVisible()) << "a later click counts again";
 }
 
 TEST_F(WindowShellTest, ChoosingALayoutMakesTheColourOpaque)

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 namespace pigmentrix {
 namespace {
 
@@ -33,6 +36,30 @@ TEST_F(SingleInstanceTest, CopiesInOtherFoldersRunSideBySide)
     SingleInstance other(QStringLiteral("/opt/b/pigmentrix"));
     EXPECT_TRUE(first.tryBecomeFirst());
     EXPECT_TRUE(other.tryBecomeFirst());
+}
+
+TEST_F(SingleInstanceTest, EachGraphicalSessionHasItsOwnFirst)
+{
+    struct Start {
+        const char *display;
+        const char *wayland;
+        bool first;
+    };
+    const Start starts[] = {
+        {":5", nullptr, true},        {":5.1", nullptr, false}, // another screen of the same display
+        {":6", nullptr, true},        {"host:5", nullptr, true},
+        {":5", "wayland-1", true},    {":7", "wayland-1", false}, // XWayland of the same Wayland session
+        {nullptr, "wayland-2", true},
+    };
+    std::vector<std::unique_ptr<SingleInstance>> running;
+    for (const Start &start : starts) {
+        SCOPED_TRACE(std::string(start.display ? start.display : "-") + " " + (start.wayland ? start.wayland : "-"));
+        start.display ? qputenv("DISPLAY", start.display) : qunsetenv("DISPLAY");
+        start.wayland ? qputenv("WAYLAND_DISPLAY", start.wayland) : qunsetenv("WAYLAND_DISPLAY");
+        running.push_back(std::make_unique<SingleInstance>(QStringLiteral("/opt/pigmentrix/pigmentrix")));
+        EXPECT_EQ(running.back()->tryBecomeFirst(), start.first);
+    }
+    qunsetenv("WAYLAND_DISPLAY");
 }
 
 TEST_F(SingleInstanceTest, TheLockIsFreeAgainOnceTheFirstEnds)
