@@ -85,22 +85,31 @@ std::unique_ptr<X11ScreenSampler> X11ScreenSampler::open()
     if (xcb_connection_has_error(connection))
         return refuse();
     const xcb_setup_t *setup = xcb_get_setup(connection);
-    const xcb_screen_t *screen = ScreenNumber(setup, screenNumber);
-    if (!screen || IsWaylandXServer(connection))
+    const xcb_screen_t *own = ScreenNumber(setup, screenNumber);
+    if (!own || IsWaylandXServer(connection))
         return refuse();
-    const std::optional<ZPixmapLayout> layout = RootLayout(setup, screen);
-    if (!layout)
+    // Every screen whose pixels can be read; the program's own first.
+    std::vector<Screen> screens;
+    std::size_t first = 0;
+    for (xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup); it.rem > 0; xcb_screen_next(&it)) {
+        if (const std::optional<ZPixmapLayout> layout = RootLayout(setup, it.data)) {
+            if (it.data == own)
+                first = screens.size();
+            screens.push_back({it.data->root, *layout, {}});
+        }
+    }
+    if (screens.empty() || screens[first].root != own->root)
         return refuse();
-    std::unique_ptr<X11ScreenSampler> sampler(new X11ScreenSampler(connection, screen->root, *layout));
+    std::unique_ptr<X11ScreenSampler> sampler(new X11ScreenSampler(connection, std::move(screens), first));
     if (!sampler->readDesktopSize())
         return nullptr;
     return sampler;
 }
 
-X11ScreenSampler::X11ScreenSampler(xcb_connection_t *connection, std::uint32_t root, const ZPixmapLayout &layout)
+X11ScreenSampler::X11ScreenSampler(xcb_connection_t *connection, std::vector<Screen> screens, std::size_t first)
     : connection(connection)
-    , root(root)
-    , layout(layout)
+    , screens(std::move(screens))
+    , active(first)
 {
 }
 
@@ -111,20 +120,34 @@ X11ScreenSampler::~X11ScreenSampler()
 
 bool X11ScreenSampler::readDesktopSize()
 {
-    const auto geometry = Owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, root), nullptr));
+    Screen &screen = screens[active];
+    const auto geometry = Owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, screen.root), nullptr));
     if (!geometry)
         return false;
-    desktop = QRect(0, 0, geometry->width, geometry->height);
+    screen.desktop = QRect(0, 0, geometry->width, geometry->height);
     return true;
 }
 
 std::optional<QPoint> X11ScreenSampler::pointerPosition()
 {
-    const auto pointer = Owned(xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr));
-    // On another screen of a multi-screen server the position means nothing here.
-    if (!pointer || !pointer->same_screen)
-        return std::nullopt;
-    return QPoint(pointer->root_x, pointer->root_y);
+    // The screen it was on last first: it is the one nearly always.
+    for (std::size_t tried = 0; tried < screens.size(); ++tried) {
+        const std::size_t index = (active + tried) % screens.size();
+        const auto pointer =
+            Owned(xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screens[index].root), nullptr));
+        if (!pointer)
+            return std::nullopt;
+        // Relative to another screen's root the position means nothing.
+        if (!pointer->same_screen)
+            continue;
+        if (index != active) {
+            active = index;
+            if (!readDesktopSize())
+                return std::nullopt;
+        }
+        return QPoint(pointer->root_x, pointer->root_y);
+    }
+    return std::nullopt;
 }
 
 std::optional<TColor> X11ScreenSampler::pixel(QPoint at)
@@ -141,7 +164,7 @@ std::optional<QImage> X11ScreenSampler::readRoot(const QRect &area)
     xcb_generic_error_t *error = nullptr;
     const auto reply = Owned(xcb_get_image_reply(
         connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<std::int16_t>(area.x()),
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screens[active].root, static_cast<std::int16_t>(area.x()),
                       static_cast<std::int16_t>(area.y()), static_cast<std::uint16_t>(area.width()),
                       static_cast<std::uint16_t>(area.height()), ~0u),
         &error));
@@ -150,7 +173,7 @@ std::optional<QImage> X11ScreenSampler::readRoot(const QRect &area)
         return std::nullopt;
     return DecodeZPixmap(xcb_get_image_data(reply.get()),
                          static_cast<std::size_t>(xcb_get_image_data_length(reply.get())), area.width(), area.height(),
-                         layout);
+                         screens[active].layout);
 }
 
 std::optional<QImage> X11ScreenSampler::copyArea(const QRect &area)
@@ -161,8 +184,11 @@ std::optional<QImage> X11ScreenSampler::copyArea(const QRect &area)
     // the part on the desktop is read; the rest stays transparent.
     QImage image(area.size(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
+    // Past the known size the desktop may have grown since it was measured.
+    if (!screens[active].desktop.contains(area) && !readDesktopSize())
+        return std::nullopt;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const QRect onDesktop = area.intersected(desktop);
+        const QRect onDesktop = area.intersected(screens[active].desktop);
         if (onDesktop.isEmpty())
             return image;
         if (const std::optional<QImage> read = readRoot(onDesktop)) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 struct xcb_connection_t;
 
@@ -13,7 +14,9 @@ namespace pigmentrix {
 // Reads the root window of the X server named by DISPLAY over one xcb
 // connection that stays open for the sampler's lifetime: a grab tick costs a
 // few round trips, not a connection. The root window spans every monitor, in
-// physical pixels.
+// physical pixels; its size is measured again when a read reaches past the
+// known one (a monitor was added). On a server with separate screens (no
+// Xinerama) the screen the pointer is on is read.
 class X11ScreenSampler final : public ScreenSampler {
 public:
     // nullptr when there is no X server, when it is a Wayland compositor's
@@ -29,14 +32,20 @@ public:
     std::optional<QImage> copyArea(const QRect &area) override;
 
 private:
-    X11ScreenSampler(xcb_connection_t *connection, std::uint32_t root, const ZPixmapLayout &layout);
+    struct Screen {
+        std::uint32_t root;
+        ZPixmapLayout layout;
+        QRect desktop;
+    };
+
+    X11ScreenSampler(xcb_connection_t *connection, std::vector<Screen> screens, std::size_t first);
     bool readDesktopSize();
     std::optional<QImage> readRoot(const QRect &area);
 
     xcb_connection_t *connection;
-    std::uint32_t root;
-    ZPixmapLayout layout;
-    QRect desktop;
+    std::vector<Screen> screens;
+    // The screen the pointer was last seen on.
+    std::size_t active;
 };
 
 } // namespace pigmentrix

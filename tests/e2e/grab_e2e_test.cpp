@@ -268,6 +268,82 @@ TEST_F(X11ScreenReading, BlocksReachingPastTheDesktopAreTransparentThere)
     EXPECT_FALSE(screen->pixel({-1, 0}));
 }
 
+// An X server of the case's own, with screens and sizes it chooses; the
+// screen reader and xdotool talk to it through DISPLAY while it runs.
+class OwnXServer {
+public:
+    explicit OwnXServer(const QStringList &screens)
+    {
+        QStringList arguments = {QStringLiteral("-displayfd"), QStringLiteral("1"),        QStringLiteral("-nolisten"),
+                                 QStringLiteral("tcp"),        QStringLiteral("-noreset"), QStringLiteral("-br")};
+        arguments += screens;
+        server.start(QStringLiteral("Xvfb"), arguments);
+        QElapsedTimer waited;
+        waited.start();
+        while (display.isEmpty() && waited.elapsed() < 10000) {
+            server.waitForReadyRead(200);
+            display = QString::fromLatin1(server.readAllStandardOutput()).trimmed();
+        }
+        previous = qgetenv("DISPLAY");
+        qputenv("DISPLAY", (QStringLiteral(":") + display).toLatin1());
+    }
+    ~OwnXServer()
+    {
+        qputenv("DISPLAY", previous);
+        server.kill();
+        server.waitForFinished();
+    }
+    bool started() const { return !display.isEmpty(); }
+
+private:
+    QProcess server;
+    QString display;
+    QByteArray previous;
+};
+
+void RunTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+}
+
+TEST(X11ScreenReadingOwnServer, AGrownDesktopIsMeasuredAgainBeforeAReadPastItsOldSize)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xrandr")).isEmpty())
+        GTEST_SKIP() << "xrandr is not installed";
+    OwnXServer server({QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24")});
+    ASSERT_TRUE(server.started());
+    RunTool(QStringLiteral("xrandr"), {QStringLiteral("--fb"), QStringLiteral("800x600")});
+    const auto screen = pigmentrix::X11ScreenSampler::open();
+    ASSERT_TRUE(screen);
+    EXPECT_FALSE(screen->pixel({900, 700})) << "past the desktop as it is now";
+    // A monitor is added: the desktop grows.
+    RunTool(QStringLiteral("xrandr"), {QStringLiteral("--fb"), QStringLiteral("1024x768")});
+    EXPECT_EQ(screen->pixel({900, 700}), pigmentrix::ComposeColor(0, 0, 0));
+    const std::optional<QImage> block = screen->copyArea(QRect(1020, 764, 8, 8));
+    ASSERT_TRUE(block);
+    EXPECT_EQ(block->pixel(3, 3), qRgb(0, 0, 0));
+    EXPECT_EQ(qAlpha(block->pixel(4, 4)), 0) << "still transparent past the new edge";
+}
+
+TEST(X11ScreenReadingOwnServer, ThePointerIsFollowedToAnotherScreen)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "xdotool is not installed";
+    OwnXServer server({QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("640x480x24"),
+                       QStringLiteral("-screen"), QStringLiteral("1"), QStringLiteral("800x600x24")});
+    ASSERT_TRUE(server.started());
+    const auto screen = pigmentrix::X11ScreenSampler::open();
+    ASSERT_TRUE(screen);
+    Xdotool({"mousemove", "--screen", "1", "700", "550"});
+    EXPECT_EQ(screen->pointerPosition(), QPoint(700, 550)) << "on the second screen";
+    EXPECT_EQ(screen->pixel({700, 550}), pigmentrix::ComposeColor(0, 0, 0)) << "read there, past the first's size";
+    Xdotool({"mousemove", "--screen", "0", "10", "20"});
+    EXPECT_EQ(screen->pointerPosition(), QPoint(10, 20));
+    EXPECT_FALSE(screen->pixel({700, 550})) << "the first screen is smaller";
+}
+
 } // namespace
 
 int main(int argc, char **argv)
