@@ -311,13 +311,27 @@ void TfrmColorPick::closeEvent(QCloseEvent *event)
 void TfrmColorPick::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    shell->changeEvent(event);
+    // The window's own font and palette arrive before the areas exist.
+    if (shell)
+        shell->changeEvent(event);
 }
 
 void TfrmColorPick::mousePressEvent(QMouseEvent *event)
 {
     if (!shell->mousePressEvent(event))
         QWidget::mousePressEvent(event);
+}
+
+void TfrmColorPick::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!shell->mouseMoveEvent(event))
+        QWidget::mouseMoveEvent(event);
+}
+
+void TfrmColorPick::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!shell->mouseReleaseEvent(event))
+        QWidget::mouseReleaseEvent(event);
 }
 
 void TfrmColorPick::contextMenuEvent(QContextMenuEvent *event)

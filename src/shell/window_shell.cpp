@@ -204,17 +204,49 @@ void WindowShell::AlwaysonTop1Click()
     SetStayOnTop(AlwaysonTop1->isChecked());
 }
 
+// The body moves the window, which matters most without a title bar; the
+// right button opens the main menu instead. A move starts only once the
+// pointer has travelled: a plain click leaves the window where it is. The
+// left button hands the move to the window manager (which snaps and knows
+// the edges); the middle button, which window managers do not follow,
+// moves the window here.
 bool WindowShell::mousePressEvent(QMouseEvent *event)
 {
-    // The body moves the window, which matters most without a title bar. The
-    // right button opens the main menu instead.
-    if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton) {
-        if (QWindow *handle = window->windowHandle())
-            handle->startSystemMove();
-        event->accept();
-        return true;
+    if (event->button() != Qt::LeftButton && event->button() != Qt::MiddleButton)
+        return false;
+    dragButton = event->button();
+    dragStart = event->globalPosition().toPoint();
+    dragOrigin = window->pos();
+    event->accept();
+    return true;
+}
+
+bool WindowShell::mouseMoveEvent(QMouseEvent *event)
+{
+    if (dragButton == Qt::NoButton)
+        return false;
+    if (!event->buttons().testFlag(dragButton)) {
+        dragButton = Qt::NoButton;
+        return false;
     }
-    return false;
+    const QPoint travelled = event->globalPosition().toPoint() - dragStart;
+    if (dragButton == Qt::LeftButton && travelled.manhattanLength() < QApplication::startDragDistance())
+        return true;
+    window->move(dragOrigin + travelled);
+    if (dragButton == Qt::LeftButton) {
+        QWindow *handle = window->windowHandle();
+        if (handle && handle->startSystemMove())
+            dragButton = Qt::NoButton;
+    }
+    return true;
+}
+
+bool WindowShell::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (dragButton == Qt::NoButton || event->button() != dragButton)
+        return false;
+    dragButton = Qt::NoButton;
+    return true;
 }
 
 void WindowShell::btnOptionsClick()

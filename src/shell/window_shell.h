@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
 
 #include <memory>
 #include <vector>
@@ -75,6 +76,8 @@ public:
     void closeEvent(QCloseEvent *event);
     void changeEvent(QEvent *event);
     bool mousePressEvent(QMouseEvent *event);
+    bool mouseMoveEvent(QMouseEvent *event);
+    bool mouseReleaseEvent(QMouseEvent *event);
 
 signals:
     // The layout moved and resized the panels; nudge moves the labelled rows.
@@ -102,6 +105,10 @@ private:
     LayoutRecord layoutRecord;
     LayoutState layoutState;
     QMenu *pupMain = nullptr;
+    // A press on the body that may become a move.
+    Qt::MouseButton dragButton = Qt::NoButton;
+    QPoint dragStart;
+    QPoint dragOrigin;
 
     QWidget *pnlButtonsBottom = nullptr;
     QToolButton *btnOptions2 = nullptr;

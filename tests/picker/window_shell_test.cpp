@@ -79,6 +79,33 @@ TEST_F(WindowShellTest, ALayoutChosenAgainMovesNothing)
     EXPECT_EQ(control<QLabel>("lblHue")->y(), 10 - 2);
 }
 
+TEST_F(WindowShellTest, TheBodyMovesTheWindowOnlyWhileAButtonDrags)
+{
+    const auto send = [this](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at) {
+        QMouseEvent event(type, at, window->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &event);
+    };
+    const QPoint body(1, 1); // the window's edge, outside every panel
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(button);
+        window->move(100, 100);
+        // A plain click: nothing follows the pointer afterwards.
+        send(QEvent::MouseButtonPress, button, button, body);
+        send(QEvent::MouseButtonRelease, button, Qt::NoButton, body);
+        send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, body + QPoint(40, 30));
+        EXPECT_EQ(window->pos(), QPoint(100, 100));
+
+        // A drag moves it by the pointer's way; the release ends the move.
+        send(QEvent::MouseButtonPress, button, button, body);
+        send(QEvent::MouseMove, Qt::NoButton, button, body + QPoint(20, 10));
+        EXPECT_EQ(window->pos(), QPoint(120, 110));
+        send(QEvent::MouseButtonRelease, button, Qt::NoButton, body + QPoint(20, 10) - QPoint(20, 10));
+        const QPoint after = window->pos();
+        send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, body + QPoint(50, 50));
+        EXPECT_EQ(window->pos(), after);
+    }
+}
+
 TEST_F(WindowShellTest, ADoubleClickOnTheTrayIconActsAsOneClick)
 {
     auto *icon = window->findChild<QSystemTrayIcon *>("JvTrayIcon1");

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# End to end under a window manager (openbox): a press on the window's body
+# moves the window only while a button drags it; a plain click or the end of
+# a drag leaves nothing stuck to the pointer. Runs on the private X server of
+# scripts/with-xvfb.
+# Usage: window_manager_e2e.sh PROGRAM
+set -uo pipefail
+program=$1
+failures=0
+passes=0
+pids=()
+
+check() { # description, command...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+cleanup() { for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
+trap cleanup EXIT
+eventually() { for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+
+command -v openbox >/dev/null || { echo "openbox is not installed"; exit 77; }
+openbox >/dev/null 2>&1 & pids+=($!)
+sleep 1
+"$program" & picker=$!; pids+=("$picker")
+window=""
+find_window() { window=$(xdotool search --onlyvisible --pid "$picker" 2>/dev/null | head -n1); [[ -n $window ]]; }
+eventually find_window
+sleep 0.5
+place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {printf "%s ", $4}'; }
+moved_by() { # before, dx, dy
+  read -r x0 y0 <<<"$1"; read -r x1 y1 <<<"$(place)"
+  [[ $((x1 - x0)) -eq $2 && $((y1 - y0)) -eq $3 ]]
+}
+moved() { [[ "$(place)" != "$1" ]]; }
+
+start=$(place)
+xdotool mousemove --window "$window" 1 1 click 1
+sleep 0.3
+xdotool mousemove_relative 100 80
+sleep 0.5
+check "a plain left click on the body leaves nothing stuck to the pointer" moved_by "$start" 0 0
+
+before=$(place)
+xdotool mousemove --window "$window" 1 1 mousedown 2
+sleep 0.2
+xdotool mousemove_relative 30 20; sleep 0.2
+xdotool mousemove_relative 30 20; sleep 0.2
+xdotool mouseup 2
+sleep 0.3
+check "a middle-button drag moves the window with the pointer" moved_by "$before" 60 40
+before=$(place)
+xdotool mousemove_relative 100 80
+sleep 0.5
+check "and the window stays once the button is up" moved_by "$before" 0 0
+
+before=$(place)
+xdotool mousemove --window "$window" 1 1 mousedown 1
+sleep 0.2
+xdotool mousemove_relative 30 20; sleep 0.2
+xdotool mousemove_relative 30 20; sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+check "a left-button drag moves the window" moved "$before"
+before=$(place)
+xdotool mousemove_relative 100 80
+sleep 0.5
+check "and the window stays once the button is up" moved_by "$before" 0 0
+
+echo "$passes passed, $failures failed"
+[[ $failures -eq 0 ]]
