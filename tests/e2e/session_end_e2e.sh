@@ -8,23 +8,8 @@
 # Usage: session_end_e2e.sh PROGRAM
 set -uo pipefail
 program=$1
-failures=0
-passes=0
-pids=()
 settings=$XDG_CONFIG_HOME/Pigmentrix/Pigmentrix.ini
-
-check() { # description, command...
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
-running() { kill -0 "$1" 2>/dev/null; }
-ended() { ! running "$1"; }
-cleanup() { for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
-trap cleanup EXIT
-eventually() { # command...: true once the command succeeds within 10 s
-  for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+source "$(dirname "$0")/e2e_lib.sh"
 picker_window() { xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n1; }
 window_shown() { [[ -n $(picker_window "$1") ]]; }
 window_width() { xdotool getwindowgeometry --shell "$(picker_window "$1")" | sed -n 's/^WIDTH=//p'; }
@@ -97,5 +82,4 @@ kill -9 "$xvfb"
 check "the program ends with its X server" eventually ended "$picker"
 check "and the file still holds the change" stored_layout 1
 
-echo "$passes passed, $failures failed"
-[[ $failures -eq 0 ]]
+finish

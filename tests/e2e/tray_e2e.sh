@@ -6,22 +6,7 @@
 # Usage: tray_e2e.sh PROGRAM
 set -uo pipefail
 program=$1
-failures=0
-passes=0
-pids=()
-
-check() { # description, command...
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
-running() { kill -0 "$1" 2>/dev/null; }
-cleanup() { for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
-trap cleanup EXIT
-
-eventually() { # command...: true once the command succeeds within 10 s
-  for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+source "$(dirname "$0")/e2e_lib.sh"
 # The picker's window among the process's visible windows (the tray icon is
 # one too): the one wider than an icon.
 picker_window() {
@@ -33,7 +18,6 @@ picker_window() {
 }
 window_shown() { [[ -n $(picker_window "$1") ]]; }
 window_hidden() { [[ -z $(picker_window "$1") ]]; }
-ended() { ! running "$1"; }
 
 click_close_button() { # pid: the close button sits at the bottom right of the design window
   local window
@@ -109,5 +93,4 @@ any_window() { [[ -n $(xdotool search --pid "$1" 2>/dev/null) ]]; }
 check "/autostart without a notification area still makes a window" eventually any_window "$picker"
 check "that a click can reach" eventually window_shown "$picker"
 
-echo "$passes passed, $failures failed"
-[[ $failures -eq 0 ]]
+finish

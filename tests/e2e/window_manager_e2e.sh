@@ -6,17 +6,7 @@
 # Usage: window_manager_e2e.sh PROGRAM
 set -uo pipefail
 program=$1
-failures=0
-passes=0
-pids=()
-
-check() { # description, command...
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
-cleanup() { for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
-trap cleanup EXIT
-eventually() { for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+source "$(dirname "$0")/e2e_lib.sh"
 
 command -v openbox >/dev/null || { echo "openbox is not installed"; exit 77; }
 openbox >/dev/null 2>&1 & pids+=($!)
@@ -66,5 +56,4 @@ xdotool mousemove_relative 100 80
 sleep 0.5
 check "and the window stays once the button is up" moved_by "$before" 0 0
 
-echo "$passes passed, $failures failed"
-[[ $failures -eq 0 ]]
+finish

@@ -1,0 +1,26 @@
+# Shared by the end-to-end scripts: checks that count, the processes a
+# script started (stopped at its end), and waiting for a condition.
+# shellcheck shell=bash
+failures=0
+passes=0
+pids=()
+
+check() { # description, command...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+running() { kill -0 "$1" 2>/dev/null; }
+ended() { ! running "$1"; }
+cleanup() { for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
+trap cleanup EXIT
+
+eventually() { # command...: true once the command succeeds within 10 s
+  for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+# The closing line, and the script's status.
+finish() {
+  echo "$passes passed, $failures failed"
+  [[ $failures -eq 0 ]]
+}
