@@ -82,6 +82,7 @@ ChannelEditors::ChannelEditors(QWidget *window, ColorPipeline &pipeline, const E
     setObjectName(QStringLiteral("channelEditors"));
     buildRgbPanel(window);
     buildHsvPanel(window);
+    fitCaptions(alphamode);
     connectHandlers();
 }
 
@@ -107,6 +108,16 @@ void ChannelEditors::buildRgbPanel(QWidget *window)
 
     SetTabChain({edtRed, edtGreen, edtBlue, edtAlpha, scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness,
                  scrollbarAlpha});
+}
+
+void ChannelEditors::fitCaptions(bool alphaShown)
+{
+    // Each caption ends a pixel before its box (the brightness caption,
+    // without a box, before its slider).
+    const auto before = [](QLabel *label, const QWidget *next) { return Caption{label, next->x() - label->x() - 1}; };
+    FitCaptions({before(lblRed, edtRed), before(lblGreen, edtGreen), before(lblBlue, edtBlue),
+                 before(lblAlpha, alphaShown ? static_cast<QWidget *>(edtAlpha) : scrollbarBrightness),
+                 before(lblHue, edtHue), before(lblSaturation, edtSaturation), before(lblValue, edtValue)});
 }
 
 void ChannelEditors::buildHsvPanel(QWidget *window)
@@ -457,7 +468,7 @@ void ChannelEditors::ChangeAlphaMode(bool isAlpha)
     scrollbarAlpha->setVisible(isAlpha);
     edtAlpha->setVisible(isAlpha);
     lblAlpha->setText(isAlpha ? QStringLiteral("Alpha") : QStringLiteral("Brightness"));
-    lblAlpha->adjustSize();
+    fitCaptions(isAlpha);
     if (isAlpha)
         UpdateRGBRectangles();
 }

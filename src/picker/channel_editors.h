@@ -80,6 +80,7 @@ protected:
 private:
     void buildRgbPanel(QWidget *window);
     void buildHsvPanel(QWidget *window);
+    void fitCaptions(bool alphaShown);
     void connectHandlers();
     std::array<TJvTracker *, 8> sliders() const;
     std::array<QLineEdit *, 7> boxes() const;

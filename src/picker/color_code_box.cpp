@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 
 namespace pigmentrix {
@@ -73,8 +74,11 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
         cbxDisplay->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     cbxDisplay->setMaxVisibleItems(15);
     cbxDisplay->setCurrentIndex(-1);
-    // The drop-down is wider than the box so the longer names fit.
-    cbxDisplay->view()->setMinimumWidth(qRound(cbxDisplay->width() * 1.4));
+    // The drop-down is wider than the box so that every name fits whole.
+    int widest = 0;
+    for (int i = 0; i < cbxDisplay->count(); ++i)
+        widest = std::max(widest, cbxDisplay->view()->fontMetrics().horizontalAdvance(cbxDisplay->itemText(i)));
+    cbxDisplay->view()->setMinimumWidth(std::max(qRound(cbxDisplay->width() * 1.4), widest + 24));
 
     edtColor = new QLineEdit(pnlColorCode);
     edtColor->setObjectName(QStringLiteral("edtColor"));

@@ -28,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QWheelEvent>
@@ -70,11 +71,12 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore
     setObjectName(QStringLiteral("frmColorPick"));
     setFixedSize(486, 282);
     FillBackground(this, QColor(WindowBackground));
-    // The window is a fixed, compact design: its text needs a narrow face at
-    // the design's 12-pixel height to fit beside the boxes.
+    // The window is a fixed, compact design at a 12-pixel text height: its
+    // own face where it is installed, else the desktop's. (Listing faces
+    // would not do: the font matcher stands in a wide face for the first.)
     QFont windowFont = font();
-    windowFont.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans Condensed"),
-                            QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans")});
+    if (QFontDatabase::hasFamily(QStringLiteral("Segoe UI")))
+        windowFont.setFamily(QStringLiteral("Segoe UI"));
     windowFont.setPixelSize(12);
     setFont(windowFont);
 

@@ -4,10 +4,13 @@
 #include "model/integer_text.h"
 #include "ui/qt_color.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace pigmentrix {
 namespace {
@@ -56,6 +59,29 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     button->setToolTip(hint);
     button->setGeometry(geometry);
     return button;
+}
+
+void FitCaptions(std::initializer_list<Caption> captions)
+{
+    if (captions.size() == 0)
+        return;
+    const QWidget *owner = captions.begin()->label->parentWidget();
+    QFont font = owner ? owner->font() : captions.begin()->label->font();
+    constexpr int SmallestSize = 7;
+    int size = font.pixelSize() > 0 ? font.pixelSize() : 12;
+    for (; size > SmallestSize; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        if (std::all_of(captions.begin(), captions.end(), [&](const Caption &caption) {
+                return metrics.horizontalAdvance(caption.label->text()) <= caption.room;
+            }))
+            break;
+    }
+    font.setPixelSize(size);
+    for (const Caption &caption : captions) {
+        caption.label->setFont(font);
+        caption.label->adjustSize();
+    }
 }
 
 void SetTabChain(std::initializer_list<QWidget *> controls)

@@ -27,6 +27,17 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, QPo
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QString &hint,
                         const QRect &geometry);
 
+// A caption and the pixels it may take.
+struct Caption {
+    QLabel *label;
+    int room;
+};
+
+// Gives the captions one text size, the largest up to the design's at which
+// each fits its room: smaller where the face in use is wider than the
+// design's, alike so that the rows still look alike.
+void FitCaptions(std::initializer_list<Caption> captions);
+
 // Tab moves through controls in this order.
 void SetTabChain(std::initializer_list<QWidget *> controls);
 

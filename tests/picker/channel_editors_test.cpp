@@ -70,6 +70,29 @@ TEST_F(ChannelEditorsTest, AMenuOrAnotherWindowTakingTheFocusLeavesTheTextAsType
     EXPECT_EQ(box("edtGreen")->text(), "7") << "leaving the box tidies it";
 }
 
+TEST_F(ChannelEditorsTest, EveryCaptionEndsBeforeItsBoxInBothModes)
+{
+    const std::pair<const char *, const char *> rows[] = {
+        {"lblRed", "edtRed"}, {"lblGreen", "edtGreen"},           {"lblBlue", "edtBlue"},   {"lblAlpha", "edtAlpha"},
+        {"lblHue", "edtHue"}, {"lblSaturation", "edtSaturation"}, {"lblValue", "edtValue"},
+    };
+    for (bool alphaShown : {true, false}) {
+        SCOPED_TRACE(alphaShown ? "alpha" : "brightness");
+        if (item("UseAlphaChannels1")->isChecked() != alphaShown)
+            item("UseAlphaChannels1")->trigger();
+        for (const auto &[label, box] : rows) {
+            SCOPED_TRACE(label);
+            const QLabel *caption = control<QLabel>(label);
+            const QWidget *next = std::string_view(label) == "lblAlpha" && !alphaShown
+                                      ? static_cast<QWidget *>(slider("scrollbarBrightness"))
+                                      : this->box(box);
+            EXPECT_LT(caption->x() + caption->fontMetrics().horizontalAdvance(caption->text()), next->x());
+            EXPECT_GE(caption->font().pixelSize(), 7);
+        }
+    }
+    EXPECT_EQ(control<QLabel>("lblAlpha")->text(), "Brightness");
+}
+
 TEST_F(ChannelEditorsTest, EmptyRedBoxLeftSetsRedToZero)
 {
     setColor(ComposeColor(200, 100, 50));
