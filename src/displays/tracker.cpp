@@ -135,7 +135,13 @@ void TJvTracker::moveThumbTo(int x)
 
 void TJvTracker::paintEvent(QPaintEvent *)
 {
-    QPainter(this).drawImage(0, 0, PaintTracker(look()));
+    QPainter painter(this);
+    painter.drawImage(0, 0, PaintTracker(look()));
+    // The keyboard's place: the arrow keys move this slider.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void TJvTracker::resizeEvent(QResizeEvent *event)

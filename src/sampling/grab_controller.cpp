@@ -11,11 +11,25 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QTimer>
 
 namespace pigmentrix {
+
+QCursor EyedropperCursor()
+{
+    // The eyedropper picture of the grab button, its tip at (2.8, 21.2) of
+    // 24 x 24: the pixel the grab takes is the one under the tip.
+    constexpr int Size = 32;
+    const QPixmap picture = QIcon(QStringLiteral(":/icons/eyedrop.svg")).pixmap(QSize(Size, Size));
+    if (picture.isNull())
+        return QCursor(Qt::CrossCursor);
+    return QCursor(picture, EyedropperHotSpot.x(), EyedropperHotSpot.y());
+}
 
 GrabController::GrabController(QWidget *window, PickerDialogs &dialogs, const ErrorGuard &guard)
     : QObject(window)
@@ -87,7 +101,7 @@ void GrabController::btnGrabMouseDown(Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     emit grabStarted();
-    QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+    QGuiApplication::setOverrideCursor(EyedropperCursor());
     // The pointer may now leave the window; the release still comes here.
     btnGrab->grabMouse();
     grabbing = true;

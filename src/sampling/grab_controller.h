@@ -14,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QCursor;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -26,6 +27,10 @@ class ErrorGuard;
 class GrabButton;
 class ImageView;
 class PickerDialogs;
+
+// The pointer while a grab runs: an eyedropper whose tip is the hot spot.
+QCursor EyedropperCursor();
+inline constexpr QPoint EyedropperHotSpot(4, 28);
 
 // How many pixels round the pointer a grab averages.
 enum class Averaging { Off = 0, Mean3x3 = 1, Mean5x5 = 2 };

@@ -253,5 +253,18 @@ TEST_F(ProgramTracker, ResizeKeepsTheThumbOnTheValue)
     EXPECT_EQ(tracker.ThumbPosition(), 140);
 }
 
+TEST_F(ProgramTracker, TheFocusedSliderShowsAFocusMarkOnItsEdge)
+{
+    const QImage unfocused = tracker.grab().toImage();
+    tracker.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return tracker.hasFocus(); }));
+    const QImage focused = tracker.grab().toImage();
+    EXPECT_NE(focused, unfocused);
+    EXPECT_EQ(focused.pixelColor(0, 0), tracker.palette().color(QPalette::Highlight)) << "the mark's corner";
+    EXPECT_EQ(focused.copy(1, 1, focused.width() - 2, focused.height() - 2),
+              unfocused.copy(1, 1, unfocused.width() - 2, unfocused.height() - 2))
+        << "inside the edge the slider looks the same";
+}
+
 } // namespace
 } // namespace pigmentrix

@@ -38,7 +38,9 @@ TEST_F(GrabModeTest, LeftPressStartsTheTimerAndAnyReleaseEndsIt)
     EXPECT_EQ(timer()->interval(), 100);
     EXPECT_TRUE(grab().grabActive());
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor) << "the eyedropper";
+    EXPECT_EQ(QGuiApplication::overrideCursor()->hotSpot(), EyedropperHotSpot) << "at its tip";
+    EXPECT_FALSE(QGuiApplication::overrideCursor()->pixmap().isNull());
     EXPECT_FALSE(control<PaletteSlotPanel>("mempan1")->ShowHint) << "no slot hint pops up over the sampled area";
     releaseGrab(Qt::RightButton);
     EXPECT_FALSE(timer()->isActive());
