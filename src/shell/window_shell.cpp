@@ -216,7 +216,9 @@ bool WindowShell::mousePressEvent(QMouseEvent *event)
         return false;
     dragButton = event->button();
     dragStart = event->globalPosition().toPoint();
-    dragOrigin = window->pos();
+    // The client's own place: the frame's is only known once the window
+    // manager has said how thick its frame is.
+    dragOrigin = window->geometry().topLeft();
     event->accept();
     return true;
 }
@@ -232,7 +234,7 @@ bool WindowShell::mouseMoveEvent(QMouseEvent *event)
     const QPoint travelled = event->globalPosition().toPoint() - dragStart;
     if (dragButton == Qt::LeftButton && travelled.manhattanLength() < QApplication::startDragDistance())
         return true;
-    window->move(dragOrigin + travelled);
+    window->setGeometry(QRect(dragOrigin + travelled, window->size()));
     if (dragButton == Qt::LeftButton) {
         QWindow *handle = window->windowHandle();
         if (handle && handle->startSystemMove())
