@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <cmath>
+
 namespace pigmentrix {
 namespace {
 
@@ -92,8 +94,12 @@ void GrabController::applyLayout(const QRect &panel, const QRect &pictureArea, b
 void GrabController::refreshMagnifier(QPoint pointer)
 {
     const int zoom = cbxZoom->currentIndex() + 1;
+    // Built at device pixels, so that zoom 1 shows each screen pixel on one
+    // pixel of a scaled screen and the crosshair is one pixel thin.
+    const qreal ratio = imgMagnifier->devicePixelRatioF();
+    const QSize pixels(qRound(imgMagnifier->width() * ratio), qRound(imgMagnifier->height() * ratio));
     // A picture too small for the zoom keeps what it shows.
-    const std::optional<MagnifierLayout> layout = MagnifierLayoutFor(imgMagnifier->size(), zoom);
+    const std::optional<MagnifierLayout> layout = MagnifierLayoutFor(pixels, zoom);
     if (!layout)
         return;
     const std::optional<QImage> block = screenReader().copyArea(MagnifierBlock(*layout, pointer));
@@ -102,7 +108,9 @@ void GrabController::refreshMagnifier(QPoint pointer)
         return;
     }
     Image1->setImage(block->convertToFormat(QImage::Format_RGB32));
-    imgMagnifier->setImage(BuildMagnifierPicture(*block, *layout, crosshairShape));
+    QImage picture = BuildMagnifierPicture(*block, *layout, crosshairShape);
+    picture.setDevicePixelRatio(ratio);
+    imgMagnifier->setImage(picture);
     imgMagnifier->repaint();
 }
 
@@ -124,7 +132,7 @@ void GrabController::ClearZoomWindow1Click()
     QImage picture = imgMagnifier->image();
     if (!picture.isNull()) {
         QPainter painter(&picture);
-        painter.fillRect(picture.rect().intersected(imgMagnifier->rect()), window->palette().color(QPalette::Window));
+        painter.fillRect(QRect(QPoint(0, 0), imgMagnifier->size()), window->palette().color(QPalette::Window));
         painter.end();
         imgMagnifier->setImage(picture);
     }
@@ -158,10 +166,15 @@ void GrabController::imgMagnifierMouseUp()
 // (dragged beyond it, or before the first grab) there is no colour to take.
 void GrabController::pickFromMagnifier(QPoint at)
 {
-    const QImage &picture = imgMagnifier->image();
-    if (!picture.rect().contains(at))
+    // The exact position of the event that named this logical pixel: on a
+    // scaled screen it tells which of the pixel's device pixels is meant.
+    QPointF exact = imgMagnifier->lastPointerPosition();
+    if (QPoint(static_cast<int>(std::floor(exact.x())), static_cast<int>(std::floor(exact.y()))) != at)
+        exact = at;
+    const std::optional<QPoint> pixel = imgMagnifier->imagePixelAt(exact);
+    if (!pixel)
         return;
-    const QRgb p = picture.pixel(at);
+    const QRgb p = imgMagnifier->image().pixel(*pixel);
     emit magnifierPicked(ComposeColor(qRed(p), qGreen(p), qBlue(p)));
 }
 

@@ -36,6 +36,16 @@ QSize ImageView::sizeHint() const
     return m_image.isNull() ? QWidget::sizeHint() : m_image.size();
 }
 
+std::optional<QPoint> ImageView::imagePixelAt(QPointF position) const
+{
+    const qreal ratio = m_image.devicePixelRatio();
+    const QPoint pixel(static_cast<int>(std::floor(position.x() * ratio)),
+                       static_cast<int>(std::floor(position.y() * ratio)));
+    if (!m_image.rect().contains(pixel))
+        return std::nullopt;
+    return pixel;
+}
+
 void ImageView::paintEvent(QPaintEvent *)
 {
     if (!m_image.isNull())
@@ -44,16 +54,19 @@ void ImageView::paintEvent(QPaintEvent *)
 
 void ImageView::mousePressEvent(QMouseEvent *event)
 {
+    m_lastPosition = event->position();
     emit mousePressed(event->button(), PixelUnder(event));
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent *event)
 {
+    m_lastPosition = event->position();
     emit mouseMoved(event->buttons(), PixelUnder(event));
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent *event)
 {
+    m_lastPosition = event->position();
     emit mouseReleased(event->button(), PixelUnder(event));
 }
 
@@ -62,6 +75,7 @@ void ImageView::mouseReleaseEvent(QMouseEvent *event)
 // pair up.
 void ImageView::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    m_lastPosition = event->position();
     emit doubleClicked(event->button(), PixelUnder(event));
     emit mousePressed(event->button(), PixelUnder(event));
 }

@@ -2,7 +2,10 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QWidget>
+
+#include <optional>
 
 namespace pigmentrix {
 
@@ -17,6 +20,12 @@ public:
 
     const QImage &image() const { return m_image; }
     void setImage(const QImage &image);
+    // The exact pointer position of the last mouse event, fractions kept
+    // (on a scaled screen they name the device pixel).
+    QPointF lastPointerPosition() const { return m_lastPosition; }
+    // The image's pixel under a logical position, for an image built at
+    // device pixels; nullopt outside the image.
+    std::optional<QPoint> imagePixelAt(QPointF position) const;
 
     QSize sizeHint() const override;
 
@@ -36,6 +45,7 @@ protected:
 
 private:
     QImage m_image;
+    QPointF m_lastPosition;
 };
 
 } // namespace pigmentrix

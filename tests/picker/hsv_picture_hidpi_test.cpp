@@ -1,5 +1,5 @@
-// Runs on two offscreen screens side by side: "Plain" at pixel ratio 1 on the
-// left, "Dense" at pixel ratio 2 on the right (two_screens.json).
+// Runs on offscreen screens side by side: "Plain" at pixel ratio 1 on the
+// left, "Dense" at pixel ratio 2 beside it (two_screens.json).
 #include "window_test_fixture.h"
 
 #include "displays/hsv_picture_area.h"
@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         PickerWindowTest::SetUp();
-        ASSERT_EQ(QApplication::screens().size(), 2) << "start with the two-screen offscreen configuration";
+        ASSERT_GE(QApplication::screens().size(), 2) << "start with the several-screen offscreen configuration";
     }
 
     void moveTo(int screenLeft)
