@@ -245,14 +245,23 @@ void TfrmColorPick::setAllowCloseOption()
     shell->setAllowCloseOption();
 }
 
+void TfrmColorPick::setVisible(bool visible)
+{
+    // The stored settings come back just before the first showing, and
+    // before the window exists on the screen: a position given then is the
+    // frame's, as it was stored, under any window manager.
+    if (visible && !shownOnce && !settingsRestored) {
+        settingsRestored = true;
+        restoreStoredSettings();
+    }
+    QWidget::setVisible(visible);
+}
+
 void TfrmColorPick::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) {
-        if (!shownOnce)
-            restoreStoredSettings();
+    if (!event->spontaneous())
         FormShow();
-    }
 }
 
 void TfrmColorPick::FormShow()

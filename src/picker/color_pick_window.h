@@ -80,6 +80,7 @@ signals:
     void closing();
 
 protected:
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -120,6 +121,7 @@ private:
     QString paramcolor;
     bool closingSettingsSaved = false;
     bool shownOnce = false;
+    bool settingsRestored = false;
 
     QMenu *pupMain = nullptr;
     ColorPipeline *pipeline = nullptr;

@@ -56,4 +56,18 @@ xdotool mousemove_relative 100 80
 sleep 0.5
 check "and the window stays once the button is up" moved_by "$before" 0 0
 
+# --- the window comes back exactly where it was left ---
+restart() { # ends the picker with Exit (Alt+F4) and starts it again
+  xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+  wait "$picker" 2>/dev/null
+  "$program" & picker=$!; pids+=("$picker")
+  eventually find_window
+  sleep 0.5
+}
+left=$(place)
+restart
+check "after a restart the window is where it was left" test "$(place)" = "$left"
+restart
+check "and again after another" test "$(place)" = "$left"
+
 finish

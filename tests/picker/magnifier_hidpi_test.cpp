@@ -57,8 +57,10 @@ TEST_F(MagnifierHiDpiTest, ZoomOneShowsEveryScreenPixelOnOneDevicePixel)
         // The block is the picture's own size in screen pixels, centred on
         // the pointer: picture pixel (x, y) is screen pixel (left + x, top + y).
         const QPoint topLeft(300 - pixels.width() / 2, 200 - pixels.height() / 2);
-        for (const QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(7, 3), QPoint(pixels.width() - 1, pixels.height() - 1)})
-            EXPECT_EQ(picture.pixel(at), patternAt(topLeft.x() + at.x(), topLeft.y() + at.y())) << at.x() << "," << at.y();
+        for (const QPoint at :
+             {QPoint(0, 0), QPoint(1, 0), QPoint(7, 3), QPoint(pixels.width() - 1, pixels.height() - 1)})
+            EXPECT_EQ(picture.pixel(at), patternAt(topLeft.x() + at.x(), topLeft.y() + at.y()))
+                << at.x() << "," << at.y();
     }
 }
 
