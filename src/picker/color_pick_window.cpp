@@ -260,8 +260,10 @@ void TfrmColorPick::setVisible(bool visible)
 void TfrmColorPick::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        centreIfAsked();
         FormShow();
+    }
 }
 
 void TfrmColorPick::FormShow()

@@ -105,6 +105,8 @@ private:
     // Settings store.
     void restoreStoredSettings();
     void placeWindow(const StoredWindowPosition &stored);
+    void centreIfAsked();
+    bool centreWhenShown = false;
     std::vector<PropertyBinding> storedPropertyBindings();
     // Puts the present settings into the store; the named values only with
     // named.

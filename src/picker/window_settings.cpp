@@ -84,7 +84,18 @@ void TfrmColorPick::placeWindow(const StoredWindowPosition &stored)
     const std::vector<ScreenRect> screens = ScreenRects();
     const PlacementDecision placement =
         DecideWindowPlacement(stored, ScreenPixelsPerInch(), ToScreenRect(frameGeometry()), screens);
+    // A centred window is centred once it exists, when its frame is known
+    // where the platform can tell it.
+    centreWhenShown = !placement.restored;
     move(placement.normal.left, placement.normal.top);
+}
+
+void TfrmColorPick::centreIfAsked()
+{
+    if (!centreWhenShown)
+        return;
+    placeWindow(StoredWindowPosition{});
+    centreWhenShown = false;
 }
 
 void TfrmColorPick::FormClose()
