@@ -57,7 +57,10 @@ TfrmColorPick::TfrmColorPick(SettingsStore &store, PickerDialogs &dialogs, QWidg
 
 TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore> ownedStore,
                              const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    // A fixed size: a title, the system menu and the close box, no minimise
+    // or maximise box.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
     , ownedSettingsStore(std::move(ownedStore))
     , settingsStore(store ? store : ownedSettingsStore.get())
     , dialogs(dialogs)

@@ -56,6 +56,26 @@ xdotool mousemove_relative 100 80
 sleep 0.5
 check "and the window stays once the button is up" moved_by "$before" 0 0
 
+# --- fixed-size windows offer neither minimise nor maximise ---
+# _MOTIF_WM_HINTS: flags, functions, decorations; functions 8 and 16 are
+# minimise and maximise, decorations 32 and 64 their boxes.
+no_min_max_boxes() { # window
+  local hints
+  hints=$(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+  read -r flags functions decorations _ <<<"$hints"
+  (( (flags & 1) && !(functions & 24) && (flags & 2) && !(decorations & 96) ))
+}
+check "the main window has no minimise or maximise box" no_min_max_boxes "$window"
+xdotool mousemove --window "$window" 270 262 click 1 # the options button: the main menu
+sleep 0.5
+xdotool key Up Up Return # "About Pigmentrix..."
+about=""
+find_about() { about=$(xdotool search --onlyvisible --name '^About Pigmentrix' 2>/dev/null | head -n1); [[ -n $about ]]; }
+check "the About window opens" eventually find_about
+check "the About window has no minimise or maximise box" no_min_max_boxes "$about"
+xdotool windowactivate --sync "$about" key --clearmodifiers Escape
+sleep 0.5
+
 # --- the window comes back exactly where it was left ---
 restart() { # ends the picker with Exit (Alt+F4) and starts it again
   xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
