@@ -58,9 +58,9 @@ TfrmColorPick::TfrmColorPick(SettingsStore &store, PickerDialogs &dialogs, QWidg
 TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore> ownedStore,
                              const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent)
     // A fixed size: a title, the system menu and the close box, no minimise
-    // or maximise box.
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    // or maximise box. (Customising the hints would forbid hiding the title
+    // bar.)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , ownedSettingsStore(std::move(ownedStore))
     , settingsStore(store ? store : ownedSettingsStore.get())
     , dialogs(dialogs)
