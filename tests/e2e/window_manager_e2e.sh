@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # End to end under a window manager (openbox): a press on the window's body
 # moves the window only while a button drags it; a plain click or the end of
-# a drag leaves nothing stuck to the pointer. Runs on the private X server of
-# scripts/with-xvfb.
-# Usage: window_manager_e2e.sh PROGRAM
+# a drag leaves nothing stuck to the pointer; the fixed windows offer no
+# minimise or maximise box; a restart puts the window exactly where it was.
+# Runs on the private X server of scripts/with-xvfb, with a notification area
+# (trayer) when WITH_TRAY is 1.
+# Usage: [WITH_TRAY=1] window_manager_e2e.sh PROGRAM
 set -uo pipefail
 program=$1
 source "$(dirname "$0")/e2e_lib.sh"
@@ -11,9 +13,20 @@ source "$(dirname "$0")/e2e_lib.sh"
 command -v openbox >/dev/null || { echo "openbox is not installed"; exit 77; }
 openbox >/dev/null 2>&1 & pids+=($!)
 sleep 1
+if [[ ${WITH_TRAY:-0} == 1 ]]; then
+  trayer --edge top --align right --widthtype pixel --width 120 --height 32 --transparent false & pids+=($!)
+  sleep 1
+fi
 "$program" & picker=$!; pids+=("$picker")
 window=""
-find_window() { window=$(xdotool search --onlyvisible --pid "$picker" 2>/dev/null | head -n1); [[ -n $window ]]; }
+find_window() { # the picker's window, not its tray icon
+  local w width
+  for w in $(xdotool search --onlyvisible --pid "$picker" 2>/dev/null); do
+    width=$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | sed -n 's/^WIDTH=//p')
+    [[ -n $width && $width -ge 200 ]] && { window=$w; return 0; }
+  done
+  return 1
+}
 eventually find_window
 sleep 0.5
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {printf "%s ", $4}'; }
@@ -77,8 +90,8 @@ xdotool windowactivate --sync "$about" key --clearmodifiers Escape
 sleep 0.5
 
 # --- the window comes back exactly where it was left ---
-restart() { # ends the picker with Exit (Alt+F4) and starts it again
-  xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+restart() { # ends the picker as a logout does and starts it again
+  kill -TERM "$picker"
   wait "$picker" 2>/dev/null
   "$program" & picker=$!; pids+=("$picker")
   eventually find_window
