@@ -253,10 +253,8 @@ void TfrmColorPick::setVisible(bool visible)
     // The stored settings come back just before the first showing, and
     // before the window exists on the screen: a position given then is the
     // frame's, as it was stored, under any window manager.
-    if (visible && !shownOnce && !settingsRestored) {
-        settingsRestored = true;
+    if (visible && !shownOnce)
         restoreStoredSettings();
-    }
     QWidget::setVisible(visible);
 }
 

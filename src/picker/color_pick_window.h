@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -112,6 +113,7 @@ private:
     // named.
     void storeSettings(bool named);
     void watchForSettingChanges();
+    std::function<void(const QString &, bool)> settingsMessages();
     // interactive: errors and notices are shown, else written to the log.
     void saveClosingSettings(bool acceptedClose, bool interactive);
 
@@ -123,7 +125,6 @@ private:
     QString paramcolor;
     bool closingSettingsSaved = false;
     bool shownOnce = false;
-    bool settingsRestored = false;
 
     QMenu *pupMain = nullptr;
     ColorPipeline *pipeline = nullptr;

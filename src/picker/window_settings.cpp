@@ -123,20 +123,25 @@ void TfrmColorPick::saveSettingsNow()
 void TfrmColorPick::watchForSettingChanges()
 {
     autosave = new SettingsAutosave(
-        *settingsStore, [this] { storeSettings(true); },
-        [this](const QString &message, bool isError) {
-            if (isError)
-                guard->report(message);
-            else
-                dialogs.showMessage(this, message);
-        },
-        this);
+        *settingsStore, [this] { storeSettings(true); }, settingsMessages(), this);
     // Most changes come through a handler (the guard says when one ran);
     // these change a stored value without one.
     for (QAction *item : findChildren<QAction *>())
         connect(item, &QAction::toggled, autosave, &SettingsAutosave::changed);
     for (QComboBox *list : findChildren<QComboBox *>())
         connect(list, &QComboBox::currentIndexChanged, autosave, &SettingsAutosave::changed);
+}
+
+// What a settings write has to say, told in the window: an error as the
+// program's error report, a notice as a message.
+std::function<void(const QString &, bool)> TfrmColorPick::settingsMessages()
+{
+    return [this](const QString &message, bool isError) {
+        if (isError)
+            guard->report(message);
+        else
+            dialogs.showMessage(this, message);
+    };
 }
 
 void TfrmColorPick::moveEvent(QMoveEvent *event)
@@ -150,12 +155,7 @@ void TfrmColorPick::saveClosingSettings(bool acceptedClose, bool interactive)
 {
     storeSettings(acceptedClose);
     if (interactive) {
-        autosave->saveNow([this](const QString &message, bool isError) {
-            if (isError)
-                guard->report(message);
-            else
-                dialogs.showMessage(this, message);
-        });
+        autosave->saveNow(settingsMessages());
     } else {
         autosave->saveNow(settingsLog());
     }
