@@ -43,31 +43,31 @@ xdotool mousemove_relative 100 80
 sleep 0.5
 check "a plain left click on the body leaves nothing stuck to the pointer" moved_by "$start" 0 0
 
-before=$(place)
-xdotool mousemove --window "$window" 1 1 mousedown 2
-sleep 0.2
-xdotool mousemove_relative 30 20; sleep 0.2
-xdotool mousemove_relative 30 20; sleep 0.2
-xdotool mouseup 2
-sleep 0.3
-check "a middle-button drag moves the window with the pointer" eventually moved_by "$before" 60 40
-before=$(place)
-xdotool mousemove_relative 100 80
-sleep 0.5
-check "and the window stays once the button is up" moved_by "$before" 0 0
+drag() { # button: presses it on the body, moves the pointer by (60, 40), lets go
+  xdotool mousemove --window "$window" 1 1 mousedown "$1"
+  sleep 0.2
+  xdotool mousemove_relative 30 20; sleep 0.2
+  xdotool mousemove_relative 30 20; sleep 0.2
+  xdotool mouseup "$1"
+  sleep 0.3
+}
+stays_after_release() { # the pointer moves on with no button held
+  local before
+  before=$(place)
+  xdotool mousemove_relative 100 80
+  sleep 0.5
+  moved_by "$before" 0 0
+}
 
 before=$(place)
-xdotool mousemove --window "$window" 1 1 mousedown 1
-sleep 0.2
-xdotool mousemove_relative 30 20; sleep 0.2
-xdotool mousemove_relative 30 20; sleep 0.2
-xdotool mouseup 1
-sleep 0.3
-check "a left-button drag moves the window" eventually moved "$before"
+drag 2
+check "a middle-button drag moves the window with the pointer" eventually moved_by "$before" 60 40
+check "and the window stays once the button is up" stays_after_release
+
 before=$(place)
-xdotool mousemove_relative 100 80
-sleep 0.5
-check "and the window stays once the button is up" moved_by "$before" 0 0
+drag 1
+check "a left-button drag moves the window" eventually moved "$before"
+check "and the window stays once the button is up" stays_after_release
 
 # --- fixed-size windows offer neither minimise nor maximise ---
 # _MOTIF_WM_HINTS: flags, functions, decorations; functions 8 and 16 are
