@@ -30,9 +30,20 @@ find_window() { # the picker's window, not its tray icon
 eventually find_window
 sleep 0.5
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {printf "%s ", $4}'; }
+# Qt places windows at logical pixels: at a fractional or doubled scale a
+# window the window manager put on an odd physical pixel lands one pixel
+# off once the program moves it. Exactly one physical pixel is allowed then.
+scale=${QT_SCALE_FACTOR:-1}
+slack=$([[ $scale == 1 ]] && echo 0 || echo 1)
+physical() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+within() { local d=$(($1 - $2)); ((d <= slack && -d <= slack)); }
 moved_by() { # before, dx, dy
   read -r x0 y0 <<<"$1"; read -r x1 y1 <<<"$(place)"
-  [[ $((x1 - x0)) -eq $2 && $((y1 - y0)) -eq $3 ]]
+  within $((x1 - x0)) "$2" && within $((y1 - y0)) "$3"
+}
+near() { # place, place
+  read -r x0 y0 <<<"$1"; read -r x1 y1 <<<"$2"
+  within "$x1" "$x0" && within "$y1" "$y0"
 }
 moved() { [[ "$(place)" != "$1" ]]; }
 
@@ -79,7 +90,7 @@ no_min_max_boxes() { # window
   (( (flags & 1) && !(functions & 24) && (flags & 2) && !(decorations & 96) ))
 }
 check "the main window has no minimise or maximise box" no_min_max_boxes "$window"
-xdotool mousemove --window "$window" 270 262 click 1 # the options button: the main menu
+xdotool mousemove --window "$window" "$(physical 270)" "$(physical 262)" click 1 # the options button: the main menu
 sleep 0.5
 xdotool key Up Up Return # "About Pigmentrix..."
 about=""
@@ -99,8 +110,9 @@ restart() { # ends the picker as a logout does and starts it again
 }
 left=$(place)
 restart
-check "after a restart the window is where it was left" test "$(place)" = "$left"
+check "after a restart the window is where it was left" near "$left" "$(place)"
+first=$(place)
 restart
-check "and again after another" test "$(place)" = "$left"
+check "and it does not creep at the next" test "$(place)" = "$first"
 
 finish
