@@ -140,6 +140,7 @@ void TfrmColorPick::buildMainMenu()
     grab->addAveragingMenu(pupMain);
     frame->addTextDisplayMenu(pupMain);
     grab->addAutoCopyItem(pupMain);
+    grab->addFreezeItem(pupMain);
     picture->addMenu(pupMain);
     AddSeparator(pupMain, QStringLiteral("N3"));
     history->addMenuItems(pupMain);
@@ -198,6 +199,7 @@ void TfrmColorPick::wireAreas()
         pipeline->enablechanges();
         palette->setHintsShown(true);
     });
+    g.connect(grab, &GrabController::grabCancelled, this, [this] { history->revertUnfinishedChange(); });
     g.connect(grab, &GrabController::copyRequested, this, [this] { codes->copyCode(); });
     g.connect(grab, &GrabController::colorAboutToChange, this, [this] { history->setnewcolor(); });
     g.connect(grab, &GrabController::magnifierPicked, this,

@@ -97,6 +97,14 @@ void HistoryActions::setoldcolor()
     entries.recordRedo(pipeline.color());
 }
 
+void HistoryActions::revertUnfinishedChange()
+{
+    if (!entries.canUndo())
+        return;
+    pipeline.applyColor(entries.popUndo());
+    updateHistoryButtons();
+}
+
 void HistoryActions::UndoColorChange1Click()
 {
     if (!entries.canUndo())

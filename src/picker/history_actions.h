@@ -40,6 +40,9 @@ public:
     // Records the current colour for undo, before a change.
     void setnewcolor();
     void setoldcolor();
+    // A change that was given up: the colour recorded before it comes back
+    // and leaves the undo list, as if the change had never begun.
+    void revertUnfinishedChange();
     void UndoColorChange1Click();
     void RedoColorchange1Click();
     void btnInvertClick();

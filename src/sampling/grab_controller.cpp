@@ -1,8 +1,11 @@
 // The eyedropper: a left press on the grab button starts a grab, a 100 ms
-// tick takes the colour under the pointer, and any release ends it.
+// tick takes the colour under the pointer, and any release ends it; or the
+// grab runs over a still picture of the desktop (grab_frozen.cpp).
 #include "sampling/grab_controller.h"
 
 #include "sampling/average_color.h"
+#include "sampling/eyedropper_cursor.h"
+#include "sampling/frozen_grab.h"
 #include "sampling/grab_button.h"
 #include "ui/bound_controls.h"
 #include "ui/error_guard.h"
@@ -10,26 +13,14 @@
 #include "ui/picker_dialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCursor>
-#include <QGuiApplication>
-#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QTimer>
 
 namespace pigmentrix {
-
-QCursor EyedropperCursor()
-{
-    // The eyedropper picture of the grab button, its tip at (2.8, 21.2) of
-    // 24 x 24: the pixel the grab takes is the one under the tip.
-    constexpr int Size = 32;
-    const QPixmap picture = QIcon(QStringLiteral(":/icons/eyedrop.svg")).pixmap(QSize(Size, Size));
-    if (picture.isNull())
-        return QCursor(Qt::CrossCursor);
-    return QCursor(picture, EyedropperHotSpot.x(), EyedropperHotSpot.y());
-}
 
 GrabController::GrabController(QWidget *window, PickerDialogs &dialogs, const ErrorGuard &guard)
     : QObject(window)
@@ -40,6 +31,8 @@ GrabController::GrabController(QWidget *window, PickerDialogs &dialogs, const Er
     setObjectName(QStringLiteral("grabController"));
     buildPanel(window);
     connectHandlers();
+    if (ScreenReadThroughPortal())
+        usePortal(std::make_unique<DesktopPortal>());
 }
 
 GrabController::~GrabController() = default;
@@ -69,6 +62,7 @@ std::vector<PropertyBinding> GrabController::storedProperties()
         CheckedRow("N5x5Average1_Checked", N5x5Average1),
         ItemIndexRow("cbxZoom_ItemIndex", cbxZoom),
         CheckedRow("AutoColorCopyafterGrab1_Checked", AutoColorCopyafterGrab1),
+        CheckedRow("FreezeScreenWhilePicking1_Checked", FreezeScreenWhilePicking1),
     };
 }
 
@@ -98,31 +92,70 @@ void GrabController::applyGrabOptions()
 
 void GrabController::btnGrabMouseDown(Qt::MouseButton button)
 {
-    if (button != Qt::LeftButton)
+    if (button != Qt::LeftButton || grabbing)
         return;
     emit grabStarted();
+    grabbing = true;
+    screenReadFailed = false;
+    if (portal) {
+        kind = GrabKind::Portal;
+        portal->requestScreenshot();
+        return;
+    }
+    if (FreezeScreenWhilePicking1 && FreezeScreenWhilePicking1->isChecked()) {
+        if (std::optional<QImage> desktop = screenReader().captureDesktop()) {
+            startFrozenGrab(std::move(*desktop), PlaceScreensOnRoot(CurrentScreenGeometries()));
+            return;
+        }
+    }
+    startLiveGrab();
+}
+
+void GrabController::startLiveGrab()
+{
+    kind = GrabKind::Live;
     QGuiApplication::setOverrideCursor(EyedropperCursor());
     // The pointer may now leave the window; the release still comes here.
     btnGrab->grabMouse();
-    grabbing = true;
-    screenReadFailed = false;
+    qApp->installEventFilter(this);
     Timer1->start();
 }
 
 void GrabController::btnGrabMouseUp(Qt::MouseButton)
 {
+    // A grab over a still picture, or one the portal still prepares, ends
+    // on the still picture, not at the release of the button.
+    if (grabbing && kind != GrabKind::Live)
+        return;
+    endGrab();
+}
+
+void GrabController::endGrab(GrabOutcome outcome)
+{
     const bool wasGrabbing = grabbing;
-    if (grabbing) {
+    if (grabbing && kind == GrabKind::Live) {
+        qApp->removeEventFilter(this);
         QGuiApplication::restoreOverrideCursor();
         btnGrab->releaseMouse();
     }
+    closeFrozenScreens();
     Timer1->stop();
     grabbing = false;
+    kind = GrabKind::Live;
     if (wasGrabbing)
         emit grabEnded();
-    if (AutoColorCopyafterGrab1->isChecked())
+    if (outcome == GrabOutcome::Taken && AutoColorCopyafterGrab1->isChecked())
         emit copyRequested();
-    if (screenReadFailed && !toldScreenUnreadable) {
+    if (portalSilent) {
+        portalSilent = false;
+        dialogs.showMessage(window, QStringLiteral("The desktop did not answer the request for a picture of the "
+                                                   "screen, so no color was taken."));
+    } else if (onlyDesktopPicker && !toldOnlyDesktopPicker) {
+        toldOnlyDesktopPicker = true;
+        dialogs.showMessage(window, QStringLiteral("This desktop lets programs take colors from the screen only "
+                                                   "through its own color picker, so the magnifier cannot show "
+                                                   "the area around the pointer."));
+    } else if (screenReadFailed && !toldScreenUnreadable) {
         toldScreenUnreadable = true;
         dialogs.showMessage(window,
                             QStringLiteral("Screen colors cannot be read in this session, so the eyedropper "
@@ -131,11 +164,18 @@ void GrabController::btnGrabMouseUp(Qt::MouseButton)
     screenReadFailed = false;
 }
 
+ScreenSampler &GrabController::activeSampler()
+{
+    if (frozen)
+        return frozen->sampler();
+    return screenReader();
+}
+
 void GrabController::Timer1Timer()
 {
     if (!grabbing)
         return;
-    ScreenSampler &display = screenReader();
+    ScreenSampler &display = activeSampler();
     const std::optional<QPoint> pointer = display.pointerPosition();
     std::optional<TColor> grabbed;
     if (pointer) {
@@ -159,6 +199,30 @@ void GrabController::Timer1Timer()
     }
 }
 
+// While the grab button is held, the arrow keys move the pointer one
+// physical pixel (Shift: ten) for a pixel the hand cannot hit.
+bool GrabController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !grabbing || kind != GrabKind::Live)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const int step = key->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
+    QPoint delta;
+    switch (key->key()) {
+    case Qt::Key_Left: delta = QPoint(-step, 0); break;
+    case Qt::Key_Right: delta = QPoint(step, 0); break;
+    case Qt::Key_Up: delta = QPoint(0, -step); break;
+    case Qt::Key_Down: delta = QPoint(0, step); break;
+    default: return QObject::eventFilter(watched, event);
+    }
+    ScreenSampler &display = screenReader();
+    if (const std::optional<QPoint> pointer = display.pointerPosition()) {
+        if (display.movePointer(*pointer + delta))
+            Timer1Timer();
+    }
+    return true;
+}
+
 void GrabController::Off1Click(QAction *sender)
 {
     for (QAction *item : {Off1, N3x3Average1, N5x5Average1})
@@ -171,7 +235,7 @@ void GrabController::Off1Click(QAction *sender)
 
 void GrabController::SetCoordinates1Click()
 {
-    if (const std::optional<QPoint> pointer = screenReader().pointerPosition()) {
+    if (const std::optional<QPoint> pointer = activeSampler().pointerPosition()) {
         rootx = pointer->x();
         rooty = pointer->y();
     }

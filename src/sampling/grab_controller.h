@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/color.h"
+#include "sampling/desktop_portal.h"
+#include "sampling/frozen_desktop.h"
 #include "sampling/magnifier_picture.h"
 #include "sampling/screen_sampler.h"
 #include "storage/property_bindings.h"
@@ -14,7 +16,6 @@
 #include <vector>
 
 class QAction;
-class QCursor;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -24,21 +25,22 @@ class QWidget;
 namespace pigmentrix {
 
 class ErrorGuard;
+class FrozenGrab;
 class GrabButton;
 class ImageView;
 class PickerDialogs;
-
-// The pointer while a grab runs: an eyedropper whose tip is the hot spot.
-QCursor EyedropperCursor();
-inline constexpr QPoint EyedropperHotSpot(4, 28);
 
 // How many pixels round the pointer a grab averages.
 enum class Averaging { Off = 0, Mean3x3 = 1, Mean5x5 = 2 };
 
 // The eyedropper and the magnifier: a left press on the grab button starts a
 // grab, a 100 ms tick takes the colour under the pointer and shows the area
-// round it enlarged, and any release ends it. Also the zoom, crosshair,
-// averaging and coordinate commands, and picking a colour in the magnifier.
+// round it enlarged, and any release ends it; arrow keys move the pointer a
+// pixel meanwhile. Where the screen is read through the desktop portal, or
+// with "Freeze Screen While Picking" on, the grab runs over a still picture
+// of the desktop instead, until a click takes the colour or Escape gives up.
+// Also the zoom, crosshair, averaging and coordinate commands, and picking a
+// colour in the magnifier.
 class GrabController : public QObject {
     Q_OBJECT
 
@@ -51,6 +53,8 @@ public:
     void addZoomMenu(QMenu *menu);
     void addAveragingMenu(QMenu *menu);
     void addAutoCopyItem(QMenu *menu);
+    // "Freeze Screen While Picking", where the screen can be read live.
+    void addFreezeItem(QMenu *menu);
     std::vector<PropertyBinding> storedProperties();
     // Takes the menu's ticks into force once the stored ones are restored.
     void applyGrabOptions();
@@ -66,6 +70,11 @@ public:
     // The screen the eyedropper reads; the session's own unless replaced.
     ScreenSampler &screenReader();
     void setScreenSampler(std::unique_ptr<ScreenSampler> sampler);
+    // Grabs go through the desktop portal: a still picture of the desktop,
+    // or the desktop's own picker where it allows nothing else.
+    void usePortal(std::unique_ptr<DesktopPortal> portal);
+    // The still screens of the present grab; nullptr when none shows.
+    FrozenGrab *frozenScreens() const { return frozen.get(); }
 
     void btnGrabMouseDown(Qt::MouseButton button);
     void btnGrabMouseUp(Qt::MouseButton button);
@@ -87,13 +96,31 @@ signals:
     void colorGrabbed(TColor color);
     // The grab is over; with auto copy on, copyRequested follows.
     void grabEnded();
+    // After grabEnded: the user gave up a grab over a still picture; the
+    // colour from before it comes back.
+    void grabCancelled();
     void copyRequested();
     // A press or release in the magnifier records the colour for undo.
     void colorAboutToChange();
     void magnifierPicked(TColor color);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    enum class GrabKind { Live, Portal, Frozen, DesktopPicker };
+    enum class GrabOutcome { Taken, GivenUp };
+
     void buildPanel(QWidget *window);
+    void startLiveGrab();
+    void startFrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &placements);
+    void endGrab(GrabOutcome outcome = GrabOutcome::Taken);
+    void cancelGrab();
+    void closeFrozenScreens();
+    void portalScreenshotTaken(const QImage &desktop);
+    void portalColorPicked(TColor color);
+    void portalRefused(PortalRefusal why);
+    ScreenSampler &activeSampler();
     void connectHandlers();
     void refreshMagnifier(QPoint pointer);
     void pickFromMagnifier(QPoint at);
@@ -102,6 +129,9 @@ private:
     PickerDialogs &dialogs;
     const ErrorGuard &guard;
     std::unique_ptr<ScreenSampler> screenSampler;
+    std::unique_ptr<DesktopPortal> portal;
+    std::unique_ptr<FrozenGrab> frozen;
+    GrabKind kind = GrabKind::Live;
     Averaging averaging = Averaging::Off;
     Crosshair crosshairShape = Crosshair::Cross;
     bool grabbing = false;
@@ -111,6 +141,10 @@ private:
     // A screen read failed during the present grab; said once per run.
     bool screenReadFailed = false;
     bool toldScreenUnreadable = false;
+    // The portal allowed only the desktop's picker, or did not answer.
+    bool onlyDesktopPicker = false;
+    bool toldOnlyDesktopPicker = false;
+    bool portalSilent = false;
 
     QWidget *pnlMagnifier = nullptr;
     QWidget *pnlMagnifierArea = nullptr;
@@ -127,6 +161,7 @@ private:
     QAction *N3x3Average1 = nullptr;
     QAction *N5x5Average1 = nullptr;
     QAction *AutoColorCopyafterGrab1 = nullptr;
+    QAction *FreezeScreenWhilePicking1 = nullptr;
     QAction *SetCoordinates1 = nullptr;
     QAction *ResetCoordinates2 = nullptr;
     QAction *ClearZoomWindow1 = nullptr;

@@ -102,7 +102,7 @@ void GrabController::refreshMagnifier(QPoint pointer)
     const std::optional<MagnifierLayout> layout = MagnifierLayoutFor(pixels, zoom);
     if (!layout)
         return;
-    const std::optional<QImage> block = screenReader().copyArea(MagnifierBlock(*layout, pointer));
+    const std::optional<QImage> block = activeSampler().copyArea(MagnifierBlock(*layout, pointer));
     if (!block) {
         screenReadFailed = true;
         return;

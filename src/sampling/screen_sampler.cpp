@@ -17,4 +17,11 @@ std::unique_ptr<ScreenSampler> CreateScreenSampler()
     return std::make_unique<UnreadableScreen>();
 }
 
+bool ScreenReadThroughPortal()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform.startsWith(QLatin1String("wayland"))
+           || (platform == QLatin1String("xcb") && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
+}
+
 } // namespace pigmentrix

@@ -26,12 +26,20 @@ public:
     // The area as an ARGB32 image of area.size(): pixels beyond the desktop
     // are transparent black, all others opaque. area must not be empty.
     virtual std::optional<QImage> copyArea(const QRect &area) = 0;
+    // The whole desktop at once, for a grab over a still picture.
+    virtual std::optional<QImage> captureDesktop() { return std::nullopt; }
+    // Puts the pointer on a pixel; false where the program may not move it.
+    virtual bool movePointer(QPoint) { return false; }
 };
 
 // The sampler for this session: the X server's root window when the program
 // runs on X11 (and the X server is not a Wayland compositor's, whose root
 // window does not show the other programs), otherwise one that cannot read.
 std::unique_ptr<ScreenSampler> CreateScreenSampler();
+
+// A Wayland session, where only the desktop portal hands out the screen's
+// pixels (directly or through XWayland).
+bool ScreenReadThroughPortal();
 
 // A session where the screen cannot be read: every read fails.
 class UnreadableScreen final : public ScreenSampler {

@@ -205,4 +205,21 @@ std::optional<QImage> X11ScreenSampler::copyArea(const QRect &area)
     return std::nullopt;
 }
 
+std::optional<QImage> X11ScreenSampler::captureDesktop()
+{
+    if (!readDesktopSize())
+        return std::nullopt;
+    return copyArea(screens[active].desktop);
+}
+
+bool X11ScreenSampler::movePointer(QPoint to)
+{
+    const xcb_void_cookie_t warp =
+        xcb_warp_pointer_checked(connection, XCB_NONE, screens[active].root, 0, 0, 0, 0,
+                                 static_cast<std::int16_t>(to.x()), static_cast<std::int16_t>(to.y()));
+    xcb_generic_error_t *error = xcb_request_check(connection, warp);
+    std::free(error);
+    return error == nullptr;
+}
+
 } // namespace pigmentrix

@@ -44,6 +44,7 @@ constexpr StoredProperty Properties[] = {
     {"mempan15_Color", StoredKind::Color, Slot(15)},
     {"mempan16_Color", StoredKind::Color, Slot(16)},
     {"AutoColorCopyafterGrab1_Checked", StoredKind::Boolean, 0},
+    {"FreezeScreenWhilePicking1_Checked", StoredKind::Boolean, 0},
 };
 
 std::optional<StoredValue> AsStored(const std::optional<std::int64_t> &number)

@@ -4,6 +4,7 @@
 #include "picker/color_code_box.h"
 #include "picker/history_actions.h"
 #include "picker/palette_slot_panel.h"
+#include "sampling/eyedropper_cursor.h"
 #include "sampling/grab_button.h"
 #include "sampling/grab_controller.h"
 #include "sampling/magnifier_picture.h"

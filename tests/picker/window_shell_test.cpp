@@ -224,6 +224,7 @@ TEST_F(WindowShellTest, MainMenuHoldsEveryItemInOrder)
                                   "ColorAveraging1",
                                   "extDisplay1",
                                   "AutoColorCopyafterGrab1",
+                                  "FreezeScreenWhilePicking1",
                                   "DisplayMode1",
                                   "N3",
                                   "UndoColorChange1",

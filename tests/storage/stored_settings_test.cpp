@@ -104,6 +104,7 @@ TEST(StoredProperties, ListKeepsItsOrder)
         "mempan15_Color",
         "mempan16_Color",
         "AutoColorCopyafterGrab1_Checked",
+        "FreezeScreenWhilePicking1_Checked",
     };
     EXPECT_EQ(PropertyNames(), expected);
 }
@@ -128,6 +129,7 @@ TEST(StoredProperties, DefaultsAreTheFormValues)
         {"UseText_Checked", true},
         {"StayinSystemTray1_Checked", true},
         {"AutoColorCopyafterGrab1_Checked", false},
+        {"FreezeScreenWhilePicking1_Checked", false},
         {"FindClosestColor1_Tag", std::int64_t{0}},
         {"cbxDisplay_ItemIndex", std::int64_t{-1}},
         {"cbxZoom_ItemIndex", std::int64_t{3}},
@@ -223,25 +225,26 @@ TEST(ClosingSettings, FreshFileHoldsTheValuesInClosingOrder)
     closing.named = NamedSettings{};
     StoreClosingSettings(store, closing);
 
-    std::string expected = "[Pigmentrix]\nFormVersion=0\nFlags=0\nPixelsPerInch=96\nMinMaxPos=-1,-1,-1,-1\n"
-                           "NormPos=100,50,400,550\n"
-                           "mempan3_Color=7497811\nmempan4_Color=8421230\nmempan5_Color=9865603\n"
-                           "mempan6_Color=10068877\nmempan7_Color=14084848\nmempan8_Color=15136253\n"
-                           "Cross1_Checked=TRUE\nRectangle1_Checked=FALSE\nNone1_Checked=FALSE\n"
-                           "Off1_Checked=TRUE\nN3x3Average1_Checked=FALSE\nN5x5Average1_Checked=FALSE\n"
-                           "UseText_Checked=TRUE\nAlwaysonTop1_Checked=FALSE\nStayinSystemTray1_Checked=TRUE\n"
-                           "Showonlyhtmlcolors_Checked=FALSE\nFindClosestColor1_Tag=0\ncbxDisplay_ItemIndex=-1\n"
-                           "pnlColor_Caption=Pigmentrix\npnlColor_Color=14772545\ncbxZoom_ItemIndex=3\n"
-                           "mempan1_Color=4342272\nmempan2_Color=6447616\nmempan9_Color=1493748\n"
-                           "mempan10_Color=2585840\nmempan11_Color=4345067\nmempan12_Color=8075724\n"
-                           "mempan13_Color=15423380\nmempan14_Color=15174705\nmempan15_Color=11186720\n"
-                           "mempan16_Color=7915600\nAutoColorCopyafterGrab1_Checked=FALSE\n"
-                           "palettename=\nshowtitle=TRUE\nuppercase=TRUE\nAlphaMode=TRUE\n"
-                           "CheckNewVersion=TRUE\nlayout=2\ndisplaymode=1\n"
-                           "\n[pnlColor_Font]\nCharset=DEFAULT_CHARSET\nColor=clWindowText\nHeight=-13\n"
-                           "Name=Segoe UI\nOrientation=0\nPitch=fpDefault\nSize=10\nQuality=fqDefault\n"
-                           "\n[pnlColor_Font\\Style]\nfsBold=TRUE\nfsItalic=FALSE\nfsUnderline=FALSE\n"
-                           "fsStrikeOut=FALSE\n";
+    std::string expected =
+        "[Pigmentrix]\nFormVersion=0\nFlags=0\nPixelsPerInch=96\nMinMaxPos=-1,-1,-1,-1\n"
+        "NormPos=100,50,400,550\n"
+        "mempan3_Color=7497811\nmempan4_Color=8421230\nmempan5_Color=9865603\n"
+        "mempan6_Color=10068877\nmempan7_Color=14084848\nmempan8_Color=15136253\n"
+        "Cross1_Checked=TRUE\nRectangle1_Checked=FALSE\nNone1_Checked=FALSE\n"
+        "Off1_Checked=TRUE\nN3x3Average1_Checked=FALSE\nN5x5Average1_Checked=FALSE\n"
+        "UseText_Checked=TRUE\nAlwaysonTop1_Checked=FALSE\nStayinSystemTray1_Checked=TRUE\n"
+        "Showonlyhtmlcolors_Checked=FALSE\nFindClosestColor1_Tag=0\ncbxDisplay_ItemIndex=-1\n"
+        "pnlColor_Caption=Pigmentrix\npnlColor_Color=14772545\ncbxZoom_ItemIndex=3\n"
+        "mempan1_Color=4342272\nmempan2_Color=6447616\nmempan9_Color=1493748\n"
+        "mempan10_Color=2585840\nmempan11_Color=4345067\nmempan12_Color=8075724\n"
+        "mempan13_Color=15423380\nmempan14_Color=15174705\nmempan15_Color=11186720\n"
+        "mempan16_Color=7915600\nAutoColorCopyafterGrab1_Checked=FALSE\nFreezeScreenWhilePicking1_Checked=FALSE\n"
+        "palettename=\nshowtitle=TRUE\nuppercase=TRUE\nAlphaMode=TRUE\n"
+        "CheckNewVersion=TRUE\nlayout=2\ndisplaymode=1\n"
+        "\n[pnlColor_Font]\nCharset=DEFAULT_CHARSET\nColor=clWindowText\nHeight=-13\n"
+        "Name=Segoe UI\nOrientation=0\nPitch=fpDefault\nSize=10\nQuality=fqDefault\n"
+        "\n[pnlColor_Font\\Style]\nfsBold=TRUE\nfsItalic=FALSE\nfsUnderline=FALSE\n"
+        "fsStrikeOut=FALSE\n";
     EXPECT_EQ(store.FileText(), expected);
 }
 

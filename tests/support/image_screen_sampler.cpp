@@ -36,4 +36,17 @@ std::optional<QImage> ImageScreenSampler::copyArea(const QRect &area)
     return image;
 }
 
+std::optional<QImage> ImageScreenSampler::captureDesktop()
+{
+    if (!readable)
+        return std::nullopt;
+    return desktop;
+}
+
+bool ImageScreenSampler::movePointer(QPoint to)
+{
+    pointer = to;
+    return readable;
+}
+
 } // namespace pigmentrix

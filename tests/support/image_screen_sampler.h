@@ -17,6 +17,8 @@ public:
     std::optional<QPoint> pointerPosition() override;
     std::optional<TColor> pixel(QPoint at) override;
     std::optional<QImage> copyArea(const QRect &area) override;
+    std::optional<QImage> captureDesktop() override;
+    bool movePointer(QPoint to) override;
 
 private:
     QImage desktop;
