@@ -27,7 +27,8 @@ constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGB
                                    "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
                                    "       pigmentrix-cli --help\n"
                                    "\n"
-                                   "NOTATION is a notation index from -1 (none) to 14; \"notations\" lists them.\n"
+                                   "NOTATION is a notation index from -1 (none) to 21 or a notation's short name\n"
+                                   "(css, css-oklch, html, ...); \"notations\" lists both.\n"
                                    "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
                                    "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
                                    "code gives, and the alpha read for the notations that carry one. name writes\n"
@@ -98,11 +99,22 @@ Arguments ScanArguments(const std::vector<std::string> &args)
     return scanned;
 }
 
+// The notations' short names, by index, for scripts that would rather not
+// count.
+constexpr std::array<std::string_view, NotationCount> NotationShortNames = {
+    "html",    "delphi",  "vb",        "cpp",          "rgb",       "rgb-percent", "hsl",    "hsv",
+    "cmy",     "cmyk",    "photoshop", "powerbuilder", "android",   "css-rgba",    "rgb565", "css",
+    "css-hsl", "css-hwb", "css-lab",   "css-lch",      "css-oklab", "css-oklch",
+};
+
 int NotationOperand(const std::string &text)
 {
+    const auto named = std::find(NotationShortNames.begin(), NotationShortNames.end(), text);
+    if (named != NotationShortNames.end())
+        return static_cast<int>(named - NotationShortNames.begin());
     const std::optional<int> index = DecimalInRange(text, notation::None, NotationCount - 1);
     if (!index)
-        throw UsageError("notation '" + text + "' is not an index from -1 to 14");
+        throw UsageError("notation '" + text + "' is not an index from -1 to 21 nor a notation name");
     return *index;
 }
 
@@ -145,8 +157,8 @@ int RunParse(const Arguments &args, std::ostream &out, std::ostream &err)
 
 int RunNotations(const Arguments &, std::ostream &out, std::ostream &)
 {
-    for (int index = 0; index < NotationCount; ++index)
-        out << index << ' ' << NotationNames[static_cast<std::size_t>(index)] << '\n';
+    for (std::size_t index = 0; index < NotationNames.size(); ++index)
+        out << index << ' ' << NotationShortNames[index] << ' ' << NotationNames[index] << '\n';
     return ExitOk;
 }
 

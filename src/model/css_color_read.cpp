@@ -279,8 +279,8 @@ CssColor ReadRgb(std::span<const Token> tokens)
 {
     const Arguments args = SplitArguments(tokens, 3, true);
     // The legacy syntax takes three numbers or three percentages, not a mix.
-    if (args.legacy && (args.components[0].kind != args.components[1].kind
-                        || args.components[0].kind != args.components[2].kind))
+    if (args.legacy
+        && (args.components[0].kind != args.components[1].kind || args.components[0].kind != args.components[2].kind))
         Fail("numbers and percentages are mixed");
     std::array<int, 3> channels{};
     for (std::size_t i = 0; i < 3; ++i)

@@ -16,7 +16,8 @@ Triple Clip(const Triple &srgb)
 
 double DeltaEOK(const Triple &oklab1, const Triple &oklab2)
 {
-    return std::sqrt((oklab1[0] - oklab2[0]) * (oklab1[0] - oklab2[0]) + (oklab1[1] - oklab2[1]) * (oklab1[1] - oklab2[1])
+    return std::sqrt((oklab1[0] - oklab2[0]) * (oklab1[0] - oklab2[0])
+                     + (oklab1[1] - oklab2[1]) * (oklab1[1] - oklab2[1])
                      + (oklab1[2] - oklab2[2]) * (oklab1[2] - oklab2[2]));
 }
 

@@ -79,8 +79,9 @@ TEST(CssColorSpaceTest, InversesUndoEachOther)
 TEST(CssColorSpaceTest, PredefinedSpacesAgreeOnWhite)
 {
     const Triple white = SrgbToXyzD65({1, 1, 1});
-    for (const PredefinedSpace space : {PredefinedSpace::Srgb, PredefinedSpace::SrgbLinear, PredefinedSpace::DisplayP3,
-                                        PredefinedSpace::A98Rgb, PredefinedSpace::ProphotoRgb, PredefinedSpace::Rec2020})
+    for (const PredefinedSpace space :
+         {PredefinedSpace::Srgb, PredefinedSpace::SrgbLinear, PredefinedSpace::DisplayP3, PredefinedSpace::A98Rgb,
+          PredefinedSpace::ProphotoRgb, PredefinedSpace::Rec2020})
         ExpectNear(PredefinedToXyzD65(space, {1, 1, 1}), white, 1e-4);
     ExpectNear(PredefinedToXyzD65(PredefinedSpace::XyzD65, white), white, 0);
 }

@@ -30,17 +30,16 @@ TEST_P(WriteCssNotationTest, WritesTheCode)
 
 constexpr TColor Orange = ComposeColor(255, 128, 0);
 
-INSTANTIATE_TEST_SUITE_P(
-    Orange, WriteCssNotationTest,
-    testing::Values(WriteRow{notation::CSSColor, Orange, 255, "rgb(255 128 0)"},
-                    WriteRow{notation::CSSColor, Orange, 128, "rgb(255 128 0 / 0.502)"},
-                    WriteRow{notation::CSSHsl, Orange, 255, "hsl(30.12 100% 50%)"},
-                    WriteRow{notation::CSSHsl, Orange, 128, "hsl(30.12 100% 50% / 0.502)"},
-                    WriteRow{notation::CSSHwb, Orange, 255, "hwb(30.12 0% 0%)"},
-                    WriteRow{notation::CSSLab, Orange, 255, "lab(67.82 45.49 74.84)"},
-                    WriteRow{notation::CSSLch, Orange, 255, "lch(67.82 87.58 58.71)"},
-                    WriteRow{notation::CSSOklab, Orange, 255, "oklab(0.7319 0.1119 0.1484)"},
-                    WriteRow{notation::CSSOklch, Orange, 255, "oklch(0.7319 0.1858 52.98)"}));
+INSTANTIATE_TEST_SUITE_P(Orange, WriteCssNotationTest,
+                         testing::Values(WriteRow{notation::CSSColor, Orange, 255, "rgb(255 128 0)"},
+                                         WriteRow{notation::CSSColor, Orange, 128, "rgb(255 128 0 / 0.502)"},
+                                         WriteRow{notation::CSSHsl, Orange, 255, "hsl(30.12 100% 50%)"},
+                                         WriteRow{notation::CSSHsl, Orange, 128, "hsl(30.12 100% 50% / 0.502)"},
+                                         WriteRow{notation::CSSHwb, Orange, 255, "hwb(30.12 0% 0%)"},
+                                         WriteRow{notation::CSSLab, Orange, 255, "lab(67.82 45.49 74.84)"},
+                                         WriteRow{notation::CSSLch, Orange, 255, "lch(67.82 87.58 58.71)"},
+                                         WriteRow{notation::CSSOklab, Orange, 255, "oklab(0.7319 0.1119 0.1484)"},
+                                         WriteRow{notation::CSSOklch, Orange, 255, "oklch(0.7319 0.1858 52.98)"}));
 
 // Trailing zeros go, zero is never "-0", a hue without chroma is 0, and alpha
 // is written only when the colour is not opaque.
