@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "model/code_template.h"
 #include "model/color_codes.h"
 #include "model/conversions.h"
 #include "model/integer_text.h"
@@ -20,6 +21,7 @@ namespace pigmentrix {
 namespace {
 
 constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
+                                   "       pigmentrix-cli format --template TEMPLATE #RRGGBB [--alpha A]\n"
                                    "       pigmentrix-cli parse NOTATION TEXT\n"
                                    "       pigmentrix-cli notations\n"
                                    "       pigmentrix-cli name #RRGGBB [--html]\n"
@@ -31,7 +33,10 @@ constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGB
                                    "(css, css-oklch, html, ...); \"notations\" lists both.\n"
                                    "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
                                    "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
-                                   "code gives, and the alpha read for the notations that carry one. name writes\n"
+                                   "code gives, and the alpha read for the notations that carry one. A TEMPLATE is\n"
+                                   "text with fields such as {r} {g} {b} {a} {hex} {h} {s} {l} {okl} {name},\n"
+                                   "each with an optional std::format spec ({r:02x}, {rf:.3f}); {{ and }} are\n"
+                                   "braces. name writes\n"
                                    "the named colour closest to the colour and its #RRGGBB, from the HTML/CSS\n"
                                    "names only with --html.\n"
                                    "palette show loads FILE as the picker does, over the palette of a fresh\n"
@@ -54,6 +59,7 @@ public:
 struct Arguments {
     std::vector<std::string> operands; // the subcommand first
     std::optional<int> alpha;
+    std::optional<std::string> templateText;
     bool lowerCase = false;
     bool htmlOnly = false;
     bool help = false;
@@ -85,6 +91,10 @@ Arguments ScanArguments(const std::vector<std::string> &args)
             scanned.lowerCase = true;
         } else if (arg == "--html") {
             scanned.htmlOnly = true;
+        } else if (arg == "--template") {
+            if (i + 1 == args.size())
+                throw UsageError("--template needs a value");
+            scanned.templateText = args[++i];
         } else if (arg == "--alpha") {
             if (i + 1 == args.size())
                 throw UsageError("--alpha needs a value");
@@ -133,6 +143,15 @@ TColor ColorOperand(const std::string &text)
 
 int RunFormat(const Arguments &args, std::ostream &out, std::ostream &)
 {
+    if (args.templateText) {
+        const TColor color = ColorOperand(args.operands[1]);
+        try {
+            out << CodeTemplate(*args.templateText).Render(color, args.alpha.value_or(255)) << '\n';
+        } catch (const TemplateError &error) {
+            throw UsageError(error.what());
+        }
+        return ExitOk;
+    }
     const int index = NotationOperand(args.operands[1]);
     const TColor color = ColorOperand(args.operands[2]);
     out << FormatColorCode(color, index, args.alpha.value_or(255), !args.lowerCase) << '\n';
@@ -258,10 +277,16 @@ const Subcommand &FindSubcommand(const Arguments &args)
         });
         throw UsageError("unknown command '" + LeadingWords(args.operands, inGroup ? 2 : 1) + "'");
     }
-    const std::string name(found->name);
-    if (args.operands.size() != found->operandCount + WordCount(found->name))
-        throw UsageError(name + " takes " + std::to_string(found->operandCount) + " operand"
-                         + (found->operandCount == 1 ? "" : "s"));
+    // A template takes the place of the notation.
+    const bool templated = args.templateText && found->run == &RunFormat;
+    const std::string name = templated ? "format --template" : std::string(found->name);
+    const std::size_t operandCount = templated ? 1 : found->operandCount;
+    if (args.operands.size() != operandCount + WordCount(found->name))
+        throw UsageError(name + " takes " + std::to_string(operandCount) + " operand" + (operandCount == 1 ? "" : "s"));
+    if (args.templateText && !templated)
+        throw UsageError("--template applies to format only");
+    if (templated && args.lowerCase)
+        throw UsageError("--lower does not apply to a template");
     if (!found->takesFormatOptions && (args.alpha || args.lowerCase))
         throw UsageError("--alpha and --lower apply to format only");
     if (!found->takesHtmlOption && args.htmlOnly)

@@ -64,6 +64,16 @@ INSTANTIATE_TEST_SUITE_P(
                     CliRow{{"format", "--", "-1", "#FF8000"}, 0, "\n", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
+    Template, CliOutputTest,
+    testing::Values(CliRow{{"format", "--template", "{r:02x}{g:02x}{b:02x}", "#FF8000"}, 0, "ff8000\n", ""},
+                    CliRow{{"format", "#FF8000", "--template", "rgba({r}, {g}, {b}, {af:.2f})", "--alpha", "128"},
+                           0,
+                           "rgba(255, 128, 0, 0.50)\n",
+                           ""},
+                    CliRow{{"format", "--template", "{name} {{{hex}}}", "#FF0000"}, 0, "Red {FF0000}\n", ""},
+                    CliRow{{"format", "--template", "", "#FF0000"}, 0, "\n", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
     Parse, CliOutputTest,
     testing::Values(
         CliRow{{"parse", "0", "#FF8000"}, 0, "#FF8000\n", ""}, CliRow{{"parse", "0", "ff8000"}, 0, "#FF8000\n", ""},
@@ -188,6 +198,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{{"name", "red"}, "colour 'red' is not of the form #RRGGBB"},
         BadArgumentsRow{{"name", "#FF0000", "--lower"}, "--alpha and --lower apply to format only"},
         BadArgumentsRow{{"format", "0", "#FF8000", "--html"}, "--html applies to name only"},
+        BadArgumentsRow{{"format", "--template", "{red}", "#FF8000"}, "Unknown field 'red' in template"},
+        BadArgumentsRow{{"format", "--template", "{r:q}", "#FF8000"}, "Bad format spec 'q' for field 'r'"},
+        BadArgumentsRow{{"format", "--template", "{r", "#FF8000"}, "Unclosed '{' in template; write '{{' for a brace"},
+        BadArgumentsRow{{"format", "--template", "{r}", "0", "#FF8000"}, "format --template takes 1 operand"},
+        BadArgumentsRow{{"format", "#FF8000", "--template"}, "--template needs a value"},
+        BadArgumentsRow{{"parse", "0", "#FF8000", "--template", "{r}"}, "--template applies to format only"},
+        BadArgumentsRow{{"format", "--template", "{r}", "#FF8000", "--lower"}, "--lower does not apply to a template"},
+        BadArgumentsRow{{"format", "--template", "{r}", "red"}, "colour 'red' is not of the form #RRGGBB"},
         // After "--" the options are operands like any other.
         BadArgumentsRow{{"format", "0", "--", "#FF8000", "--lower"}, "format takes 2 operands"}));
 
