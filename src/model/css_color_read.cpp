@@ -171,8 +171,6 @@ struct Arguments {
     bool legacy = false;
 };
 
-constexpr Token NoneToken{Kind::Ident, 0, "none"};
-
 // Modern syntax: components separated by blanks, then "/" and the alpha.
 // Legacy syntax: components and an optional alpha separated by commas.
 Arguments SplitArguments(std::span<const Token> tokens, std::size_t components, bool legacyAllowed)
