@@ -2,7 +2,9 @@
 
 #include "model/code_template.h"
 #include "model/color_codes.h"
+#include "model/contrast.h"
 #include "model/conversions.h"
+#include "model/css_color.h"
 #include "model/integer_text.h"
 #include "model/named_color_order.h"
 #include "storage/palette_file.h"
@@ -24,6 +26,7 @@ constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGB
                                    "       pigmentrix-cli format --template TEMPLATE #RRGGBB [--alpha A]\n"
                                    "       pigmentrix-cli parse NOTATION TEXT\n"
                                    "       pigmentrix-cli notations\n"
+                                   "       pigmentrix-cli contrast FOREGROUND BACKGROUND\n"
                                    "       pigmentrix-cli name #RRGGBB [--html]\n"
                                    "       pigmentrix-cli palette show FILE\n"
                                    "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
@@ -39,6 +42,9 @@ constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGB
                                    "braces. name writes\n"
                                    "the named colour closest to the colour and its #RRGGBB, from the HTML/CSS\n"
                                    "names only with --html.\n"
+                                   "contrast writes the WCAG 2 contrast ratio of two CSS colours and whether it\n"
+                                   "meets AA and AAA for normal and large text; a translucent foreground is laid\n"
+                                   "over the background.\n"
                                    "palette show loads FILE as the picker does, over the palette of a fresh\n"
                                    "start, and writes its sixteen slots as #RRGGBB, one a line. palette write\n"
                                    "writes sixteen #RRGGBB colours to FILE as a palette file.\n"
@@ -181,6 +187,30 @@ int RunNotations(const Arguments &, std::ostream &out, std::ostream &)
     return ExitOk;
 }
 
+const char *Verdict(bool passes)
+{
+    return passes ? "pass" : "fail";
+}
+
+int RunContrast(const Arguments &args, std::ostream &out, std::ostream &err)
+{
+    try {
+        const CssColor foreground = ReadCssColor(args.operands[1]);
+        const TColor background = ReadCssColor(args.operands[2]).color;
+        const double ratio = ContrastRatio(BlendOver(foreground.color, foreground.alpha, background), background);
+        const ContrastVerdict verdict = JudgeContrast(ratio);
+        out << ContrastRatioText(ratio) << '\n'
+            << "AA normal text: " << Verdict(verdict.aaNormal) << '\n'
+            << "AA large text: " << Verdict(verdict.aaLarge) << '\n'
+            << "AAA normal text: " << Verdict(verdict.aaaNormal) << '\n'
+            << "AAA large text: " << Verdict(verdict.aaaLarge) << '\n';
+        return ExitOk;
+    } catch (const ConvertError &) {
+        err << ConversionFailure << '\n';
+        return ExitConversionFailed;
+    }
+}
+
 // The picker reports an error as its message ended by a full stop.
 std::string AsReported(const std::string &message)
 {
@@ -244,6 +274,7 @@ constexpr std::array Subcommands = {
     Subcommand{"format", 2, true, false, &RunFormat},
     Subcommand{"parse", 2, false, false, &RunParse},
     Subcommand{"notations", 0, false, false, &RunNotations},
+    Subcommand{"contrast", 2, false, false, &RunContrast},
     Subcommand{"name", 1, false, true, &RunName},
     Subcommand{"palette show", 1, false, false, &RunPaletteShow},
     Subcommand{"palette write", 1 + PaletteSlotCount, false, false, &RunPaletteWrite},

@@ -154,7 +154,8 @@ std::string FixedText(double value, int decimals, bool dropTrailingZeros)
 
 std::string NumberText(double value, int field, const CodeTemplate::Spec &spec)
 {
-    if (spec.type == 'd' || spec.type == 'x' || spec.type == 'X' || (spec.type == 0 && spec.precision < 0 && IsWholeByDefault(field))) {
+    if (spec.type == 'd' || spec.type == 'x' || spec.type == 'X'
+        || (spec.type == 0 && spec.precision < 0 && IsWholeByDefault(field))) {
         const auto whole = static_cast<long long>(std::floor(value + 0.5));
         std::array<char, 24> buffer{};
         const int base = spec.type == 'x' || spec.type == 'X' ? 16 : 10;

@@ -48,8 +48,8 @@ private:
 };
 
 // The fields a template can name, in the order the user is shown them.
-inline constexpr std::string_view TemplateFieldNames[] = {"r",  "g",  "b", "a", "rf", "gf", "bf",  "af",
-                                                          "hex", "h", "s", "l", "sv", "v",  "c",   "m",
-                                                          "y",  "k",  "okl", "okc", "okh", "name"};
+inline constexpr std::string_view TemplateFieldNames[] = {"r",   "g", "b",   "a",   "rf",  "gf",  "bf", "af",
+                                                          "hex", "h", "s",   "l",   "sv",  "v",   "c",  "m",
+                                                          "y",   "k", "okl", "okc", "okh", "name"};
 
 } // namespace pigmentrix

@@ -74,6 +74,32 @@ INSTANTIATE_TEST_SUITE_P(
                     CliRow{{"format", "--template", "", "#FF0000"}, 0, "\n", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
+    Contrast, CliOutputTest,
+    testing::Values(CliRow{{"contrast", "#777777", "white"},
+                           0,
+                           "4.47:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
+                           "AAA large text: fail\n",
+                           ""},
+                    CliRow{{"contrast", "rgb(118 118 118)", "#FFF"},
+                           0,
+                           "4.54:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: fail\n"
+                           "AAA large text: pass\n",
+                           ""},
+                    CliRow{{"contrast", "black", "oklch(1 0 0)"},
+                           0,
+                           "21.00:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: pass\n"
+                           "AAA large text: pass\n",
+                           ""},
+                    // Black at alpha 128 over white is #7F7F7F.
+                    CliRow{{"contrast", "rgb(0 0 0 / 50%)", "white"},
+                           0,
+                           "4.00:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
+                           "AAA large text: fail\n",
+                           ""},
+                    CliRow{{"contrast", "#12", "white"}, 1, "", "Unable to convert color values.\n"},
+                    CliRow{{"contrast", "black", "calc(1)"}, 1, "", "Unable to convert color values.\n"}));
+
+INSTANTIATE_TEST_SUITE_P(
     Parse, CliOutputTest,
     testing::Values(
         CliRow{{"parse", "0", "#FF8000"}, 0, "#FF8000\n", ""}, CliRow{{"parse", "0", "ff8000"}, 0, "#FF8000\n", ""},
@@ -206,6 +232,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{{"parse", "0", "#FF8000", "--template", "{r}"}, "--template applies to format only"},
         BadArgumentsRow{{"format", "--template", "{r}", "#FF8000", "--lower"}, "--lower does not apply to a template"},
         BadArgumentsRow{{"format", "--template", "{r}", "red"}, "colour 'red' is not of the form #RRGGBB"},
+        BadArgumentsRow{{"contrast", "black"}, "contrast takes 2 operands"},
+        BadArgumentsRow{{"contrast", "black", "white", "--alpha", "5"}, "--alpha and --lower apply to format only"},
         // After "--" the options are operands like any other.
         BadArgumentsRow{{"format", "0", "--", "#FF8000", "--lower"}, "format takes 2 operands"}));
 

@@ -29,19 +29,19 @@ TEST_P(CodeTemplateTest, RendersTheColour)
     EXPECT_EQ(CodeTemplate(row.text).Render(row.color, row.alpha), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, CodeTemplateTest,
-    testing::Values(TemplateRow{"{r},{g},{b},{a}", Orange, 128, "255,128,0,128"},
-                    TemplateRow{"{rf} {gf} {bf} {af}", Orange, 128, "1 0.502 0 0.502"},
-                    TemplateRow{"#{hex}", ComposeColor(0xAB, 0xCD, 0xEF), 255, "#ABCDEF"},
-                    TemplateRow{"{h} {s}% {l}%", Orange, 255, "30 100% 50%"},
-                    TemplateRow{"{h} {sv} {v}", ComposeColor(18, 52, 86), 255, "210 79 34"},
-                    TemplateRow{"{c} {m} {y} {k}", ComposeColor(18, 52, 86), 255, "79 40 0 66"},
-                    TemplateRow{"{c} {m} {y} {k}", clBlack, 255, "0 0 0 100"},
-                    TemplateRow{"{okl} {okc} {okh}", Orange, 255, "0.7319 0.1858 53"},
-                    TemplateRow{"{okh}", ComposeColor(128, 128, 128), 255, "0"},
-                    TemplateRow{"{name}", ComposeColor(255, 0, 0), 255, "Red"},
-                    TemplateRow{"plain text", Orange, 255, "plain text"}, TemplateRow{"", Orange, 255, ""}));
+INSTANTIATE_TEST_SUITE_P(Fields, CodeTemplateTest,
+                         testing::Values(TemplateRow{"{r},{g},{b},{a}", Orange, 128, "255,128,0,128"},
+                                         TemplateRow{"{rf} {gf} {bf} {af}", Orange, 128, "1 0.502 0 0.502"},
+                                         TemplateRow{"#{hex}", ComposeColor(0xAB, 0xCD, 0xEF), 255, "#ABCDEF"},
+                                         TemplateRow{"{h} {s}% {l}%", Orange, 255, "30 100% 50%"},
+                                         TemplateRow{"{h} {sv} {v}", ComposeColor(18, 52, 86), 255, "210 79 34"},
+                                         TemplateRow{"{c} {m} {y} {k}", ComposeColor(18, 52, 86), 255, "79 40 0 66"},
+                                         TemplateRow{"{c} {m} {y} {k}", clBlack, 255, "0 0 0 100"},
+                                         TemplateRow{"{okl} {okc} {okh}", Orange, 255, "0.7319 0.1858 53"},
+                                         TemplateRow{"{okh}", ComposeColor(128, 128, 128), 255, "0"},
+                                         TemplateRow{"{name}", ComposeColor(255, 0, 0), 255, "Red"},
+                                         TemplateRow{"plain text", Orange, 255, "plain text"},
+                                         TemplateRow{"", Orange, 255, ""}));
 
 // Whole numbers round half up: grey 128 is 50.196% light, green 128 is 50.2%
 // of 255, and 127.5 of anything is 128.
@@ -61,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TemplateRow{"{gf:f}", Orange, 255, "0.501961"}, TemplateRow{"{h:.1f}", Orange, 255, "30.1"},
                     TemplateRow{"[{r:5}]", Orange, 255, "[  255]"}, TemplateRow{"[{r:<5}]", Orange, 255, "[255  ]"},
                     TemplateRow{"[{r:*^7}]", Orange, 255, "[**255**]"}, TemplateRow{"[{b:05}]", Orange, 255, "[00000]"},
-                    TemplateRow{"[{b:05d}]", Orange, 255, "[00000]"}, TemplateRow{"[{hex:>8}]", Orange, 255, "[  FF8000]"},
+                    TemplateRow{"[{b:05d}]", Orange, 255, "[00000]"},
+                    TemplateRow{"[{hex:>8}]", Orange, 255, "[  FF8000]"},
                     TemplateRow{"[{hex:8}]", Orange, 255, "[FF8000  ]"}, TemplateRow{"[{hex:.2}]", Orange, 255, "[FF]"},
                     TemplateRow{"[{name:_^7.3}]", ComposeColor(255, 0, 0), 255, "[__Red__]"},
                     TemplateRow{"{{{r}}}", Orange, 255, "{255}"}, TemplateRow{"}}{{", Orange, 255, "}{"},
@@ -91,24 +92,23 @@ TEST_P(CodeTemplateErrorTest, NamesTheFault)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, CodeTemplateErrorTest,
-    testing::Values(TemplateErrorRow{"{red}", "Unknown field 'red' in template"},
-                    TemplateErrorRow{"{}", "Unknown field '' in template"},
-                    TemplateErrorRow{"{R}", "Unknown field 'R' in template"},
-                    TemplateErrorRow{"#{hex", "Unclosed '{' in template; write '{{' for a brace"},
-                    TemplateErrorRow{"a } b", "Single '}' in template; write '}}' for a brace"},
-                    TemplateErrorRow{"{r:q}", "Bad format spec 'q' for field 'r'"},
-                    TemplateErrorRow{"{r:.2d}", "Bad format spec '.2d' for field 'r'"},
-                    TemplateErrorRow{"{r:+d}", "Bad format spec '+d' for field 'r'"},
-                    TemplateErrorRow{"{r:#x}", "Bad format spec '#x' for field 'r'"},
-                    TemplateErrorRow{"{r:e}", "Bad format spec 'e' for field 'r'"},
-                    TemplateErrorRow{"{r:.}", "Bad format spec '.' for field 'r'"},
-                    TemplateErrorRow{"{r:5.2.1f}", "Bad format spec '5.2.1f' for field 'r'"},
-                    TemplateErrorRow{"{r:9999}", "Bad format spec '9999' for field 'r'"},
-                    TemplateErrorRow{"{hex:d}", "Bad format spec 'd' for field 'hex'"},
-                    TemplateErrorRow{"{name:08}", "Bad format spec '08' for field 'name'"},
-                    TemplateErrorRow{"{r:{}}", "Bad format spec '{' for field 'r'"}));
+INSTANTIATE_TEST_SUITE_P(Faults, CodeTemplateErrorTest,
+                         testing::Values(TemplateErrorRow{"{red}", "Unknown field 'red' in template"},
+                                         TemplateErrorRow{"{}", "Unknown field '' in template"},
+                                         TemplateErrorRow{"{R}", "Unknown field 'R' in template"},
+                                         TemplateErrorRow{"#{hex", "Unclosed '{' in template; write '{{' for a brace"},
+                                         TemplateErrorRow{"a } b", "Single '}' in template; write '}}' for a brace"},
+                                         TemplateErrorRow{"{r:q}", "Bad format spec 'q' for field 'r'"},
+                                         TemplateErrorRow{"{r:.2d}", "Bad format spec '.2d' for field 'r'"},
+                                         TemplateErrorRow{"{r:+d}", "Bad format spec '+d' for field 'r'"},
+                                         TemplateErrorRow{"{r:#x}", "Bad format spec '#x' for field 'r'"},
+                                         TemplateErrorRow{"{r:e}", "Bad format spec 'e' for field 'r'"},
+                                         TemplateErrorRow{"{r:.}", "Bad format spec '.' for field 'r'"},
+                                         TemplateErrorRow{"{r:5.2.1f}", "Bad format spec '5.2.1f' for field 'r'"},
+                                         TemplateErrorRow{"{r:9999}", "Bad format spec '9999' for field 'r'"},
+                                         TemplateErrorRow{"{hex:d}", "Bad format spec 'd' for field 'hex'"},
+                                         TemplateErrorRow{"{name:08}", "Bad format spec '08' for field 'name'"},
+                                         TemplateErrorRow{"{r:{}}", "Bad format spec '{' for field 'r'"}));
 
 } // namespace
 } // namespace pigmentrix
