@@ -313,32 +313,40 @@ CssColor ReadHwb(std::span<const Token> tokens)
         AlphaOf(args));
 }
 
+// What lab() and lch(), or oklab() and oklch(), take: the lightness of white,
+// and what 100% of chroma and of a or b stand for.
+struct LabScale {
+    double lightness;
+    double chroma;
+    double axis;
+};
+
+constexpr LabScale CieLabScale{100, 150, 125};
+constexpr LabScale OkLabScale{1, 0.4, 0.4};
+
+// Rectangular a and b, from chroma and hue when polar; CSS clamps the
+// lightness to its range and the chroma at 0.
+Triple LabComponents(const Arguments &args, bool polar, const LabScale &scale)
+{
+    const double lightness = std::clamp(Component(args.components[0], scale.lightness, args), 0.0, scale.lightness);
+    if (polar) {
+        const double chroma = std::max(0.0, Component(args.components[1], scale.chroma, args));
+        return PolarToRectangular({lightness, chroma, Hue(args.components[2], args)});
+    }
+    return {lightness, Component(args.components[1], scale.axis, args),
+            Component(args.components[2], scale.axis, args)};
+}
+
 CssColor ReadLab(std::span<const Token> tokens, bool polar)
 {
     const Arguments args = SplitArguments(tokens, 3, false);
-    const double lightness = std::clamp(Component(args.components[0], 100, args), 0.0, 100.0);
-    Triple lab;
-    if (polar) {
-        const double chroma = std::max(0.0, Component(args.components[1], 150, args));
-        lab = PolarToRectangular({lightness, chroma, Hue(args.components[2], args)});
-    } else {
-        lab = {lightness, Component(args.components[1], 125, args), Component(args.components[2], 125, args)};
-    }
-    return FromSrgb(LabToSrgb(lab), AlphaOf(args));
+    return FromSrgb(LabToSrgb(LabComponents(args, polar, CieLabScale)), AlphaOf(args));
 }
 
 CssColor ReadOklab(std::span<const Token> tokens, bool polar)
 {
     const Arguments args = SplitArguments(tokens, 3, false);
-    const double lightness = std::clamp(Component(args.components[0], 1, args), 0.0, 1.0);
-    Triple oklab;
-    if (polar) {
-        const double chroma = std::max(0.0, Component(args.components[1], 0.4, args));
-        oklab = PolarToRectangular({lightness, chroma, Hue(args.components[2], args)});
-    } else {
-        oklab = {lightness, Component(args.components[1], 0.4, args), Component(args.components[2], 0.4, args)};
-    }
-    return {OklabToSrgbColor(oklab), AlphaOf(args)};
+    return {OklabToSrgbColor(LabComponents(args, polar, OkLabScale)), AlphaOf(args)};
 }
 
 struct SpaceName {
