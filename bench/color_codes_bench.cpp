@@ -50,6 +50,19 @@ void BM_ParseColorCode(benchmark::State &state)
 }
 BENCHMARK(BM_ParseColorCode)->DenseRange(0, NotationCount - 1);
 
+// The forms a CSS notation reads besides its own, one by one: a name, hex,
+// the legacy syntax, and colours outside sRGB that go through gamut mapping.
+void BM_ReadCssForm(benchmark::State &state)
+{
+    static const char *const Forms[] = {"rebeccapurple",           "#FF800080",         "rgba(255, 128, 0, 50%)",
+                                        "color(display-p3 1 0 0)", "oklch(0.7 0.4 30)", "lab(50 100 -100)"};
+    const char *form = Forms[state.range(0)];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseColorCode(form, notation::CSSColor));
+    state.SetLabel(form);
+}
+BENCHMARK(BM_ReadCssForm)->DenseRange(0, 5);
+
 void BM_RGBtoHSV(benchmark::State &state)
 {
     const std::vector<TColor> colors = SampleColors();

@@ -1,7 +1,10 @@
 #include "cli/cli.h"
 
+#include "model/code_template.h"
 #include "model/color_codes.h"
+#include "model/contrast.h"
 #include "model/conversions.h"
+#include "model/css_color.h"
 #include "model/integer_text.h"
 #include "model/named_color_order.h"
 #include "storage/palette_file.h"
@@ -20,19 +23,28 @@ namespace pigmentrix {
 namespace {
 
 constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
+                                   "       pigmentrix-cli format --template TEMPLATE #RRGGBB [--alpha A]\n"
                                    "       pigmentrix-cli parse NOTATION TEXT\n"
                                    "       pigmentrix-cli notations\n"
+                                   "       pigmentrix-cli contrast FOREGROUND BACKGROUND\n"
                                    "       pigmentrix-cli name #RRGGBB [--html]\n"
                                    "       pigmentrix-cli palette show FILE\n"
                                    "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
                                    "       pigmentrix-cli --help\n"
                                    "\n"
-                                   "NOTATION is a notation index from -1 (none) to 14; \"notations\" lists them.\n"
+                                   "NOTATION is a notation index from -1 (none) to 21 or a notation's short name\n"
+                                   "(css, css-oklch, html, ...); \"notations\" lists both.\n"
                                    "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
                                    "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
-                                   "code gives, and the alpha read for the notations that carry one. name writes\n"
+                                   "code gives, and the alpha read for the notations that carry one. A TEMPLATE is\n"
+                                   "text with fields such as {r} {g} {b} {a} {hex} {h} {s} {l} {okl} {name},\n"
+                                   "each with an optional std::format spec ({r:02x}, {rf:.3f}); {{ and }} are\n"
+                                   "braces. name writes\n"
                                    "the named colour closest to the colour and its #RRGGBB, from the HTML/CSS\n"
                                    "names only with --html.\n"
+                                   "contrast writes the WCAG 2 contrast ratio of two CSS colours and whether it\n"
+                                   "meets AA and AAA for normal and large text; a translucent foreground is laid\n"
+                                   "over the background.\n"
                                    "palette show loads FILE as the picker does, over the palette of a fresh\n"
                                    "start, and writes its sixteen slots as #RRGGBB, one a line. palette write\n"
                                    "writes sixteen #RRGGBB colours to FILE as a palette file.\n"
@@ -53,6 +65,7 @@ public:
 struct Arguments {
     std::vector<std::string> operands; // the subcommand first
     std::optional<int> alpha;
+    std::optional<std::string> templateText;
     bool lowerCase = false;
     bool htmlOnly = false;
     bool help = false;
@@ -84,6 +97,10 @@ Arguments ScanArguments(const std::vector<std::string> &args)
             scanned.lowerCase = true;
         } else if (arg == "--html") {
             scanned.htmlOnly = true;
+        } else if (arg == "--template") {
+            if (i + 1 == args.size())
+                throw UsageError("--template needs a value");
+            scanned.templateText = args[++i];
         } else if (arg == "--alpha") {
             if (i + 1 == args.size())
                 throw UsageError("--alpha needs a value");
@@ -98,11 +115,22 @@ Arguments ScanArguments(const std::vector<std::string> &args)
     return scanned;
 }
 
+// The notations' short names, by index, for scripts that would rather not
+// count.
+constexpr std::array<std::string_view, NotationCount> NotationShortNames = {
+    "html",    "delphi",  "vb",        "cpp",          "rgb",       "rgb-percent", "hsl",    "hsv",
+    "cmy",     "cmyk",    "photoshop", "powerbuilder", "android",   "css-rgba",    "rgb565", "css",
+    "css-hsl", "css-hwb", "css-lab",   "css-lch",      "css-oklab", "css-oklch",
+};
+
 int NotationOperand(const std::string &text)
 {
+    const auto named = std::find(NotationShortNames.begin(), NotationShortNames.end(), text);
+    if (named != NotationShortNames.end())
+        return static_cast<int>(named - NotationShortNames.begin());
     const std::optional<int> index = DecimalInRange(text, notation::None, NotationCount - 1);
     if (!index)
-        throw UsageError("notation '" + text + "' is not an index from -1 to 14");
+        throw UsageError("notation '" + text + "' is not an index from -1 to 21 nor a notation name");
     return *index;
 }
 
@@ -121,6 +149,15 @@ TColor ColorOperand(const std::string &text)
 
 int RunFormat(const Arguments &args, std::ostream &out, std::ostream &)
 {
+    if (args.templateText) {
+        const TColor color = ColorOperand(args.operands[1]);
+        try {
+            out << CodeTemplate(*args.templateText).Render(color, args.alpha.value_or(255)) << '\n';
+        } catch (const TemplateError &error) {
+            throw UsageError(error.what());
+        }
+        return ExitOk;
+    }
     const int index = NotationOperand(args.operands[1]);
     const TColor color = ColorOperand(args.operands[2]);
     out << FormatColorCode(color, index, args.alpha.value_or(255), !args.lowerCase) << '\n';
@@ -145,9 +182,33 @@ int RunParse(const Arguments &args, std::ostream &out, std::ostream &err)
 
 int RunNotations(const Arguments &, std::ostream &out, std::ostream &)
 {
-    for (int index = 0; index < NotationCount; ++index)
-        out << index << ' ' << NotationNames[static_cast<std::size_t>(index)] << '\n';
+    for (std::size_t index = 0; index < NotationNames.size(); ++index)
+        out << index << ' ' << NotationShortNames[index] << ' ' << NotationNames[index] << '\n';
     return ExitOk;
+}
+
+const char *Verdict(bool passes)
+{
+    return passes ? "pass" : "fail";
+}
+
+int RunContrast(const Arguments &args, std::ostream &out, std::ostream &err)
+{
+    try {
+        const CssColor foreground = ReadCssColor(args.operands[1]);
+        const TColor background = ReadCssColor(args.operands[2]).color;
+        const double ratio = ContrastRatio(BlendOver(foreground.color, foreground.alpha, background), background);
+        const ContrastVerdict verdict = JudgeContrast(ratio);
+        out << ContrastRatioText(ratio) << '\n'
+            << "AA normal text: " << Verdict(verdict.aaNormal) << '\n'
+            << "AA large text: " << Verdict(verdict.aaLarge) << '\n'
+            << "AAA normal text: " << Verdict(verdict.aaaNormal) << '\n'
+            << "AAA large text: " << Verdict(verdict.aaaLarge) << '\n';
+        return ExitOk;
+    } catch (const ConvertError &) {
+        err << ConversionFailure << '\n';
+        return ExitConversionFailed;
+    }
 }
 
 // The picker reports an error as its message ended by a full stop.
@@ -213,6 +274,7 @@ constexpr std::array Subcommands = {
     Subcommand{"format", 2, true, false, &RunFormat},
     Subcommand{"parse", 2, false, false, &RunParse},
     Subcommand{"notations", 0, false, false, &RunNotations},
+    Subcommand{"contrast", 2, false, false, &RunContrast},
     Subcommand{"name", 1, false, true, &RunName},
     Subcommand{"palette show", 1, false, false, &RunPaletteShow},
     Subcommand{"palette write", 1 + PaletteSlotCount, false, false, &RunPaletteWrite},
@@ -246,10 +308,16 @@ const Subcommand &FindSubcommand(const Arguments &args)
         });
         throw UsageError("unknown command '" + LeadingWords(args.operands, inGroup ? 2 : 1) + "'");
     }
-    const std::string name(found->name);
-    if (args.operands.size() != found->operandCount + WordCount(found->name))
-        throw UsageError(name + " takes " + std::to_string(found->operandCount) + " operand"
-                         + (found->operandCount == 1 ? "" : "s"));
+    // A template takes the place of the notation.
+    const bool templated = args.templateText && found->run == &RunFormat;
+    const std::string name = templated ? "format --template" : std::string(found->name);
+    const std::size_t operandCount = templated ? 1 : found->operandCount;
+    if (args.operands.size() != operandCount + WordCount(found->name))
+        throw UsageError(name + " takes " + std::to_string(operandCount) + " operand" + (operandCount == 1 ? "" : "s"));
+    if (args.templateText && !templated)
+        throw UsageError("--template applies to format only");
+    if (templated && args.lowerCase)
+        throw UsageError("--lower does not apply to a template");
     if (!found->takesFormatOptions && (args.alpha || args.lowerCase))
         throw UsageError("--alpha and --lower apply to format only");
     if (!found->takesHtmlOption && args.htmlOnly)

@@ -5,6 +5,7 @@
 #include "displays/color_frame.h"
 #include "displays/color_frame_panel.h"
 #include "displays/frame_font_settings.h"
+#include "model/contrast.h"
 #include "model/conversions.h"
 #include "storage/settings_store.h"
 #include "ui/bound_controls.h"
@@ -13,6 +14,7 @@
 #include "ui/picker_dialogs.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 
 namespace pigmentrix {
@@ -40,7 +42,15 @@ ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, Pick
     frameFont.setBold(true);
     pnlColor->Font = frameFont;
     pnlColor->FontColor = ColorToRGB(static_cast<TColor>(0xFF000008)); // window text
+    lblContrast = new QLabel(pnlColor);
+    lblContrast->setObjectName(QStringLiteral("lblContrast"));
+    lblContrast->setGeometry(2, 86, 92, 18);
+    lblContrast->setAlignment(Qt::AlignCenter);
+    QFont contrastFont = window->font();
+    contrastFont.setPixelSize(11);
+    lblContrast->setFont(contrastFont);
     buildMenu(window);
+    showContrast();
 }
 
 void ColorFrameArea::addTextDisplayMenu(QMenu *menu)
@@ -70,6 +80,8 @@ void ColorFrameArea::buildMenu(QWidget *window)
     setTextcolortotheinverseoftheBGcolor1 =
         add("setTextcolortotheinverseoftheBGcolor1", "set Text Color to the inverse of the BG Color",
             &ColorFrameArea::setTextcolortotheinverseoftheBGcolor1Click);
+    SwapColorandTextColor1 =
+        add("SwapColorandTextColor1", "Swap Color and Text Color", &ColorFrameArea::SwapColorandTextColor1Click);
     AddSeparator(pupColorPanel, QStringLiteral("N13"));
     UseTextinColorFrame1 = AddCheckItem(pupColorPanel, QStringLiteral("UseTextinColorFrame1"),
                                         QStringLiteral("Use Text in Color Frame"), true);
@@ -141,11 +153,65 @@ void ColorFrameArea::UpdatePanel(TColor color, int alpha, bool alphaMode)
     const ColorFrame drawn = BuildColorFrame(frame);
     pnlColor->setPicture(drawn.image);
     alphaold = drawn.alphaOld;
+    showContrast();
 }
 
 void ColorFrameArea::redrawFrame()
 {
     UpdatePanel(pnlColor->Color, lastAlpha, lastAlphaMode);
+}
+
+namespace {
+
+// The highest WCAG 2 level a ratio reaches, for normal and for large text.
+QString LevelText(const ContrastVerdict &verdict)
+{
+    if (verdict.aaaNormal)
+        return QStringLiteral("AAA");
+    if (verdict.aaNormal)
+        return QStringLiteral("AA, AAA large");
+    if (verdict.aaLarge)
+        return QStringLiteral("AA large");
+    return QStringLiteral("Fail");
+}
+
+QString PassText(bool passes)
+{
+    return passes ? QStringLiteral("pass") : QStringLiteral("fail");
+}
+
+QString ContrastLine(const QString &against, TColor color, TColor other)
+{
+    const double ratio = ContrastRatio(color, other);
+    const ContrastVerdict verdict = JudgeContrast(ratio);
+    return QStringLiteral("%1: %2 (normal text AA %3, AAA %4; large text AA %5, AAA %6)")
+        .arg(against, QString::fromStdString(ContrastRatioText(ratio)), PassText(verdict.aaNormal),
+             PassText(verdict.aaaNormal), PassText(verdict.aaLarge), PassText(verdict.aaaLarge));
+}
+
+} // namespace
+
+void ColorFrameArea::showContrast()
+{
+    const TColor color = ColorToRGB(pnlColor->Color);
+    const TColor text = ColorToRGB(pnlColor->FontColor);
+    const double ratio = ContrastRatio(color, text);
+    lblContrast->setText(QString::fromStdString(ContrastRatioText(ratio)) + QLatin1Char(' ')
+                         + LevelText(JudgeContrast(ratio)));
+    lblContrast->setStyleSheet(
+        QStringLiteral("color: %1; background: transparent;").arg(QString::fromStdString(ColorToHTML(text))));
+    lblContrast->setToolTip(QStringLiteral("WCAG 2 contrast of the color\n")
+                            + ContrastLine(QStringLiteral("With the text color"), color, text) + QLatin1Char('\n')
+                            + ContrastLine(QStringLiteral("With white"), color, clWhite) + QLatin1Char('\n')
+                            + ContrastLine(QStringLiteral("With black"), color, clBlack));
+}
+
+void ColorFrameArea::SwapColorandTextColor1Click()
+{
+    const TColor color = ColorToRGB(pnlColor->Color);
+    const TColor text = ColorToRGB(pnlColor->FontColor);
+    setTextColor(color);
+    emit colorSwapped(text);
 }
 
 void ColorFrameArea::setTextColor(TColor color)
@@ -157,6 +223,7 @@ void ColorFrameArea::setTextColor(TColor color)
 void ColorFrameArea::invertTextColor()
 {
     pnlColor->FontColor = InverseColor(pnlColor->FontColor);
+    showContrast();
 }
 
 void ColorFrameArea::setTextcolortoWhite1Click()

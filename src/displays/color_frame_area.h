@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QWidget;
 
@@ -47,6 +48,9 @@ public:
     void setTextColor(TColor color);
     void invertTextColor();
 
+    // The current colour becomes the text colour and the text colour the
+    // current colour (the window makes it current through colourSwapped).
+    void SwapColorandTextColor1Click();
     void setTextcolortoWhite1Click();
     void setTextcolortoBlack1Click();
     void setTextColortoContrastColor1Click();
@@ -58,9 +62,13 @@ public:
 signals:
     // The text was switched on or off.
     void useTextChanged(bool useText);
+    // Asks for color to become the current colour.
+    void colorSwapped(TColor color);
 
 private:
     void buildMenu(QWidget *window);
+    // The WCAG 2 contrast of the current colour against the text colour.
+    void showContrast();
 
     QWidget *window;
     const SettingsStore &store;
@@ -81,6 +89,8 @@ private:
     QAction *UseTextinColorFrame1 = nullptr;
     QAction *ChangeFont2 = nullptr;
     QAction *ChangeText1 = nullptr;
+    QAction *SwapColorandTextColor1 = nullptr;
+    QLabel *lblContrast = nullptr;
 };
 
 } // namespace pigmentrix

@@ -4,14 +4,16 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace pigmentrix {
 
-// Builds a short colour code on the stack. The longest code ("360, 100%, 100%")
-// has 15 characters, so the finished string never needs the heap.
+// Builds a short colour code on the stack. The longest code
+// ("lab(100 -125.12 -125.12 / 0.502)") has 32 characters, so the finished
+// string stays within the small-string buffer or needs one allocation.
 class CodeWriter {
 public:
     CodeWriter &Text(std::string_view text)
@@ -40,6 +42,22 @@ public:
         return *this;
     }
 
+    // value with at most decimals digits after the point, trailing zeros
+    // dropped; a value that rounds to zero is written "0", never "-0".
+    CodeWriter &Fixed(double value, int decimals)
+    {
+        return Scaled(std::nearbyint(value * Power10(decimals)), decimals);
+    }
+
+    // A hue in degrees 0..360 as Fixed writes it; one that rounds to 360 is 0.
+    CodeWriter &Hue(double degrees, int decimals)
+    {
+        double scaled = std::nearbyint(degrees * Power10(decimals));
+        if (scaled >= 360 * Power10(decimals))
+            scaled -= 360 * Power10(decimals);
+        return Scaled(scaled, decimals);
+    }
+
     void LowerCase()
     {
         for (std::size_t i = 0; i < length_; ++i)
@@ -50,6 +68,36 @@ public:
 
 private:
     static constexpr std::string_view HexDigits = "0123456789ABCDEF";
+
+    static constexpr double Power10(int decimals)
+    {
+        double power = 1;
+        for (int i = 0; i < decimals; ++i)
+            power *= 10;
+        return power;
+    }
+
+    // Writes scaled / 10^decimals; scaled is a whole number of a colour
+    // component's size, far inside 64 bits.
+    CodeWriter &Scaled(double scaled, int decimals)
+    {
+        std::int64_t units = static_cast<std::int64_t>(scaled);
+        if (units < 0) {
+            Put('-');
+            units = -units;
+        }
+        const auto unit = static_cast<std::int64_t>(Power10(decimals));
+        Decimal(units / unit);
+        std::int64_t fraction = units % unit;
+        if (fraction == 0)
+            return *this;
+        Put('.');
+        for (std::int64_t digit = unit / 10; fraction != 0; digit /= 10) {
+            Put(static_cast<char>('0' + fraction / digit));
+            fraction %= digit;
+        }
+        return *this;
+    }
 
     void Put(char c)
     {

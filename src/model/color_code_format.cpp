@@ -1,6 +1,7 @@
 #include "model/code_writer.h"
 #include "model/color_codes.h"
 #include "model/conversions.h"
+#include "model/css_color.h"
 #include "model/rounding.h"
 
 namespace pigmentrix {
@@ -54,7 +55,7 @@ void WriteNotation(CodeWriter &code, TColor color, int index, int alpha)
         code.Text("0x").Hex4(word);
         break;
     }
-    default: break;
+    default: WriteCssColor(code, color, index, alpha); break;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "model/color_codes.h"
 #include "model/conversions.h"
+#include "model/css_color.h"
 #include "model/integer_text.h"
 #include "model/rounding.h"
 
@@ -228,7 +229,13 @@ ParsedColorCode ParseColorCode(std::string_view text, int index)
         break;
     }
     case notation::RGB565: parsed.color = RGB565ToColor(RGB565TextToWord(text)); break;
-    default: break;
+    default:
+        if (IsCssNotation(index)) {
+            const CssColor css = ReadCssColor(text);
+            parsed.color = css.color;
+            parsed.alpha = css.alpha;
+        }
+        break;
     }
     return parsed;
 }

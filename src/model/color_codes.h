@@ -10,11 +10,13 @@
 
 namespace pigmentrix {
 
-// The fifteen notations a colour code can be written in, by index.
-inline constexpr int NotationCount = 15;
+// The built-in notations a colour code can be written in, by index: the
+// fifteen classic ones, then the CSS functions.
+inline constexpr int NotationCount = 22;
 inline constexpr std::array<std::string_view, NotationCount> NotationNames = {
-    "HTML Hex", "Delphi Hex", "VB Hex",    "C++ Hex",      "RGB Values",          "RGB %Values", "HSL",    "HSV (HSB)",
-    "CMY",      "CMYK",       "Photoshop", "Powerbuilder", "Android Transparent", "CSS RGBA",    "RGB565",
+    "HTML Hex",  "Delphi Hex", "VB Hex",    "C++ Hex",      "RGB Values",          "RGB %Values", "HSL",    "HSV (HSB)",
+    "CMY",       "CMYK",       "Photoshop", "Powerbuilder", "Android Transparent", "CSS RGBA",    "RGB565", "CSS Color",
+    "CSS hsl()", "CSS hwb()",  "CSS lab()", "CSS lch()",    "CSS oklab()",         "CSS oklch()",
 };
 
 // Notation indexes, named for readers of code that picks one.
@@ -36,23 +38,31 @@ enum : int {
     AndroidTransparent,
     CSSRGBA,
     RGB565,
+    CSSColor,
+    CSSHsl,
+    CSSHwb,
+    CSSLab,
+    CSSLch,
+    CSSOklab,
+    CSSOklch,
 };
 } // namespace notation
 
 // The code of color (bits 24-31 ignored) in notation index (-1 gives the empty
-// text); alpha 0..255 enters the four notations that carry it. Without
-// upperCase the whole text is lower-cased (ASCII letters only).
+// text); alpha 0..255 enters the four classic notations that carry it and the
+// CSS ones. Without upperCase the whole text is lower-cased (ASCII letters only).
 std::string FormatColorCode(TColor color, int notation, int alpha, bool upperCase);
 
 struct ParsedColorCode {
     TColor color = clWhite;
-    std::optional<int> alpha; // only "Android Transparent" and "CSS RGBA"
+    std::optional<int> alpha; // "Android Transparent", "CSS RGBA" and the CSS functions
     friend bool operator==(const ParsedColorCode &, const ParsedColorCode &) = default;
 };
 
 // Reads text (UTF-8) written in notation index; -1 or any other index gives
 // white without reading the text. Throws ConvertError when the text does not
-// fit, a "HSV (HSB)" hue above 360 or at -60 and below included.
+// fit, a "HSV (HSB)" hue above 360 or at -60 and below included. Each CSS
+// notation reads any CSS colour, whatever form it writes.
 ParsedColorCode ParseColorCode(std::string_view text, int notation);
 
 // The integer of "$" followed by piece (one or two hex digits give 0..255).

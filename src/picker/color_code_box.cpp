@@ -52,6 +52,13 @@ const NotationItem NotationItems[NotationCount] = {
     {"AndroidTransparent1", "Android Transparent", {}},
     {"CSSRGBA1", "CSS RGBA", {}},
     {"RGB5651", "RGB565", {}},
+    {"CSSColor1", "CSS Color", {}},
+    {"CSShsl1", "CSS hsl()", {}},
+    {"CSShwb1", "CSS hwb()", {}},
+    {"CSSlab1", "CSS lab()", {}},
+    {"CSSlch1", "CSS lch()", {}},
+    {"CSSoklab1", "CSS oklab()", {}},
+    {"CSSoklch1", "CSS oklch()", {}},
 };
 
 } // namespace
@@ -72,7 +79,7 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
     cbxDisplay->setGeometry(4, 3, 88, 23);
     for (std::string_view name : NotationNames)
         cbxDisplay->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
-    cbxDisplay->setMaxVisibleItems(15);
+    cbxDisplay->setMaxVisibleItems(NotationCount);
     cbxDisplay->setCurrentIndex(-1);
     // The drop-down is wider than the box so that every name fits whole.
     int widest = 0;
@@ -102,6 +109,8 @@ void ColorCodeBox::addNotationMenu(QMenu *menu)
 {
     QMenu *colorDisplay = AddSubmenu(menu, QStringLiteral("Colordisplay1"), QStringLiteral("Color Code Display"));
     for (int notation = 0; notation < NotationCount; ++notation) {
+        if (notation == notation::CSSColor)
+            AddSeparator(colorDisplay, QStringLiteral("NCssNotations"));
         const NotationItem &item = NotationItems[notation];
         // A row without a key holds the default, Qt::Key_unknown.
         const QKeySequence shortcut =
@@ -169,6 +178,8 @@ TColor ColorCodeBox::translatecolor(const QString &cColor)
 void ColorCodeBox::showCode(TColor color)
 {
     edtColor->setText(getcolorstring(color));
+    // The CSS codes are longer than the box is wide; the tip shows them whole.
+    edtColor->setToolTip(edtColor->text());
 }
 
 void ColorCodeBox::copyCode()

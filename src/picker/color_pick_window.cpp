@@ -180,6 +180,10 @@ void TfrmColorPick::wireAreas()
     g.connect(frame, &ColorFrameArea::useTextChanged, this,
               [this](bool useText) { palette->setTextColorItemEnabled(useText); });
     g.connect(palette, &PaletteArea::textColorChosen, this, [this](TColor color) { frame->setTextColor(color); });
+    g.connect(frame, &ColorFrameArea::colorSwapped, this, [this](TColor color) {
+        history->setnewcolor();
+        pipeline->applyColor(color);
+    });
 
     g.connect(picture, &HsvPictureArea::colorAboutToChange, this, [this] { history->setnewcolor(); });
     g.connect(picture, &HsvPictureArea::picked, this,

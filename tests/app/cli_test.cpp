@@ -49,9 +49,55 @@ INSTANTIATE_TEST_SUITE_P(
                     CliRow{{"format", "9", "#FF8000"}, 0, "0,50,100,0\n", ""},
                     CliRow{{"format", "11", "#123456"}, 0, "5649426\n", ""},
                     CliRow{{"format", "14", "#FFFFFF", "--lower"}, 0, "0xffff\n", ""},
+                    CliRow{{"format", "15", "#FF8000", "--alpha", "128"}, 0, "rgb(255 128 0 / 0.502)\n", ""},
+                    CliRow{{"format", "css", "#FF8000"}, 0, "rgb(255 128 0)\n", ""},
+                    CliRow{{"format", "css-hsl", "#FF8000"}, 0, "hsl(30.12 100% 50%)\n", ""},
+                    CliRow{{"format", "css-hwb", "#FF8000"}, 0, "hwb(30.12 0% 0%)\n", ""},
+                    CliRow{{"format", "css-lab", "#FF8000"}, 0, "lab(67.82 45.49 74.84)\n", ""},
+                    CliRow{{"format", "css-lch", "#FF8000"}, 0, "lch(67.82 87.58 58.71)\n", ""},
+                    CliRow{{"format", "css-oklab", "#FF8000"}, 0, "oklab(0.7319 0.1119 0.1484)\n", ""},
+                    CliRow{{"format", "css-oklch", "#FF8000", "--lower"}, 0, "oklch(0.7319 0.1858 52.98)\n", ""},
+                    CliRow{{"format", "html", "#ff8000"}, 0, "#FF8000\n", ""},
+                    CliRow{{"format", "rgb565", "#FFFFFF"}, 0, "0xFFFF\n", ""},
                     // "-1" is the index of no notation, not an option.
                     CliRow{{"format", "-1", "#FF8000"}, 0, "\n", ""},
                     CliRow{{"format", "--", "-1", "#FF8000"}, 0, "\n", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Template, CliOutputTest,
+    testing::Values(CliRow{{"format", "--template", "{r:02x}{g:02x}{b:02x}", "#FF8000"}, 0, "ff8000\n", ""},
+                    CliRow{{"format", "#FF8000", "--template", "rgba({r}, {g}, {b}, {af:.2f})", "--alpha", "128"},
+                           0,
+                           "rgba(255, 128, 0, 0.50)\n",
+                           ""},
+                    CliRow{{"format", "--template", "{name} {{{hex}}}", "#FF0000"}, 0, "Red {FF0000}\n", ""},
+                    CliRow{{"format", "--template", "", "#FF0000"}, 0, "\n", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Contrast, CliOutputTest,
+    testing::Values(CliRow{{"contrast", "#777777", "white"},
+                           0,
+                           "4.47:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
+                           "AAA large text: fail\n",
+                           ""},
+                    CliRow{{"contrast", "rgb(118 118 118)", "#FFF"},
+                           0,
+                           "4.54:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: fail\n"
+                           "AAA large text: pass\n",
+                           ""},
+                    CliRow{{"contrast", "black", "oklch(1 0 0)"},
+                           0,
+                           "21.00:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: pass\n"
+                           "AAA large text: pass\n",
+                           ""},
+                    // Black at alpha 128 over white is #7F7F7F.
+                    CliRow{{"contrast", "rgb(0 0 0 / 50%)", "white"},
+                           0,
+                           "4.00:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
+                           "AAA large text: fail\n",
+                           ""},
+                    CliRow{{"contrast", "#12", "white"}, 1, "", "Unable to convert color values.\n"},
+                    CliRow{{"contrast", "black", "calc(1)"}, 1, "", "Unable to convert color values.\n"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Parse, CliOutputTest,
@@ -70,6 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
         CliRow{{"parse", "0", "#ABC"}, 1, "", "Unable to convert color values.\n"},
         CliRow{{"parse", "7", "361,255,255"}, 1, "", "Unable to convert color values.\n"},
         CliRow{{"parse", "14", "F8"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "css", "oklch(0.7319 0.1858 52.98 / 50%)"}, 0, "#FF8000 128\n", ""},
+        CliRow{{"parse", "21", "rebeccapurple"}, 0, "#663399 255\n", ""},
+        CliRow{{"parse", "css-lab", "color(display-p3 0 1 0)"}, 0, "#00FB29 255\n", ""},
+        CliRow{{"parse", "css", "calc(1)"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "css-hsl", "color-mix(in srgb, red, blue)"}, 1, "", "Unable to convert color values.\n"},
         CliRow{{"parse", "12", "#FF8000"}, 1, "", "Unable to convert color values.\n"}));
 
 // Ties go to the entry first by name: "Alice Blue" sorts before "AliceBlue"
@@ -88,9 +139,12 @@ INSTANTIATE_TEST_SUITE_P(Notations, CliOutputTest,
                          testing::Values(CliRow{
                              {"notations"},
                              0,
-                             "0 HTML Hex\n1 Delphi Hex\n2 VB Hex\n3 C++ Hex\n4 RGB Values\n5 RGB %Values\n6 HSL\n"
-                             "7 HSV (HSB)\n8 CMY\n9 CMYK\n10 Photoshop\n11 Powerbuilder\n12 Android Transparent\n"
-                             "13 CSS RGBA\n14 RGB565\n",
+                             "0 html HTML Hex\n1 delphi Delphi Hex\n2 vb VB Hex\n3 cpp C++ Hex\n4 rgb RGB Values\n"
+                             "5 rgb-percent RGB %Values\n6 hsl HSL\n7 hsv HSV (HSB)\n8 cmy CMY\n9 cmyk CMYK\n"
+                             "10 photoshop Photoshop\n11 powerbuilder Powerbuilder\n12 android Android Transparent\n"
+                             "13 css-rgba CSS RGBA\n14 rgb565 RGB565\n15 css CSS Color\n16 css-hsl CSS hsl()\n"
+                             "17 css-hwb CSS hwb()\n18 css-lab CSS lab()\n19 css-lch CSS lch()\n"
+                             "20 css-oklab CSS oklab()\n21 css-oklch CSS oklch()\n",
                              ""}));
 
 class CliHelpTest : public testing::TestWithParam<std::vector<std::string>> { };
@@ -149,10 +203,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{{"format", "0", "#FF8000", "extra"}, "format takes 2 operands"},
         BadArgumentsRow{{"parse", "0"}, "parse takes 2 operands"},
         BadArgumentsRow{{"notations", "0"}, "notations takes 0 operands"},
-        BadArgumentsRow{{"format", "15", "#FF8000"}, "notation '15' is not an index from -1 to 14"},
-        BadArgumentsRow{{"format", "-2", "#FF8000"}, "notation '-2' is not an index from -1 to 14"},
-        BadArgumentsRow{{"format", "+1", "#FF8000"}, "notation '+1' is not an index from -1 to 14"},
-        BadArgumentsRow{{"parse", "HTML", "#FF8000"}, "notation 'HTML' is not an index from -1 to 14"},
+        BadArgumentsRow{{"format", "22", "#FF8000"}, "notation '22' is not an index from -1 to 21 nor a notation name"},
+        BadArgumentsRow{{"format", "-2", "#FF8000"}, "notation '-2' is not an index from -1 to 21 nor a notation name"},
+        BadArgumentsRow{{"format", "+1", "#FF8000"}, "notation '+1' is not an index from -1 to 21 nor a notation name"},
+        BadArgumentsRow{{"parse", "HTML", "#FF8000"},
+                        "notation 'HTML' is not an index from -1 to 21 nor a notation name"},
+        BadArgumentsRow{{"parse", "CSS", "#FF8000"},
+                        "notation 'CSS' is not an index from -1 to 21 nor a notation name"},
         BadArgumentsRow{{"format", "0", "FF8000"}, "colour 'FF8000' is not of the form #RRGGBB"},
         BadArgumentsRow{{"format", "0", "#FF800"}, "colour '#FF800' is not of the form #RRGGBB"},
         BadArgumentsRow{{"format", "0", "#FF800G"}, "colour '#FF800G' is not of the form #RRGGBB"},
@@ -167,6 +224,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{{"name", "red"}, "colour 'red' is not of the form #RRGGBB"},
         BadArgumentsRow{{"name", "#FF0000", "--lower"}, "--alpha and --lower apply to format only"},
         BadArgumentsRow{{"format", "0", "#FF8000", "--html"}, "--html applies to name only"},
+        BadArgumentsRow{{"format", "--template", "{red}", "#FF8000"}, "Unknown field 'red' in template"},
+        BadArgumentsRow{{"format", "--template", "{r:q}", "#FF8000"}, "Bad format spec 'q' for field 'r'"},
+        BadArgumentsRow{{"format", "--template", "{r", "#FF8000"}, "Unclosed '{' in template; write '{{' for a brace"},
+        BadArgumentsRow{{"format", "--template", "{r}", "0", "#FF8000"}, "format --template takes 1 operand"},
+        BadArgumentsRow{{"format", "#FF8000", "--template"}, "--template needs a value"},
+        BadArgumentsRow{{"parse", "0", "#FF8000", "--template", "{r}"}, "--template applies to format only"},
+        BadArgumentsRow{{"format", "--template", "{r}", "#FF8000", "--lower"}, "--lower does not apply to a template"},
+        BadArgumentsRow{{"format", "--template", "{r}", "red"}, "colour 'red' is not of the form #RRGGBB"},
+        BadArgumentsRow{{"contrast", "black"}, "contrast takes 2 operands"},
+        BadArgumentsRow{{"contrast", "black", "white", "--alpha", "5"}, "--alpha and --lower apply to format only"},
         // After "--" the options are operands like any other.
         BadArgumentsRow{{"format", "0", "--", "#FF8000", "--lower"}, "format takes 2 operands"}));
 

@@ -116,11 +116,12 @@ TEST_P(NotationPropertyTest, IgnoresBitsTwentyFourToThirtyOne)
     }
 }
 
-TEST_P(NotationPropertyTest, DependsOnAlphaOnlyInTheFourAlphaNotations)
+TEST_P(NotationPropertyTest, DependsOnAlphaOnlyInTheAlphaNotations)
 {
     const int index = GetParam();
     const bool carriesAlpha = index == notation::DelphiHex || index == notation::CppHex
-                              || index == notation::AndroidTransparent || index == notation::CSSRGBA;
+                              || index == notation::AndroidTransparent || index == notation::CSSRGBA
+                              || index >= notation::CSSColor;
     EXPECT_EQ(FormatColorCode(Navy, index, 255, true) != FormatColorCode(Navy, index, 128, true), carriesAlpha);
 }
 

@@ -103,6 +103,49 @@ TEST_F(ColorCodeBoxTest, AlphaNotationsSetTheAlphaSliderAndItsBox)
     }
 }
 
+// Each CSS notation shows its own code, reads any CSS colour with its alpha
+// and rewrites the box in its own form.
+TEST_F(ColorCodeBoxTest, CssNotationsShowTheirCodeAndReadAnyCssColour)
+{
+    struct Row {
+        const char *item;
+        int notation;
+        const char *shown;
+        const char *typed;
+        const char *rewritten;
+    };
+    const Row rows[] = {
+        {"CSSColor1", 15, "rgb(255 128 0)", "hsl(210 65.38% 20.39% / 50%)", "rgb(18 52 86 / 0.502)"},
+        {"CSShsl1", 16, "hsl(30.12 100% 50%)", "#12345680", "hsl(210 65.38% 20.39% / 0.502)"},
+        {"CSShwb1", 17, "hwb(30.12 0% 0%)", "rgba(18, 52, 86, 0.5)", "hwb(210 7.06% 66.27% / 0.502)"},
+        {"CSSlab1", 18, "lab(67.82 45.49 74.84)", "#1234 5680", nullptr},
+        {"CSSlch1", 19, "lch(67.82 87.58 58.71)", "  LAB(20.68 -2.28 -24.59 / .5) ", "lch(20.68 24.7 264.71 / 0.502)"},
+        {"CSSoklab1", 20, "oklab(0.7319 0.1119 0.1484)", "calc(1)", nullptr},
+        {"CSSoklch1", 21, "oklch(0.7319 0.1858 52.98)", "rgb(18 52 86 / 0.502)", "oklch(0.3192 0.0725 251.17 / 0.502)"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.item);
+        dialogs.messages.clear();
+        slider("scrollbarAlpha")->setValue(255);
+        setColor(ComposeColor(255, 128, 0));
+        item(row.item)->trigger();
+        EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), row.notation);
+        EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentText(), item(row.item)->text());
+        EXPECT_EQ(box("edtColor")->text(), row.shown);
+        box("edtColor")->setText(row.typed);
+        area<ColorCodeBox>().btnSetClick();
+        if (!row.rewritten) {
+            EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
+            EXPECT_EQ(color(), ComposeColor(255, 128, 0));
+            continue;
+        }
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        EXPECT_EQ(color(), ComposeColor(18, 52, 86));
+        EXPECT_EQ(slider("scrollbarAlpha")->Value(), 128);
+        EXPECT_EQ(box("edtColor")->text(), row.rewritten);
+    }
+}
+
 TEST_F(ColorCodeBoxTest, NoNotationSetsWhite)
 {
     ASSERT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), -1);

@@ -2,9 +2,11 @@
 
 #include "displays/color_frame_panel.h"
 #include "model/color_codes.h"
+#include "picker/history_actions.h"
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QLabel>
 
 namespace pigmentrix {
 namespace {
@@ -29,6 +31,46 @@ TEST_F(ColorFrameCommandsTest, TransparentColourShowsTheCheckerboard)
     box("edtAlpha")->setText("0");
     EXPECT_EQ(framePixel(0, 0), qRgb(192, 192, 192));
     EXPECT_EQ(framePixel(10, 0), qRgb(255, 255, 255));
+}
+
+// The frame tells the WCAG 2 contrast of the colour against its text colour
+// and follows both; its tip gives white and black too.
+TEST_F(ColorFrameCommandsTest, ShowsTheContrastAgainstTheTextColour)
+{
+    struct Row {
+        TColor color;
+        const char *textItem;
+        QString shown;
+    };
+    const Row rows[] = {
+        {ComposeColor(0x77, 0x77, 0x77), "setTextcolortoWhite1", "4.47:1 AA large"},
+        {ComposeColor(0x76, 0x76, 0x76), "setTextcolortoWhite1", "4.54:1 AA, AAA large"},
+        {ComposeColor(0x59, 0x59, 0x59), "setTextcolortoWhite1", "7.00:1 AAA"},
+        {ComposeColor(0x95, 0x95, 0x95), "setTextcolortoWhite1", "2.99:1 Fail"},
+        {clWhite, "setTextcolortoBlack1", "21.00:1 AAA"},
+    };
+    auto *label = control<QLabel>("lblContrast");
+    for (const Row &row : rows) {
+        setColor(row.color);
+        item(row.textItem)->trigger();
+        EXPECT_EQ(label->text(), row.shown);
+    }
+    setColor(ComposeColor(0x77, 0x77, 0x77));
+    EXPECT_TRUE(label->toolTip().contains("With white: 4.47:1 (normal text AA fail, AAA fail; large text AA pass, "
+                                          "AAA fail)"))
+        << label->toolTip().toStdString();
+    EXPECT_TRUE(label->toolTip().contains("With black: 4.68:1")) << label->toolTip().toStdString();
+}
+
+TEST_F(ColorFrameCommandsTest, SwapMakesTheTextColourCurrentAndUndoes)
+{
+    setColor(ComposeColor(0x12, 0x34, 0x56));
+    item("setTextcolortoWhite1")->trigger();
+    item("SwapColorandTextColor1")->trigger();
+    EXPECT_EQ(color(), clWhite);
+    EXPECT_EQ(frame()->FontColor, ComposeColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(control<QLabel>("lblContrast")->text(), "12.71:1 AAA");
+    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], ComposeColor(0x12, 0x34, 0x56));
 }
 
 TEST_F(ColorFrameCommandsTest, TextColourCommands)

@@ -210,7 +210,7 @@ TEST_F(SettingsRestartTest, UnreadableStoredValuesAreSkipped)
 {
     std::filesystem::create_directories(settingsFile.parent_path());
     testing::WriteBytes(settingsFile, "[Pigmentrix]\nmempan1_Color=bright\nmempan2_Color=clRed\n"
-                                      "cbxDisplay_ItemIndex=15\nUseText_Checked=N\n");
+                                      "cbxDisplay_ItemIndex=40\nUseText_Checked=N\n");
     startAndShow();
     EXPECT_EQ(slot(1)->color(), DesignPalette[0]);
     EXPECT_EQ(slot(2)->color(), 0x000000FF);

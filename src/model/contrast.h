@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/color.h"
+
+#include <string>
+
+namespace pigmentrix {
+
+// WCAG 2 relative luminance of an sRGB colour, 0 for black to 1 for white.
+double RelativeLuminance(TColor color);
+
+// WCAG 2 contrast ratio of two colours, 1 to 21, whichever is lighter.
+double ContrastRatio(TColor first, TColor second);
+
+// Which WCAG 2 success criteria a ratio meets: AA asks 4.5 for normal text and
+// 3 for large text, AAA 7 and 4.5.
+struct ContrastVerdict {
+    bool aaNormal = false;
+    bool aaLarge = false;
+    bool aaaNormal = false;
+    bool aaaLarge = false;
+    friend bool operator==(const ContrastVerdict &, const ContrastVerdict &) = default;
+};
+
+ContrastVerdict JudgeContrast(double ratio);
+
+// "4.48:1": two decimals cut, not rounded, so that a ratio just short of a
+// threshold never shows as reaching it.
+std::string ContrastRatioText(double ratio);
+
+// foreground at alpha 0..255 laid over an opaque background.
+TColor BlendOver(TColor foreground, int alpha, TColor background);
+
+} // namespace pigmentrix

@@ -1,0 +1,74 @@
+#include "model/contrast.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pigmentrix {
+namespace {
+
+struct ContrastRow {
+    TColor foreground;
+    TColor background;
+    std::string ratio;
+    ContrastVerdict verdict;
+};
+
+void PrintTo(const ContrastRow &row, std::ostream *os)
+{
+    *os << row.ratio;
+}
+
+class ContrastTest : public testing::TestWithParam<ContrastRow> { };
+
+TEST_P(ContrastTest, GivesTheRatioAndTheVerdicts)
+{
+    const ContrastRow &row = GetParam();
+    const double ratio = ContrastRatio(row.foreground, row.background);
+    EXPECT_EQ(ContrastRatioText(ratio), row.ratio);
+    EXPECT_EQ(JudgeContrast(ratio), row.verdict);
+    EXPECT_DOUBLE_EQ(ContrastRatio(row.background, row.foreground), ratio) << "the order does not matter";
+}
+
+// Greys on white on either side of each threshold: #777777 fails AA for
+// normal text (4.47), #767676 passes (4.54); #949494 passes AA for large
+// text, #959595 fails it; #595959 reaches AAA, #5A5A5A does not.
+INSTANTIATE_TEST_SUITE_P(
+    Thresholds, ContrastTest,
+    testing::Values(ContrastRow{clBlack, clWhite, "21.00:1", {true, true, true, true}},
+                    ContrastRow{clWhite, clWhite, "1.00:1", {false, false, false, false}},
+                    ContrastRow{ComposeColor(0x77, 0x77, 0x77), clWhite, "4.47:1", {false, true, false, false}},
+                    ContrastRow{ComposeColor(0x76, 0x76, 0x76), clWhite, "4.54:1", {true, true, false, true}},
+                    ContrastRow{ComposeColor(0x94, 0x94, 0x94), clWhite, "3.03:1", {false, true, false, false}},
+                    ContrastRow{ComposeColor(0x95, 0x95, 0x95), clWhite, "2.99:1", {false, false, false, false}},
+                    ContrastRow{ComposeColor(0x59, 0x59, 0x59), clWhite, "7.00:1", {true, true, true, true}},
+                    ContrastRow{ComposeColor(0x5A, 0x5A, 0x5A), clWhite, "6.89:1", {true, true, false, true}},
+                    ContrastRow{ComposeColor(255, 0, 0), clWhite, "3.99:1", {false, true, false, false}},
+                    ContrastRow{ComposeColor(0, 0, 255), clBlack, "2.44:1", {false, false, false, false}}));
+
+TEST(ContrastTest, ThresholdsAreInclusive)
+{
+    EXPECT_EQ(JudgeContrast(4.5), (ContrastVerdict{true, true, false, true}));
+    EXPECT_EQ(JudgeContrast(3), (ContrastVerdict{false, true, false, false}));
+    EXPECT_EQ(JudgeContrast(7), (ContrastVerdict{true, true, true, true}));
+    EXPECT_EQ(JudgeContrast(4.4999), (ContrastVerdict{false, true, false, false}));
+    EXPECT_EQ(ContrastRatioText(4.4999), "4.49:1");
+    EXPECT_EQ(ContrastRatioText(10.05), "10.05:1");
+}
+
+TEST(ContrastTest, RelativeLuminanceFollowsTheSrgbCurve)
+{
+    EXPECT_DOUBLE_EQ(RelativeLuminance(clBlack), 0);
+    EXPECT_NEAR(RelativeLuminance(clWhite), 1, 1e-12);
+    EXPECT_NEAR(RelativeLuminance(ComposeColor(128, 128, 128)), 0.2158605, 1e-7);
+}
+
+TEST(ContrastTest, BlendsATranslucentForegroundOverTheBackground)
+{
+    EXPECT_EQ(BlendOver(clBlack, 128, clWhite), ComposeColor(127, 127, 127));
+    EXPECT_EQ(BlendOver(ComposeColor(10, 20, 30), 255, clWhite), ComposeColor(10, 20, 30));
+    EXPECT_EQ(BlendOver(ComposeColor(10, 20, 30), 0, clWhite), clWhite);
+}
+
+} // namespace
+} // namespace pigmentrix
