@@ -20,4 +20,11 @@ bool IsValidUtf8(std::string_view bytes);
 // bytes unchanged when they are valid UTF-8, else read as Latin-1.
 std::string ToValidUtf8(std::string_view bytes);
 
+// UTF-16 code units, two bytes each, as UTF-8. A lone surrogate and an odd
+// last byte become U+FFFD.
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian);
+
+// Text as UTF-16 code units; text that is not valid UTF-8 is read as Latin-1.
+std::u16string EncodeUtf16(std::string_view text);
+
 } // namespace pigmentrix
