@@ -17,26 +17,12 @@ constexpr int MaxColumns = 256;
 // A line quoted in a message is cut here, so a huge line cannot flood it.
 constexpr std::size_t MaxQuotedLength = 40;
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The next run of non-blanks; text keeps what follows it.
 std::string_view TakeWord(std::string_view &text)
 {
-    text = Trimmed(text);
+    text = TrimSpacesAndTabs(text);
     std::size_t end = 0;
-    while (end < text.size() && !IsBlank(text[end]))
+    while (end < text.size() && !IsSpaceOrTab(text[end]))
         ++end;
     const std::string_view word = text.substr(0, end);
     text.remove_prefix(end);
@@ -64,7 +50,7 @@ std::optional<Swatch> ColorLine(std::string_view text)
             return std::nullopt;
         channel = *value;
     }
-    return Swatch{ComposeColor(channels[0], channels[1], channels[2]), std::string(Trimmed(text))};
+    return Swatch{ComposeColor(channels[0], channels[1], channels[2]), std::string(TrimSpacesAndTabs(text))};
 }
 
 std::string Quoted(std::string_view line)
@@ -96,7 +82,7 @@ std::string OneLine(std::string_view name)
         if (c == '\r' || c == '\n')
             c = ' ';
     }
-    return std::string(Trimmed(line));
+    return std::string(TrimSpacesAndTabs(line));
 }
 
 std::string Padded(int channel)
@@ -110,20 +96,21 @@ std::string Padded(int channel)
 SwatchReadResult ParseGimpPalette(std::string_view bytes)
 {
     const std::vector<std::string> lines = SplitLines(DecodeTextFile(bytes));
-    if (lines.empty() || Trimmed(lines.front()) != Header)
+    if (lines.empty() || TrimSpacesAndTabs(lines.front()) != Header)
         return Refused("The first line is not \"GIMP Palette\"");
     SwatchPalette palette;
     bool inHeader = true;
     for (std::size_t index = 1; index < lines.size(); ++index) {
-        const std::string_view text = Trimmed(lines[index]);
+        const std::string_view text = TrimSpacesAndTabs(lines[index]);
         if (text.empty() || text.front() == '#')
             continue;
         if (inHeader && text.starts_with(NameKey)) {
-            palette.name = Trimmed(text.substr(NameKey.size()));
+            palette.name = TrimSpacesAndTabs(text.substr(NameKey.size()));
             continue;
         }
         if (inHeader && text.starts_with(ColumnsKey)) {
-            const std::optional<int> columns = NumberUpTo(Trimmed(text.substr(ColumnsKey.size())), MaxColumns);
+            const std::optional<int> columns =
+                NumberUpTo(TrimSpacesAndTabs(text.substr(ColumnsKey.size())), MaxColumns);
             if (!columns)
                 return Refused(LineNumber(index) + " does not give a column count from 0 to "
                                + std::to_string(MaxColumns) + ": " + Quoted(text));

@@ -42,6 +42,20 @@ bool StartsWith(std::string_view text, std::string_view prefix)
 
 } // namespace
 
+bool IsSpaceOrTab(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimSpacesAndTabs(std::string_view text)
+{
+    while (!text.empty() && IsSpaceOrTab(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpaceOrTab(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 bool IsValidUtf8(std::string_view bytes)
 {
     std::size_t i = 0;

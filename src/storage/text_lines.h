@@ -15,6 +15,11 @@ std::string DecodeTextFile(std::string_view bytes);
 // line and adds no empty line after it; the empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+bool IsSpaceOrTab(char c);
+
+// text without the spaces and tabs at either end.
+std::string_view TrimSpacesAndTabs(std::string_view text);
+
 bool IsValidUtf8(std::string_view bytes);
 
 // bytes unchanged when they are valid UTF-8, else read as Latin-1.
