@@ -3,7 +3,6 @@
 // files, and CSS custom properties to save to.
 #include "picker/palette_area.h"
 
-#include "picker/palette_slot_panel.h"
 #include "storage/palette_formats.h"
 #include "ui/error_guard.h"
 #include "ui/picker_dialogs.h"
