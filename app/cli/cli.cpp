@@ -8,6 +8,8 @@
 #include "model/integer_text.h"
 #include "model/named_color_order.h"
 #include "storage/palette_file.h"
+#include "storage/palette_formats.h"
+#include "storage/palette_slots.h"
 
 #include <algorithm>
 #include <array>
@@ -30,6 +32,7 @@ constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGB
                                    "       pigmentrix-cli name #RRGGBB [--html]\n"
                                    "       pigmentrix-cli palette show FILE\n"
                                    "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
+                                   "       pigmentrix-cli palette convert IN OUT\n"
                                    "       pigmentrix-cli --help\n"
                                    "\n"
                                    "NOTATION is a notation index from -1 (none) to 21 or a notation's short name\n"
@@ -45,9 +48,15 @@ constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGB
                                    "contrast writes the WCAG 2 contrast ratio of two CSS colours and whether it\n"
                                    "meets AA and AAA for normal and large text; a translucent foreground is laid\n"
                                    "over the background.\n"
-                                   "palette show loads FILE as the picker does, over the palette of a fresh\n"
-                                   "start, and writes its sixteen slots as #RRGGBB, one a line. palette write\n"
-                                   "writes sixteen #RRGGBB colours to FILE as a palette file.\n"
+                                   "palette show loads FILE as the picker does. Of a Pigmentrix palette (.plt) it\n"
+                                   "writes the sixteen slots as #RRGGBB, one a line, loaded over the palette of a\n"
+                                   "fresh start; of a GIMP palette (.gpl) or an Adobe swatch exchange file (.ase)\n"
+                                   "every colour in the file, one a line as #RRGGBB, then a tab and the colour's\n"
+                                   "name where it has one. palette write writes sixteen #RRGGBB colours to FILE as\n"
+                                   "a palette file. palette convert reads IN (.plt, .gpl or .ase) and writes OUT\n"
+                                   "(.plt, .gpl, .ase, or .css for CSS custom properties), the formats told by the\n"
+                                   "extensions; colour names go along where both formats have them, and a .plt\n"
+                                   "takes the first sixteen colours over the palette of a fresh start.\n"
                                    "Any argument other than the options is an operand, even one that begins\n"
                                    "with \"-\"; \"--\" makes every later argument an operand.\n";
 
@@ -217,19 +226,74 @@ std::string AsReported(const std::string &message)
     return message.ends_with('.') ? message : message + '.';
 }
 
-// Operands of the palette commands, after "palette show" or "palette write".
+// Operands of the palette commands, after "palette show", "palette write" or
+// "palette convert".
 constexpr std::size_t PaletteFileOperand = 2;
+
+// The format of a palette file named as an operand; the error says which
+// extensions would do.
+PaletteFormat FormatOperand(const std::string &file, bool written)
+{
+    const std::optional<PaletteFormat> format = PaletteFormatOfName(file);
+    if (!format || (!written && *format == PaletteFormat::CssProperties))
+        throw UsageError("cannot tell the palette format of '" + file + "' from its extension ("
+                         + (written ? ".plt, .gpl, .ase or .css" : ".plt, .gpl or .ase") + ")");
+    return *format;
+}
+
+// Any palette file as a list of colours: a Pigmentrix palette gives its
+// sixteen slots, loaded over those of a fresh start, without names.
+SwatchReadResult LoadAnyPalette(const std::filesystem::path &file, PaletteFormat format)
+{
+    if (HoldsSwatches(format))
+        return LoadSwatchFile(file, format);
+    const PaletteLoadResult loaded = LoadPaletteFile(file, DesignPalette);
+    if (!loaded.palette)
+        return {std::nullopt, loaded.error};
+    SwatchPalette palette;
+    for (TColor color : *loaded.palette)
+        palette.swatches.push_back({color, {}});
+    return {std::move(palette), {}};
+}
 
 int RunPaletteShow(const Arguments &args, std::ostream &out, std::ostream &err)
 {
     const std::filesystem::path file(args.operands[PaletteFileOperand]);
-    const PaletteLoadResult loaded = LoadPaletteFile(file, DesignPalette);
+    // Any name but the other formats' reads as a Pigmentrix palette, as the picker reads it.
+    const PaletteFormat format = PaletteFormatOfName(file).value_or(PaletteFormat::Pigmentrix);
+    const SwatchReadResult loaded = LoadAnyPalette(file, format);
     if (!loaded.palette) {
         err << AsReported(loaded.error) << '\n';
         return ExitConversionFailed;
     }
-    for (TColor color : *loaded.palette)
-        out << ColorToHTML(ColorToRGB(color)) << '\n';
+    for (const Swatch &swatch : loaded.palette->swatches) {
+        out << ColorToHTML(ColorToRGB(swatch.color));
+        if (!swatch.name.empty())
+            out << '\t' << swatch.name;
+        out << '\n';
+    }
+    return ExitOk;
+}
+
+int RunPaletteConvert(const Arguments &args, std::ostream &, std::ostream &err)
+{
+    const std::string &in = args.operands[PaletteFileOperand];
+    const std::string &out = args.operands[PaletteFileOperand + 1];
+    const PaletteFormat inFormat = FormatOperand(in, false);
+    const PaletteFormat outFormat = FormatOperand(out, true);
+    const SwatchReadResult loaded = LoadAnyPalette(in, inFormat);
+    if (!loaded.palette) {
+        err << AsReported(loaded.error) << '\n';
+        return ExitConversionFailed;
+    }
+    if (const std::optional<std::string> error = SaveSwatchFile(out, outFormat, *loaded.palette)) {
+        err << AsReported(*error) << '\n';
+        return ExitConversionFailed;
+    }
+    const std::size_t count = loaded.palette->swatches.size();
+    if (outFormat == PaletteFormat::Pigmentrix && count > PaletteSlotCount)
+        err << "pigmentrix-cli: \"" << in << "\" has " << count << " colors; the first " << PaletteSlotCount
+            << " were written and the other " << count - PaletteSlotCount << " left out.\n";
     return ExitOk;
 }
 
@@ -278,6 +342,7 @@ constexpr std::array Subcommands = {
     Subcommand{"name", 1, false, true, &RunName},
     Subcommand{"palette show", 1, false, false, &RunPaletteShow},
     Subcommand{"palette write", 1 + PaletteSlotCount, false, false, &RunPaletteWrite},
+    Subcommand{"palette convert", 2, false, false, &RunPaletteConvert},
 };
 
 std::size_t WordCount(std::string_view name)

@@ -215,7 +215,8 @@ void PaletteArea::storeColorInSlot(PaletteSlotPanel *slot)
 void PaletteArea::SetHint(PaletteSlotPanel *sender)
 {
     const TColor color = sender->color();
-    const std::string hint = SlotHint(codes.getcolorstring(color).toStdString(), namedEntries(), color);
+    const std::string hint =
+        SlotHint(codes.getcolorstring(color).toStdString(), namedEntries(), color, sender->colorName().toStdString());
     sender->setToolTip(QString::fromStdString(hint));
 }
 
@@ -255,6 +256,21 @@ void PaletteArea::setPaletteColors(const Palette &colors)
 {
     for (std::size_t k = 0; k < colors.size(); ++k)
         mempan[k]->setColor(colors[k]);
+}
+
+SwatchPalette PaletteArea::paletteSwatches() const
+{
+    // The panel shows two rows of eight; GIMP shows them alike.
+    SwatchPalette palette{{}, PaletteSlotCount / 2, {}};
+    for (const PaletteSlotPanel *slot : mempan)
+        palette.swatches.push_back({slot->color(), slot->colorName().toStdString()});
+    return palette;
+}
+
+void PaletteArea::setSwatches(std::span<const Swatch> swatches)
+{
+    for (std::size_t k = 0; k < mempan.size() && k < swatches.size(); ++k)
+        mempan[k]->setNamedColor(swatches[k].color, QString::fromStdString(swatches[k].name));
 }
 
 } // namespace pigmentrix

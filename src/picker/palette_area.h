@@ -4,6 +4,7 @@
 #include "storage/palette_file.h"
 #include "storage/palette_slots.h"
 #include "storage/property_bindings.h"
+#include "storage/swatch_palette.h"
 
 #include <QObject>
 #include <QString>
@@ -76,6 +77,12 @@ private:
     void buildMenu(QWidget *window);
     void storeColorInSlot(PaletteSlotPanel *slot);
     void setPaletteColors(const Palette &colors);
+    // The slots' colours with the names they came with.
+    SwatchPalette paletteSwatches() const;
+    // The swatches into the slots from the first, as far as they go.
+    void setSwatches(std::span<const Swatch> swatches);
+    void loadSwatchFile(const QString &file);
+    void loadPigmentrixFile(const QString &file);
 
     QWidget *window;
     ColorPipeline &pipeline;

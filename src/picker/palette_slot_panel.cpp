@@ -16,10 +16,18 @@ PaletteSlotPanel::PaletteSlotPanel(QWidget *parent)
 
 void PaletteSlotPanel::setColor(TColor c)
 {
+    if (c != stored)
+        name.clear();
     stored = c;
     QPalette colors = palette();
     colors.setColor(QPalette::Window, ToQColor(c));
     setPalette(colors);
+}
+
+void PaletteSlotPanel::setNamedColor(TColor c, const QString &colorName)
+{
+    setColor(c);
+    name = colorName;
 }
 
 bool PaletteSlotPanel::event(QEvent *event)

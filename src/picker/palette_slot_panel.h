@@ -17,7 +17,12 @@ public:
 
     TColor color() const { return stored; }
     // Stores c and shows it; system colours show as the desktop paints them.
+    // The name of the colour before goes when the colour changes.
     void setColor(TColor c);
+    // Stores c with the name a palette file gives it.
+    void setNamedColor(TColor c, const QString &name);
+    // The name the stored colour came with from a palette file, if any.
+    const QString &colorName() const { return name; }
 
     // Whether the slot shows its hint; off while the eyedropper runs, so no
     // hint pops up over the area being sampled.
@@ -36,6 +41,7 @@ protected:
 
 private:
     TColor stored = clBlack;
+    QString name;
 };
 
 } // namespace pigmentrix

@@ -157,7 +157,7 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path &path
     return std::nullopt;
 }
 
-static std::string AbsoluteText(const std::filesystem::path &path)
+std::string AbsolutePathText(const std::filesystem::path &path)
 {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
@@ -166,12 +166,12 @@ static std::string AbsoluteText(const std::filesystem::path &path)
 
 std::string CannotOpenFileMessage(const std::filesystem::path &path, std::string_view reason)
 {
-    return "Cannot open file \"" + AbsoluteText(path) + "\". " + std::string(reason);
+    return "Cannot open file \"" + AbsolutePathText(path) + "\". " + std::string(reason);
 }
 
 std::string CannotCreateFileMessage(const std::filesystem::path &path, std::string_view reason)
 {
-    return "Cannot create file \"" + AbsoluteText(path) + "\". " + std::string(reason);
+    return "Cannot create file \"" + AbsolutePathText(path) + "\". " + std::string(reason);
 }
 
 } // namespace pigmentrix

@@ -24,6 +24,9 @@ FileReadResult ReadFileBytes(const std::filesystem::path &path, std::size_t maxB
 // the system's reason on failure, when the target is left untouched.
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path &path, std::string_view bytes);
 
+// The path made absolute, for messages; as it is when that fails.
+std::string AbsolutePathText(const std::filesystem::path &path);
+
 // "Cannot open file "<path>". <reason>" and "Cannot create file ...", with
 // the absolute path.
 std::string CannotOpenFileMessage(const std::filesystem::path &path, std::string_view reason);

@@ -11,20 +11,6 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
     auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -50,7 +36,8 @@ bool NeedsQuotes(std::string_view value)
 {
     if (value.empty())
         return false;
-    return IsBlank(value.front()) || IsBlank(value.back()) || value.front() == '"' || HasControlCharacter(value);
+    return IsSpaceOrTab(value.front()) || IsSpaceOrTab(value.back()) || value.front() == '"'
+           || HasControlCharacter(value);
 }
 
 std::string Quote(std::string_view value)
@@ -136,7 +123,7 @@ bool IsComment(std::string_view trimmed)
 
 void CheckSectionName(std::string_view name)
 {
-    if (name.empty() || name != Trim(name) || HasControlCharacter(name) || !IsValidUtf8(name)
+    if (name.empty() || name != TrimSpacesAndTabs(name) || HasControlCharacter(name) || !IsValidUtf8(name)
         || name.find(']') != std::string_view::npos)
         throw std::invalid_argument("unusable ini section name: " + std::string(name));
 }
@@ -144,7 +131,7 @@ void CheckSectionName(std::string_view name)
 void CheckKey(std::string_view key)
 {
     // A name that is not UTF-8 would make the whole file unreadable next time.
-    if (key.empty() || key != Trim(key) || HasControlCharacter(key) || !IsValidUtf8(key)
+    if (key.empty() || key != TrimSpacesAndTabs(key) || HasControlCharacter(key) || !IsValidUtf8(key)
         || key.find('=') != std::string_view::npos || key.front() == '[' || IsComment(key))
         throw std::invalid_argument("unusable ini key: " + std::string(key));
 }
@@ -166,7 +153,7 @@ IniDocument::ParseResult IniDocument::Parse(std::string_view text)
             sections.back().lines.push_back(Line{{}, {}, line});
             result.damagedLines.push_back(lineNumber);
         };
-        const std::string_view trimmed = Trim(line);
+        const std::string_view trimmed = TrimSpacesAndTabs(line);
         if (!IsValidUtf8(line) || line.find('\0') != std::string::npos) {
             keepDamaged();
         } else if (trimmed.empty() || IsComment(trimmed)) {
@@ -181,12 +168,12 @@ IniDocument::ParseResult IniDocument::Parse(std::string_view text)
             }
         } else {
             const std::size_t equals = trimmed.find('=');
-            const std::string_view key = Trim(trimmed.substr(0, equals));
+            const std::string_view key = TrimSpacesAndTabs(trimmed.substr(0, equals));
             if (equals == std::string_view::npos || key.empty())
                 keepDamaged();
             else
                 sections.back().lines.push_back(
-                    Line{std::string(key), ReadValue(Trim(trimmed.substr(equals + 1))), {}});
+                    Line{std::string(key), ReadValue(TrimSpacesAndTabs(trimmed.substr(equals + 1))), {}});
         }
     }
     return result;
@@ -252,7 +239,8 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
     if (!target) {
         if (!sections_.empty()) {
             std::vector<Line> &last = sections_.back().lines;
-            const bool endsBlank = !last.empty() && last.back().key.empty() && Trim(last.back().verbatim).empty();
+            const bool endsBlank =
+                !last.empty() && last.back().key.empty() && TrimSpacesAndTabs(last.back().verbatim).empty();
             const bool documentEmpty = sections_.size() == 1 && last.empty();
             if (!endsBlank && !documentEmpty)
                 last.push_back(Line{{}, {}, {}});

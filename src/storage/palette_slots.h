@@ -18,9 +18,15 @@ struct SlotPlace {
 inline constexpr int PaletteSlotSize = 22;
 SlotPlace PaletteSlotPlace(int slot);
 
-// A slot's hint: its colour code, and on a second line the name of the first
+// A slot's hint: its colour code, and on a second line the colour's own
+// name (the one its palette file gave it) or else the name of the first
 // entry (in the list's present order) that has exactly this colour. Without
 // a code (no notation chosen) the name stands alone.
-std::string SlotHint(std::string_view code, std::span<const RColor> entries, TColor color);
+std::string SlotHint(std::string_view code, std::span<const RColor> entries, TColor color,
+                     std::string_view ownName = {});
+
+// What the user is told when a palette file has more colours than there are
+// slots: how many it has and how many were left out.
+std::string LeftOutMessage(std::string_view paletteName, std::size_t colorCount);
 
 } // namespace pigmentrix

@@ -26,34 +26,6 @@ void AppendUtf8(std::string &out, char32_t cp)
     }
 }
 
-std::string DecodeUtf16(std::string_view bytes, bool bigEndian)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    auto unitAt = [&](std::size_t i) {
-        const auto first = static_cast<std::uint8_t>(bytes[i]);
-        const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
-        return static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
-    };
-    std::size_t i = 0;
-    while (i + 1 < bytes.size()) {
-        const char16_t unit = unitAt(i);
-        i += 2;
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < bytes.size()) {
-            const char16_t low = unitAt(i);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                i += 2;
-                AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
-                continue;
-            }
-        }
-        AppendUtf8(out, (unit >= 0xD800 && unit <= 0xDFFF) ? ReplacementCharacter : unit);
-    }
-    if (i < bytes.size())
-        AppendUtf8(out, ReplacementCharacter);
-    return out;
-}
-
 std::string DecodeLatin1(std::string_view bytes)
 {
     std::string out;
@@ -69,6 +41,20 @@ bool StartsWith(std::string_view text, std::string_view prefix)
 }
 
 } // namespace
+
+bool IsSpaceOrTab(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimSpacesAndTabs(std::string_view text)
+{
+    while (!text.empty() && IsSpaceOrTab(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpaceOrTab(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 bool IsValidUtf8(std::string_view bytes)
 {
@@ -111,6 +97,57 @@ bool IsValidUtf8(std::string_view bytes)
 std::string ToValidUtf8(std::string_view bytes)
 {
     return IsValidUtf8(bytes) ? std::string(bytes) : DecodeLatin1(bytes);
+}
+
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    auto unitAt = [&](std::size_t i) {
+        const auto first = static_cast<std::uint8_t>(bytes[i]);
+        const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
+        return static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    std::size_t i = 0;
+    while (i + 1 < bytes.size()) {
+        const char16_t unit = unitAt(i);
+        i += 2;
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < bytes.size()) {
+            const char16_t low = unitAt(i);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                i += 2;
+                AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                continue;
+            }
+        }
+        AppendUtf8(out, (unit >= 0xD800 && unit <= 0xDFFF) ? ReplacementCharacter : unit);
+    }
+    if (i < bytes.size())
+        AppendUtf8(out, ReplacementCharacter);
+    return out;
+}
+
+std::u16string EncodeUtf16(std::string_view text)
+{
+    const std::string utf8 = ToValidUtf8(text);
+    std::u16string units;
+    units.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<std::uint8_t>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            cp = (cp << 6) | (static_cast<std::uint8_t>(utf8[i + k]) & 0x3F);
+        i += length;
+        if (cp < 0x10000) {
+            units += static_cast<char16_t>(cp);
+        } else {
+            units += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
+    }
+    return units;
 }
 
 std::string DecodeTextFile(std::string_view bytes)

@@ -15,9 +15,21 @@ std::string DecodeTextFile(std::string_view bytes);
 // line and adds no empty line after it; the empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+bool IsSpaceOrTab(char c);
+
+// text without the spaces and tabs at either end.
+std::string_view TrimSpacesAndTabs(std::string_view text);
+
 bool IsValidUtf8(std::string_view bytes);
 
 // bytes unchanged when they are valid UTF-8, else read as Latin-1.
 std::string ToValidUtf8(std::string_view bytes);
+
+// UTF-16 code units, two bytes each, as UTF-8. A lone surrogate and an odd
+// last byte become U+FFFD.
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian);
+
+// Text as UTF-16 code units; text that is not valid UTF-8 is read as Latin-1.
+std::u16string EncodeUtf16(std::string_view text);
 
 } // namespace pigmentrix

@@ -1,9 +1,9 @@
 #include "ui/picker_dialogs.h"
 
+#include "ui/palette_file_dialog.h"
 #include "ui/qt_color.h"
 
 #include <QColorDialog>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -14,21 +14,19 @@ namespace pigmentrix {
 namespace {
 
 const QString Caption = QStringLiteral("Pigmentrix");
-const QString PaletteFilter = QStringLiteral("Pigmentrix Palette (*.plt)");
 
-// Neither dialog asks before replacing a file nor insists that the chosen
-// file exists; loading reports a file it cannot open.
-std::optional<QString> ChoosePaletteFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &title,
-                                         QString &folder)
+// Asks with the dialog; both palette dialogs remember the folder and the
+// filter last chosen in them.
+std::optional<QString> ChoosePaletteFile(QWidget *parent, QFileDialog::AcceptMode mode, QString &folder,
+                                         QString &filter)
 {
-    QFileDialog dialog(parent, title, folder.isEmpty() ? QDir::homePath() : folder, PaletteFilter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("plt"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (filter.isEmpty())
+        filter = InitialPaletteFilter(mode);
+    const std::unique_ptr<QFileDialog> dialog = MakePaletteFileDialog(parent, mode, folder, filter);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    const QString chosen = dialog.selectedFiles().constFirst();
+    filter = dialog->selectedNameFilter();
+    const QString chosen = WithFilterExtension(dialog->selectedFiles().constFirst(), filter);
     folder = QFileInfo(chosen).absolutePath();
     return chosen;
 }
@@ -76,12 +74,12 @@ void QtPickerDialogs::showError(QWidget *parent, const QString &text)
 
 std::optional<QString> QtPickerDialogs::chooseOpenPaletteFile(QWidget *parent)
 {
-    return ChoosePaletteFile(parent, QFileDialog::AcceptOpen, QStringLiteral("Load Palette"), paletteFolder);
+    return ChoosePaletteFile(parent, QFileDialog::AcceptOpen, paletteFolder, loadFilter);
 }
 
 std::optional<QString> QtPickerDialogs::chooseSavePaletteFile(QWidget *parent)
 {
-    return ChoosePaletteFile(parent, QFileDialog::AcceptSave, QStringLiteral("Save Palette as"), paletteFolder);
+    return ChoosePaletteFile(parent, QFileDialog::AcceptSave, paletteFolder, saveFilter);
 }
 
 } // namespace pigmentrix

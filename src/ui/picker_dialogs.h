@@ -30,8 +30,9 @@ public:
     virtual void showWarning(QWidget *parent, const QString &text) = 0;
     // The program's error report: stop icon, captioned "Pigmentrix".
     virtual void showError(QWidget *parent, const QString &text) = 0;
-    // A palette file to load or to save to ("*.plt"; a name typed without an
-    // extension gets ".plt"); nullopt when the user cancels.
+    // A palette file to load or to save to (".plt", ".gpl", ".ase", and ".css"
+    // to save to; a name typed without an extension gets the chosen filter's);
+    // nullopt when the user cancels.
     virtual std::optional<QString> chooseOpenPaletteFile(QWidget *parent) = 0;
     virtual std::optional<QString> chooseSavePaletteFile(QWidget *parent) = 0;
 };
@@ -51,6 +52,8 @@ public:
 private:
     // Both palette dialogs open where the last palette file was chosen.
     QString paletteFolder;
+    QString loadFilter;
+    QString saveFilter;
 };
 
 } // namespace pigmentrix

@@ -1,10 +1,7 @@
-#include "window_test_fixture.h"
+#include "palette_files_fixture.h"
 
 #include "picker/color_code_box.h"
 #include "picker/palette_area.h"
-#include "picker/palette_slot_panel.h"
-
-#include "../storage/temp_folder.h"
 
 #include <QLabel>
 #include <QTest>
@@ -12,39 +9,6 @@
 
 namespace pigmentrix {
 namespace {
-
-class PaletteFilesTest : public PickerWindowTest {
-protected:
-    QString file(std::string_view name) const { return QString::fromStdString((folder / name).string()); }
-
-    // The slot mempan<k>.
-    PaletteSlotPanel *slot(int k) const
-    {
-        return control<PaletteSlotPanel>(QByteArray("mempan").append(QByteArray::number(k)).constData());
-    }
-
-    std::vector<TColor> slotColors() const
-    {
-        std::vector<TColor> colors;
-        for (int k = 1; k <= PaletteSlotCount; ++k)
-            colors.push_back(slot(k)->color());
-        return colors;
-    }
-
-    void load(const QString &path)
-    {
-        dialogs.openFileAnswer = path;
-        QTest::mouseClick(control<QToolButton>("JvSpeedButton1"), Qt::LeftButton);
-    }
-
-    void save(const QString &path)
-    {
-        dialogs.saveFileAnswer = path;
-        QTest::mouseClick(control<QToolButton>("JvSpeedButton2"), Qt::LeftButton);
-    }
-
-    testing::TempFolder folder;
-};
 
 TEST_F(PaletteFilesTest, SaveWritesTheExactFileAndNamesThePalette)
 {

@@ -47,6 +47,24 @@ TEST(SlotHint, NamesTheFirstEntryWithTheColourInThePresentOrder)
     EXPECT_EQ(SlotHint("", byName, 6), "");
 }
 
+TEST(SlotHint, TheColoursOwnNameComesBeforeTheList)
+{
+    const std::vector<RColor> entries = {{u"Alpha", 5}};
+    EXPECT_EQ(SlotHint("code", entries, 5, "Harbour Blue"), "code\nHarbour Blue");
+    EXPECT_EQ(SlotHint("code", entries, 6, "Harbour Blue"), "code\nHarbour Blue");
+    EXPECT_EQ(SlotHint("", entries, 5, "Harbour Blue"), "Harbour Blue");
+    EXPECT_EQ(SlotHint("code", entries, 5, ""), "code\nAlpha") << "no own name: the list's";
+}
+
+TEST(LeftOutMessage, SaysHowManyColoursDidNotFit)
+{
+    EXPECT_EQ(LeftOutMessage("forty.gpl", 40), "The palette \"forty.gpl\" has 40 colors. The first 16 are now in "
+                                               "the palette slots; the other 24 were left out.");
+    EXPECT_EQ(LeftOutMessage("s.ase", 17),
+              "The palette \"s.ase\" has 17 colors. The first 16 are now in the palette slots; the last one was "
+              "left out.");
+}
+
 TEST(SlotHint, AliceBlueInTheHtmlTable)
 {
     EXPECT_EQ(SlotHint("#F0F8FF", ColorTable(true), 0x00FFF8F0), "#F0F8FF\nAliceBlue");

@@ -83,5 +83,33 @@ TEST(IsValidUtf8, RefusesMalformedSequences)
     EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80")); // beyond U+10FFFF
 }
 
+TEST(EncodeUtf16, GivesTheCodeUnitsDecodeUtf16ReadsBack)
+{
+    struct Row {
+        const char *name;
+        std::string text;
+        std::u16string units;
+    };
+    const std::vector<Row> rows = {
+        {"empty", "", u""},
+        {"ASCII", "Sky", u"Sky"},
+        {"two-byte sequence", "caf\xC3\xA9", u"caf\u00E9"},
+        {"three-byte sequence", "\xE2\x82\xAC", u"\u20AC"},
+        {"beyond the basic plane: a surrogate pair", "\xF0\x9F\x98\x88", u"\U0001F608"},
+        {"not UTF-8: read as Latin-1", "caf\xE9", u"caf\u00E9"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::u16string units = EncodeUtf16(row.text);
+        EXPECT_EQ(units, row.units);
+        std::string bigEndian;
+        for (char16_t unit : units) {
+            bigEndian += static_cast<char>(unit >> 8);
+            bigEndian += static_cast<char>(unit & 0xFF);
+        }
+        EXPECT_EQ(DecodeUtf16(bigEndian, true), ToValidUtf8(row.text));
+    }
+}
+
 } // namespace
 } // namespace pigmentrix

@@ -1,0 +1,58 @@
+#include "ui/palette_file_dialog.h"
+
+#include <gtest/gtest.h>
+
+namespace pigmentrix {
+namespace {
+
+TEST(PaletteFileDialog, LoadingOffersEveryReadableFormatAndStartsWithAllOfThem)
+{
+    const std::unique_ptr<QFileDialog> dialog =
+        MakePaletteFileDialog(nullptr, QFileDialog::AcceptOpen, {}, InitialPaletteFilter(QFileDialog::AcceptOpen));
+    EXPECT_EQ(dialog->nameFilters(),
+              (QStringList{"Pigmentrix Palette (*.plt)", "GIMP Palette (*.gpl)", "Adobe Swatch Exchange (*.ase)",
+                           "All palettes (*.plt *.gpl *.ase)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), "All palettes (*.plt *.gpl *.ase)");
+    EXPECT_EQ(dialog->windowTitle(), "Load Palette");
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+}
+
+TEST(PaletteFileDialog, SavingOffersTheFormatsToWriteAndStartsWithTheProgramsOwn)
+{
+    const std::unique_ptr<QFileDialog> dialog =
+        MakePaletteFileDialog(nullptr, QFileDialog::AcceptSave, {}, InitialPaletteFilter(QFileDialog::AcceptSave));
+    EXPECT_EQ(dialog->nameFilters(), (QStringList{"Pigmentrix Palette (*.plt)", "GIMP Palette (*.gpl)",
+                                                  "Adobe Swatch Exchange (*.ase)", "CSS Custom Properties (*.css)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), "Pigmentrix Palette (*.plt)");
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+
+    const std::unique_ptr<QFileDialog> again =
+        MakePaletteFileDialog(nullptr, QFileDialog::AcceptSave, "/tmp", "GIMP Palette (*.gpl)");
+    EXPECT_EQ(again->selectedNameFilter(), "GIMP Palette (*.gpl)") << "the filter chosen last time";
+}
+
+TEST(PaletteFileDialog, ANameWithoutExtensionGetsTheChosenFiltersOne)
+{
+    struct Row {
+        const char *file;
+        const char *filter;
+        const char *chosen;
+    };
+    const std::vector<Row> rows = {
+        {"/p/spring", "Pigmentrix Palette (*.plt)", "/p/spring.plt"},
+        {"/p/spring", "GIMP Palette (*.gpl)", "/p/spring.gpl"},
+        {"/p/spring", "Adobe Swatch Exchange (*.ase)", "/p/spring.ase"},
+        {"/p/spring", "CSS Custom Properties (*.css)", "/p/spring.css"},
+        {"/p/spring", "All palettes (*.plt *.gpl *.ase)", "/p/spring.plt"},
+        {"/p/spring.gpl", "Pigmentrix Palette (*.plt)", "/p/spring.gpl"},
+        {"/p/spring.txt", "GIMP Palette (*.gpl)", "/p/spring.txt"},
+        {"/p.d/spring", "GIMP Palette (*.gpl)", "/p.d/spring.gpl"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.file);
+        EXPECT_EQ(WithFilterExtension(row.file, row.filter), row.chosen);
+    }
+}
+
+} // namespace
+} // namespace pigmentrix
