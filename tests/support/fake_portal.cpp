@@ -1,0 +1,91 @@
+#include "fake_portal.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QTimer>
+#include <QUrl>
+
+namespace pigmentrix {
+
+namespace {
+const QString BusName = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString ProgramConnection = QStringLiteral("pigmentrix-test-program");
+const QString PortalConnection = QStringLiteral("pigmentrix-test-portal");
+} // namespace
+
+PrivateSessionBus::PrivateSessionBus()
+{
+    const QString socket = folder.filePath(QStringLiteral("bus"));
+    daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                QStringLiteral("--nopidfile"), QStringLiteral("--print-address"),
+                                                QStringLiteral("--address=unix:path=") + socket});
+    if (!daemon.waitForStarted() || !daemon.waitForReadyRead(5000))
+        return;
+    address = QString::fromUtf8(daemon.readLine()).trimmed();
+    QDBusConnection::connectToBus(address, ProgramConnection);
+    QDBusConnection::connectToBus(address, PortalConnection);
+}
+
+PrivateSessionBus::~PrivateSessionBus()
+{
+    QDBusConnection::disconnectFromBus(ProgramConnection);
+    QDBusConnection::disconnectFromBus(PortalConnection);
+    daemon.terminate();
+    daemon.waitForFinished();
+}
+
+QDBusConnection PrivateSessionBus::programSide() const
+{
+    return QDBusConnection(ProgramConnection);
+}
+
+QDBusConnection PrivateSessionBus::portalSide() const
+{
+    return QDBusConnection(PortalConnection);
+}
+
+bool FakeScreenshotPortal::publish(QDBusConnection bus)
+{
+    return bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), this,
+                              QDBusConnection::ExportAllSlots) &&
+           bus.registerService(BusName);
+}
+
+QDBusObjectPath FakeScreenshotPortal::Screenshot(const QString &, const QVariantMap &options)
+{
+    ++screenshotCalls;
+    return answerLater(options, screenshotResponse,
+                       {{QStringLiteral("uri"), QUrl::fromLocalFile(pictureFile).toString()}});
+}
+
+QDBusObjectPath FakeScreenshotPortal::PickColor(const QString &, const QVariantMap &options)
+{
+    ++colorCalls;
+    QDBusArgument color;
+    color.beginStructure();
+    color << pickedColor[0] << pickedColor[1] << pickedColor[2];
+    color.endStructure();
+    return answerLater(options, colorResponse, {{QStringLiteral("color"), QVariant::fromValue(color)}});
+}
+
+QDBusObjectPath FakeScreenshotPortal::answerLater(const QVariantMap &options, std::optional<uint> response,
+                                                  QVariantMap results)
+{
+    lastOptions = options;
+    QString sender = message().service();
+    sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
+    const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                             .arg(sender, options.value(QStringLiteral("handle_token")).toString());
+    if (response) {
+        QDBusConnection bus = connection();
+        QTimer::singleShot(0, this, [bus, path, code = *response, results]() mutable {
+            QDBusMessage signal =
+                QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+            signal << code << results;
+            bus.send(signal);
+        });
+    }
+    return QDBusObjectPath(path);
+}
+
+} // namespace pigmentrix
