@@ -32,4 +32,10 @@ void GrabButton::mouseReleaseEvent(QMouseEvent *event)
     emit mouseReleased(event->button());
 }
 
+void GrabButton::mouseMoveEvent(QMouseEvent *event)
+{
+    QToolButton::mouseMoveEvent(event);
+    emit mouseMoved();
+}
+
 } // namespace pigmentrix

@@ -23,10 +23,13 @@ public:
 signals:
     void mousePressed(Qt::MouseButton button);
     void mouseReleased(Qt::MouseButton button);
+    // The pointer moved while the button holds it (during a grab: anywhere).
+    void mouseMoved();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     std::array<QIcon, 3> images;

@@ -44,6 +44,10 @@ void GrabController::connectHandlers()
     guard.connect(btnGrab, &GrabButton::mouseReleased, this,
                   [this](Qt::MouseButton button) { btnGrabMouseUp(button); });
     guard.connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    guard.connect(btnGrab, &GrabButton::mouseMoved, this, [this] {
+        if (grabbing && kind == GrabKind::Live && SmoothTracking1->isChecked())
+            Timer1Timer();
+    });
     guard.connect(imgMagnifier, &ImageView::mousePressed, this,
                   [this](Qt::MouseButton button, QPoint at) { imgMagnifierMouseDown(button, at); });
     guard.connect(imgMagnifier, &ImageView::mouseMoved, this,
@@ -63,6 +67,7 @@ std::vector<PropertyBinding> GrabController::storedProperties()
         ItemIndexRow("cbxZoom_ItemIndex", cbxZoom),
         CheckedRow("AutoColorCopyafterGrab1_Checked", AutoColorCopyafterGrab1),
         CheckedRow("FreezeScreenWhilePicking1_Checked", FreezeScreenWhilePicking1),
+        CheckedRow("SmoothTracking1_Checked", SmoothTracking1),
     };
 }
 

@@ -162,6 +162,7 @@ private:
     QAction *N5x5Average1 = nullptr;
     QAction *AutoColorCopyafterGrab1 = nullptr;
     QAction *FreezeScreenWhilePicking1 = nullptr;
+    QAction *SmoothTracking1 = nullptr;
     QAction *SetCoordinates1 = nullptr;
     QAction *ResetCoordinates2 = nullptr;
     QAction *ClearZoomWindow1 = nullptr;

@@ -45,6 +45,7 @@ constexpr StoredProperty Properties[] = {
     {"mempan16_Color", StoredKind::Color, Slot(16)},
     {"AutoColorCopyafterGrab1_Checked", StoredKind::Boolean, 0},
     {"FreezeScreenWhilePicking1_Checked", StoredKind::Boolean, 0},
+    {"SmoothTracking1_Checked", StoredKind::Boolean, 0},
 };
 
 std::optional<StoredValue> AsStored(const std::optional<std::int64_t> &number)

@@ -191,6 +191,25 @@ TEST_F(FrozenGrabTest, ADesktopThatCannotBeCapturedFallsBackToTheLiveGrab)
 
 class LiveGrabKeysTest : public GrabWindowTest { };
 
+TEST_F(LiveGrabKeysTest, SmoothTrackingFollowsEveryPointerMoveInsteadOfTheTick)
+{
+    const auto moveTo = [this](QPoint at) {
+        screen->pointer = at;
+        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(control("btnGrab"), &move);
+    };
+    pressGrab();
+    tickAt({10, 10});
+    moveTo({20, 30});
+    EXPECT_EQ(color(), PatternColor(10, 10)) << "off: the colour waits for the tick";
+    releaseGrab();
+    item("SmoothTracking1")->trigger();
+    pressGrab();
+    moveTo({20, 30});
+    EXPECT_EQ(color(), PatternColor(20, 30));
+    releaseGrab();
+}
+
 TEST_F(LiveGrabKeysTest, ArrowKeysMoveThePointerOnePixelWhileTheButtonIsHeld)
 {
     pressGrab();

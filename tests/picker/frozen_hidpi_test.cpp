@@ -63,13 +63,10 @@ TEST_F(FrozenHiDpiTest, EveryPhysicalPixelOfEveryScreenCanBePicked)
         QPoint expected; // from the screen's corner in the picture
     };
     const Row rows[] = {
-        {1, {10.4, 20.6}, {10, 20}},
-        {2, {0, 0}, {0, 0}},
+        {1, {10.4, 20.6}, {10, 20}},           {2, {0, 0}, {0, 0}},
         {2, {10.5, 20.5}, {21, 41}}, // an odd physical pixel at scale 2
-        {2, {10.0, 20.0}, {20, 40}},
-        {2, {799.75, 799.75}, {1599, 1599}},
-        {1.5, {10 / 1.5, 20 / 1.5}, {10, 20}},
-        {1.5, {11 / 1.5, 21 / 1.5}, {11, 21}},
+        {2, {10.0, 20.0}, {20, 40}},           {2, {799.75, 799.75}, {1599, 1599}},
+        {1.5, {10 / 1.5, 20 / 1.5}, {10, 20}}, {1.5, {11 / 1.5, 21 / 1.5}, {11, 21}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << "scale " << row.ratio << " at " << row.local.x() << ", " << row.local.y());

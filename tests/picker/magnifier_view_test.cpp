@@ -171,7 +171,7 @@ TEST_F(MagnifierViewTest, MenuItemsSitInTheMainMenuOrder)
     for (QAction *item : control<QMenu>("pupMain")->findChild<QAction *>("Zoom1")->menu<QMenu *>()->actions())
         zoom << item->text();
     EXPECT_EQ(zoom, (QStringList{"Zoom Factor", "Zoom Crosshair", "Set Coordinates", "Reset Coordinates",
-                                 "Clear Zoom Window"}));
+                                 "Clear Zoom Window", "Smooth Tracking"}));
 }
 
 } // namespace

@@ -9,9 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,8 +60,8 @@ protected:
     }
     void clickStillScreen(QPointF at)
     {
-        QMouseEvent press(QEvent::MouseButtonPress, at, stillScreen()->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, stillScreen()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(stillScreen(), &press);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -269,6 +269,7 @@ TEST_F(SettingsRestartTest, EveryAreasChoicesComeBack)
     item("StayinSystemTray1")->trigger();
     item("AutoColorCopyafterGrab1")->trigger();
     item("FreezeScreenWhilePicking1")->trigger();
+    item("SmoothTracking1")->trigger();
     item("CheckforNewVersiononStartup1")->trigger();
     item("UseAlphaChannels1")->trigger();
     item("Exit1")->trigger();
@@ -296,6 +297,7 @@ TEST_F(SettingsRestartTest, EveryAreasChoicesComeBack)
     EXPECT_TRUE(area<WindowShell>().allowClose());
     EXPECT_TRUE(item("AutoColorCopyafterGrab1")->isChecked());
     EXPECT_TRUE(item("FreezeScreenWhilePicking1")->isChecked());
+    EXPECT_TRUE(item("SmoothTracking1")->isChecked());
     EXPECT_FALSE(item("CheckforNewVersiononStartup1")->isChecked());
     EXPECT_FALSE(area<ChannelEditors>().alphaMode());
     EXPECT_EQ(control<QLabel>("lblAlpha")->text(), "Brightness");

@@ -105,6 +105,7 @@ TEST(StoredProperties, ListKeepsItsOrder)
         "mempan16_Color",
         "AutoColorCopyafterGrab1_Checked",
         "FreezeScreenWhilePicking1_Checked",
+        "SmoothTracking1_Checked",
     };
     EXPECT_EQ(PropertyNames(), expected);
 }
@@ -130,6 +131,7 @@ TEST(StoredProperties, DefaultsAreTheFormValues)
         {"StayinSystemTray1_Checked", true},
         {"AutoColorCopyafterGrab1_Checked", false},
         {"FreezeScreenWhilePicking1_Checked", false},
+        {"SmoothTracking1_Checked", false},
         {"FindClosestColor1_Tag", std::int64_t{0}},
         {"cbxDisplay_ItemIndex", std::int64_t{-1}},
         {"cbxZoom_ItemIndex", std::int64_t{3}},
@@ -239,6 +241,7 @@ TEST(ClosingSettings, FreshFileHoldsTheValuesInClosingOrder)
         "mempan10_Color=2585840\nmempan11_Color=4345067\nmempan12_Color=8075724\n"
         "mempan13_Color=15423380\nmempan14_Color=15174705\nmempan15_Color=11186720\n"
         "mempan16_Color=7915600\nAutoColorCopyafterGrab1_Checked=FALSE\nFreezeScreenWhilePicking1_Checked=FALSE\n"
+        "SmoothTracking1_Checked=FALSE\n"
         "palettename=\nshowtitle=TRUE\nuppercase=TRUE\nAlphaMode=TRUE\n"
         "CheckNewVersion=TRUE\nlayout=2\ndisplaymode=1\n"
         "\n[pnlColor_Font]\nCharset=DEFAULT_CHARSET\nColor=clWindowText\nHeight=-13\n"

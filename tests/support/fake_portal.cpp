@@ -16,9 +16,9 @@ const QString PortalConnection = QStringLiteral("pigmentrix-test-portal");
 PrivateSessionBus::PrivateSessionBus()
 {
     const QString socket = folder.filePath(QStringLiteral("bus"));
-    daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                QStringLiteral("--nopidfile"), QStringLiteral("--print-address"),
-                                                QStringLiteral("--address=unix:path=") + socket});
+    daemon.start(QStringLiteral("dbus-daemon"),
+                 {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                  QStringLiteral("--print-address"), QStringLiteral("--address=unix:path=") + socket});
     if (!daemon.waitForStarted() || !daemon.waitForReadyRead(5000))
         return;
     address = QString::fromUtf8(daemon.readLine()).trimmed();
@@ -46,9 +46,8 @@ QDBusConnection PrivateSessionBus::portalSide() const
 
 bool FakeScreenshotPortal::publish(QDBusConnection bus)
 {
-    return bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), this,
-                              QDBusConnection::ExportAllSlots) &&
-           bus.registerService(BusName);
+    return bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), this, QDBusConnection::ExportAllSlots)
+           && bus.registerService(BusName);
 }
 
 QDBusObjectPath FakeScreenshotPortal::Screenshot(const QString &, const QVariantMap &options)
@@ -79,8 +78,8 @@ QDBusObjectPath FakeScreenshotPortal::answerLater(const QVariantMap &options, st
     if (response) {
         QDBusConnection bus = connection();
         QTimer::singleShot(0, this, [bus, path, code = *response, results]() mutable {
-            QDBusMessage signal =
-                QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
+                                                             QStringLiteral("Response"));
             signal << code << results;
             bus.send(signal);
         });
