@@ -2,9 +2,9 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusObjectPath>
 #include <QFile>
 #include <QTimer>
 #include <QUrl>

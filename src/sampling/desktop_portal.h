@@ -16,10 +16,10 @@ namespace pigmentrix {
 
 // Why the portal gave no picture or colour.
 enum class PortalRefusal {
-    Missing,   // no portal, or one without the call
+    Missing, // no portal, or one without the call
     Cancelled, // the user said no (response 1)
-    Denied,    // the desktop said no or failed (response 2 and above)
-    NoAnswer,  // no response in time
+    Denied, // the desktop said no or failed (response 2 and above)
+    NoAnswer, // no response in time
     Unreadable // a picture the program could not read
 };
 

@@ -33,8 +33,7 @@ std::vector<ScreenPlacement> PlaceScreensOnRoot(const std::vector<ScreenGeometry
     return placements;
 }
 
-std::vector<ScreenPlacement> PlaceScreensOnLayoutImage(const std::vector<ScreenGeometry> &screens,
-                                                       QSize imageSize)
+std::vector<ScreenPlacement> PlaceScreensOnLayoutImage(const std::vector<ScreenGeometry> &screens, QSize imageSize)
 {
     const QRect layout = BoundingRect(screens);
     std::vector<ScreenPlacement> placements;

@@ -30,8 +30,7 @@ std::vector<ScreenPlacement> PlaceScreensOnRoot(const std::vector<ScreenGeometry
 
 // A compositor's screenshot of the whole layout, drawn at the highest output
 // scale: the logical layout stretched evenly onto the image.
-std::vector<ScreenPlacement> PlaceScreensOnLayoutImage(const std::vector<ScreenGeometry> &screens,
-                                                       QSize imageSize);
+std::vector<ScreenPlacement> PlaceScreensOnLayoutImage(const std::vector<ScreenGeometry> &screens, QSize imageSize);
 
 // The image pixel under a point of the screen, given in the screen's own
 // logical pixels (fractions included); points on the screen's far edge stay

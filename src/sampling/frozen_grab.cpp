@@ -21,8 +21,8 @@ FrozenGrab::FrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &place
 {
     const QList<QScreen *> qtScreens = QGuiApplication::screens();
     for (std::size_t i = 0; i < placements.size() && i < static_cast<std::size_t>(qtScreens.size()); ++i) {
-        auto overlay = std::make_unique<FrozenScreenOverlay>(qtScreens[static_cast<qsizetype>(i)], placements[i],
-                                                             frozen.image());
+        auto overlay =
+            std::make_unique<FrozenScreenOverlay>(qtScreens[static_cast<qsizetype>(i)], placements[i], frozen.image());
         FrozenScreenOverlay *screen = overlay.get();
         connect(screen, &FrozenScreenOverlay::pointed, this, [this, screen](QPoint at) {
             pointerScreen = screen;

@@ -73,27 +73,14 @@ void FrozenScreenOverlay::keyPressEvent(QKeyEvent *event)
 {
     const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
     switch (event->key()) {
-    case Qt::Key_Left:
-        emit nudged(-step, 0);
-        break;
-    case Qt::Key_Right:
-        emit nudged(step, 0);
-        break;
-    case Qt::Key_Up:
-        emit nudged(0, -step);
-        break;
-    case Qt::Key_Down:
-        emit nudged(0, step);
-        break;
+    case Qt::Key_Left: emit nudged(-step, 0); break;
+    case Qt::Key_Right: emit nudged(step, 0); break;
+    case Qt::Key_Up: emit nudged(0, -step); break;
+    case Qt::Key_Down: emit nudged(0, step); break;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit confirmed();
-        break;
-    case Qt::Key_Escape:
-        emit cancelled();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Enter: emit confirmed(); break;
+    case Qt::Key_Escape: emit cancelled(); break;
+    default: QWidget::keyPressEvent(event);
     }
 }
 

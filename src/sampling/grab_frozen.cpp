@@ -27,10 +27,8 @@ void GrabController::usePortal(std::unique_ptr<DesktopPortal> desktopPortal)
         return;
     guard.connect(portal.get(), &DesktopPortal::screenshotTaken, this,
                   [this](const QImage &desktop) { portalScreenshotTaken(desktop); });
-    guard.connect(portal.get(), &DesktopPortal::colorPicked, this,
-                  [this](TColor color) { portalColorPicked(color); });
-    guard.connect(portal.get(), &DesktopPortal::refused, this,
-                  [this](PortalRefusal why) { portalRefused(why); });
+    guard.connect(portal.get(), &DesktopPortal::colorPicked, this, [this](TColor color) { portalColorPicked(color); });
+    guard.connect(portal.get(), &DesktopPortal::refused, this, [this](PortalRefusal why) { portalRefused(why); });
     // Through the portal every grab is over a still picture.
     if (FreezeScreenWhilePicking1)
         FreezeScreenWhilePicking1->setEnabled(false);

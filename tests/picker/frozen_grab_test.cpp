@@ -106,7 +106,10 @@ TEST_F(FrozenGrabTest, EscapeOrARightClickGivesTheColourFromBeforeBack)
     };
     const Row rows[] = {
         {"Escape", [](FrozenGrabTest &test) { test.key(Qt::Key_Escape); }},
-        {"right click", [](FrozenGrabTest &test) { test.clickAt({10, 10}, Qt::RightButton); }},
+        {"right click",
+         [](FrozenGrabTest &test) {
+             test.clickAt({10, 10}, Qt::RightButton);
+         }},
     };
     item("AutoColorCopyafterGrab1")->trigger();
     for (const Row &row : rows) {
@@ -138,8 +141,10 @@ TEST_F(FrozenGrabTest, ArrowKeysMoveThePickingPointAndEnterTakesIt)
         int y;
     };
     const Row rows[] = {
-        {Qt::Key_Right, Qt::NoModifier, 101, 100}, {Qt::Key_Down, Qt::NoModifier, 101, 101},
-        {Qt::Key_Left, Qt::ShiftModifier, 91, 101}, {Qt::Key_Up, Qt::ShiftModifier, 91, 91},
+        {Qt::Key_Right, Qt::NoModifier, 101, 100},
+        {Qt::Key_Down, Qt::NoModifier, 101, 101},
+        {Qt::Key_Left, Qt::ShiftModifier, 91, 101},
+        {Qt::Key_Up, Qt::ShiftModifier, 91, 91},
     };
     for (const Row &row : rows) {
         key(row.key, row.modifiers);
@@ -184,7 +189,7 @@ TEST_F(FrozenGrabTest, ADesktopThatCannotBeCapturedFallsBackToTheLiveGrab)
     EXPECT_FALSE(grab().grabActive());
 }
 
-class LiveGrabKeysTest : public GrabWindowTest {};
+class LiveGrabKeysTest : public GrabWindowTest { };
 
 TEST_F(LiveGrabKeysTest, ArrowKeysMoveThePointerOnePixelWhileTheButtonIsHeld)
 {

@@ -53,16 +53,12 @@ TEST(ImagePixelAt, MapsLogicalPointsToTheImagePixelUnderThem)
         QPoint expected;
     };
     const Row rows[] = {
-        {doubled, {0, 0}, {1600, 0}},
-        {doubled, {0.25, 0.25}, {1600, 0}},
+        {doubled, {0, 0}, {1600, 0}},       {doubled, {0.25, 0.25}, {1600, 0}},
         {doubled, {0.5, 0.5}, {1601, 1}}, // the odd physical pixel, not its neighbour
-        {doubled, {10.75, 3.5}, {1621, 7}},
-        {doubled, {399.9, 299.9}, {2399, 599}},
+        {doubled, {10.75, 3.5}, {1621, 7}}, {doubled, {399.9, 299.9}, {2399, 599}},
         {doubled, {400, 300}, {2399, 599}}, // the far edge stays on the screen
-        {doubled, {-1, -1}, {1600, 0}},
-        {plain, {12.9, 7.2}, {12, 7}},
-        {between, {1, 1}, {1601, 1}},
-        {between, {2, 2}, {1603, 3}},
+        {doubled, {-1, -1}, {1600, 0}},     {plain, {12.9, 7.2}, {12, 7}},
+        {between, {1, 1}, {1601, 1}},       {between, {2, 2}, {1603, 3}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << row.local.x() << ", " << row.local.y());
