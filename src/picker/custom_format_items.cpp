@@ -93,8 +93,7 @@ void ColorCodeBox::applyEditedFormats(const std::vector<CustomFormat> &edited, c
     int chosen = cbxDisplay->currentIndex();
     if (chosen >= NotationCount) {
         const auto kept = std::find(origins.begin(), origins.end(), chosen - NotationCount);
-        chosen = kept == origins.end() ? notation::HTMLHex
-                                       : NotationCount + static_cast<int>(kept - origins.begin());
+        chosen = kept == origins.end() ? notation::HTMLHex : NotationCount + static_cast<int>(kept - origins.begin());
     }
     setCustomFormats(edited);
     {

@@ -36,8 +36,8 @@ StoredCustomFormats ReadCustomFormats(const SettingsStore &store)
             continue;
         }
         stored.unusable.push_back(format);
-        stored.notice += (stored.notice.empty() ? "" : "\n") + ("Custom format " + std::to_string(i) + " '"
-                                                               + format.name + "' is left out: " + problem);
+        stored.notice += (stored.notice.empty() ? "" : "\n")
+                         + ("Custom format " + std::to_string(i) + " '" + format.name + "' is left out: " + problem);
     }
     return stored;
 }

@@ -19,7 +19,9 @@ const QString FieldsHelp = QStringLiteral(
     "Write {field} or {field:spec} with a spec as for std::format, {{ and }} for braces. Fields: r g b a (0-255), "
     "rf gf bf af (0-1), hex, h s l (HSL), sv v (HSV), c m y k, okl okc okh (OKLCH), name.");
 
-// A name that follows the numbering of the formats the user added before.
+const char *const NewTemplate = "#{hex}";
+
+// What an added format is called until the user names it.
 QString NumberedName(int n)
 {
     return QStringLiteral("Format %1").arg(n);
@@ -109,19 +111,18 @@ std::vector<int> CustomFormatsDialog::origins() const
 
 QString CustomFormatsDialog::freeName() const
 {
+    std::vector<std::string> names;
+    for (const Row &row : rows)
+        names.push_back(row.format.name);
     for (int n = 1;; ++n) {
-        const CustomFormat candidate{NumberedName(n).toStdString(), "#{hex}"};
-        std::vector<std::string> names;
-        for (const Row &row : rows)
-            names.push_back(row.format.name);
-        if (CustomFormatProblem(candidate, names).empty())
+        if (CustomFormatProblem({NumberedName(n).toStdString(), NewTemplate}, names).empty())
             return NumberedName(n);
     }
 }
 
 void CustomFormatsDialog::addFormat()
 {
-    rows.push_back({{freeName().toStdString(), "#{hex}"}, -1});
+    rows.push_back({{freeName().toStdString(), NewTemplate}, -1});
     lstFormats->addItem(QString::fromStdString(rows.back().format.name));
     lstFormats->setCurrentRow(static_cast<int>(rows.size()) - 1);
     edtFormatName->setFocus();
