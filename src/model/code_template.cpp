@@ -98,7 +98,7 @@ struct FieldValues {
     std::string name;
 };
 
-FieldValues ValuesOf(TColor color, int alpha, bool withName)
+FieldValues ValuesOf(TColor color, int alpha, bool withName, bool upperCaseHex)
 {
     FieldValues v;
     const int r = RedOf(color);
@@ -129,7 +129,7 @@ FieldValues ValuesOf(TColor color, int alpha, bool withName)
     v.number[Okl] = oklch[0];
     v.number[Okc] = oklch[1];
     v.number[Okh] = oklch[1] < 0.00005 ? 0 : oklch[2];
-    v.hex = FormatColorCode(color, notation::Photoshop, 255, true);
+    v.hex = FormatColorCode(color, notation::Photoshop, 255, upperCaseHex);
     // The closest name is a search of the whole table: only when asked for.
     if (const std::optional<RColor> closest = withName ? ClosestNamedColor(color, false) : std::nullopt)
         v.name = NameToUtf8(closest->Name);
@@ -225,11 +225,11 @@ CodeTemplate::CodeTemplate(std::string_view text)
         parts_.push_back(std::move(part));
 }
 
-std::string CodeTemplate::Render(TColor color, int alpha) const
+std::string CodeTemplate::Render(TColor color, int alpha, bool upperCaseHex) const
 {
     const bool withName =
         std::any_of(parts_.begin(), parts_.end(), [](const Part &part) { return part.field == Name; });
-    const FieldValues values = ValuesOf(color, alpha, withName);
+    const FieldValues values = ValuesOf(color, alpha, withName, upperCaseHex);
     std::string out;
     for (const Part &part : parts_) {
         out += part.literal;

@@ -27,7 +27,10 @@ public:
     // Throws TemplateError.
     explicit CodeTemplate(std::string_view text);
 
-    std::string Render(TColor color, int alpha) const;
+    // Without upperCaseHex the letters of {hex} come out in lower case; the
+    // rest is as the template wrote it, since its literal text and its "x"
+    // and "X" specs already say which case the user wants.
+    std::string Render(TColor color, int alpha, bool upperCaseHex = true) const;
 
     struct Spec {
         char fill = ' ';

@@ -2,6 +2,7 @@
 // copying it, and reading a typed code back.
 #include "picker/color_code_box.h"
 
+#include "model/css_color.h"
 #include "model/integer_text.h"
 #include "picker/color_pipeline.h"
 #include "picker/history_actions.h"
@@ -79,13 +80,8 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
     cbxDisplay->setGeometry(4, 3, 88, 23);
     for (std::string_view name : NotationNames)
         cbxDisplay->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
-    cbxDisplay->setMaxVisibleItems(NotationCount);
     cbxDisplay->setCurrentIndex(-1);
-    // The drop-down is wider than the box so that every name fits whole.
-    int widest = 0;
-    for (int i = 0; i < cbxDisplay->count(); ++i)
-        widest = std::max(widest, cbxDisplay->view()->fontMetrics().horizontalAdvance(cbxDisplay->itemText(i)));
-    cbxDisplay->view()->setMinimumWidth(std::max(qRound(cbxDisplay->width() * 1.4), widest + 24));
+    fitDropDown();
 
     edtColor = new QLineEdit(pnlColorCode);
     edtColor->setObjectName(QStringLiteral("edtColor"));
@@ -105,9 +101,20 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
     edtColor->installEventFilter(this);
 }
 
+// Every notation shows without scrolling, and the drop-down is wider than the
+// box so that every name fits whole.
+void ColorCodeBox::fitDropDown()
+{
+    cbxDisplay->setMaxVisibleItems(cbxDisplay->count());
+    int widest = 0;
+    for (int i = 0; i < cbxDisplay->count(); ++i)
+        widest = std::max(widest, cbxDisplay->view()->fontMetrics().horizontalAdvance(cbxDisplay->itemText(i)));
+    cbxDisplay->view()->setMinimumWidth(std::max(qRound(cbxDisplay->width() * 1.4), widest + 24));
+}
+
 void ColorCodeBox::addNotationMenu(QMenu *menu)
 {
-    QMenu *colorDisplay = AddSubmenu(menu, QStringLiteral("Colordisplay1"), QStringLiteral("Color Code Display"));
+    colorDisplay = AddSubmenu(menu, QStringLiteral("Colordisplay1"), QStringLiteral("Color Code Display"));
     for (int notation = 0; notation < NotationCount; ++notation) {
         if (notation == notation::CSSColor)
             AddSeparator(colorDisplay, QStringLiteral("NCssNotations"));
@@ -121,6 +128,13 @@ void ColorCodeBox::addNotationMenu(QMenu *menu)
         guard.connect(action, &QAction::triggered, this, [this, notation] { HTMLHex1Click(notation); });
         colorDisplayItems[static_cast<std::size_t>(notation)] = action;
     }
+    NCustomFormats = AddSeparator(colorDisplay, QStringLiteral("NCustomFormats"));
+    CustomFormats1 = AddItem(colorDisplay, QStringLiteral("CustomFormats1"), QStringLiteral("Custom Formats..."));
+    guard.connect(CustomFormats1, &QAction::triggered, this, [this] { CustomFormats1Click(); });
+    // Where a user looks for it too: the notation list's own menu.
+    cbxDisplay->setContextMenuPolicy(Qt::ActionsContextMenu);
+    cbxDisplay->addAction(CustomFormats1);
+    addCustomItems();
 }
 
 void ColorCodeBox::addCaseItem(QMenu *menu)
@@ -164,11 +178,19 @@ void ColorCodeBox::keepFirstLine(const QString &text)
 
 QString ColorCodeBox::getcolorstring(TColor mcolor) const
 {
+    if (const CodeTemplate *custom = chosenTemplate())
+        return QString::fromStdString(custom->Render(mcolor, pipeline.alpha(), UseUpperCase));
     return QString::fromStdString(FormatColorCode(mcolor, cbxDisplay->currentIndex(), pipeline.alpha(), UseUpperCase));
 }
 
 TColor ColorCodeBox::translatecolor(const QString &cColor)
 {
+    // A custom format only writes; any CSS colour is read back.
+    if (chosenTemplate()) {
+        const CssColor css = ReadCssColor(cColor.toStdString());
+        pipeline.setAlpha(css.alpha);
+        return css.color;
+    }
     const ParsedColorCode parsed = ParseColorCode(cColor.toStdString(), cbxDisplay->currentIndex());
     if (parsed.alpha)
         pipeline.setAlpha(*parsed.alpha);
@@ -232,7 +254,12 @@ void ColorCodeBox::HTMLHex1Click(int notation)
 void ColorCodeBox::UpperCaseColorCodes1Click()
 {
     UseUpperCase = UpperCaseColorCodes1->isChecked();
-    edtColor->setText(UseUpperCase ? edtColor->text().toUpper() : edtColor->text().toLower());
+    // Converting a custom code would change the user's own literal text:
+    // it is written again, with the case applied to {hex} alone.
+    if (chosenTemplate())
+        showCode(pipeline.color());
+    else
+        edtColor->setText(UseUpperCase ? edtColor->text().toUpper() : edtColor->text().toLower());
 }
 
 } // namespace pigmentrix

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "model/code_template.h"
 #include "model/color.h"
 #include "model/color_codes.h"
+#include "model/custom_format.h"
 #include "storage/property_bindings.h"
 
 #include <QObject>
@@ -25,7 +27,9 @@ class HistoryActions;
 class PickerDialogs;
 
 // The colour code box: the current colour as a code in the chosen notation,
-// copying it, reading a typed code back, and the notation menu.
+// copying it, reading a typed code back, and the notation menu. The user's
+// own formats follow the built-in notations in the list and the menu, from
+// index NotationCount on.
 class ColorCodeBox : public QObject {
     Q_OBJECT
 
@@ -40,6 +44,10 @@ public:
     void setUpperCase(bool upper);
     bool upperCase() const { return UseUpperCase; }
     std::vector<PropertyBinding> storedProperties();
+    // The user's own formats, usable ones only; set before the stored
+    // notation index comes back, so that an index among them is kept.
+    void setCustomFormats(const std::vector<CustomFormat> &formats);
+    const std::vector<CustomFormat> &customFormats() const { return formats; }
 
     // mcolor as a code in the chosen notation at the present alpha.
     QString getcolorstring(TColor mcolor) const;
@@ -57,6 +65,8 @@ public:
     void cbxDisplayChange();
     void HTMLHex1Click(int notation);
     void UpperCaseColorCodes1Click();
+    // "Custom Formats...".
+    void CustomFormats1Click();
 
 signals:
     // Another notation is chosen: codes shown elsewhere follow it.
@@ -67,6 +77,11 @@ protected:
 
 private:
     void keepFirstLine(const QString &text);
+    void fitDropDown();
+    void addCustomItems();
+    void applyEditedFormats(const std::vector<CustomFormat> &edited, const std::vector<int> &origins);
+    // The template of the chosen notation when it is a custom format.
+    const CodeTemplate *chosenTemplate() const;
 
     QWidget *window;
     ColorPipeline &pipeline;
@@ -82,6 +97,12 @@ private:
     QPushButton *btnSet = nullptr;
     QAction *UpperCaseColorCodes1 = nullptr;
     std::array<QAction *, NotationCount> colorDisplayItems{};
+    QMenu *colorDisplay = nullptr;
+    QAction *NCustomFormats = nullptr;
+    QAction *CustomFormats1 = nullptr;
+    std::vector<QAction *> customItems;
+    std::vector<CustomFormat> formats;
+    std::vector<CodeTemplate> templates;
 };
 
 } // namespace pigmentrix

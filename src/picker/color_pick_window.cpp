@@ -230,6 +230,7 @@ void TfrmColorPick::FormCreate(const PickerSettings &settings)
     updates->setCheckOnStartup(settings.CheckNewVersion);
     shell->applyStoredLayout(static_cast<Layout>(settings.layout), settings.showtitle);
     palette->showPaletteName(QString::fromStdString(settings.palettename));
+    readCustomFormats();
     shell->setTrayActive(true);
 }
 
@@ -295,8 +296,12 @@ void TfrmColorPick::FormShow()
     if (!shownOnce) {
         shownOnce = true;
         codes->focusCopyButton();
-        // Once the window is on screen: damaged lines, a read-only file.
-        if (const std::string notice = settingsStore->StartNotice(); !notice.empty()) {
+        // Once the window is on screen: damaged lines, a read-only file,
+        // custom formats left out.
+        std::string notice = settingsStore->StartNotice();
+        if (!customFormatNotice.empty())
+            notice += (notice.empty() ? "" : "\n\n") + customFormatNotice;
+        if (!notice.empty()) {
             QMetaObject::invokeMethod(
                 this, [this, notice] { dialogs.showMessage(this, QString::fromStdString(notice)); },
                 Qt::QueuedConnection);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "model/color.h"
+#include "model/custom_format.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QKeyEvent;
@@ -105,6 +107,11 @@ private:
 
     // Settings store.
     void restoreStoredSettings();
+    void readCustomFormats();
+    // Stored formats that cannot be used: kept for the file, and what the
+    // user is told about them when the window first shows.
+    std::vector<CustomFormat> unusableCustomFormats;
+    std::string customFormatNotice;
     void placeWindow(const StoredWindowPosition &stored);
     void centreIfAsked();
     bool centreWhenShown = false;

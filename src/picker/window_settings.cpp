@@ -17,6 +17,7 @@
 #include "update/update_commands.h"
 
 #include "storage/closing_settings.h"
+#include "storage/custom_format_settings.h"
 #include "storage/property_bindings.h"
 #include "storage/settings_store.h"
 #include "storage/window_position.h"
@@ -77,6 +78,15 @@ void TfrmColorPick::restoreStoredSettings()
     }
     placeWindow(ReadWindowPosition(*settingsStore));
     RestoreBoundProperties(*settingsStore, storedPropertyBindings());
+}
+
+// Before the stored notation index comes back, which may choose one of them.
+void TfrmColorPick::readCustomFormats()
+{
+    StoredCustomFormats stored = ReadCustomFormats(*settingsStore);
+    codes->setCustomFormats(stored.formats);
+    unusableCustomFormats = std::move(stored.unusable);
+    customFormatNotice = std::move(stored.notice);
 }
 
 void TfrmColorPick::placeWindow(const StoredWindowPosition &stored)
@@ -182,6 +192,9 @@ void TfrmColorPick::storeSettings(bool named)
                                       palette->storedPaletteName().toStdString()};
     }
     closing.paletteChanged = palette->paletteChanged();
+    closing.customFormats = codes->customFormats();
+    closing.customFormats.insert(closing.customFormats.end(), unusableCustomFormats.begin(),
+                                 unusableCustomFormats.end());
     StoreClosingSettings(*settingsStore, closing);
 }
 

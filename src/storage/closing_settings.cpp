@@ -1,5 +1,7 @@
 #include "storage/closing_settings.h"
 
+#include "storage/custom_format_settings.h"
+
 #include <stdexcept>
 
 namespace pigmentrix {
@@ -17,6 +19,7 @@ void StoreClosingSettings(SettingsStore &store, const ClosingSettings &closing)
     }
     if (closing.named)
         WriteNamedSettings(store, *closing.named, closing.paletteChanged);
+    WriteCustomFormats(store, closing.customFormats);
 }
 
 } // namespace pigmentrix

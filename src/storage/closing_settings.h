@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/custom_format.h"
 #include "storage/named_settings.h"
 #include "storage/settings_store.h"
 #include "storage/stored_properties.h"
@@ -21,10 +22,13 @@ struct ClosingSettings {
     // Present only for an accepted close.
     std::optional<NamedSettings> named;
     bool paletteChanged = false;
+    // The custom formats, unusable ones last; written on every store.
+    std::vector<CustomFormat> customFormats;
 };
 
 // Puts the values into the store in the order of closing: "FormVersion",
-// then the window position and the stored properties, then the named values.
+// then the window position and the stored properties, then the named values
+// and the custom formats.
 // Throws std::invalid_argument when properties does not match the list.
 void StoreClosingSettings(SettingsStore &store, const ClosingSettings &closing);
 

@@ -82,4 +82,9 @@ std::optional<QString> QtPickerDialogs::chooseSavePaletteFile(QWidget *parent)
     return ChoosePaletteFile(parent, QFileDialog::AcceptSave, paletteFolder, saveFilter);
 }
 
+bool QtPickerDialogs::runDialog(QDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}
+
 } // namespace pigmentrix

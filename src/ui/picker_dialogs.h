@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace pigmentrix {
@@ -35,6 +36,9 @@ public:
     // nullopt when the user cancels.
     virtual std::optional<QString> chooseOpenPaletteFile(QWidget *parent) = 0;
     virtual std::optional<QString> chooseSavePaletteFile(QWidget *parent) = 0;
+    // Runs one of the program's own dialogs modally; whether the user
+    // accepted it.
+    virtual bool runDialog(QDialog &dialog) = 0;
 };
 
 // The platform's own dialogs.
@@ -48,6 +52,7 @@ public:
     void showError(QWidget *parent, const QString &text) override;
     std::optional<QString> chooseOpenPaletteFile(QWidget *parent) override;
     std::optional<QString> chooseSavePaletteFile(QWidget *parent) override;
+    bool runDialog(QDialog &dialog) override;
 
 private:
     // Both palette dialogs open where the last palette file was chosen.

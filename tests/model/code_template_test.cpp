@@ -69,6 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
                     TemplateRow{"rgba({r}, {g}, {b}, {af:.2f})", Orange, 128, "rgba(255, 128, 0, 0.50)"},
                     TemplateRow{"{r:}", Orange, 255, "255"}));
 
+TEST(CodeTemplateCaseTest, LowerCaseTouchesOnlyTheHexField)
+{
+    const CodeTemplate code("Hex #{hex} {r:X} {name}");
+    EXPECT_EQ(code.Render(ComposeColor(0xAB, 0xCD, 0xEF), 255, false), "Hex #abcdef AB Pale Cornflower Blue");
+    EXPECT_EQ(code.Render(ComposeColor(0xAB, 0xCD, 0xEF), 255, true), "Hex #ABCDEF AB Pale Cornflower Blue");
+}
+
 struct TemplateErrorRow {
     std::string text;
     std::string message;

@@ -3,9 +3,12 @@
 #include "ui/picker_dialogs.h"
 #include "update/link_opener.h"
 
+#include <QDialog>
 #include <QList>
 #include <QStringList>
 #include <QUrl>
+
+#include <functional>
 
 namespace pigmentrix {
 
@@ -20,6 +23,9 @@ public:
     QStringList messages;
     QStringList warnings;
     QStringList errors;
+    // Works the window's own dialog as the user would and says whether it was
+    // accepted; without steps the user cancels.
+    std::function<bool(QDialog &)> dialogSteps;
 
     std::optional<TColor> chooseColor(QWidget *, TColor) override { return colorAnswer; }
     std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return fontAnswer; }
@@ -32,6 +38,11 @@ public:
     void showError(QWidget *, const QString &text) override { errors << text; }
     std::optional<QString> chooseOpenPaletteFile(QWidget *) override { return openFileAnswer; }
     std::optional<QString> chooseSavePaletteFile(QWidget *) override { return saveFileAnswer; }
+    bool runDialog(QDialog &dialog) override
+    {
+        dialog.show();
+        return dialogSteps && dialogSteps(dialog);
+    }
 };
 
 // Records what the window asks the desktop to open; opening succeeds unless

@@ -3,6 +3,7 @@
 #include "displays/hsv_picture_area.h"
 #include "displays/named_color_area.h"
 #include "fake_dialogs.h"
+#include "formats_dialog_driver.h"
 #include "picker/channel_editors.h"
 #include "picker/color_code_box.h"
 #include "picker/color_pick_window.h"
@@ -98,6 +99,19 @@ protected:
         area<ColorPipeline>().applyColor(c);
         QTest::mouseClick(slot(k), Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
     }
+
+    // Adds formats through "Custom Formats...".
+    void addFormats(const std::vector<std::pair<QString, QString>> &formats)
+    {
+        dialogs.dialogSteps = [&](QDialog &shown) {
+            const FormatsDialog dialog(shown);
+            for (const auto &[name, text] : formats)
+                dialog.add(name, text);
+            return dialog.ok();
+        };
+        item("CustomFormats1")->trigger();
+    }
+    QComboBox *notations() const { return control<QComboBox>("cbxDisplay"); }
 
     testing::TempFolder folder;
     std::filesystem::path settingsFile = folder / "config" / "Pigmentrix" / "Pigmentrix.ini";
@@ -351,6 +365,75 @@ TEST_F(SettingsRestartTest, AReadOnlyFileIsReportedOnceAndNeverWritten)
     closeWindow();
     EXPECT_EQ(fileText(), stored);
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(SettingsRestartTest, CustomFormatsAndTheOneChosenComeBack)
+{
+    startAndShow();
+    addFormats({{"Qt", "QColor({r}, {g}, {b})"}, {"Padded", "  [{r:>4}] ; \"{hex}\"  "}});
+    area<ColorPipeline>().applyColor(ComposeColor(12, 34, 56));
+    item("CustomFormat2")->trigger();
+    closeWindow();
+    const std::string text = fileText();
+    EXPECT_NE(text.find("cbxDisplay_ItemIndex=23\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[CustomFormats]\nCount=2\nName1=Qt\nTemplate1=QColor({r}, {g}, {b})\nName2=Padded\n"),
+              std::string::npos)
+        << text;
+
+    startAndShow();
+    EXPECT_EQ(notations()->itemText(NotationCount), "Qt");
+    EXPECT_EQ(notations()->currentIndex(), NotationCount + 1);
+    EXPECT_EQ(box("edtColor")->text(), "  [  12] ; \"0C2238\"  ");
+    EXPECT_EQ(item("CustomFormat1")->text(), "Qt");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(SettingsRestartTest, EditedFormatsReachTheFileWithoutAClose)
+{
+    startAndShow();
+    addFormats({{"Qt", "QColor({r}, {g}, {b})"}});
+    EXPECT_TRUE(QTest::qWaitFor([this] { return fileText().find("Name1=Qt\n") != std::string::npos; }, 3000))
+        << fileText();
+}
+
+TEST_F(SettingsRestartTest, RemovingTheChosenFormatFallsBackAndKeepsTheRest)
+{
+    startAndShow();
+    addFormats({{"Qt", "QColor({r}, {g}, {b})"}});
+    item("CustomFormat1")->trigger();
+    item("Small1")->trigger();
+    dialogs.dialogSteps = [](QDialog &shown) {
+        const FormatsDialog dialog(shown);
+        dialog.click("btnRemoveFormat");
+        return dialog.ok();
+    };
+    item("CustomFormats1")->trigger();
+    closeWindow();
+    const std::string text = fileText();
+    EXPECT_NE(text.find("cbxDisplay_ItemIndex=0\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Name1=Qt"), std::string::npos) << text;
+
+    startAndShow();
+    EXPECT_EQ(notations()->count(), NotationCount);
+    EXPECT_EQ(notations()->currentIndex(), notation::HTMLHex);
+    EXPECT_TRUE(item("Small1")->isChecked()) << "other settings stay";
+}
+
+TEST_F(SettingsRestartTest, AnUnusableStoredFormatIsLeftOutWithOneMessageAndKept)
+{
+    std::filesystem::create_directories(settingsFile.parent_path());
+    testing::WriteBytes(settingsFile, "[Pigmentrix]\ncbxDisplay_ItemIndex=23\nlayout=1\n"
+                                      "[CustomFormats]\nCount=3\nName1=Good\nTemplate1=#{hex}\n"
+                                      "Name2=Broken\nTemplate2={red}\nName3=Also good\nTemplate3={r}\n");
+    startAndShow();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !dialogs.messages.isEmpty(); }, 2000));
+    EXPECT_EQ(dialogs.messages, QStringList{"Custom format 2 'Broken' is left out: Unknown field 'red' in template"});
+    EXPECT_EQ(notations()->itemText(NotationCount + 1), "Also good");
+    EXPECT_EQ(notations()->currentIndex(), NotationCount + 1);
+    EXPECT_TRUE(item("Medium1")->isChecked()) << "the other settings apply";
+    closeWindow();
+    const std::string text = fileText();
+    EXPECT_NE(text.find("Name3=Broken\nTemplate3={red}\n"), std::string::npos) << text;
 }
 
 } // namespace
