@@ -28,9 +28,11 @@ ContrastVerdict JudgeContrast(double ratio)
 
 std::string ContrastRatioText(double ratio)
 {
-    // The small allowance keeps 21 from showing as 20.99 after rounding
-    // errors in the luminances.
-    const auto hundredths = static_cast<std::int64_t>(std::floor(ratio * 100 + 1e-9));
+    auto hundredths = static_cast<std::int64_t>(std::floor(ratio * 100 + 0.5));
+    for (const std::int64_t threshold : {300, 450, 700}) {
+        if (hundredths == threshold && ratio * 100 < threshold)
+            hundredths = threshold - 1;
+    }
     CodeWriter text;
     text.Decimal(hundredths / 100).Text(".");
     const std::int64_t fraction = hundredths % 100;

@@ -24,8 +24,8 @@ struct ContrastVerdict {
 
 ContrastVerdict JudgeContrast(double ratio);
 
-// "4.48:1": two decimals cut, not rounded, so that a ratio just short of a
-// threshold never shows as reaching it.
+// "4.48:1": two decimals, rounded half up, except that a ratio just short of
+// a threshold (3, 4.5, 7) never shows as reaching it: 4.4999 is "4.49:1".
 std::string ContrastRatioText(double ratio);
 
 // foreground at alpha 0..255 laid over an opaque background.

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
     Contrast, CliOutputTest,
     testing::Values(CliRow{{"contrast", "#777777", "white"},
                            0,
-                           "4.47:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
+                           "4.48:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
                            "AAA large text: fail\n",
                            ""},
                     CliRow{{"contrast", "rgb(118 118 118)", "#FFF"},

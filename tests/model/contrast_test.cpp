@@ -31,19 +31,19 @@ TEST_P(ContrastTest, GivesTheRatioAndTheVerdicts)
 }
 
 // Greys on white on either side of each threshold: #777777 fails AA for
-// normal text (4.47), #767676 passes (4.54); #949494 passes AA for large
+// normal text (4.48), #767676 passes (4.54); #949494 passes AA for large
 // text, #959595 fails it; #595959 reaches AAA, #5A5A5A does not.
 INSTANTIATE_TEST_SUITE_P(
     Thresholds, ContrastTest,
     testing::Values(ContrastRow{clBlack, clWhite, "21.00:1", {true, true, true, true}},
                     ContrastRow{clWhite, clWhite, "1.00:1", {false, false, false, false}},
-                    ContrastRow{ComposeColor(0x77, 0x77, 0x77), clWhite, "4.47:1", {false, true, false, false}},
+                    ContrastRow{ComposeColor(0x77, 0x77, 0x77), clWhite, "4.48:1", {false, true, false, false}},
                     ContrastRow{ComposeColor(0x76, 0x76, 0x76), clWhite, "4.54:1", {true, true, false, true}},
                     ContrastRow{ComposeColor(0x94, 0x94, 0x94), clWhite, "3.03:1", {false, true, false, false}},
                     ContrastRow{ComposeColor(0x95, 0x95, 0x95), clWhite, "2.99:1", {false, false, false, false}},
                     ContrastRow{ComposeColor(0x59, 0x59, 0x59), clWhite, "7.00:1", {true, true, true, true}},
-                    ContrastRow{ComposeColor(0x5A, 0x5A, 0x5A), clWhite, "6.89:1", {true, true, false, true}},
-                    ContrastRow{ComposeColor(255, 0, 0), clWhite, "3.99:1", {false, true, false, false}},
+                    ContrastRow{ComposeColor(0x5A, 0x5A, 0x5A), clWhite, "6.90:1", {true, true, false, true}},
+                    ContrastRow{ComposeColor(255, 0, 0), clWhite, "4.00:1", {false, true, false, false}},
                     ContrastRow{ComposeColor(0, 0, 255), clBlack, "2.44:1", {false, false, false, false}}));
 
 TEST(ContrastTest, ThresholdsAreInclusive)
@@ -53,6 +53,11 @@ TEST(ContrastTest, ThresholdsAreInclusive)
     EXPECT_EQ(JudgeContrast(7), (ContrastVerdict{true, true, true, true}));
     EXPECT_EQ(JudgeContrast(4.4999), (ContrastVerdict{false, true, false, false}));
     EXPECT_EQ(ContrastRatioText(4.4999), "4.49:1");
+    EXPECT_EQ(ContrastRatioText(2.996), "2.99:1") << "short of AA large";
+    EXPECT_EQ(ContrastRatioText(6.9951), "6.99:1") << "short of AAA";
+    EXPECT_EQ(ContrastRatioText(4.4784), "4.48:1") << "rounded where no threshold is in the way";
+    EXPECT_EQ(ContrastRatioText(4.5), "4.50:1");
+    EXPECT_EQ(ContrastRatioText(20.9999999), "21.00:1");
     EXPECT_EQ(ContrastRatioText(10.05), "10.05:1");
 }
 

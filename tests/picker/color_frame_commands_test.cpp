@@ -43,7 +43,7 @@ TEST_F(ColorFrameCommandsTest, ShowsTheContrastAgainstTheTextColour)
         QString shown;
     };
     const Row rows[] = {
-        {ComposeColor(0x77, 0x77, 0x77), "setTextcolortoWhite1", "4.47:1 AA large"},
+        {ComposeColor(0x77, 0x77, 0x77), "setTextcolortoWhite1", "4.48:1 AA large"},
         {ComposeColor(0x76, 0x76, 0x76), "setTextcolortoWhite1", "4.54:1 AA, AAA large"},
         {ComposeColor(0x59, 0x59, 0x59), "setTextcolortoWhite1", "7.00:1 AAA"},
         {ComposeColor(0x95, 0x95, 0x95), "setTextcolortoWhite1", "2.99:1 Fail"},
@@ -56,10 +56,10 @@ TEST_F(ColorFrameCommandsTest, ShowsTheContrastAgainstTheTextColour)
         EXPECT_EQ(label->text(), row.shown);
     }
     setColor(ComposeColor(0x77, 0x77, 0x77));
-    EXPECT_TRUE(label->toolTip().contains("With white: 4.47:1 (normal text AA fail, AAA fail; large text AA pass, "
+    EXPECT_TRUE(label->toolTip().contains("With white: 4.48:1 (normal text AA fail, AAA fail; large text AA pass, "
                                           "AAA fail)"))
         << label->toolTip().toStdString();
-    EXPECT_TRUE(label->toolTip().contains("With black: 4.68:1")) << label->toolTip().toStdString();
+    EXPECT_TRUE(label->toolTip().contains("With black: 4.69:1")) << label->toolTip().toStdString();
 }
 
 TEST_F(ColorFrameCommandsTest, SwapMakesTheTextColourCurrentAndUndoes)
@@ -69,7 +69,7 @@ TEST_F(ColorFrameCommandsTest, SwapMakesTheTextColourCurrentAndUndoes)
     item("SwapColorandTextColor1")->trigger();
     EXPECT_EQ(color(), clWhite);
     EXPECT_EQ(frame()->FontColor, ComposeColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(control<QLabel>("lblContrast")->text(), "12.71:1 AAA");
+    EXPECT_EQ(control<QLabel>("lblContrast")->text(), "12.72:1 AAA");
     EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], ComposeColor(0x12, 0x34, 0x56));
 }
 
