@@ -200,7 +200,9 @@ TColor ColorCodeBox::translatecolor(const QString &cColor)
 void ColorCodeBox::showCode(TColor color)
 {
     edtColor->setText(getcolorstring(color));
-    // The CSS codes are longer than the box is wide; the tip shows them whole.
+    // The CSS codes are longer than the box is wide: the box shows their
+    // beginning, which names the notation, and the tip shows them whole.
+    edtColor->setCursorPosition(0);
     edtColor->setToolTip(edtColor->text());
 }
 

@@ -132,6 +132,8 @@ TEST_F(ColorCodeBoxTest, CssNotationsShowTheirCodeAndReadAnyCssColour)
         EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), row.notation);
         EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentText(), item(row.item)->text());
         EXPECT_EQ(box("edtColor")->text(), row.shown);
+        EXPECT_EQ(box("edtColor")->cursorPosition(), 0) << "a code wider than the box shows its beginning";
+        EXPECT_EQ(box("edtColor")->toolTip(), row.shown) << "and the tip the whole code";
         box("edtColor")->setText(row.typed);
         area<ColorCodeBox>().btnSetClick();
         if (!row.rewritten) {
