@@ -19,16 +19,23 @@ constexpr int LosslessNotations[] = {
     notation::HTMLHex,   notation::DelphiHex,    notation::VBHex,
     notation::CppHex,    notation::RGBValues,    notation::CMY,
     notation::Photoshop, notation::Powerbuilder, notation::AndroidTransparent,
-    notation::CSSRGBA,
+    notation::CSSRGBA,   notation::CSSColor,     notation::CSSHsl,
+    notation::CSSHwb,    notation::CSSLab,       notation::CSSLch,
+    notation::CSSOklab,  notation::CSSOklch,
 };
+
+bool CarriesAlpha(int index)
+{
+    return index == notation::AndroidTransparent || index == notation::CSSRGBA
+           || (index >= notation::CSSColor && index < NotationCount);
+}
 
 void ParseWithEveryNotation(std::string_view text)
 {
     for (int index = notation::None; index <= NotationCount; ++index) {
         try {
             const ParsedColorCode parsed = ParseColorCode(text, index);
-            const bool alphaNotation = index == notation::AndroidTransparent || index == notation::CSSRGBA;
-            if (parsed.alpha.has_value() != alphaNotation || (parsed.alpha && (*parsed.alpha & ~0xFF) != 0))
+            if (parsed.alpha.has_value() != CarriesAlpha(index) || (parsed.alpha && (*parsed.alpha & ~0xFF) != 0))
                 std::abort();
             if (parsed.color < 0 || parsed.color > clWhite)
                 std::abort();
