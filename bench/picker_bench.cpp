@@ -20,13 +20,22 @@
 namespace pigmentrix {
 namespace {
 
-void BM_SliderDragStep(benchmark::State &state)
-{
+// The picker window with the settings of a first start, shown and painted.
+struct ShownPicker {
+    ShownPicker()
+    {
+        window.show();
+        QApplication::processEvents();
+    }
     const PickerSettings settings;
     QtPickerDialogs dialogs;
-    TfrmColorPick window(settings, dialogs);
-    window.show();
-    QApplication::processEvents();
+    TfrmColorPick window{settings, dialogs};
+};
+
+void BM_SliderDragStep(benchmark::State &state)
+{
+    ShownPicker shown;
+    TfrmColorPick &window = shown.window;
     const auto named = [&window](const char *name) {
         return window.findChild<TJvTracker *>(QString::fromLatin1(name));
     };
@@ -65,11 +74,8 @@ private:
 
 void BM_FrozenPointerMove(benchmark::State &state)
 {
-    const PickerSettings settings;
-    QtPickerDialogs dialogs;
-    TfrmColorPick window(settings, dialogs);
-    window.show();
-    QApplication::processEvents();
+    ShownPicker shown;
+    TfrmColorPick &window = shown.window;
     QImage picture(800, 600, QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
