@@ -52,13 +52,13 @@ bool ReadDigits(std::string_view &text, int &value)
     return true;
 }
 
-CodeTemplate::Spec ParseSpec(std::string_view spec, int field, std::string_view fieldName)
+CodeTemplate::FieldFormat ParseFieldFormat(std::string_view format, int field, std::string_view fieldName)
 {
     const auto bad = [&] {
-        return TemplateError("Bad format spec '" + std::string(spec) + "' for field '" + std::string(fieldName) + "'");
+        return TemplateError("Bad format '" + std::string(format) + "' for field '" + std::string(fieldName) + "'");
     };
-    CodeTemplate::Spec parsed;
-    std::string_view rest = spec;
+    CodeTemplate::FieldFormat parsed;
+    std::string_view rest = format;
     if (rest.size() >= 2 && IsAlign(rest[1]) && rest[0] != '{' && rest[0] != '}') {
         parsed.fill = rest[0];
         parsed.align = rest[1];
@@ -152,44 +152,44 @@ std::string FixedText(double value, int decimals, bool dropTrailingZeros)
     return text;
 }
 
-std::string NumberText(double value, int field, const CodeTemplate::Spec &spec)
+std::string NumberText(double value, int field, const CodeTemplate::FieldFormat &format)
 {
-    if (spec.type == 'd' || spec.type == 'x' || spec.type == 'X'
-        || (spec.type == 0 && spec.precision < 0 && IsWholeByDefault(field))) {
+    if (format.type == 'd' || format.type == 'x' || format.type == 'X'
+        || (format.type == 0 && format.precision < 0 && IsWholeByDefault(field))) {
         const auto whole = static_cast<long long>(std::floor(value + 0.5));
         std::array<char, 24> buffer{};
-        const int base = spec.type == 'x' || spec.type == 'X' ? 16 : 10;
+        const int base = format.type == 'x' || format.type == 'X' ? 16 : 10;
         const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole, base);
         std::string text(buffer.data(), result.ptr);
-        if (spec.type == 'X')
+        if (format.type == 'X')
             text = AsciiUpperCase(text);
         return text;
     }
-    if (spec.precision < 0 && spec.type == 0)
+    if (format.precision < 0 && format.type == 0)
         return FixedText(value, 4, true);
-    return FixedText(value, spec.precision < 0 ? 6 : spec.precision, false);
+    return FixedText(value, format.precision < 0 ? 6 : format.precision, false);
 }
 
-void AppendAligned(std::string &out, std::string text, const CodeTemplate::Spec &spec, bool isNumber)
+void AppendAligned(std::string &out, std::string text, const CodeTemplate::FieldFormat &format, bool isNumber)
 {
-    if (!isNumber && spec.precision >= 0 && static_cast<int>(text.size()) > spec.precision)
-        text.resize(static_cast<std::size_t>(spec.precision));
-    const int padding = std::max(0, spec.width - static_cast<int>(text.size()));
+    if (!isNumber && format.precision >= 0 && static_cast<int>(text.size()) > format.precision)
+        text.resize(static_cast<std::size_t>(format.precision));
+    const int padding = std::max(0, format.width - static_cast<int>(text.size()));
     if (padding == 0) {
         out += text;
         return;
     }
-    if (spec.zeroPad && spec.align == 0) {
+    if (format.zeroPad && format.align == 0) {
         const std::size_t signLength = !text.empty() && text[0] == '-' ? 1 : 0;
         text.insert(signLength, static_cast<std::size_t>(padding), '0');
         out += text;
         return;
     }
-    const char align = spec.align != 0 ? spec.align : (isNumber ? '>' : '<');
+    const char align = format.align != 0 ? format.align : (isNumber ? '>' : '<');
     const int before = align == '>' ? padding : align == '^' ? padding / 2 : 0;
-    out.append(static_cast<std::size_t>(before), spec.fill);
+    out.append(static_cast<std::size_t>(before), format.fill);
     out += text;
-    out.append(static_cast<std::size_t>(padding - before), spec.fill);
+    out.append(static_cast<std::size_t>(padding - before), format.fill);
 }
 
 } // namespace
@@ -213,7 +213,7 @@ CodeTemplate::CodeTemplate(std::string_view text)
             const std::string_view name = inside.substr(0, colon);
             part.field = FieldIndex(name);
             if (colon != std::string_view::npos)
-                part.spec = ParseSpec(inside.substr(colon + 1), part.field, name);
+                part.format = ParseFieldFormat(inside.substr(colon + 1), part.field, name);
             parts_.push_back(std::move(part));
             part = Part{};
             i = close;
@@ -236,10 +236,10 @@ std::string CodeTemplate::Render(TColor color, int alpha, bool upperCaseHex) con
         if (part.field < 0)
             continue;
         if (part.field == Hex || part.field == Name)
-            AppendAligned(out, part.field == Hex ? values.hex : values.name, part.spec, false);
+            AppendAligned(out, part.field == Hex ? values.hex : values.name, part.format, false);
         else
-            AppendAligned(out, NumberText(values.number[static_cast<std::size_t>(part.field)], part.field, part.spec),
-                          part.spec, true);
+            AppendAligned(out, NumberText(values.number[static_cast<std::size_t>(part.field)], part.field, part.format),
+                          part.format, true);
     }
     return out;
 }

@@ -10,16 +10,16 @@
 namespace pigmentrix {
 
 // A template the user wrote that cannot be read; the message names the
-// field, the spec or the brace at fault.
+// field, the format or the brace at fault.
 class TemplateError : public ConvertError {
 public:
     using ConvertError::ConvertError;
 };
 
 // A colour code of the user's own: literal text, "{{" and "}}" for braces,
-// and fields "{name}" or "{name:spec}". A spec is written as for std::format:
+// and fields "{name}" or "{name:format}". A field format is written as for std::format:
 // [[fill]align][0][width][.precision][type] with align "<", ">" or "^" and
-// type "d", "x", "X" or "f". Without a spec asking otherwise, channels,
+// type "d", "x", "X" or "f". Without a format asking otherwise, channels,
 // degrees and percentages are whole numbers rounded half up and the 0..1
 // fields have up to four decimals; a precision alone means that many decimals.
 class CodeTemplate {
@@ -29,10 +29,10 @@ public:
 
     // Without upperCaseHex the letters of {hex} come out in lower case; the
     // rest is as the template wrote it, since its literal text and its "x"
-    // and "X" specs already say which case the user wants.
+    // and "X" formats already say which case the user wants.
     std::string Render(TColor color, int alpha, bool upperCaseHex = true) const;
 
-    struct Spec {
+    struct FieldFormat {
         char fill = ' ';
         char align = 0; // '<', '>', '^' or 0 for the field's own
         bool zeroPad = false;
@@ -43,7 +43,7 @@ public:
     struct Part {
         std::string literal; // text before the field
         int field = -1; // -1: no field after the literal
-        Spec spec;
+        FieldFormat format;
     };
 
 private:

@@ -16,7 +16,7 @@ namespace pigmentrix {
 namespace {
 
 const QString FieldsHelp = QStringLiteral(
-    "Write {field} or {field:spec} with a spec as for std::format, {{ and }} for braces. Fields: r g b a (0-255), "
+    "Write {field} or {field:format} with a format as for std::format, {{ and }} for braces. Fields: r g b a (0-255), "
     "rf gf bf af (0-1), hex, h s l (HSL), sv v (HSV), c m y k, okl okc okh (OKLCH), name.");
 
 const char *const NewTemplate = "#{hex}";

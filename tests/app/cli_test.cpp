@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{{"name", "#FF0000", "--lower"}, "--alpha and --lower apply to format only"},
         BadArgumentsRow{{"format", "0", "#FF8000", "--html"}, "--html applies to name only"},
         BadArgumentsRow{{"format", "--template", "{red}", "#FF8000"}, "Unknown field 'red' in template"},
-        BadArgumentsRow{{"format", "--template", "{r:q}", "#FF8000"}, "Bad format spec 'q' for field 'r'"},
+        BadArgumentsRow{{"format", "--template", "{r:q}", "#FF8000"}, "Bad format 'q' for field 'r'"},
         BadArgumentsRow{{"format", "--template", "{r", "#FF8000"}, "Unclosed '{' in template; write '{{' for a brace"},
         BadArgumentsRow{{"format", "--template", "{r}", "0", "#FF8000"}, "format --template takes 1 operand"},
         BadArgumentsRow{{"format", "#FF8000", "--template"}, "--template needs a value"},

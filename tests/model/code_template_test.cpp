@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(RoundHalfUp, CodeTemplateTest,
                                          TemplateRow{"{sv:d}", ComposeColor(255, 191, 191), 255, "25"}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Specs, CodeTemplateTest,
+    Formats, CodeTemplateTest,
     testing::Values(TemplateRow{"{r:x}{g:x}{b:x}", ComposeColor(0xAB, 0x0C, 0xEF), 255, "abcef"},
                     TemplateRow{"{r:02x}{g:02x}{b:02X}", ComposeColor(0xAB, 0x0C, 0xEF), 255, "ab0cEF"},
                     TemplateRow{"{rf:.3f}", Orange, 255, "1.000"}, TemplateRow{"{gf:.2}", Orange, 255, "0.50"},
@@ -105,17 +105,17 @@ INSTANTIATE_TEST_SUITE_P(Faults, CodeTemplateErrorTest,
                                          TemplateErrorRow{"{R}", "Unknown field 'R' in template"},
                                          TemplateErrorRow{"#{hex", "Unclosed '{' in template; write '{{' for a brace"},
                                          TemplateErrorRow{"a } b", "Single '}' in template; write '}}' for a brace"},
-                                         TemplateErrorRow{"{r:q}", "Bad format spec 'q' for field 'r'"},
-                                         TemplateErrorRow{"{r:.2d}", "Bad format spec '.2d' for field 'r'"},
-                                         TemplateErrorRow{"{r:+d}", "Bad format spec '+d' for field 'r'"},
-                                         TemplateErrorRow{"{r:#x}", "Bad format spec '#x' for field 'r'"},
-                                         TemplateErrorRow{"{r:e}", "Bad format spec 'e' for field 'r'"},
-                                         TemplateErrorRow{"{r:.}", "Bad format spec '.' for field 'r'"},
-                                         TemplateErrorRow{"{r:5.2.1f}", "Bad format spec '5.2.1f' for field 'r'"},
-                                         TemplateErrorRow{"{r:9999}", "Bad format spec '9999' for field 'r'"},
-                                         TemplateErrorRow{"{hex:d}", "Bad format spec 'd' for field 'hex'"},
-                                         TemplateErrorRow{"{name:08}", "Bad format spec '08' for field 'name'"},
-                                         TemplateErrorRow{"{r:{}}", "Bad format spec '{' for field 'r'"}));
+                                         TemplateErrorRow{"{r:q}", "Bad format 'q' for field 'r'"},
+                                         TemplateErrorRow{"{r:.2d}", "Bad format '.2d' for field 'r'"},
+                                         TemplateErrorRow{"{r:+d}", "Bad format '+d' for field 'r'"},
+                                         TemplateErrorRow{"{r:#x}", "Bad format '#x' for field 'r'"},
+                                         TemplateErrorRow{"{r:e}", "Bad format 'e' for field 'r'"},
+                                         TemplateErrorRow{"{r:.}", "Bad format '.' for field 'r'"},
+                                         TemplateErrorRow{"{r:5.2.1f}", "Bad format '5.2.1f' for field 'r'"},
+                                         TemplateErrorRow{"{r:9999}", "Bad format '9999' for field 'r'"},
+                                         TemplateErrorRow{"{hex:d}", "Bad format 'd' for field 'hex'"},
+                                         TemplateErrorRow{"{name:08}", "Bad format '08' for field 'name'"},
+                                         TemplateErrorRow{"{r:{}}", "Bad format '{' for field 'r'"}));
 
 } // namespace
 } // namespace pigmentrix

@@ -26,7 +26,7 @@ TEST(CustomFormatTest, NamesWhatKeepsAFormatOut)
         {"a built-in notation's name", {" HTML hex ", "#{hex}"}, "There is already a format called 'HTML hex'."},
         {"no template", {"Qt", ""}, "Enter a template for the format."},
         {"unknown field", {"Qt", "{red}"}, "Unknown field 'red' in template"},
-        {"bad spec", {"Qt", "{r:q}"}, "Bad format spec 'q' for field 'r'"},
+        {"bad format", {"Qt", "{r:q}"}, "Bad format 'q' for field 'r'"},
     };
     for (const ProblemRow &row : rows) {
         SCOPED_TRACE(row.what);

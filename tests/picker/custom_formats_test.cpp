@@ -90,7 +90,7 @@ TEST_F(CustomFormatsTest, PreviewShowsTheColourOrWhatIsWrong)
         {"Qt", "QColor({r}, {g}, {b})", "QColor(255, 128, 0)", true},
         {"Qt", "#{hex}{a:02X}", "#FF800080", true},
         {"Qt", "{red}", "Unknown field 'red' in template", false},
-        {"Qt", "{r:q}", "Bad format spec 'q' for field 'r'", false},
+        {"Qt", "{r:q}", "Bad format 'q' for field 'r'", false},
         {"Qt", "{r", "Unclosed '{' in template; write '{{' for a brace", false},
         {"Qt", "", "Enter a template for the format.", false},
         {"", "{r}", "Enter a name for the format.", false},
