@@ -35,12 +35,12 @@ FrozenGrab::FrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &place
             emit moved();
             emit taken();
         });
-        connect(overlay.get(), &FrozenScreenOverlay::nudged, this, [this](int dx, int dy) {
+        connect(screen, &FrozenScreenOverlay::nudged, this, [this](int dx, int dy) {
             frozen.nudge(dx, dy);
             emit moved();
         });
-        connect(overlay.get(), &FrozenScreenOverlay::confirmed, this, &FrozenGrab::taken);
-        connect(overlay.get(), &FrozenScreenOverlay::cancelled, this, &FrozenGrab::cancelled);
+        connect(screen, &FrozenScreenOverlay::confirmed, this, &FrozenGrab::taken);
+        connect(screen, &FrozenScreenOverlay::cancelled, this, &FrozenGrab::cancelled);
         screens.push_back(std::move(overlay));
     }
 }

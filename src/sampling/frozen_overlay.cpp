@@ -1,5 +1,6 @@
 #include "sampling/frozen_overlay.h"
 
+#include "sampling/arrow_nudge.h"
 #include "sampling/eyedropper_cursor.h"
 
 #include <QKeyEvent>
@@ -71,12 +72,11 @@ void FrozenScreenOverlay::mousePressEvent(QMouseEvent *event)
 
 void FrozenScreenOverlay::keyPressEvent(QKeyEvent *event)
 {
-    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
+    if (const std::optional<QPoint> step = ArrowNudge(*event)) {
+        emit nudged(step->x(), step->y());
+        return;
+    }
     switch (event->key()) {
-    case Qt::Key_Left: emit nudged(-step, 0); break;
-    case Qt::Key_Right: emit nudged(step, 0); break;
-    case Qt::Key_Up: emit nudged(0, -step); break;
-    case Qt::Key_Down: emit nudged(0, step); break;
     case Qt::Key_Return:
     case Qt::Key_Enter: emit confirmed(); break;
     case Qt::Key_Escape: emit cancelled(); break;

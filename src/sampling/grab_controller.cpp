@@ -3,6 +3,7 @@
 // grab runs over a still picture of the desktop (grab_frozen.cpp).
 #include "sampling/grab_controller.h"
 
+#include "sampling/arrow_nudge.h"
 #include "sampling/average_color.h"
 #include "sampling/eyedropper_cursor.h"
 #include "sampling/frozen_grab.h"
@@ -210,19 +211,12 @@ bool GrabController::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || !grabbing || kind != GrabKind::Live)
         return QObject::eventFilter(watched, event);
-    const auto *key = static_cast<QKeyEvent *>(event);
-    const int step = key->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
-    QPoint delta;
-    switch (key->key()) {
-    case Qt::Key_Left: delta = QPoint(-step, 0); break;
-    case Qt::Key_Right: delta = QPoint(step, 0); break;
-    case Qt::Key_Up: delta = QPoint(0, -step); break;
-    case Qt::Key_Down: delta = QPoint(0, step); break;
-    default: return QObject::eventFilter(watched, event);
-    }
+    const std::optional<QPoint> step = ArrowNudge(*static_cast<QKeyEvent *>(event));
+    if (!step)
+        return QObject::eventFilter(watched, event);
     ScreenSampler &display = screenReader();
     if (const std::optional<QPoint> pointer = display.pointerPosition()) {
-        if (display.movePointer(*pointer + delta))
+        if (display.movePointer(*pointer + *step))
             Timer1Timer();
     }
     return true;
