@@ -14,6 +14,7 @@
 #include "ui/picker_dialogs.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 
@@ -44,7 +45,6 @@ ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, Pick
     pnlColor->FontColor = ColorToRGB(static_cast<TColor>(0xFF000008)); // window text
     lblContrast = new QLabel(pnlColor);
     lblContrast->setObjectName(QStringLiteral("lblContrast"));
-    lblContrast->setGeometry(2, 86, 92, 18);
     lblContrast->setAlignment(Qt::AlignCenter);
     QFont contrastFont = window->font();
     contrastFont.setPixelSize(11);
@@ -196,8 +196,18 @@ void ColorFrameArea::showContrast()
     const TColor color = ColorToRGB(pnlColor->Color);
     const TColor text = ColorToRGB(pnlColor->FontColor);
     const double ratio = ContrastRatio(color, text);
-    lblContrast->setText(QString::fromStdString(ContrastRatioText(ratio)) + QLatin1Char(' ')
-                         + LevelText(JudgeContrast(ratio)));
+    const QString ratioText = QString::fromStdString(ContrastRatioText(ratio));
+    const QString oneLine = ratioText + QLatin1Char(' ') + LevelText(JudgeContrast(ratio));
+    // The frame is narrow: a verdict that does not fit beside the ratio goes
+    // on a line of its own, above the frame's bottom edge as one line sits.
+    constexpr int Left = 2;
+    constexpr int Width = 92;
+    constexpr int Bottom = 104;
+    const QFontMetrics metrics(lblContrast->font());
+    const bool fits = metrics.horizontalAdvance(oneLine) <= Width;
+    const int height = fits ? 18 : 18 + metrics.lineSpacing();
+    lblContrast->setGeometry(Left, Bottom - height, Width, height);
+    lblContrast->setText(fits ? oneLine : ratioText + QLatin1Char('\n') + LevelText(JudgeContrast(ratio)));
     lblContrast->setStyleSheet(
         QStringLiteral("color: %1; background: transparent;").arg(QString::fromStdString(ColorToHTML(text))));
     lblContrast->setToolTip(QStringLiteral("WCAG 2 contrast of the color\n")

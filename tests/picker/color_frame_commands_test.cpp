@@ -44,7 +44,7 @@ TEST_F(ColorFrameCommandsTest, ShowsTheContrastAgainstTheTextColour)
     };
     const Row rows[] = {
         {ComposeColor(0x77, 0x77, 0x77), "setTextcolortoWhite1", "4.48:1 AA large"},
-        {ComposeColor(0x76, 0x76, 0x76), "setTextcolortoWhite1", "4.54:1 AA, AAA large"},
+        {ComposeColor(0x76, 0x76, 0x76), "setTextcolortoWhite1", "4.54:1\nAA, AAA large"},
         {ComposeColor(0x59, 0x59, 0x59), "setTextcolortoWhite1", "7.00:1 AAA"},
         {ComposeColor(0x95, 0x95, 0x95), "setTextcolortoWhite1", "2.99:1 Fail"},
         {clWhite, "setTextcolortoBlack1", "21.00:1 AAA"},
@@ -54,6 +54,9 @@ TEST_F(ColorFrameCommandsTest, ShowsTheContrastAgainstTheTextColour)
         setColor(row.color);
         item(row.textItem)->trigger();
         EXPECT_EQ(label->text(), row.shown);
+        const QRect needed = label->fontMetrics().boundingRect(label->rect(), Qt::AlignCenter, label->text());
+        EXPECT_TRUE(label->rect().contains(needed)) << "the whole text fits: " << row.shown.toStdString();
+        EXPECT_TRUE(QRect(QPoint(), frame()->size()).contains(label->geometry())) << "inside the frame";
     }
     setColor(ComposeColor(0x77, 0x77, 0x77));
     EXPECT_TRUE(label->toolTip().contains("With white: 4.48:1 (normal text AA fail, AAA fail; large text AA pass, "
