@@ -91,7 +91,7 @@ void BM_FrozenPointerMove(benchmark::State &state)
         step = (step + 1) % 200;
         const QPointF at(600 + step, 400 + step / 2);
         QMouseEvent move(QEvent::MouseMove, at, overlay->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(overlay, &move);
+        QApplication::sendEvent(overlay->pointerTarget(), &move);
         QApplication::processEvents();
     }
     state.SetItemsProcessed(state.iterations());

@@ -30,6 +30,21 @@ QString ExpectedRequestPath(const QDBusConnection &bus, const QString &token)
     return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
 }
 
+// A portal that is not there, or has no such call, differs from one that
+// fails the call (GNOME's while it still asks the user about an earlier
+// request).
+PortalRefusal CallRefusal(const QDBusError &error)
+{
+    switch (error.type()) {
+    case QDBusError::ServiceUnknown:
+    case QDBusError::UnknownObject:
+    case QDBusError::UnknownInterface:
+    case QDBusError::UnknownMethod:
+    case QDBusError::Disconnected: return PortalRefusal::Missing;
+    default: return PortalRefusal::Denied;
+    }
+}
+
 int ChannelByte(double fraction)
 {
     return std::clamp(static_cast<int>(std::floor(fraction * 255.0 + 0.5)), 0, 255);
@@ -90,7 +105,7 @@ void DesktopPortal::request(Call call, const QString &method, QVariantMap option
         if (pending != call)
             return;
         if (reply.isError()) {
-            finish(PortalRefusal::Missing);
+            finish(CallRefusal(reply.error()));
             return;
         }
         // A portal older than the path rule answers where it says.
@@ -173,6 +188,18 @@ void DesktopPortal::takeColor(const QVariantMap &results)
     stopListening();
     pending = Call::None;
     emit colorPicked(ComposeColor(ChannelByte(red), ChannelByte(green), ChannelByte(blue)));
+}
+
+void DesktopPortal::abandon()
+{
+    if (!busy())
+        return;
+    if (!requestPath.isEmpty())
+        bus.asyncCall(
+            QDBusMessage::createMethodCall(PortalService, requestPath, RequestInterface, QStringLiteral("Close")));
+    answerTimer->stop();
+    stopListening();
+    pending = Call::None;
 }
 
 void DesktopPortal::finish(PortalRefusal why)

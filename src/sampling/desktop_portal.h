@@ -40,6 +40,9 @@ public:
 
     void requestScreenshot();
     void requestColor();
+    // Gives the pending request up: the desktop may close what it shows
+    // for it, and no signal follows.
+    void abandon();
 
 signals:
     void screenshotTaken(QImage image);

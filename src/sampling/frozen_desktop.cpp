@@ -7,14 +7,6 @@ namespace pigmentrix {
 
 namespace {
 
-QRect BoundingRect(const std::vector<ScreenGeometry> &screens)
-{
-    QRect bounds;
-    for (const ScreenGeometry &screen : screens)
-        bounds |= screen.logical;
-    return bounds;
-}
-
 int Scaled(int value, qreal factor)
 {
     return static_cast<int>(std::lround(value * factor));
@@ -33,31 +25,13 @@ std::vector<ScreenPlacement> PlaceScreensOnRoot(const std::vector<ScreenGeometry
     return placements;
 }
 
-std::vector<ScreenPlacement> PlaceScreensOnLayoutImage(const std::vector<ScreenGeometry> &screens, QSize imageSize)
+QPoint ImagePixelAt(const QRect &image, QSizeF shown, QPointF local)
 {
-    const QRect layout = BoundingRect(screens);
-    std::vector<ScreenPlacement> placements;
-    if (layout.isEmpty())
-        return placements;
-    const qreal across = static_cast<qreal>(imageSize.width()) / layout.width();
-    const qreal down = static_cast<qreal>(imageSize.height()) / layout.height();
-    for (const ScreenGeometry &screen : screens) {
-        const QPoint offset = screen.logical.topLeft() - layout.topLeft();
-        const QPoint topLeft(Scaled(offset.x(), across), Scaled(offset.y(), down));
-        const QPoint bottomRight(Scaled(offset.x() + screen.logical.width(), across),
-                                 Scaled(offset.y() + screen.logical.height(), down));
-        placements.push_back({screen.logical, QRect(topLeft, bottomRight - QPoint(1, 1))});
-    }
-    return placements;
-}
-
-QPoint ImagePixelAt(const ScreenPlacement &screen, QPointF local)
-{
-    const qreal across = static_cast<qreal>(screen.image.width()) / screen.logical.width();
-    const qreal down = static_cast<qreal>(screen.image.height()) / screen.logical.height();
-    const int x = std::clamp(static_cast<int>(std::floor(local.x() * across)), 0, screen.image.width() - 1);
-    const int y = std::clamp(static_cast<int>(std::floor(local.y() * down)), 0, screen.image.height() - 1);
-    return screen.image.topLeft() + QPoint(x, y);
+    const qreal across = image.width() / shown.width();
+    const qreal down = image.height() / shown.height();
+    const int x = std::clamp(static_cast<int>(std::floor(local.x() * across)), 0, image.width() - 1);
+    const int y = std::clamp(static_cast<int>(std::floor(local.y() * down)), 0, image.height() - 1);
+    return image.topLeft() + QPoint(x, y);
 }
 
 FrozenScreenSampler::FrozenScreenSampler(QImage desktop)

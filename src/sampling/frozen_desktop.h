@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QRect>
+#include <QString>
 
 #include <optional>
 #include <vector>
@@ -16,26 +17,29 @@ namespace pigmentrix {
 struct ScreenGeometry {
     QRect logical;
     qreal devicePixelRatio = 1;
+    QString name = {};
 };
 
-// Where a screen's pixels are in a still image of the whole desktop.
+// Where a screen's pixels are in a still image of the whole desktop, and
+// whether they are the screen's own or resampled from another scale.
 struct ScreenPlacement {
     QRect logical;
     QRect image;
+    bool exact = true;
 };
 
 // The X server's root window, in physical pixels: Qt keeps a screen's
 // origin at its physical place and divides only its size.
 std::vector<ScreenPlacement> PlaceScreensOnRoot(const std::vector<ScreenGeometry> &screens);
 
-// A compositor's screenshot of the whole layout, drawn at the highest output
-// scale: the logical layout stretched evenly onto the image.
-std::vector<ScreenPlacement> PlaceScreensOnLayoutImage(const std::vector<ScreenGeometry> &screens, QSize imageSize);
-
-// The image pixel under a point of the screen, given in the screen's own
-// logical pixels (fractions included); points on the screen's far edge stay
-// on its last pixel.
-QPoint ImagePixelAt(const ScreenPlacement &screen, QPointF local);
+// The image pixel under a point of a still screen shown at `shown`
+// logical pixels, the point given in those (fractions included); points on
+// the far edge stay on the last pixel.
+QPoint ImagePixelAt(const QRect &image, QSizeF shown, QPointF local);
+inline QPoint ImagePixelAt(const ScreenPlacement &screen, QPointF local)
+{
+    return ImagePixelAt(screen.image, screen.logical.size(), local);
+}
 
 // The desktop as it was when the grab began. The picking point is set by
 // whoever follows the pointer over the still image; reads answer from the

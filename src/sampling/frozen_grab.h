@@ -23,8 +23,11 @@ class FrozenGrab final : public QObject {
 
 public:
     // placements: where each of QGuiApplication::screens() lies in desktop,
-    // in that order.
-    FrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &placements);
+    // in that order; a screen with an empty image rectangle gets no still
+    // screen. With livePointer (the X server's), the picking point is
+    // where it puts the pointer, at physical pixels, rather than where Qt's
+    // events say in logical ones.
+    FrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &placements, ScreenSampler *livePointer = nullptr);
     ~FrozenGrab() override;
 
     // Shows the still screens; the picking point starts under the pointer.
@@ -40,7 +43,12 @@ signals:
     void cancelled();
 
 private:
-    // The still screen the pointer was last on.
+    void pointAt(FrozenScreenOverlay *screen, QPoint imagePixel);
+    // The still screen whose picture holds the picking point.
+    FrozenScreenOverlay *screenAt(QPoint imagePixel) const;
+
+    ScreenSampler *livePointer;
+    // The still screen the picking point is on.
     FrozenScreenOverlay *pointerScreen = nullptr;
     FrozenScreenSampler frozen;
     std::vector<std::unique_ptr<FrozenScreenOverlay>> screens;

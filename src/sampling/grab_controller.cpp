@@ -98,19 +98,28 @@ void GrabController::applyGrabOptions()
 
 void GrabController::btnGrabMouseDown(Qt::MouseButton button)
 {
-    if (button != Qt::LeftButton || grabbing)
+    if (button != Qt::LeftButton)
+        return;
+    if (waitingForPicture()) {
+        giveUpWaiting();
+        return;
+    }
+    if (grabbing)
         return;
     emit grabStarted();
     grabbing = true;
     screenReadFailed = false;
     if (portal) {
-        kind = GrabKind::Portal;
-        portal->requestScreenshot();
+        startPortalGrab();
         return;
     }
     if (FreezeScreenWhilePicking1 && FreezeScreenWhilePicking1->isChecked()) {
         if (std::optional<QImage> desktop = screenReader().captureDesktop()) {
-            startFrozenGrab(std::move(*desktop), PlaceScreensOnRoot(CurrentScreenGeometries()));
+            // Qt's events round the pointer to logical pixels; the X server
+            // knows the physical one.
+            const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+            startFrozenGrab(std::move(*desktop), PlaceScreensOnRoot(CurrentScreenGeometries()),
+                            x11 ? &screenReader() : nullptr);
             return;
         }
     }
@@ -124,6 +133,7 @@ void GrabController::startLiveGrab()
     // The pointer may now leave the window; the release still comes here.
     btnGrab->grabMouse();
     qApp->installEventFilter(this);
+    filteringKeys = true;
     Timer1->start();
 }
 
@@ -139,11 +149,15 @@ void GrabController::btnGrabMouseUp(Qt::MouseButton)
 void GrabController::endGrab(GrabOutcome outcome)
 {
     const bool wasGrabbing = grabbing;
-    if (grabbing && kind == GrabKind::Live) {
+    if (filteringKeys) {
         qApp->removeEventFilter(this);
+        filteringKeys = false;
+    }
+    if (grabbing && kind == GrabKind::Live) {
         QGuiApplication::restoreOverrideCursor();
         btnGrab->releaseMouse();
     }
+    showPointer();
     closeFrozenScreens();
     Timer1->stop();
     grabbing = false;
@@ -152,22 +166,7 @@ void GrabController::endGrab(GrabOutcome outcome)
         emit grabEnded();
     if (outcome == GrabOutcome::Taken && AutoColorCopyafterGrab1->isChecked())
         emit copyRequested();
-    if (portalSilent) {
-        portalSilent = false;
-        dialogs.showMessage(window, QStringLiteral("The desktop did not answer the request for a picture of the "
-                                                   "screen, so no color was taken."));
-    } else if (onlyDesktopPicker && !toldOnlyDesktopPicker) {
-        toldOnlyDesktopPicker = true;
-        dialogs.showMessage(window, QStringLiteral("This desktop lets programs take colors from the screen only "
-                                                   "through its own color picker, so the magnifier cannot show "
-                                                   "the area around the pointer."));
-    } else if (screenReadFailed && !toldScreenUnreadable) {
-        toldScreenUnreadable = true;
-        dialogs.showMessage(window,
-                            QStringLiteral("Screen colors cannot be read in this session, so the eyedropper "
-                                           "cannot take a color from the screen. The current color is unchanged."));
-    }
-    screenReadFailed = false;
+    tellWhatTheGrabMet();
 }
 
 ScreenSampler &GrabController::activeSampler()
@@ -209,7 +208,13 @@ void GrabController::Timer1Timer()
 // physical pixel (Shift: ten) for a pixel the hand cannot hit.
 bool GrabController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !grabbing || kind != GrabKind::Live)
+    if (event->type() != QEvent::KeyPress || !grabbing)
+        return QObject::eventFilter(watched, event);
+    if (waitingForPicture() && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        giveUpWaiting();
+        return true;
+    }
+    if (kind != GrabKind::Live)
         return QObject::eventFilter(watched, event);
     const std::optional<QPoint> step = ArrowNudge(*static_cast<QKeyEvent *>(event));
     if (!step)

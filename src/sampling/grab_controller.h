@@ -4,6 +4,7 @@
 #include "sampling/desktop_portal.h"
 #include "sampling/frozen_desktop.h"
 #include "sampling/magnifier_picture.h"
+#include "sampling/output_pictures.h"
 #include "sampling/screen_sampler.h"
 #include "storage/property_bindings.h"
 
@@ -113,10 +114,19 @@ private:
 
     void buildPanel(QWidget *window);
     void startLiveGrab();
-    void startFrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &placements);
+    void startPortalGrab();
+    void startFrozenGrab(const std::vector<OutputPicture> &pictures);
+    void startFrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &placements, ScreenSampler *livePointer);
+    void hidePointerForPicture();
+    void showPointer();
+    bool waitingForPicture() const;
+    void giveUpWaiting();
     void endGrab(GrabOutcome outcome = GrabOutcome::Taken);
     void cancelGrab();
     void closeFrozenScreens();
+    // What the grab met that the user should know, each said once a run
+    // (all but the desktop's silence).
+    void tellWhatTheGrabMet();
     void portalScreenshotTaken(const QImage &desktop);
     void portalColorPicked(TColor color);
     void portalRefused(PortalRefusal why);
@@ -138,12 +148,25 @@ private:
     bool mousedownflag = false;
     int rootx = 0;
     int rooty = 0;
-    // A screen read failed during the present grab; said once per run.
+    // The keys of the whole program go through eventFilter meanwhile.
+    bool filteringKeys = false;
+    // The pointer is hidden while the desktop takes its picture.
+    bool pointerHidden = false;
+    // The monitors as the compositor laid them out when the picture was
+    // asked for; empty where only Qt knows them.
+    std::vector<OutputLayout> portalOutputs;
+    // A screen read failed during the present grab.
     bool screenReadFailed = false;
     bool toldScreenUnreadable = false;
-    // The portal allowed only the desktop's picker, or did not answer.
+    // The portal has no pictures, only the desktop's picker.
     bool onlyDesktopPicker = false;
     bool toldOnlyDesktopPicker = false;
+    // The desktop refused or failed to take its picture.
+    bool pictureRefused = false;
+    bool toldPictureRefused = false;
+    // A monitor's picture came resampled from another scale.
+    bool pictureResampled = false;
+    bool toldPictureResampled = false;
     bool portalSilent = false;
 
     QWidget *pnlMagnifier = nullptr;

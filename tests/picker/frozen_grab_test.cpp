@@ -48,13 +48,13 @@ public:
     {
         QMouseEvent move(QEvent::MouseMove, local, stillScreen()->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
-        QApplication::sendEvent(stillScreen(), &move);
+        QApplication::sendEvent(stillScreen()->pointerTarget(), &move);
     }
     void clickAt(QPointF local, Qt::MouseButton button = Qt::LeftButton)
     {
         QMouseEvent press(QEvent::MouseButtonPress, local, stillScreen()->mapToGlobal(local), button, button,
                           Qt::NoModifier);
-        QApplication::sendEvent(stillScreen(), &press);
+        QApplication::sendEvent(stillScreen()->pointerTarget(), &press);
     }
     void key(Qt::Key which, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {

@@ -1,5 +1,6 @@
 #include "sampling/frozen_grab.h"
 #include "sampling/frozen_overlay.h"
+#include "sampling/output_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTest>
 
 #include <algorithm>
 
@@ -44,7 +46,7 @@ protected:
         FrozenScreenOverlay *overlay = grab.overlays().at(screen).get();
         QMouseEvent move(QEvent::MouseMove, local, overlay->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
-        QApplication::sendEvent(overlay, &move);
+        QApplication::sendEvent(overlay->pointerTarget(), &move);
         return *grab.sampler().pointerPosition();
     }
 
@@ -74,19 +76,39 @@ TEST_F(FrozenHiDpiTest, EveryPhysicalPixelOfEveryScreenCanBePicked)
     }
 }
 
-TEST_F(FrozenHiDpiTest, OnACompositorsPictureTheLayoutIsDrawnAtTheHighestScale)
+// A compositor's one picture of the whole layout at scale 2, in which it
+// repeats each pixel of the screens at a lower scale as a block (as KWin
+// does): every screen is still read at its own device pixels.
+TEST_F(FrozenHiDpiTest, ThroughACompositorsOnePictureEveryScreenIsReadAtItsOwnPixels)
 {
-    const std::vector<ScreenGeometry> screens = CurrentScreenGeometries();
+    std::vector<OutputLayout> outputs;
     QRect layout;
-    for (const ScreenGeometry &screen : screens)
+    for (const ScreenGeometry &screen : CurrentScreenGeometries()) {
+        outputs.push_back(
+            {screen.name, screen.logical, (QSizeF(screen.logical.size()) * screen.devicePixelRatio).toSize()});
         layout |= screen.logical;
-    const QSize picture = layout.size() * 2;
-    FrozenGrab grab(QImage(picture, QImage::Format_RGB32), PlaceScreensOnLayoutImage(screens, picture));
-    for (std::size_t i = 0; i < screens.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "screen at scale " << screens[i].devicePixelRatio);
-        const QPoint corner = (screens[i].logical.topLeft() - layout.topLeft()) * 2;
-        EXPECT_EQ(pickingPointAfterMove(grab, i, {10.25, 20.75}), corner + QPoint(20, 41)) << "two pixels a point";
-        EXPECT_EQ(pickingPointAfterMove(grab, i, {0.5, 0.5}), corner + QPoint(1, 1)) << "one pixel a half point";
+    }
+    QImage picture(layout.size() * 2, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x, y, 9));
+    const std::vector<OutputPicture> pictures = CutLayoutPicture(picture, outputs, PictureUpscaling::Repeated);
+    const StillDesktop still = ComposeStillDesktop(pictures);
+    FrozenGrab grab(still.image, PlaceScreensOnOutputs(CurrentScreenGeometries(), pictures, still.outputs));
+    struct Row {
+        qreal ratio;
+        QPointF local;
+        QPoint expected; // from the screen's corner, in its own pixels
+    };
+    const Row rows[] = {
+        {1, {10.25, 20.75}, {10, 20}}, {2, {10.25, 20.75}, {20, 41}}, {2, {0.5, 0.5}, {1, 1}}, // the odd pixel
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(testing::Message() << "scale " << row.ratio << " at " << row.local.x() << ", " << row.local.y());
+        const std::size_t screen = screenAt(row.ratio);
+        const QPoint point = pickingPointAfterMove(grab, screen, row.local);
+        EXPECT_EQ(point, still.outputs.at(screen).topLeft() + row.expected);
+        EXPECT_TRUE(grab.overlays().at(screen)->placement().exact);
     }
 }
 
@@ -103,6 +125,110 @@ TEST_F(FrozenHiDpiTest, EachStillScreenCoversItsScreenAndShowsItsPartAtDevicePix
     EXPECT_EQ(shown.pixel(21, 41), qRgb(255, 0, 0)) << "the odd physical pixel where it was";
     EXPECT_EQ(shown.pixel(20, 41), qRgb(0, 0, 255));
     EXPECT_EQ(shown.pixel(21, 40), qRgb(0, 0, 255));
+}
+
+// A pointer that jumps onto another screen in one motion meets it with an
+// enter event and no move: the picking point goes there all the same.
+TEST_F(FrozenHiDpiTest, APointerJumpingOntoAnotherScreenMovesThePickingPoint)
+{
+    FrozenGrab grab(desktop, placements);
+    pickingPointAfterMove(grab, screenAt(1), {100, 100});
+    FrozenScreenOverlay *dense = grab.overlays().at(screenAt(2)).get();
+    QEnterEvent enter(QPointF(50.25, 100.75), dense->mapToGlobal(QPointF(50.25, 100.75)),
+                      dense->mapToGlobal(QPointF(50.25, 100.75)));
+    QApplication::sendEvent(dense->pointerTarget(), &enter);
+    EXPECT_EQ(*grab.sampler().pointerPosition(), imageOrigin(2) + QPoint(100, 201));
+}
+
+// The picker window is drawn on the screen of the picking point only, and
+// follows it when the arrow keys take the point across the border.
+TEST_F(FrozenHiDpiTest, ThePickerPictureFollowsThePickingPointFromScreenToScreen)
+{
+    FrozenGrab grab(desktop, placements);
+    // The fixture lays the screens' pictures side by side in Qt's order:
+    // the one at 1.5 just left of the one at 2.
+    FrozenScreenOverlay *plain = grab.overlays().at(screenAt(1.5)).get();
+    FrozenScreenOverlay *dense = grab.overlays().at(screenAt(2)).get();
+    ASSERT_EQ(plain->placement().image.right() + 1, dense->placement().image.left());
+    QPixmap picker(486, 282);
+    picker.fill(Qt::red);
+    pickingPointAfterMove(grab, screenAt(1.5), {799.9, 100});
+    grab.showPicker(picker);
+    EXPECT_FALSE(plain->pickerArea().isEmpty());
+    EXPECT_TRUE(dense->pickerArea().isEmpty());
+    QTest::keyClick(plain, Qt::Key_Right);
+    grab.showPicker(picker);
+    EXPECT_EQ(*grab.sampler().pointerPosition(), imageOrigin(2) + QPoint(0, 150))
+        << "one pixel on: the next screen's first";
+    EXPECT_TRUE(plain->pickerArea().isEmpty()) << "no picture left behind with an old colour";
+    EXPECT_FALSE(dense->pickerArea().isEmpty());
+}
+
+// On a screen smaller than the picker window the picture is drawn smaller,
+// whole on the screen, and never under the pointer.
+TEST_F(FrozenHiDpiTest, ThePickerPictureStaysWholeOnTheScreenAndAwayFromThePointer)
+{
+    const ScreenPlacement small{QRect(0, 0, 400, 300), QRect(0, 0, 800, 600), true};
+    QPixmap picker(486, 282);
+    picker.fill(Qt::red);
+    struct Row {
+        QSize screen;
+        QPointF pointer;
+    };
+    const Row rows[] = {
+        {{400, 300}, {20, 20}},  {{400, 300}, {380, 280}},  {{400, 300}, {200, 150}},
+        {{1200, 900}, {30, 30}}, {{1200, 900}, {600, 450}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.screen.width() << " wide, pointer at " << row.pointer.x() << ", "
+                                        << row.pointer.y());
+        FrozenScreenOverlay overlay(QGuiApplication::screens().front(), {small}, desktop);
+        overlay.resize(row.screen);
+        QMouseEvent move(QEvent::MouseMove, row.pointer, overlay.mapToGlobal(row.pointer), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(overlay.pointerTarget(), &move);
+        overlay.showPicker(picker);
+        const QRect shown = overlay.pickerArea();
+        EXPECT_TRUE(overlay.rect().contains(shown)) << "whole on the screen";
+        EXPECT_FALSE(shown.contains(row.pointer.toPoint())) << "not under the pointer";
+        EXPECT_NEAR(static_cast<double>(shown.width()) / shown.height(), 486.0 / 282, 0.02);
+        if (row.screen.width() > 600) {
+            EXPECT_EQ(shown.size(), QSize(486, 282)) << "at its own size where it fits";
+        }
+    }
+}
+
+// Through XWayland one still screen covers every screen (X11 knows no
+// scales there): each part reads its own screen's pixels, and a screen's
+// far edge is the next one's first pixel.
+TEST_F(FrozenHiDpiTest, OneStillScreenOverSeveralReadsEachAtItsOwnPixels)
+{
+    const std::vector<ScreenPlacement> parts = {
+        {QRect(0, 0, 800, 600), QRect(0, 0, 800, 600), true},
+        {QRect(800, 0, 400, 300), QRect(800, 0, 800, 600), true},
+    };
+    QImage still(1600, 600, QImage::Format_ARGB32);
+    FrozenScreenOverlay overlay(QGuiApplication::screens().front(), parts, still);
+    EXPECT_EQ(overlay.geometry(), QRect(0, 0, 1200, 600));
+    QPoint picked;
+    QObject::connect(&overlay, &FrozenScreenOverlay::pointed, [&picked](QPoint at) { picked = at; });
+    struct Row {
+        QPointF local;
+        QPoint expected;
+    };
+    const Row rows[] = {
+        {{799, 50}, {799, 50}},
+        {{800, 50}, {800, 100}},
+        {{850.5, 100.5}, {901, 201}},
+        {{1199.9, 299.9}, {1599, 599}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.local.x() << ", " << row.local.y());
+        QMouseEvent move(QEvent::MouseMove, row.local, overlay.mapToGlobal(row.local), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(overlay.pointerTarget(), &move);
+        EXPECT_EQ(picked, row.expected);
+    }
 }
 
 } // namespace

@@ -37,10 +37,10 @@ protected:
     }
 
     // The portal's next picture: the test pattern over the whole screen, at
-    // twice its logical size, as a compositor at scale 2 draws it.
-    void preparePicture()
+    // `scale` times its logical size.
+    void preparePicture(int scale = 1)
     {
-        const QSize size = QGuiApplication::primaryScreen()->geometry().size() * 2;
+        const QSize size = QGuiApplication::primaryScreen()->geometry().size() * scale;
         QImage picture(size, QImage::Format_RGB32);
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x)
@@ -62,7 +62,7 @@ protected:
     {
         QMouseEvent press(QEvent::MouseButtonPress, at, stillScreen()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);
-        QApplication::sendEvent(stillScreen(), &press);
+        QApplication::sendEvent(stillScreen()->pointerTarget(), &press);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -84,8 +84,27 @@ TEST_F(PortalGrabTest, TheGrabRunsOverThePortalsPictureUntilAClick)
     EXPECT_FALSE(QFile::exists(portal.pictureFile));
     clickStillScreen({30.5, 40.5});
     EXPECT_FALSE(grab().grabActive());
-    EXPECT_EQ(color(), ComposeColor(61, 81, 77)) << "the picture's own pixel under the pointer";
+    EXPECT_EQ(color(), ComposeColor(30, 40, 77)) << "the picture's own pixel under the pointer";
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// The screen is at scale 1, the compositor's picture at 2, and how it
+// enlarged the screen is not known: the colours may be blends, and that is
+// said, once.
+TEST_F(PortalGrabTest, APictureResampledFromAnotherScaleIsSaidToBeSoOnce)
+{
+    for (int round = 0; round < 2; ++round) {
+        preparePicture(2);
+        pressGrab();
+        waitForThePortal();
+        ASSERT_NE(stillScreen(), nullptr);
+        EXPECT_FALSE(stillScreen()->placement().exact);
+        clickStillScreen({30.5, 40.5});
+        EXPECT_EQ(color(), ComposeColor(61, 81, 77)) << "the middle of the screen pixel's block";
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.first().startsWith("The desktop hands out its picture of the screen at the highest "
+                                                    "scale"));
 }
 
 TEST_F(PortalGrabTest, FreezeScreenWhilePickingIsNotOfferedWhereEveryGrabIsStill)
@@ -95,15 +114,9 @@ TEST_F(PortalGrabTest, FreezeScreenWhilePickingIsNotOfferedWhereEveryGrabIsStill
 
 TEST_F(PortalGrabTest, WithoutScreenshotsTheDesktopsPickerTakesTheColourAndThatIsSaidOnce)
 {
+    portal.screenshotMissing = true;
     portal.pickedColor = {1.0, 0.5, 0.0};
-    struct Row {
-        const char *name;
-        std::optional<uint> screenshotResponse;
-    };
-    const Row rows[] = {{"refused", 2u}, {"cancelled", 1u}};
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        portal.screenshotResponse = row.screenshotResponse;
+    for (int round = 0; round < 2; ++round) {
         setColor(ComposeColor(5, 6, 7));
         pressGrab();
         waitForThePortal();
@@ -118,6 +131,59 @@ TEST_F(PortalGrabTest, WithoutScreenshotsTheDesktopsPickerTakesTheColourAndThatI
               "magnifier cannot show the area around the pointer.");
 }
 
+// KDE answers "cancelled" when it cannot save its picture, GNOME "other"
+// when screenshots are not allowed: neither means the desktop has none.
+struct RefusedPicture {
+    const char *name;
+    uint screenshotResponse;
+    const char *desktop;
+    const char *hint;
+};
+
+class RefusedPictureTest : public PortalGrabTest, public testing::WithParamInterface<RefusedPicture> {
+protected:
+    void SetUp() override
+    {
+        desktopBefore = qgetenv("XDG_CURRENT_DESKTOP");
+        qputenv("XDG_CURRENT_DESKTOP", GetParam().desktop);
+        PortalGrabTest::SetUp();
+    }
+    void TearDown() override
+    {
+        PortalGrabTest::TearDown();
+        qputenv("XDG_CURRENT_DESKTOP", desktopBefore);
+    }
+    QByteArray desktopBefore;
+};
+
+TEST_P(RefusedPictureTest, FallsBackToTheDesktopsPickerAndSaysWhatHappenedOnce)
+{
+    portal.pickedColor = {1.0, 0.5, 0.0};
+    portal.screenshotResponse = GetParam().screenshotResponse;
+    for (int round = 0; round < 2; ++round) {
+        setColor(ComposeColor(5, 6, 7));
+        pressGrab();
+        waitForThePortal();
+        EXPECT_EQ(stillScreen(), nullptr);
+        EXPECT_EQ(color(), ComposeColor(255, 128, 0));
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages.first(),
+              QStringLiteral("The desktop did not hand over a picture of the screen, so its own color picker took "
+                             "the color, and the magnifier cannot show the area around the pointer.")
+                  + QLatin1String(GetParam().hint));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, RefusedPictureTest,
+    testing::Values(
+        RefusedPicture{"GNOME", 2u, "GNOME", " When GNOME asks whether programs may take screenshots, choose Allow."},
+        RefusedPicture{"KDE", 1u, "KDE",
+                       " KDE Plasma keeps that picture in your Pictures folder first: make sure the folder exists "
+                       "and can be written to."},
+        RefusedPicture{"Elsewhere", 2u, "sway", ""}),
+    [](const testing::TestParamInfo<RefusedPicture> &info) { return std::string(info.param.name); });
+
 TEST_F(PortalGrabTest, APortalThatNeverAnswersLeavesTheColourAndSaysSo)
 {
     portal.screenshotResponse = std::nullopt;
@@ -129,8 +195,35 @@ TEST_F(PortalGrabTest, APortalThatNeverAnswersLeavesTheColourAndSaysSo)
     EXPECT_EQ(color(), ComposeColor(5, 6, 7));
     EXPECT_EQ(dialogs.messages,
               QStringList{"The desktop did not answer the request for a picture of the screen, so no color was "
-                          "taken."});
+                          "taken. If it asked whether programs may take screenshots, choose Allow, then use the "
+                          "eyedropper again."});
     EXPECT_TRUE(pipeline().changesEnabled());
+}
+
+// While the desktop prepares its picture (GNOME waits for the user's
+// answer to its question), the grab never hangs: Escape or another press
+// on the grab button gives it up, and a late picture is not shown.
+TEST_F(PortalGrabTest, AGrabWaitingForThePictureCanBeGivenUp)
+{
+    portal.screenshotResponse = std::nullopt;
+    for (const bool byEscape : {true, false}) {
+        SCOPED_TRACE(byEscape ? "Escape" : "the grab button again");
+        pressGrab();
+        releaseGrab();
+        ASSERT_TRUE(grab().grabActive());
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor)
+            << "no pointer for the desktop to draw into its picture";
+        if (byEscape)
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        else
+            pressGrab();
+        EXPECT_FALSE(grab().grabActive());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(color(), ComposeColor(5, 6, 7));
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        EXPECT_TRUE(pipeline().changesEnabled());
+    }
 }
 
 TEST_F(PortalGrabTest, WhereNeitherCallWorksTheScreenIsSaidToBeUnreadable)

@@ -11,35 +11,14 @@ TEST(PlaceScreensOnRoot, KeepsEachOriginAndScalesOnlyTheSize)
 {
     // Qt keeps a screen's physical origin and divides its size by the ratio.
     const std::vector<ScreenPlacement> placed = PlaceScreensOnRoot({
-        {QRect(0, 0, 800, 600), 1},
-        {QRect(800, 0, 400, 300), 2},
-        {QRect(1600, 0, 534, 400), 1.5},
+        {QRect(0, 0, 800, 600), 1, "a"},
+        {QRect(800, 0, 400, 300), 2, "b"},
+        {QRect(1600, 0, 534, 400), 1.5, "c"},
     });
     ASSERT_EQ(placed.size(), 3u);
     EXPECT_EQ(placed[0].image, QRect(0, 0, 800, 600));
     EXPECT_EQ(placed[1].image, QRect(800, 0, 800, 600));
     EXPECT_EQ(placed[2].image, QRect(1600, 0, 801, 600));
-}
-
-TEST(PlaceScreensOnLayoutImage, StretchesTheLogicalLayoutOntoTheImage)
-{
-    // Two outputs side by side, the second at scale 2: the compositor draws
-    // the whole 1200 x 600 layout at scale 2.
-    const std::vector<ScreenGeometry> screens = {{QRect(0, 0, 800, 600), 1}, {QRect(800, 0, 400, 300), 2}};
-    const std::vector<ScreenPlacement> placed = PlaceScreensOnLayoutImage(screens, QSize(2400, 1200));
-    ASSERT_EQ(placed.size(), 2u);
-    EXPECT_EQ(placed[0].image, QRect(0, 0, 1600, 1200));
-    EXPECT_EQ(placed[1].image, QRect(1600, 0, 800, 600));
-}
-
-TEST(PlaceScreensOnLayoutImage, ALayoutAwayFromTheOriginStartsAtTheImageCorner)
-{
-    const std::vector<ScreenPlacement> placed =
-        PlaceScreensOnLayoutImage({{QRect(-400, 100, 400, 300), 1}, {QRect(0, 100, 400, 300), 1}}, QSize(800, 300));
-    ASSERT_EQ(placed.size(), 2u);
-    EXPECT_EQ(placed[0].image, QRect(0, 0, 400, 300));
-    EXPECT_EQ(placed[1].image, QRect(400, 0, 400, 300));
-    EXPECT_TRUE(PlaceScreensOnLayoutImage({}, QSize(10, 10)).empty());
 }
 
 TEST(ImagePixelAt, MapsLogicalPointsToTheImagePixelUnderThem)

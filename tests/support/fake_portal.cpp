@@ -2,6 +2,7 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
+#include <QFile>
 #include <QTimer>
 #include <QUrl>
 
@@ -15,10 +16,22 @@ const QString PortalConnection = QStringLiteral("pigmentrix-test-portal");
 
 PrivateSessionBus::PrivateSessionBus()
 {
+    // A bus that starts no services: the desktop's own portals, installed
+    // or not, stay out of the test and leave nothing running after it.
     const QString socket = folder.filePath(QStringLiteral("bus"));
-    daemon.start(QStringLiteral("dbus-daemon"),
-                 {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
-                  QStringLiteral("--print-address"), QStringLiteral("--address=unix:path=") + socket});
+    const QString config = folder.filePath(QStringLiteral("bus.conf"));
+    QFile configFile(config);
+    if (!configFile.open(QIODevice::WriteOnly))
+        return;
+    configFile.write(QStringLiteral("<busconfig><type>session</type><listen>unix:path=%1</listen>"
+                                    "<auth>EXTERNAL</auth><policy context=\"default\">"
+                                    "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                                    "<allow own=\"*\"/></policy></busconfig>")
+                         .arg(socket)
+                         .toUtf8());
+    configFile.close();
+    daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                                                 QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
     if (!daemon.waitForStarted() || !daemon.waitForReadyRead(5000))
         return;
     address = QString::fromUtf8(daemon.readLine()).trimmed();
@@ -53,6 +66,10 @@ bool FakeScreenshotPortal::publish(QDBusConnection bus)
 QDBusObjectPath FakeScreenshotPortal::Screenshot(const QString &, const QVariantMap &options)
 {
     ++screenshotCalls;
+    if (screenshotMissing) {
+        sendErrorReply(QDBusError::UnknownMethod, QStringLiteral("No Screenshot here"));
+        return {};
+    }
     return answerLater(options, screenshotResponse,
                        {{QStringLiteral("uri"), QUrl::fromLocalFile(pictureFile).toString()}});
 }

@@ -41,6 +41,8 @@ class FakeScreenshotPortal final : public QObject, protected QDBusContext {
 public:
     // The response code (0 done, 1 cancelled, 2 other), or none at all.
     std::optional<uint> screenshotResponse = 0;
+    // A portal without screenshots: the call itself fails.
+    bool screenshotMissing = false;
     std::optional<uint> colorResponse = 0;
     // The picture a successful screenshot hands out, as a file URI.
     QString pictureFile;
