@@ -208,6 +208,10 @@ void ColorCodeBox::showCode(TColor color)
 
 void ColorCodeBox::copyCode()
 {
+    // Nothing to copy (no notation chosen, or the box emptied) leaves what the
+    // clipboard holds.
+    if (cbxDisplay->currentIndex() == notation::None || edtColor->text().isEmpty())
+        return;
     edtColor->selectAll();
     QGuiApplication::clipboard()->setText(edtColor->selectedText());
 }
@@ -227,6 +231,11 @@ bool ColorCodeBox::stepByWheel(QWidget *target, bool up)
 
 void ColorCodeBox::btnSetClick()
 {
+    if (cbxDisplay->currentIndex() == notation::None) {
+        dialogs.showMessage(window, QStringLiteral("Choose a notation in the list above the code box first: "
+                                                   "the code is read in the notation chosen there."));
+        return;
+    }
     try {
         history.setnewcolor();
         pipeline.applyColor(translatecolor(edtColor->text()));

@@ -40,11 +40,11 @@ TEST_F(ColorCodeBoxTest, BadCodeShowsTheMessageAndChangesNothingButHistory)
 {
     control<QComboBox>("cbxDisplay")->setCurrentIndex(0);
     setColor(ComposeColor(1, 2, 3));
-    box("edtColor")->setText("#ABC");
+    box("edtColor")->setText("#ABCD");
     area<ColorCodeBox>().btnSetClick();
     EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
     EXPECT_EQ(color(), ComposeColor(1, 2, 3));
-    EXPECT_EQ(box("edtColor")->text(), "#ABC");
+    EXPECT_EQ(box("edtColor")->text(), "#ABCD");
     EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], ComposeColor(1, 2, 3));
     // The editors still answer the user afterwards.
     typeInto(box("edtRed"), "9");
@@ -148,12 +148,28 @@ TEST_F(ColorCodeBoxTest, CssNotationsShowTheirCodeAndReadAnyCssColour)
     }
 }
 
-TEST_F(ColorCodeBoxTest, NoNotationSetsWhite)
+// A fresh start has no notation chosen: Set reads nothing and says why, and
+// Copy leaves the clipboard as it was.
+TEST_F(ColorCodeBoxTest, NoNotationReadsNothingAndCopiesNothing)
 {
     ASSERT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), -1);
-    box("edtColor")->setText("whatever");
-    area<ColorCodeBox>().btnSetClick();
-    EXPECT_EQ(color(), clWhite);
+    setColor(ComposeColor(1, 2, 3));
+    EXPECT_EQ(box("edtColor")->text(), "");
+    box("edtColor")->setText("#FF8000");
+    QTest::mouseClick(control<QPushButton>("btnSet"), Qt::LeftButton);
+    EXPECT_EQ(color(), ComposeColor(1, 2, 3));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Choose a notation in the list")) << dialogs.messages[0].toStdString();
+    EXPECT_FALSE(area<HistoryActions>().history().canUndo());
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::mouseClick(control<QPushButton>("btnCopy"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    // Nor does an emptied box wipe it.
+    control<QComboBox>("cbxDisplay")->setCurrentIndex(0);
+    box("edtColor")->clear();
+    QTest::mouseClick(control<QPushButton>("btnCopy"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
 }
 
 TEST_F(ColorCodeBoxTest, CopyPutsTheBoxTextOnTheClipboard)

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
@@ -140,6 +141,15 @@ TEST_F(GrabModeTest, GrabRecordsTheColourFromBeforeItOnce)
     EXPECT_EQ(history().undoEntries()[1], ColorHistory::Empty);
     area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), before);
+}
+
+TEST_F(GrabModeTest, AutoCopyWithoutANotationLeavesTheClipboard)
+{
+    ASSERT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), notation::None);
+    item("AutoColorCopyafterGrab1")->trigger();
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    grabAt({255, 1});
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "untouched");
 }
 
 TEST_F(GrabModeTest, AutoCopyPutsTheCodeBoxOnTheClipboardAtRelease)
