@@ -270,7 +270,8 @@ void ColorCodeBox::UpperCaseColorCodes1Click()
     if (chosenTemplate())
         showCode(pipeline.color());
     else
-        edtColor->setText(UseUpperCase ? edtColor->text().toUpper() : edtColor->text().toLower());
+        edtColor->setText(UseUpperCase ? QString::fromStdString(UpperCaseHexDigits(edtColor->text().toStdString()))
+                                       : edtColor->text().toLower());
 }
 
 } // namespace pigmentrix

@@ -189,18 +189,42 @@ TEST_F(ColorCodeBoxTest, MenuChoosesTheNotation)
     EXPECT_EQ(box("edtColor")->text(), "30, 100%, 50%");
 }
 
-TEST_F(ColorCodeBoxTest, UppercaseSwitchConvertsTheTextAsItStands)
+// Upper case raises the hexadecimal digits of the code as it stands (typed
+// text included), never a function name or the "0x" prefix; lower case
+// lowers the whole text.
+TEST_F(ColorCodeBoxTest, UppercaseSwitchRaisesTheHexDigitsOfTheTextAsItStands)
 {
-    setColor(ComposeColor(255, 128, 0));
-    control<QComboBox>("cbxDisplay")->setCurrentIndex(3);
-    area<ColorCodeBox>().cbxDisplayChange();
-    EXPECT_EQ(box("edtColor")->text(), "0xFF0080FF");
-    item("UpperCaseColorCodes1")->trigger();
-    EXPECT_EQ(box("edtColor")->text(), "0xff0080ff");
-    item("UpperCaseColorCodes1")->trigger();
-    EXPECT_EQ(box("edtColor")->text(), "0XFF0080FF");
-    area<ColorCodeBox>().cbxDisplayChange();
-    EXPECT_EQ(box("edtColor")->text(), "0xFF0080FF");
+    struct Row {
+        int notation;
+        TColor color;
+        const char *shown;
+        const char *lowered;
+        const char *typed; // replaces the lowered text before upper case is switched on again
+        const char *raised;
+    };
+    const Row rows[] = {
+        {notation::CppHex, ComposeColor(255, 128, 0), "0xFF0080FF", "0xff0080ff", nullptr, "0xFF0080FF"},
+        {notation::CppHex, ComposeColor(10, 20, 30), "0xFF1E140A", "0xff1e140a", nullptr, "0xFF1E140A"},
+        {notation::VBHex, ComposeColor(255, 128, 0), "&H0080FF", "&h0080ff", nullptr, "&H0080FF"},
+        {notation::CSSOklch, ComposeColor(0xFF, 0x9E, 0x5A), "oklch(0.7737 0.1567 57.07)", "oklch(0.7737 0.1567 57.07)",
+         nullptr, "oklch(0.7737 0.1567 57.07)"},
+        {notation::CSSColor, ComposeColor(255, 128, 0), "rgb(255 128 0)", "rgb(255 128 0)", "#abcdef rebeccapurple",
+         "#ABCDEF rebeccapurple"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.shown);
+        setColor(row.color);
+        control<QComboBox>("cbxDisplay")->setCurrentIndex(row.notation);
+        area<ColorCodeBox>().cbxDisplayChange();
+        EXPECT_EQ(box("edtColor")->text(), row.shown);
+        item("UpperCaseColorCodes1")->trigger();
+        ASSERT_FALSE(item("UpperCaseColorCodes1")->isChecked());
+        EXPECT_EQ(box("edtColor")->text(), row.lowered);
+        if (row.typed)
+            box("edtColor")->setText(row.typed);
+        item("UpperCaseColorCodes1")->trigger();
+        EXPECT_EQ(box("edtColor")->text(), row.raised);
+    }
 }
 
 } // namespace
