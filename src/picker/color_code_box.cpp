@@ -5,7 +5,6 @@
 #include "model/css_color.h"
 #include "model/integer_text.h"
 #include "picker/color_pipeline.h"
-#include "picker/history_actions.h"
 #include "ui/bound_controls.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
@@ -64,12 +63,10 @@ const NotationItem NotationItems[NotationCount] = {
 
 } // namespace
 
-ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActions &history, PickerDialogs &dialogs,
-                           const ErrorGuard &guard)
+ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialogs &dialogs, const ErrorGuard &guard)
     : QObject(window)
     , window(window)
     , pipeline(pipeline)
-    , history(history)
     , dialogs(dialogs)
     , guard(guard)
 {
@@ -183,18 +180,14 @@ QString ColorCodeBox::getcolorstring(TColor mcolor) const
     return QString::fromStdString(FormatColorCode(mcolor, cbxDisplay->currentIndex(), pipeline.alpha(), UseUpperCase));
 }
 
-TColor ColorCodeBox::translatecolor(const QString &cColor)
+ParsedColorCode ColorCodeBox::translatecolor(const QString &cColor) const
 {
     // A custom format only writes; any CSS colour is read back.
     if (chosenTemplate()) {
         const CssColor css = ReadCssColor(cColor.toStdString());
-        pipeline.setAlpha(css.alpha);
-        return css.color;
+        return {css.color, css.alpha};
     }
-    const ParsedColorCode parsed = ParseColorCode(cColor.toStdString(), cbxDisplay->currentIndex());
-    if (parsed.alpha)
-        pipeline.setAlpha(*parsed.alpha);
-    return parsed.color;
+    return ParseColorCode(cColor.toStdString(), cbxDisplay->currentIndex());
 }
 
 void ColorCodeBox::showCode(TColor color)
@@ -237,8 +230,8 @@ void ColorCodeBox::btnSetClick()
         return;
     }
     try {
-        history.setnewcolor();
-        pipeline.applyColor(translatecolor(edtColor->text()));
+        const ParsedColorCode parsed = translatecolor(edtColor->text());
+        pipeline.changeColor(parsed.color, parsed.alpha);
     } catch (const ConvertError &) {
         dialogs.showMessage(window, QStringLiteral("Unable to convert color values."));
     }

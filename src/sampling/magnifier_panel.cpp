@@ -146,7 +146,7 @@ void GrabController::imgMagnifierMouseDown(Qt::MouseButton button, QPoint at)
     if (button != Qt::LeftButton)
         return;
     mousedownflag = true;
-    emit colorAboutToChange();
+    emit magnifierPickStarted();
     pickFromMagnifier(at);
 }
 
@@ -158,7 +158,8 @@ void GrabController::imgMagnifierMouseMove(QPoint at)
 
 void GrabController::imgMagnifierMouseUp()
 {
-    emit colorAboutToChange();
+    if (mousedownflag)
+        emit magnifierPickFinished();
     mousedownflag = false;
 }
 

@@ -73,7 +73,7 @@ TEST_F(ColorFrameCommandsTest, SwapMakesTheTextColourCurrentAndUndoes)
     EXPECT_EQ(color(), clWhite);
     EXPECT_EQ(frame()->FontColor, ComposeColor(0x12, 0x34, 0x56));
     EXPECT_EQ(control<QLabel>("lblContrast")->text(), "12.72:1 AAA");
-    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], ComposeColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0].color, ComposeColor(0x12, 0x34, 0x56));
 }
 
 TEST_F(ColorFrameCommandsTest, TextColourCommands)

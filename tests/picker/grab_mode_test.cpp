@@ -137,8 +137,8 @@ TEST_F(GrabModeTest, GrabRecordsTheColourFromBeforeItOnce)
     for (int i = 0; i < 5; ++i)
         tickAt({10 + i, 20});
     releaseGrab();
-    EXPECT_EQ(history().undoEntries()[0], before);
-    EXPECT_EQ(history().undoEntries()[1], ColorHistory::Empty);
+    EXPECT_EQ(history().undoEntries()[0].color, before);
+    EXPECT_EQ(history().undoEntries()[1].color, ColorHistory::Empty);
     area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), before);
 }
