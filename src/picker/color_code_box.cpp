@@ -8,6 +8,7 @@
 #include "ui/bound_controls.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
+#include "ui/full_text_popup.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
 
@@ -61,6 +62,17 @@ const NotationItem NotationItems[NotationCount] = {
     {"CSSoklch1", "CSS oklch()", {}},
 };
 
+// The caption of a notation in the list: the CSS functions by their own
+// name ("oklch()"), short enough for the closed list to show whole; the menu
+// keeps the full names.
+QString ListCaption(std::string_view name)
+{
+    const QString caption = QString::fromUtf8(name.data(), static_cast<int>(name.size()));
+    if (caption.startsWith(QLatin1String("CSS ")) && caption.endsWith(QLatin1String("()")))
+        return caption.mid(4);
+    return caption;
+}
+
 } // namespace
 
 ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialogs &dialogs, const ErrorGuard &guard)
@@ -75,8 +87,11 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialo
     cbxDisplay = new QComboBox(pnlColorCode);
     cbxDisplay->setObjectName(QStringLiteral("cbxDisplay"));
     cbxDisplay->setGeometry(4, 3, 88, 23);
-    for (std::string_view name : NotationNames)
-        cbxDisplay->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    for (std::string_view name : NotationNames) {
+        cbxDisplay->addItem(ListCaption(name));
+        cbxDisplay->setItemData(cbxDisplay->count() - 1, QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+                                Qt::ToolTipRole);
+    }
     cbxDisplay->setCurrentIndex(-1);
     fitDropDown();
 
@@ -90,6 +105,7 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialo
     btnSet = MakeButton(pnlColorCode, "btnSet", QStringLiteral("Set"), QStringLiteral("Set Color to Color String"),
                         QRect(49, 55, 42, 23));
     SetTabChain({cbxDisplay, edtColor, btnCopy, btnSet});
+    new FullTextPopup(edtColor, window, "lblFullColorCode");
 
     guard.connect(btnCopy, &QAbstractButton::clicked, this, [this] { btnCopyClick(); });
     guard.connect(btnSet, &QAbstractButton::clicked, this, [this] { btnSetClick(); });
@@ -194,7 +210,8 @@ void ColorCodeBox::showCode(TColor color)
 {
     edtColor->setText(getcolorstring(color));
     // The CSS codes are longer than the box is wide: the box shows their
-    // beginning, which names the notation, and the tip shows them whole.
+    // beginning, which names the notation, and the pop-up under it and the
+    // tip show them whole.
     edtColor->setCursorPosition(0);
     edtColor->setToolTip(edtColor->text());
 }

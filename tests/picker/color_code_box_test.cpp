@@ -167,7 +167,10 @@ TEST_F(ColorCodeBoxTest, CssNotationsShowTheirCodeAndReadAnyCssColour)
         pipeline().applyColor(ComposeColor(255, 128, 0), 255);
         item(row.item)->trigger();
         EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), row.notation);
-        EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentText(), item(row.item)->text());
+        const QString menuCaption = item(row.item)->text();
+        EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentText(),
+                  menuCaption.endsWith(QLatin1String("()")) ? menuCaption.mid(4) : menuCaption)
+            << "the list names a function alone";
         EXPECT_EQ(box("edtColor")->text(), row.shown);
         EXPECT_EQ(box("edtColor")->cursorPosition(), 0) << "a code wider than the box shows its beginning";
         EXPECT_EQ(box("edtColor")->toolTip(), row.shown) << "and the tip the whole code";

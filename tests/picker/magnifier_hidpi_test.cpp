@@ -12,6 +12,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <cstdlib>
+#include <utility>
+
 namespace pigmentrix {
 namespace {
 
@@ -82,6 +85,53 @@ TEST_F(MagnifierHiDpiTest, TheCrosshairIsOneDevicePixelThin)
                 ++invertedRows;
         }
         EXPECT_EQ(invertedRows, 1);
+    }
+}
+
+// The rectangle crosshair encloses exactly the enlarged screen pixels the
+// colour is taken from (the pointer's, or the 3 x 3 and 5 x 5 blocks), at
+// each zoom and scale: every pixel inside it shows one of them, and every
+// one of them lies inside it.
+TEST_F(MagnifierHiDpiTest, TheRectangleFramesTheSampledPixelsAtEveryZoom)
+{
+    const ScreenRow rows[] = {{"Plain", 1.0}, {"Dense", 2.0}};
+    const QPoint pointer(300, 200);
+    item("Rectangle1")->trigger();
+    for (const ScreenRow &row : rows) {
+        moveTo(row.screen);
+        for (const auto &[averaging, half] :
+             {std::pair{"Off1", 0}, std::pair{"N3x3Average1", 1}, std::pair{"N5x5Average1", 2}}) {
+            item(averaging)->trigger();
+            // (At zoom 20 the 5 x 5 block reaches the picture's edge, where no
+            // outline can be drawn; the picture tests cover it.)
+            for (const int zoom : {1, 3, 4, 7, 8, 10, 13}) {
+                SCOPED_TRACE(testing::Message() << row.screen << " " << averaging << " zoom " << zoom);
+                item(QStringLiteral("Zoom%1X1").arg(zoom).toLatin1().constData())->trigger();
+                grabAt(pointer);
+                const QImage &picture = magnifier()->image();
+                // The outline: the inverted pixels' bounding box.
+                QRect outline;
+                const auto sampled = [&](QRgb p) {
+                    return std::abs(qRed(p) - pointer.x() % 256) <= half
+                           && std::abs(qGreen(p) - pointer.y() % 256) <= half;
+                };
+                for (int y = 0; y < picture.height(); ++y)
+                    for (int x = 0; x < picture.width(); ++x) {
+                        const QRgb p = picture.pixel(x, y);
+                        if (qBlue(p) == 255 - 77)
+                            outline |= QRect(x, y, 1, 1);
+                    }
+                ASSERT_FALSE(outline.isEmpty());
+                const QRect inside = outline.adjusted(1, 1, -1, -1);
+                for (int y = 0; y < picture.height(); ++y)
+                    for (int x = 0; x < picture.width(); ++x) {
+                        const QRgb p = picture.pixel(x, y);
+                        if (qBlue(p) != 77)
+                            continue;
+                        ASSERT_EQ(inside.contains(x, y), sampled(p)) << x << "," << y;
+                    }
+            }
+        }
     }
 }
 

@@ -148,16 +148,20 @@ TEST_F(MagnifierViewTest, RightPressPicksNothing)
     QTest::mouseRelease(magnifier(), Qt::RightButton, {}, QPoint(20, 20));
 }
 
-TEST_F(MagnifierViewTest, ClearZoomWindowFillsThePictureWithTheWindowColourAndEmptiesTheLabels)
+// The picture goes back to the colour of the panel it lies in, as before any
+// grab.
+TEST_F(MagnifierViewTest, ClearZoomWindowFillsThePictureWithThePanelColourAndEmptiesTheLabels)
 {
+    const QRgb panel = control("pnlMagnifierArea")->grab().toImage().pixel(40, 100);
     grabAt({300, 200});
     ASSERT_FALSE(control<QLabel>("lblXPos")->text().isEmpty());
     const QImage captured = grabbedArea()->image();
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
     const QImage &picture = magnifier()->image();
     ASSERT_EQ(picture.size(), QSize(165, 132));
+    EXPECT_NE(panel, qRgb(0x67, 0x67, 0x67));
     for (QPoint p : {QPoint(0, 0), QPoint(82, 66), QPoint(164, 131)})
-        EXPECT_EQ(picture.pixel(p), qRgb(0x67, 0x67, 0x67));
+        EXPECT_EQ(picture.pixel(p), panel);
     EXPECT_TRUE(control<QLabel>("lblXPos")->text().isEmpty());
     EXPECT_TRUE(control<QLabel>("lblYPos")->text().isEmpty());
     EXPECT_EQ(grabbedArea()->image(), captured);
