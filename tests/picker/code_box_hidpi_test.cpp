@@ -127,7 +127,8 @@ TEST_F(CodeBoxHiDpiTest, ClosedListsShowTheirCaptionsWhole)
         EXPECT_EQ(notations->itemData(notation::CSSOklch, Qt::ToolTipRole).toString(), "CSS oklch()");
         EXPECT_EQ(notations->itemText(notation::HTMLHex), "HTML Hex");
         for (int notation = notation::CSSColor; notation < NotationCount; ++notation)
-            EXPECT_LE(notations->fontMetrics().horizontalAdvance(notations->itemText(notation)), ClosedListRoom(notations))
+            EXPECT_LE(notations->fontMetrics().horizontalAdvance(notations->itemText(notation)),
+                      ClosedListRoom(notations))
                 << notations->itemText(notation).toStdString();
         auto *zoom = control<QComboBox>("cbxZoom");
         ASSERT_EQ(zoom->count(), 20);
