@@ -26,16 +26,6 @@ protected:
         ASSERT_GE(QApplication::screens().size(), 2) << "start with the several-screen offscreen configuration";
     }
 
-    void moveTo(const char *screenName)
-    {
-        for (QScreen *screen : QApplication::screens()) {
-            if (screen->name() == QLatin1String(screenName))
-                window->move(screen->geometry().topLeft() + QPoint(40, 40));
-        }
-        QApplication::processEvents();
-        ASSERT_EQ(window->screen()->name(), QLatin1String(screenName));
-    }
-
     QLabel *popup() const { return control<QLabel>("lblFullColorCode"); }
 
     std::map<QString, QRect> controlGeometries() const
@@ -70,10 +60,11 @@ TEST_F(CodeBoxHiDpiTest, EveryCodeReadsWholeUnderTheBoxWithoutMovingAControl)
 {
     for (const char *screen : {"Plain", "Dense"}) {
         SCOPED_TRACE(screen);
-        moveTo(screen);
-        const std::map<QString, QRect> before = controlGeometries();
+        moveToScreen(screen);
+        ASSERT_EQ(window->screen()->name(), QLatin1String(screen));
         pipeline().applyColor(ComposeColor(18, 52, 86), 128);
         box("edtColor")->setFocus();
+        const std::map<QString, QRect> before = controlGeometries();
         for (int notation = 0; notation < NotationCount; ++notation) {
             SCOPED_TRACE(notation);
             area<ColorCodeBox>().HTMLHex1Click(notation);
@@ -121,7 +112,8 @@ TEST_F(CodeBoxHiDpiTest, ClosedListsShowTheirCaptionsWhole)
 {
     for (const char *screen : {"Plain", "Dense"}) {
         SCOPED_TRACE(screen);
-        moveTo(screen);
+        moveToScreen(screen);
+        ASSERT_EQ(window->screen()->name(), QLatin1String(screen));
         auto *notations = control<QComboBox>("cbxDisplay");
         EXPECT_EQ(notations->itemText(notation::CSSOklch), "oklch()");
         EXPECT_EQ(notations->itemData(notation::CSSOklch, Qt::ToolTipRole).toString(), "CSS oklch()");

@@ -26,15 +26,6 @@ protected:
         ASSERT_EQ(QApplication::screens().size(), 3) << "start with the three-screen offscreen configuration";
     }
 
-    void moveTo(const char *screenName)
-    {
-        for (QScreen *screen : QApplication::screens()) {
-            if (screen->name() == QLatin1String(screenName))
-                window->move(screen->geometry().topLeft() + QPoint(40, 40));
-        }
-        QApplication::processEvents();
-    }
-
     ImageView *magnifier() const { return control<ImageView>("imgMagnifier"); }
 };
 
@@ -50,7 +41,7 @@ TEST_F(MagnifierHiDpiTest, ZoomOneShowsEveryScreenPixelOnOneDevicePixel)
     item("None1")->trigger();
     for (const ScreenRow &row : rows) {
         SCOPED_TRACE(row.screen);
-        moveTo(row.screen);
+        moveToScreen(row.screen);
         ASSERT_EQ(window->screen()->name(), row.screen);
         grabAt({300, 200});
         const QImage &picture = magnifier()->image();
@@ -73,7 +64,7 @@ TEST_F(MagnifierHiDpiTest, TheCrosshairIsOneDevicePixelThin)
     item("Zoom1X1")->trigger();
     for (const ScreenRow &row : rows) {
         SCOPED_TRACE(row.screen);
-        moveTo(row.screen);
+        moveToScreen(row.screen);
         grabAt({300, 200});
         const QImage &picture = magnifier()->image();
         // Find the horizontal arm: inverted pixels in the row of the pointer.
@@ -98,7 +89,7 @@ TEST_F(MagnifierHiDpiTest, TheRectangleFramesTheSampledPixelsAtEveryZoom)
     const QPoint pointer(300, 200);
     item("Rectangle1")->trigger();
     for (const ScreenRow &row : rows) {
-        moveTo(row.screen);
+        moveToScreen(row.screen);
         for (const auto &[averaging, half] :
              {std::pair{"Off1", 0}, std::pair{"N3x3Average1", 1}, std::pair{"N5x5Average1", 2}}) {
             item(averaging)->trigger();
@@ -139,7 +130,7 @@ TEST_F(MagnifierHiDpiTest, AClickTakesTheDevicePixelUnderThePointer)
 {
     item("Zoom1X1")->trigger();
     item("None1")->trigger();
-    moveTo("Dense");
+    moveToScreen("Dense");
     grabAt({300, 200});
     const QImage picture = magnifier()->image();
     for (const QPointF at : {QPointF(10.0, 20.0), QPointF(10.5, 20.5), QPointF(10.5, 20.0)}) {
