@@ -419,19 +419,20 @@ void ChannelEditors::sendHsvSliders(const QObject *sender, std::optional<int> al
 void ChannelEditors::CurrencyEdit13Change(QObject *Sender)
 {
     const RGBValues rgb = rgbBoxes();
-    pipeline.UpdateColor({ChangeSource::RgbBoxes, {rgb.R, rgb.G, rgb.B}}, Sender);
+    pipeline.UpdateColor({ChangeSource::RgbBoxes, {rgb.R, rgb.G, rgb.B}, std::nullopt}, Sender);
 }
 
 void ChannelEditors::CurrencyEdit4Change(QObject *Sender)
 {
-    pipeline.UpdateColor({ChangeSource::HsvBoxes, {BoxNumber(edtHue), BoxNumber(edtSaturation), BoxNumber(edtValue)}},
-                         Sender);
+    pipeline.UpdateColor(
+        {ChangeSource::HsvBoxes, {BoxNumber(edtHue), BoxNumber(edtSaturation), BoxNumber(edtValue)}, std::nullopt},
+        Sender);
 }
 
 void ChannelEditors::scrollbarredChangedValue(QObject *Sender)
 {
     const RGBValues rgb = rgbSliders();
-    pipeline.UpdateColor({ChangeSource::RgbSliders, {rgb.R, rgb.G, rgb.B}}, Sender);
+    pipeline.UpdateColor({ChangeSource::RgbSliders, {rgb.R, rgb.G, rgb.B}, std::nullopt}, Sender);
 }
 
 void ChannelEditors::scrollbarHueChangedValue(QObject *Sender)
@@ -441,7 +442,8 @@ void ChannelEditors::scrollbarHueChangedValue(QObject *Sender)
 
 void ChannelEditors::scrollbarValueChangedValue(QObject *Sender)
 {
-    pipeline.UpdateColor({ChangeSource::ValueSlider, {hueSlider(), saturationSlider(), valueSlider()}}, Sender);
+    pipeline.UpdateColor({ChangeSource::ValueSlider, {hueSlider(), saturationSlider(), valueSlider()}, std::nullopt},
+                         Sender);
 }
 
 void ChannelEditors::scrollbarBrightnessChangedValue()
@@ -488,7 +490,7 @@ void ChannelEditors::ScrollBarBrightnessChange()
         scrollbarBlue->setValue(reached.blue);
     }
     const RGBValues rgb = rgbSliders();
-    pipeline.UpdateColor({ChangeSource::RgbSliders, {rgb.R, rgb.G, rgb.B}}, scrollbarBrightness);
+    pipeline.UpdateColor({ChangeSource::RgbSliders, {rgb.R, rgb.G, rgb.B}, std::nullopt}, scrollbarBrightness);
 }
 
 void ChannelEditors::setAlphaMode(bool isAlpha)

@@ -14,6 +14,7 @@
 #include <QStyleOptionComboBox>
 
 #include <map>
+#include <utility>
 
 namespace pigmentrix {
 namespace {
@@ -58,8 +59,11 @@ protected:
 // codes that fit need none.
 TEST_F(CodeBoxHiDpiTest, EveryCodeReadsWholeUnderTheBoxWithoutMovingAControl)
 {
-    for (const char *screen : {"Plain", "Dense"}) {
-        SCOPED_TRACE(screen);
+    for (const auto &[screen, layout] :
+         {std::pair{"Plain", "Large1"}, std::pair{"Dense", "Large1"}, std::pair{"Plain", "Medium1"},
+          std::pair{"Dense", "Small1"}, std::pair{"Plain", "Small1"}}) {
+        SCOPED_TRACE(testing::Message() << screen << " " << layout);
+        item(layout)->trigger();
         moveToScreen(screen);
         ASSERT_EQ(window->screen()->name(), QLatin1String(screen));
         pipeline().applyColor(ComposeColor(18, 52, 86), 128);
@@ -71,8 +75,9 @@ TEST_F(CodeBoxHiDpiTest, EveryCodeReadsWholeUnderTheBoxWithoutMovingAControl)
             const QString code = box("edtColor")->text();
             // A frame of two pixels and a margin of two at each side.
             const int overflow = box("edtColor")->fontMetrics().horizontalAdvance(code) - (88 - 8);
-            if (notation >= notation::CSSColor)
+            if (notation >= notation::CSSColor) {
                 ASSERT_GT(overflow, 0) << "the CSS codes are wider than the box";
+            }
             if (overflow < -4) {
                 EXPECT_FALSE(popup()->isVisible()) << code.toStdString();
                 continue;

@@ -127,10 +127,12 @@ TEST_P(ClickTest, TakesThePixelUnderThePointer)
     const Sliders now = sliders();
     const PixelTriple drawn = HSVtoRGBTriple(now.hue, now.saturation, now.value);
     EXPECT_EQ(color(), ComposeColor(drawn.red, drawn.green, drawn.blue));
-    if (row.mode == 1)
+    if (row.mode == 1) {
         EXPECT_EQ(now.value, 150) << "the wheel keeps the value";
-    if (row.mode == 2)
+    }
+    if (row.mode == 2) {
         EXPECT_EQ(now.hue, 200) << "the square keeps the hue";
+    }
     EXPECT_EQ(box("edtHue")->text(), QString::number(now.hue));
     EXPECT_FALSE(pictureArea().dragging());
 }
