@@ -6,5 +6,5 @@
 
 int main(int argc, char *argv[])
 {
-    return pigmentrix::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return pigmentrix::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout, std::cerr);
 }

@@ -48,7 +48,7 @@ void BM_SliderDragStep(benchmark::State &state)
     for (auto _ : state) {
         value = (value + 1) % 256;
         red->setValue(value);
-        pipeline.UpdateColor(ChangeSource::RgbSliders);
+        pipeline.UpdateColor({ChangeSource::RgbSliders, {value, 0, 0}, std::nullopt}, red);
         for (TJvTracker *slider : sliders)
             slider->repaint();
     }

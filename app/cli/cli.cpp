@@ -15,6 +15,8 @@
 #include <array>
 #include <charconv>
 #include <filesystem>
+#include <functional>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -24,41 +26,50 @@
 namespace pigmentrix {
 namespace {
 
-constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION #RRGGBB [--alpha A] [--lower]\n"
-                                   "       pigmentrix-cli format --template TEMPLATE #RRGGBB [--alpha A]\n"
+constexpr std::string_view Usage = "Usage: pigmentrix-cli format NOTATION COLOR [--alpha A] [--lower]\n"
+                                   "       pigmentrix-cli format --template TEMPLATE COLOR [--alpha A]\n"
                                    "       pigmentrix-cli parse NOTATION TEXT\n"
                                    "       pigmentrix-cli notations\n"
                                    "       pigmentrix-cli contrast FOREGROUND BACKGROUND\n"
-                                   "       pigmentrix-cli name #RRGGBB [--html]\n"
+                                   "       pigmentrix-cli name COLOR [--html]\n"
                                    "       pigmentrix-cli palette show FILE\n"
                                    "       pigmentrix-cli palette write FILE COLOR1 ... COLOR16\n"
                                    "       pigmentrix-cli palette convert IN OUT\n"
-                                   "       pigmentrix-cli --help\n"
+                                   "       pigmentrix-cli --help | -h\n"
+                                   "       pigmentrix-cli --version\n"
                                    "\n"
-                                   "NOTATION is a notation index from -1 (none) to 21 or a notation's short name\n"
-                                   "(css, css-oklch, html, ...); \"notations\" lists both.\n"
-                                   "format writes the colour's code as the picker shows it, with alpha A (0..255,\n"
-                                   "default 255), in lower case with --lower. parse writes #RRGGBB of the colour a\n"
-                                   "code gives, and the alpha read for the notations that carry one. A TEMPLATE is\n"
-                                   "text with fields such as {r} {g} {b} {a} {hex} {h} {s} {l} {okl} {name},\n"
-                                   "each with an optional format as std::format takes it ({r:02x}, {rf:.3f});\n"
-                                   "{{ and }} are braces. name writes\n"
-                                   "the named colour closest to the colour and its #RRGGBB, from the HTML/CSS\n"
-                                   "names only with --html.\n"
-                                   "contrast writes the WCAG 2 contrast ratio of two CSS colours and whether it\n"
-                                   "meets AA and AAA for normal and large text; a translucent foreground is laid\n"
-                                   "over the background.\n"
+                                   "A COLOR (also FOREGROUND and BACKGROUND) is any CSS colour: #F80, #FF8000,\n"
+                                   "#FF8000CC, rebeccapurple, rgb(255 128 0 / 50%), oklch(0.73 0.19 53), ...\n"
+                                   "Given as \"-\", the colours (or TEXTs) are read from standard input, one a\n"
+                                   "line, and the results written one a line; a line that does not convert\n"
+                                   "leaves its result line empty and is reported with its number, and the exit\n"
+                                   "status is 1 when any line failed.\n"
+                                   "NOTATION is a notation index from -1 (none) to 21, a notation's short name\n"
+                                   "(css, css-oklch, html, ...) or its name (\"HTML Hex\"), in any letter case;\n"
+                                   "\"notations\" lists them.\n"
+                                   "format writes the colour's code as the picker shows it, with the colour's\n"
+                                   "alpha or alpha A (0..255), in lower case with --lower. parse writes #RRGGBB\n"
+                                   "of the colour a code gives, and the alpha read for the notations that carry\n"
+                                   "one. A TEMPLATE is text with fields such as {r} {g} {b} {a} {hex} {h} {s}\n"
+                                   "{l} {okl} {name}, each with an optional format as std::format takes it\n"
+                                   "({r:02x}, {rf:.3f}); {{ and }} are braces. name writes the named colour\n"
+                                   "closest to the colour and its #RRGGBB, from the HTML/CSS names only with\n"
+                                   "--html.\n"
+                                   "contrast writes the WCAG 2 contrast ratio of text in FOREGROUND over\n"
+                                   "BACKGROUND and whether it meets AA and AAA for normal and large text; a\n"
+                                   "translucent background is laid over white and a translucent foreground over\n"
+                                   "the background, and a last line says so.\n"
                                    "palette show loads FILE as the picker does. Of a Pigmentrix palette (.plt) it\n"
                                    "writes the sixteen slots as #RRGGBB, one a line, loaded over the palette of a\n"
                                    "fresh start; of a GIMP palette (.gpl) or an Adobe swatch exchange file (.ase)\n"
                                    "every colour in the file, one a line as #RRGGBB, then a tab and the colour's\n"
-                                   "name where it has one. palette write writes sixteen #RRGGBB colours to FILE as\n"
+                                   "name where it has one. palette write writes sixteen colours to FILE as\n"
                                    "a palette file. palette convert reads IN (.plt, .gpl or .ase) and writes OUT\n"
                                    "(.plt, .gpl, .ase, or .css for CSS custom properties), the formats told by the\n"
                                    "extensions; colour names go along where both formats have them, and a .plt\n"
                                    "takes the first sixteen colours over the palette of a fresh start.\n"
                                    "Any argument other than the options is an operand, even one that begins\n"
-                                   "with \"-\"; \"--\" makes every later argument an operand.\n";
+                                   "with a single \"-\" (-1); \"--\" makes every later argument an operand.\n";
 
 constexpr std::string_view ConversionFailure = "Unable to convert color values.";
 
@@ -71,6 +82,21 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// An operand or an input line that gives no colour; the message names it.
+class ConversionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The picker's message, naming the colour at fault where one is known.
+std::string FailureMessage(const ConversionError &error)
+{
+    return std::string(ConversionFailure.substr(0, ConversionFailure.size() - 1)) + ": " + error.what() + ".";
+}
+
+// The operand that stands for standard input.
+constexpr std::string_view StandardInput = "-";
+
 struct Arguments {
     std::vector<std::string> operands; // the subcommand first
     std::optional<int> alpha;
@@ -78,7 +104,35 @@ struct Arguments {
     bool lowerCase = false;
     bool htmlOnly = false;
     bool help = false;
+    bool version = false;
 };
+
+// Text the user gave, made safe to echo to a terminal: control characters
+// are written as escapes.
+std::string Escaped(std::string_view text)
+{
+    static constexpr std::string_view HexDigits = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\t')
+            escaped += "\\t";
+        else if (c == '\n')
+            escaped += "\\n";
+        else if (c == '\r')
+            escaped += "\\r";
+        else if (byte < 0x20 || byte == 0x7F)
+            escaped += std::string("\\x") + HexDigits[byte >> 4] + HexDigits[byte & 0xF];
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+std::string Quoted(std::string_view text)
+{
+    return "'" + Escaped(text) + "'";
+}
 
 // Strict decimal in [min, max]: no blanks, no plus sign, nothing after.
 std::optional<int> DecimalInRange(std::string_view text, int min, int max)
@@ -100,8 +154,10 @@ Arguments ScanArguments(const std::vector<std::string> &args)
             scanned.operands.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
-        } else if (arg == "--help") {
+        } else if (arg == "--help" || arg == "-h") {
             scanned.help = true;
+        } else if (arg == "--version") {
+            scanned.version = true;
         } else if (arg == "--lower") {
             scanned.lowerCase = true;
         } else if (arg == "--html") {
@@ -116,7 +172,9 @@ Arguments ScanArguments(const std::vector<std::string> &args)
             const std::string &value = args[++i];
             scanned.alpha = value.starts_with('-') ? std::nullopt : DecimalInRange(value, 0, 255);
             if (!scanned.alpha)
-                throw UsageError("alpha '" + value + "' is not a number from 0 to 255");
+                throw UsageError("alpha " + Quoted(value) + " is not a number from 0 to 255");
+        } else if (arg.starts_with("--")) {
+            throw UsageError("unknown option " + Quoted(arg));
         } else {
             scanned.operands.push_back(arg);
         }
@@ -132,64 +190,123 @@ constexpr std::array<std::string_view, NotationCount> NotationShortNames = {
     "css-hsl", "css-hwb", "css-lab",   "css-lch",      "css-oklab", "css-oklch",
 };
 
+// An index, a short name or a notation's name, in any letter case.
 int NotationOperand(const std::string &text)
 {
-    const auto named = std::find(NotationShortNames.begin(), NotationShortNames.end(), text);
-    if (named != NotationShortNames.end())
-        return static_cast<int>(named - NotationShortNames.begin());
+    const std::string lower = AsciiLowerCase(text);
+    for (std::size_t index = 0; index < NotationNames.size(); ++index) {
+        if (lower == NotationShortNames[index] || lower == AsciiLowerCase(NotationNames[index]))
+            return static_cast<int>(index);
+    }
     const std::optional<int> index = DecimalInRange(text, notation::None, NotationCount - 1);
     if (!index)
-        throw UsageError("notation '" + text + "' is not an index from -1 to 21 nor a notation name");
+        throw UsageError("notation " + Quoted(text) + " is not an index from -1 to 21 nor a notation name");
     return *index;
 }
 
-// "#RRGGBB", red first.
-TColor ColorOperand(const std::string &text)
+// Any CSS colour with its alpha.
+TranslucentColor ColorOperand(std::string_view text)
 {
-    const bool wellFormed = text.size() == 7 && text[0] == '#' && std::all_of(text.begin() + 1, text.end(), [](char c) {
-                                return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-                            });
-    if (!wellFormed)
-        throw UsageError("colour '" + text + "' is not of the form #RRGGBB");
-    int rgb = 0;
-    TryHexDigitsToInt(std::string_view(text).substr(1), rgb);
-    return ComposeColor(rgb >> 16, rgb >> 8, rgb);
-}
-
-int RunFormat(const Arguments &args, std::ostream &out, std::ostream &)
-{
-    if (args.templateText) {
-        const TColor color = ColorOperand(args.operands[1]);
-        try {
-            out << CodeTemplate(*args.templateText).Render(color, args.alpha.value_or(255)) << '\n';
-        } catch (const TemplateError &error) {
-            throw UsageError(error.what());
-        }
-        return ExitOk;
-    }
-    const int index = NotationOperand(args.operands[1]);
-    const TColor color = ColorOperand(args.operands[2]);
-    out << FormatColorCode(color, index, args.alpha.value_or(255), !args.lowerCase) << '\n';
-    return ExitOk;
-}
-
-int RunParse(const Arguments &args, std::ostream &out, std::ostream &err)
-{
-    const int index = NotationOperand(args.operands[1]);
     try {
-        const ParsedColorCode parsed = ParseColorCode(args.operands[2], index);
-        out << ColorToHTML(parsed.color);
-        if (parsed.alpha)
-            out << ' ' << *parsed.alpha;
-        out << '\n';
-        return ExitOk;
+        const CssColor css = ReadCssColor(text);
+        return {css.color, css.alpha};
     } catch (const ConvertError &) {
-        err << ConversionFailure << '\n';
-        return ExitConversionFailed;
+        throw ConversionError(Quoted(text) + " is not a color");
     }
 }
 
-int RunNotations(const Arguments &, std::ostream &out, std::ostream &)
+// One result of a command that converts a colour or a code.
+using Conversion = std::function<std::string(std::string_view input)>;
+
+// Runs convert on input, or on each line of standard input when input is
+// "-", writing one result a line.
+int RunConversion(std::string_view input, const Conversion &convert, std::istream &in, std::ostream &out,
+                  std::ostream &err)
+{
+    // The result, or what the failure says.
+    const auto attempt = [&convert](std::string_view text, std::string &result) {
+        try {
+            result = convert(text);
+            return true;
+        } catch (const ConversionError &error) {
+            result = FailureMessage(error);
+        } catch (const ConvertError &) {
+            result = ConversionFailure;
+        }
+        return false;
+    };
+    std::string result;
+    if (input != StandardInput) {
+        const bool converted = attempt(input, result);
+        (converted ? out : err) << result << '\n';
+        return converted ? ExitOk : ExitConversionFailed;
+    }
+    int status = ExitOk;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (line.ends_with('\r'))
+            line.pop_back();
+        if (attempt(line, result)) {
+            out << result << '\n';
+            continue;
+        }
+        // The line keeps its place in the results, empty.
+        out << '\n';
+        err << "pigmentrix-cli: line " << number << ": " << result << '\n';
+        status = ExitConversionFailed;
+    }
+    return status;
+}
+
+int RunFormat(const Arguments &args, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    const std::optional<int> alpha = args.alpha;
+    if (args.templateText) {
+        if (args.templateText->empty())
+            throw UsageError("the template is empty");
+        std::optional<CodeTemplate> code;
+        try {
+            code.emplace(*args.templateText);
+        } catch (const TemplateError &error) {
+            throw UsageError(Escaped(error.what()));
+        }
+        return RunConversion(
+            args.operands[1],
+            [&](std::string_view text) {
+                const TranslucentColor color = ColorOperand(text);
+                return code->Render(color.color, alpha.value_or(color.alpha));
+            },
+            in, out, err);
+    }
+    const int index = NotationOperand(args.operands[1]);
+    const bool upperCase = !args.lowerCase;
+    return RunConversion(
+        args.operands[2],
+        [&](std::string_view text) {
+            const TranslucentColor color = ColorOperand(text);
+            return FormatColorCode(color.color, index, alpha.value_or(color.alpha), upperCase);
+        },
+        in, out, err);
+}
+
+int RunParse(const Arguments &args, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    const int index = NotationOperand(args.operands[1]);
+    if (index == notation::None)
+        throw UsageError("parse needs a notation to read the code in; -1 is none");
+    return RunConversion(
+        args.operands[2],
+        [index](std::string_view text) {
+            const ParsedColorCode parsed = ParseColorCode(text, index);
+            std::string result = ColorToHTML(parsed.color);
+            if (parsed.alpha)
+                result += ' ' + std::to_string(*parsed.alpha);
+            return result;
+        },
+        in, out, err);
+}
+
+int RunNotations(const Arguments &, std::istream &, std::ostream &out, std::ostream &)
 {
     for (std::size_t index = 0; index < NotationNames.size(); ++index)
         out << index << ' ' << NotationShortNames[index] << ' ' << NotationNames[index] << '\n';
@@ -201,23 +318,36 @@ const char *Verdict(bool passes)
     return passes ? "pass" : "fail";
 }
 
-int RunContrast(const Arguments &args, std::ostream &out, std::ostream &err)
+// The ratio, the four verdicts and, where an alpha entered the measure,
+// what was measured; from standard input one such block a line read.
+std::string ContrastReport(TranslucentColor foreground, TranslucentColor background)
 {
-    try {
-        const CssColor foreground = ReadCssColor(args.operands[1]);
-        const TColor background = ReadCssColor(args.operands[2]).color;
-        const double ratio = ContrastRatio(BlendOver(foreground.color, foreground.alpha, background), background);
-        const ContrastVerdict verdict = JudgeContrast(ratio);
-        out << ContrastRatioText(ratio) << '\n'
-            << "AA normal text: " << Verdict(verdict.aaNormal) << '\n'
-            << "AA large text: " << Verdict(verdict.aaLarge) << '\n'
-            << "AAA normal text: " << Verdict(verdict.aaaNormal) << '\n'
-            << "AAA large text: " << Verdict(verdict.aaaLarge) << '\n';
-        return ExitOk;
-    } catch (const ConvertError &) {
-        err << ConversionFailure << '\n';
-        return ExitConversionFailed;
+    const double ratio = TextContrast(foreground, background);
+    const ContrastVerdict verdict = JudgeContrast(ratio);
+    std::string report = ContrastRatioText(ratio) + "\nAA normal text: " + Verdict(verdict.aaNormal)
+                         + "\nAA large text: " + Verdict(verdict.aaLarge) + "\nAAA normal text: "
+                         + Verdict(verdict.aaaNormal) + "\nAAA large text: " + Verdict(verdict.aaaLarge);
+    const std::string note = ContrastNote(foreground.alpha, background.alpha);
+    if (!note.empty())
+        report += "\n" + note;
+    return report;
+}
+
+int RunContrast(const Arguments &args, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    const std::string &foreground = args.operands[1];
+    const std::string &background = args.operands[2];
+    if (foreground == StandardInput && background == StandardInput)
+        throw UsageError("contrast reads one of its colours from standard input, not both");
+    if (background == StandardInput) {
+        return RunConversion(
+            background,
+            [&](std::string_view text) { return ContrastReport(ColorOperand(foreground), ColorOperand(text)); }, in,
+            out, err);
     }
+    return RunConversion(
+        foreground, [&](std::string_view text) { return ContrastReport(ColorOperand(text), ColorOperand(background)); },
+        in, out, err);
 }
 
 // The picker reports an error as its message ended by a full stop.
@@ -236,7 +366,7 @@ PaletteFormat FormatOperand(const std::string &file, bool written)
 {
     const std::optional<PaletteFormat> format = PaletteFormatOfName(file);
     if (!format || (!written && *format == PaletteFormat::CssProperties))
-        throw UsageError("cannot tell the palette format of '" + file + "' from its extension ("
+        throw UsageError("cannot tell the palette format of " + Quoted(file) + " from its extension ("
                          + (written ? ".plt, .gpl, .ase or .css" : ".plt, .gpl or .ase") + ")");
     return *format;
 }
@@ -256,14 +386,14 @@ SwatchReadResult LoadAnyPalette(const std::filesystem::path &file, PaletteFormat
     return {std::move(palette), {}};
 }
 
-int RunPaletteShow(const Arguments &args, std::ostream &out, std::ostream &err)
+int RunPaletteShow(const Arguments &args, std::istream &, std::ostream &out, std::ostream &err)
 {
     const std::filesystem::path file(args.operands[PaletteFileOperand]);
     // Any name but the other formats' reads as a Pigmentrix palette, as the picker reads it.
     const PaletteFormat format = PaletteFormatOfName(file).value_or(PaletteFormat::Pigmentrix);
     const SwatchReadResult loaded = LoadAnyPalette(file, format);
     if (!loaded.palette) {
-        err << AsReported(loaded.error) << '\n';
+        err << Escaped(AsReported(loaded.error)) << '\n';
         return ExitConversionFailed;
     }
     for (const Swatch &swatch : loaded.palette->swatches) {
@@ -275,7 +405,7 @@ int RunPaletteShow(const Arguments &args, std::ostream &out, std::ostream &err)
     return ExitOk;
 }
 
-int RunPaletteConvert(const Arguments &args, std::ostream &, std::ostream &err)
+int RunPaletteConvert(const Arguments &args, std::istream &, std::ostream &, std::ostream &err)
 {
     const std::string &in = args.operands[PaletteFileOperand];
     const std::string &out = args.operands[PaletteFileOperand + 1];
@@ -283,28 +413,34 @@ int RunPaletteConvert(const Arguments &args, std::ostream &, std::ostream &err)
     const PaletteFormat outFormat = FormatOperand(out, true);
     const SwatchReadResult loaded = LoadAnyPalette(in, inFormat);
     if (!loaded.palette) {
-        err << AsReported(loaded.error) << '\n';
+        err << Escaped(AsReported(loaded.error)) << '\n';
         return ExitConversionFailed;
     }
     if (const std::optional<std::string> error = SaveSwatchFile(out, outFormat, *loaded.palette)) {
-        err << AsReported(*error) << '\n';
+        err << Escaped(AsReported(*error)) << '\n';
         return ExitConversionFailed;
     }
     const std::size_t count = loaded.palette->swatches.size();
     if (outFormat == PaletteFormat::Pigmentrix && count > PaletteSlotCount)
-        err << "pigmentrix-cli: \"" << in << "\" has " << count << " colors; the first " << PaletteSlotCount
+        err << "pigmentrix-cli: \"" << Escaped(in) << "\" has " << count << " colors; the first " << PaletteSlotCount
             << " were written and the other " << count - PaletteSlotCount << " left out.\n";
     return ExitOk;
 }
 
-int RunPaletteWrite(const Arguments &args, std::ostream &, std::ostream &err)
+int RunPaletteWrite(const Arguments &args, std::istream &, std::ostream &, std::ostream &err)
 {
     Palette palette{};
-    for (std::size_t slot = 0; slot < palette.size(); ++slot)
-        palette[slot] = ColorOperand(args.operands[PaletteFileOperand + 1 + slot]);
+    for (std::size_t slot = 0; slot < palette.size(); ++slot) {
+        try {
+            palette[slot] = ColorOperand(args.operands[PaletteFileOperand + 1 + slot]).color;
+        } catch (const ConversionError &error) {
+            err << FailureMessage(error) << '\n';
+            return ExitConversionFailed;
+        }
+    }
     if (const std::optional<std::string> error =
             SavePaletteFile(std::filesystem::path(args.operands[PaletteFileOperand]), palette)) {
-        err << AsReported(*error) << '\n';
+        err << Escaped(AsReported(*error)) << '\n';
         return ExitConversionFailed;
     }
     return ExitOk;
@@ -312,16 +448,18 @@ int RunPaletteWrite(const Arguments &args, std::ostream &, std::ostream &err)
 
 // Ties go to the name that sorts first, as "Find Closest Named Color" does
 // in the list sorted by name.
-int RunName(const Arguments &args, std::ostream &out, std::ostream &err)
+int RunName(const Arguments &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    const TColor color = ColorOperand(args.operands[1]);
-    const std::optional<RColor> closest = ClosestNamedColor(color, args.htmlOnly);
-    if (!closest) {
-        err << "No named color is near enough.\n";
-        return ExitConversionFailed;
-    }
-    out << NameToUtf8(closest->Name) << ' ' << ColorToHTML(closest->Value) << '\n';
-    return ExitOk;
+    const bool htmlOnly = args.htmlOnly;
+    return RunConversion(
+        args.operands[1],
+        [htmlOnly](std::string_view text) {
+            const std::optional<RColor> closest = ClosestNamedColor(ColorOperand(text).color, htmlOnly);
+            if (!closest)
+                throw ConversionError("no named color is near enough to " + Quoted(text));
+            return NameToUtf8(closest->Name) + ' ' + ColorToHTML(closest->Value);
+        },
+        in, out, err);
 }
 
 struct Subcommand {
@@ -330,7 +468,7 @@ struct Subcommand {
     std::size_t operandCount; // after the subcommand's name
     bool takesFormatOptions; // --alpha and --lower
     bool takesHtmlOption; // --html
-    int (*run)(const Arguments &, std::ostream &out, std::ostream &err);
+    int (*run)(const Arguments &, std::istream &in, std::ostream &out, std::ostream &err);
 };
 
 // Each subcommand is one row; its name and operands must also appear in Usage.
@@ -371,7 +509,7 @@ const Subcommand &FindSubcommand(const Arguments &args)
         const bool inGroup = std::any_of(Subcommands.begin(), Subcommands.end(), [&](const Subcommand &subcommand) {
             return subcommand.name.starts_with(group);
         });
-        throw UsageError("unknown command '" + LeadingWords(args.operands, inGroup ? 2 : 1) + "'");
+        throw UsageError("unknown command " + Quoted(LeadingWords(args.operands, inGroup ? 2 : 1)));
     }
     // A template takes the place of the notation.
     const bool templated = args.templateText && found->run == &RunFormat;
@@ -392,7 +530,7 @@ const Subcommand &FindSubcommand(const Arguments &args)
 
 } // namespace
 
-int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
     try {
         const Arguments scanned = ScanArguments(args);
@@ -400,7 +538,11 @@ int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream
             out << Usage;
             return ExitOk;
         }
-        return FindSubcommand(scanned).run(scanned, out, err);
+        if (scanned.version) {
+            out << "pigmentrix-cli " << PIGMENTRIX_CLI_VERSION << '\n';
+            return ExitOk;
+        }
+        return FindSubcommand(scanned).run(scanned, in, out, err);
     } catch (const UsageError &error) {
         err << "pigmentrix-cli: " << error.what() << "\nTry 'pigmentrix-cli --help' for more information.\n";
         return ExitBadArguments;

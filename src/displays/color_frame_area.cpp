@@ -180,9 +180,10 @@ QString PassText(bool passes)
     return passes ? QStringLiteral("pass") : QStringLiteral("fail");
 }
 
-QString ContrastLine(const QString &against, TColor color, TColor other)
+// Text in `text` over the colour at its alpha.
+QString ContrastLine(const QString &against, TranslucentColor color, TColor text)
 {
-    const double ratio = ContrastRatio(color, other);
+    const double ratio = TextContrast({text, 255}, color);
     const ContrastVerdict verdict = JudgeContrast(ratio);
     return QStringLiteral("%1: %2 (normal text AA %3, AAA %4; large text AA %5, AAA %6)")
         .arg(against, QString::fromStdString(ContrastRatioText(ratio)), PassText(verdict.aaNormal),
@@ -193,9 +194,11 @@ QString ContrastLine(const QString &against, TColor color, TColor other)
 
 void ColorFrameArea::showContrast()
 {
-    const TColor color = ColorToRGB(pnlColor->Color);
+    // The colour is the background of its text, at its alpha: translucent, it
+    // is measured laid over white, and the frame says so.
+    const TranslucentColor color{ColorToRGB(pnlColor->Color), lastAlpha};
     const TColor text = ColorToRGB(pnlColor->FontColor);
-    const double ratio = ContrastRatio(color, text);
+    const double ratio = TextContrast({text, 255}, color);
     const QString ratioText = QString::fromStdString(ContrastRatioText(ratio));
     const QString oneLine = ratioText + QLatin1Char(' ') + LevelText(JudgeContrast(ratio));
     // The frame is narrow: a verdict that does not fit beside the ratio goes
@@ -205,15 +208,22 @@ void ColorFrameArea::showContrast()
     constexpr int Bottom = 104;
     const QFontMetrics metrics(lblContrast->font());
     const bool fits = metrics.horizontalAdvance(oneLine) <= Width;
-    const int height = fits ? 18 : 18 + metrics.lineSpacing();
+    QString shown = fits ? oneLine : ratioText + QLatin1Char('\n') + LevelText(JudgeContrast(ratio));
+    const QString note = QString::fromStdString(ContrastNote(255, color.alpha));
+    if (!note.isEmpty())
+        shown += QStringLiteral("\nover white");
+    const int height = 18 + metrics.lineSpacing() * static_cast<int>(shown.count(QLatin1Char('\n')));
     lblContrast->setGeometry(Left, Bottom - height, Width, height);
-    lblContrast->setText(fits ? oneLine : ratioText + QLatin1Char('\n') + LevelText(JudgeContrast(ratio)));
+    lblContrast->setText(shown);
     lblContrast->setStyleSheet(
         QStringLiteral("color: %1; background: transparent;").arg(QString::fromStdString(ColorToHTML(text))));
-    lblContrast->setToolTip(QStringLiteral("WCAG 2 contrast of the color\n")
-                            + ContrastLine(QStringLiteral("With the text color"), color, text) + QLatin1Char('\n')
-                            + ContrastLine(QStringLiteral("With white"), color, clWhite) + QLatin1Char('\n')
-                            + ContrastLine(QStringLiteral("With black"), color, clBlack));
+    QString tip = QStringLiteral("WCAG 2 contrast of the color\n")
+                  + ContrastLine(QStringLiteral("With the text color"), color, text) + QLatin1Char('\n')
+                  + ContrastLine(QStringLiteral("With white"), color, clWhite) + QLatin1Char('\n')
+                  + ContrastLine(QStringLiteral("With black"), color, clBlack);
+    if (!note.isEmpty())
+        tip += QLatin1Char('\n') + note;
+    lblContrast->setToolTip(tip);
 }
 
 void ColorFrameArea::SwapColorandTextColor1Click()

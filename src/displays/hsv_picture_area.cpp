@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <cmath>
+
 namespace pigmentrix {
 namespace {
 
@@ -19,9 +21,9 @@ constexpr QRgb CirclePanelBackground = qRgb(0xCC, 0xCC, 0xCC);
 
 } // namespace
 
-HsvPictureArea::HsvPictureArea(QWidget *window, HueValueSource hueValue, const ErrorGuard &guard)
+HsvPictureArea::HsvPictureArea(QWidget *window, SliderSource sliders, const ErrorGuard &guard)
     : QObject(window)
-    , hueValue(std::move(hueValue))
+    , sliders(std::move(sliders))
     , guard(guard)
 {
     setObjectName(QStringLiteral("hsvPictureArea"));
@@ -85,7 +87,7 @@ void HsvPictureArea::valuesShown(int hue, int value)
 
 void HsvPictureArea::UpdateCircle()
 {
-    const PictureHueValue now = hueValue();
+    const HsvPosition now = sliders();
     imgColorWheel->setImage(
         HsvPicture(odisplaymode, imgColorWheel->size(), now.hue, now.value, imgColorWheel->devicePixelRatioF()));
     cVal = now.value;
@@ -111,7 +113,7 @@ void HsvPictureArea::imgColorWheelMouseDown(Qt::MouseButton Button, int X, int Y
 {
     if (Button != Qt::LeftButton)
         return;
-    emit colorAboutToChange();
+    emit pickStarted();
     mousedownflag = true;
     pickFromPicture(X, Y);
 }
@@ -124,6 +126,8 @@ void HsvPictureArea::imgColorWheelMouseMove(int X, int Y)
 
 void HsvPictureArea::imgColorWheelMouseUp()
 {
+    if (mousedownflag)
+        emit pickFinished();
     mousedownflag = false;
 }
 
@@ -136,19 +140,40 @@ void HsvPictureArea::pickFromPicture(int X, int Y)
     }
 }
 
+QPoint HsvPictureArea::pictureDevicePixel(int X, int Y) const
+{
+    // The exact position of the event that named this logical pixel: on a
+    // scaled screen it tells which of the pixel's device pixels is meant.
+    QPointF exact = imgColorWheel->lastPointerPosition();
+    if (QPoint(static_cast<int>(std::floor(exact.x())), static_cast<int>(std::floor(exact.y()))) != QPoint(X, Y))
+        exact = QPointF(X, Y);
+    const qreal ratio = imgColorWheel->image().devicePixelRatio();
+    return {static_cast<int>(std::floor(exact.x() * ratio)), static_cast<int>(std::floor(exact.y() * ratio))};
+}
+
+void HsvPictureArea::emitPick(DisplayMode chart, int X, int Y)
+{
+    const QImage &picture = imgColorWheel->image();
+    if (picture.isNull())
+        return;
+    if (const std::optional<PicturePick> pick =
+            PickFromPicture(chart, pictureDevicePixel(X, Y), picture.size(), sliders()))
+        emit picked(*pick);
+}
+
 void HsvPictureArea::UpdateHueSaturationfromMouse(int X, int Y)
 {
-    emit picked(HueSaturationFromPoint(X, Y, imgColorWheel->height()));
+    emitPick(DisplayMode::ColorWheel, X, Y);
 }
 
 void HsvPictureArea::UpdateSaturationValuefromMouse(int X, int Y)
 {
-    emit picked(SaturationValueFromPoint(X, Y, imgColorWheel->height()));
+    emitPick(DisplayMode::SVSquare, X, Y);
 }
 
 void HsvPictureArea::UpdateHSVfromMouse(int X, int Y)
 {
-    emit picked(HSVFromPoint(X, Y, imgColorWheel->height()));
+    emitPick(DisplayMode::HSVRectangle, X, Y);
 }
 
 } // namespace pigmentrix

@@ -18,22 +18,18 @@ namespace pigmentrix {
 class ErrorGuard;
 class ImageView;
 
-// The hue and value the picture is built for.
-struct PictureHueValue {
-    int hue = 0;
-    int value = 0;
-};
-
 // The HSV picture at the top right: built for the display mode, the "Display
 // Mode" menu, and picking a colour on it with the mouse.
 class HsvPictureArea : public QObject {
     Q_OBJECT
 
 public:
-    using HueValueSource = std::function<PictureHueValue()>;
+    using SliderSource = std::function<HsvPosition()>;
 
-    // hueValue gives the hue and value sliders' present values.
-    HsvPictureArea(QWidget *window, HueValueSource hueValue, const ErrorGuard &guard);
+    // sliders gives the hue, saturation and value sliders' present positions:
+    // the picture is built for the hue and the value, and a pick keeps what
+    // its chart does not set.
+    HsvPictureArea(QWidget *window, SliderSource sliders, const ErrorGuard &guard);
 
     void addMenu(QMenu *menu);
     void setDisplayMode(DisplayMode mode);
@@ -58,16 +54,22 @@ public:
     void UpdateHSVfromMouse(int X, int Y);
 
 signals:
-    // A press starts a change of the colour.
-    void colorAboutToChange();
-    void picked(const PictureSliderWrites &writes);
+    // A press starts a change of the colour, and its release ends it: the
+    // picks between them are one undo step.
+    void pickStarted();
+    void picked(const PicturePick &pick);
+    void pickFinished();
 
 private:
     void tickDisplayMode();
     void pictureRatioMayHaveChanged();
     void pickFromPicture(int X, int Y);
+    // The picture's pixel under the pointer at (X, Y), at the device pixels
+    // the picture is built at.
+    QPoint pictureDevicePixel(int X, int Y) const;
+    void emitPick(DisplayMode chart, int X, int Y);
 
-    HueValueSource hueValue;
+    SliderSource sliders;
     const ErrorGuard &guard;
     DisplayMode odisplaymode = DisplayMode::ColorWheel;
     int cVal = -1;

@@ -37,10 +37,9 @@ QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value
 
 // The same chart built at the screen's device pixels for a picture of
 // pictureSize logical pixels, carrying devicePixelRatio so that painting it at
-// the picture's origin fills the picture sharply. Picking stays in logical
-// coordinates (picture_mapping.h); the chart's geometry scales with the
-// picture, so a point picks the colour drawn under it to within one logical
-// pixel. A ratio of 1 (or a ratio that is not a positive number) gives the
+// the picture's origin fills the picture sharply. A pick reads the device
+// pixel under the pointer (picture_mapping.h), so it takes the colour drawn
+// there. A ratio of 1 (or a ratio that is not a positive number) gives the
 // image of the four-argument overload.
 QImage HsvPicture(DisplayMode displayMode, QSize pictureSize, int hue, int value, qreal devicePixelRatio);
 

@@ -1,103 +1,91 @@
 #include "displays/picture_mapping.h"
 
-#include "displays/hsv_pictures.h"
+#include "displays/wheel_hues.h"
+#include "displays/wheel_rings.h"
+#include "model/conversions.h"
 #include "model/rounding.h"
 
-#include <cmath>
-#include <cstdint>
-#include <numbers>
+#include <algorithm>
+#include <cstdlib>
 
 namespace pigmentrix {
-
 namespace {
 
-constexpr int HueMax = 360;
-constexpr int ChannelMax = 255;
-
-// The number a slider of range 0..maximum accepts, or nothing when the write
-// would be ignored. Numbers that are not finite (a picture of height 0) are
-// ignored too.
-std::optional<int> SliderWrite(double rounded, int maximum)
+int RoundToInt(double x)
 {
-    if (!(rounded >= 0 && rounded <= maximum))
-        return std::nullopt;
-    return static_cast<int>(rounded);
+    return static_cast<int>(Round(x));
 }
 
-double RoundToDouble(double x)
+TColor ColorOf(const HsvPosition &hsv)
 {
-    if (!std::isfinite(x))
-        return x;
-    // Far beyond any slider; keeps the conversion inside Round defined.
-    if (std::fabs(x) > 1e15)
-        return x;
-    return static_cast<double>(Round(x));
+    const PixelTriple p = HSVtoRGBTriple(hsv.hue, hsv.saturation, hsv.value);
+    return ComposeColor(p.red, p.green, p.blue);
+}
+
+PicturePick Pick(const HsvPosition &hsv, int source)
+{
+    return {hsv, ColorOf(hsv), source};
+}
+
+// Picture column x shows chart column x + 1: each chart is drawn one column
+// to the left.
+int ChartColumn(int pictureColumn)
+{
+    return pictureColumn + 1;
+}
+
+std::optional<PicturePick> WheelPick(QPoint pixel, QSize size, HsvPosition now)
+{
+    const int s = size.height();
+    const int r = s / 2;
+    if (r == 0)
+        return std::nullopt;
+    const int dx = (s - r) - ChartColumn(pixel.x());
+    const int dy = pixel.y() - r;
+    const long long n = static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
+    const WheelRings rings(r);
+    const MirroredHues hues = WheelHuesByArctan(std::abs(dx), dy);
+    now.hue = dx >= 0 ? hues.left : hues.right;
+    now.saturation = rings.InDisc(n) ? rings.Saturation(n, 0) : 255;
+    return Pick(now, WheelChangeSource);
+}
+
+std::optional<PicturePick> SquarePick(QPoint pixel, QSize size, HsvPosition now)
+{
+    const int s = size.height();
+    if (s == 0)
+        return std::nullopt;
+    const int shownColumns = std::min(size.width(), s);
+    if (pixel.x() >= 0 && pixel.x() < shownColumns)
+        now.saturation = RoundToInt(ChartColumn(pixel.x()) * 255.0 / (s + 1));
+    if (pixel.y() >= 0 && pixel.y() < s)
+        now.value = RoundToInt((s - 1 - pixel.y()) * 255.0 / s);
+    return Pick(now, SquareOrRectangleChangeSource);
+}
+
+std::optional<PicturePick> RectanglePick(QPoint pixel, QSize size)
+{
+    const int s = size.height();
+    const int shownColumns = std::clamp(s - 1, 0, size.width());
+    if (pixel.x() < 0 || pixel.x() >= shownColumns || pixel.y() < 0 || pixel.y() >= s)
+        return std::nullopt;
+    HsvPosition hsv{RoundToInt(ChartColumn(pixel.x()) * 360.0 / (s - 1)), 255, 255};
+    const double t = static_cast<double>(pixel.y()) / s;
+    if (t <= 0.5)
+        hsv.saturation = RoundToInt(t * 510);
+    else
+        hsv.value = RoundToInt((1 - t) * 510);
+    return Pick(hsv, SquareOrRectangleChangeSource);
 }
 
 } // namespace
 
-PictureSliderWrites HueSaturationFromPoint(int x, int y, int pictureHeight)
-{
-    const int c = pictureHeight / 2;
-    const double dx = static_cast<double>(x) - c;
-    const double dy = static_cast<double>(y) - c;
-
-    const float a = std::atan2(static_cast<float>(-dy), static_cast<float>(dx));
-    auto hue = static_cast<int>(Round(450 - static_cast<double>(a) * 180 / std::numbers::pi));
-    if (hue < 0)
-        hue += HueMax;
-    else if (hue > HueMax)
-        hue -= HueMax;
-
-    const std::int64_t n = Round(std::sqrt(dx * dx + dy * dy));
-    const int saturation = n >= c ? ChannelMax : MulDiv(static_cast<int>(n), ChannelMax, c);
-
-    PictureSliderWrites writes;
-    writes.hue = SliderWrite(hue, HueMax);
-    writes.saturation = SliderWrite(saturation, ChannelMax);
-    writes.updateColorSource = WheelChangeSource;
-    return writes;
-}
-
-PictureSliderWrites SaturationValueFromPoint(int x, int y, int pictureHeight)
-{
-    const double h = pictureHeight;
-    PictureSliderWrites writes;
-    writes.saturation = SliderWrite(RoundToDouble(x * 255.0 / h), ChannelMax);
-    writes.value = SliderWrite(ChannelMax - RoundToDouble(y * 255.0 / h), ChannelMax);
-    writes.updateColorSource = SquareOrRectangleChangeSource;
-    return writes;
-}
-
-PictureSliderWrites HSVFromPoint(int x, int y, int pictureHeight)
-{
-    const int h = pictureHeight;
-    if (x < 0 || x >= h || y < 0 || y >= h)
-        return {};
-    // A one-pixel picture has no span to divide: its pixel is the top-left
-    // corner, white.
-    const double span = h > 1 ? h - 1 : 1;
-    const double t = y / span;
-
-    PictureSliderWrites writes;
-    writes.hue = SliderWrite(RoundToDouble(x * 360.0 / span), HueMax);
-    if (t <= 0.5) {
-        writes.saturation = SliderWrite(RoundToDouble(t * 510), ChannelMax);
-        writes.value = ChannelMax;
-    } else {
-        writes.saturation = ChannelMax;
-        writes.value = SliderWrite(RoundToDouble((1 - t) * 510), ChannelMax);
-    }
-    writes.updateColorSource = SquareOrRectangleChangeSource;
-    return writes;
-}
-
-PictureSliderWrites PictureSliderWritesForPoint(DisplayMode displayMode, int x, int y, int pictureHeight)
+std::optional<PicturePick> PickFromPicture(DisplayMode displayMode, QPoint pixel, QSize size, HsvPosition now)
 {
     switch (displayMode) {
-    case DisplayMode::ColorWheel: return HueSaturationFromPoint(x, y, pictureHeight);
-    case DisplayMode::SVSquare: return SaturationValueFromPoint(x, y, pictureHeight);
-    default: return HSVFromPoint(x, y, pictureHeight);
+    case DisplayMode::ColorWheel: return WheelPick(pixel, size, now);
+    case DisplayMode::SVSquare: return SquarePick(pixel, size, now);
+    default: return RectanglePick(pixel, size);
     }
 }
 

@@ -15,10 +15,12 @@ namespace {
 
 enum Field : int { R, G, B, A, Rf, Gf, Bf, Af, Hex, H, S, L, Sv, V, C, M, Y, K, Okl, Okc, Okh, Name };
 
-// Whole numbers by default: the 8-bit channels, degrees and percentages.
+// Whole numbers by default: the 8-bit channels, degrees and percentages. The
+// OKLCH hue has the decimals of its lightness and chroma, which would lose
+// the colour if it were whole.
 bool IsWholeByDefault(int field)
 {
-    return field != Rf && field != Gf && field != Bf && field != Af && field != Okl && field != Okc;
+    return field != Rf && field != Gf && field != Bf && field != Af && field != Okl && field != Okc && field != Okh;
 }
 
 bool IsText(int field)

@@ -20,8 +20,9 @@ public:
 // and fields "{name}" or "{name:format}". A field format is written as for std::format:
 // [[fill]align][0][width][.precision][type] with align "<", ">" or "^" and
 // type "d", "x", "X" or "f". Without a format asking otherwise, channels,
-// degrees and percentages are whole numbers rounded half up and the 0..1
-// fields have up to four decimals; a precision alone means that many decimals.
+// degrees and percentages are whole numbers rounded half up, and the 0..1
+// fields and the OKLCH fields have up to four decimals; a precision alone
+// means that many decimals.
 class CodeTemplate {
 public:
     // Throws TemplateError.

@@ -4,6 +4,8 @@
 #include "model/css_color.h"
 #include "model/rounding.h"
 
+#include <algorithm>
+
 namespace pigmentrix {
 namespace {
 
@@ -59,7 +61,54 @@ void WriteNotation(CodeWriter &code, TColor color, int index, int alpha)
     }
 }
 
+bool IsAsciiAlphanumeric(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// The letters of word's hexadecimal digits in upper case, when the word is a
+// hexadecimal number: bare, after "0x", or after the "&H" of "VB Hex"
+// (whose H follows the digits).
+void UpperCaseHexWord(std::string &code, std::size_t begin, std::size_t end)
+{
+    std::size_t digits = begin;
+    if (end - begin > 2 && code[begin] == '0' && (code[begin + 1] == 'x' || code[begin + 1] == 'X'))
+        digits = begin + 2;
+    else if (begin > 0 && code[begin - 1] == '&' && (code[begin] == 'h' || code[begin] == 'H') && end - begin > 1)
+        digits = begin + 1;
+    if (!std::all_of(code.begin() + static_cast<std::ptrdiff_t>(digits),
+                     code.begin() + static_cast<std::ptrdiff_t>(end), IsHexDigit))
+        return;
+    if (digits == begin + 1)
+        code[begin] = 'H';
+    for (std::size_t i = digits; i < end; ++i)
+        code[i] = AsciiUpper(code[i]);
+}
+
 } // namespace
+
+std::string UpperCaseHexDigits(std::string_view text)
+{
+    std::string code(text);
+    std::size_t i = 0;
+    while (i < code.size()) {
+        if (!IsAsciiAlphanumeric(code[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < code.size() && IsAsciiAlphanumeric(code[end]))
+            ++end;
+        UpperCaseHexWord(code, i, end);
+        i = end;
+    }
+    return code;
+}
 
 std::string FormatColorCode(TColor color, int notation, int alpha, bool upperCase)
 {

@@ -11,11 +11,23 @@
 namespace pigmentrix {
 namespace {
 
-// Channels read from text may lie anywhere in 32 bits; composing keeps the
-// low 8 bits, so wider arithmetic only avoids overflow, it never changes a colour.
-int LowBits(std::int64_t value)
+// A component typed outside its notation's range is a typo, never a colour:
+// it would otherwise wrap round to an unrelated one.
+int InRange(int value, int maximum)
 {
-    return static_cast<int>(value);
+    if (value < 0 || value > maximum)
+        throw ConvertError("'" + std::to_string(value) + "' is out of the range 0 to " + std::to_string(maximum));
+    return value;
+}
+
+bool IsHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+bool AllHexDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), IsHexDigit);
 }
 
 std::string_view LastChars(std::string_view text, std::size_t n)
@@ -61,6 +73,16 @@ std::array<int, N> CommaSeparatedNumbers(std::string_view text)
         }
     }
     numbers[N - 1] = StrToInt(Trim(text));
+    return numbers;
+}
+
+// The same, each number within 0..maximum of its place.
+template <std::size_t N>
+std::array<int, N> CommaSeparatedComponents(std::string_view text, const std::array<int, N> &maximum)
+{
+    std::array<int, N> numbers = CommaSeparatedNumbers<N>(text);
+    for (std::size_t i = 0; i < N; ++i)
+        InRange(numbers[i], maximum[i]);
     return numbers;
 }
 
@@ -118,56 +140,70 @@ TColor ReadRGBHex(std::string_view code)
     return ComposeColor(r, g, b);
 }
 
+// "0x00FF8000": a C-style number whose top byte is zero.
+bool IsZeroPaddedPrefix(std::string_view prefix)
+{
+    return prefix.size() >= 2 && prefix[0] == '0' && (prefix[1] == 'x' || prefix[1] == 'X')
+           && prefix.find_first_not_of('0', 2) == std::string_view::npos;
+}
+
+// "#FF8000", "FF8000", "0x00FF8000" or the short "#F80", with blanks around;
+// text in front that ends in a colour digit ("#FF8000CC", "#1234567") means
+// digits the code would drop, and is refused.
+TColor ReadHTMLHex(std::string_view text)
+{
+    const std::string_view code = Trim(text);
+    const std::string_view shortForm = code.starts_with('#') ? code.substr(1) : code;
+    if (shortForm.size() == 3 && AllHexDigits(shortForm)) {
+        const auto doubled = [](char digit) { return HexByte(std::string(2, digit)); };
+        return ComposeColor(doubled(shortForm[0]), doubled(shortForm[1]), doubled(shortForm[2]));
+    }
+    const std::string_view digits = LastChars(code, 6);
+    const std::string_view prefix = code.substr(0, code.size() - digits.size());
+    if (digits.size() < 6 || !AllHexDigits(digits))
+        throw ConvertError("'" + std::string(code) + "' is not of the form #RRGGBB");
+    if (!prefix.empty() && IsHexDigit(prefix.back()) && !IsZeroPaddedPrefix(prefix))
+        throw ConvertError("'" + std::string(code) + "' has more digits than #RRGGBB");
+    return ReadRGBHex(digits);
+}
+
 int PercentToChannel(int percent)
 {
-    return LowBits(Round(static_cast<double>(static_cast<std::int64_t>(percent) * 255) / 100));
+    return static_cast<int>(Round(static_cast<double>(percent * 255) / 100));
 }
 
 TColor ReadHSL(std::string_view text)
 {
     const std::string numbersOnly = WithoutPercentSigns(text);
-    const auto [h, s, l] = CommaSeparatedNumbers<3>(numbersOnly);
-    try {
-        return HSLtoRGB(h / 360.0, s / 100.0, l / 100.0);
-    } catch (const FloatRangeError &error) {
-        // Far-out saturations and lightnesses can leave the 64-bit range.
-        throw ConvertError(error.what());
-    }
+    const auto [h, s, l] = CommaSeparatedComponents<3>(numbersOnly, {360, 100, 100});
+    return HSLtoRGB(h / 360.0, s / 100.0, l / 100.0);
 }
 
 TColor ReadHSV(std::string_view text)
 {
-    const auto [h, s, v] = CommaSeparatedNumbers<3>(text);
-    const std::optional<RGBValues> rgb = HSVtoRGB(h, s, v);
-    if (!rgb)
-        throw ConvertError("'" + std::to_string(h) + "' is not a valid hue");
-    return ComposeColor(rgb->R, rgb->G, rgb->B);
+    const auto [h, s, v] = CommaSeparatedComponents<3>(text, {360, 255, 255});
+    // Every hue of 0..360 has a colour.
+    const RGBValues rgb = HSVtoRGB(h, s, v).value_or(RGBValues{});
+    return ComposeColor(rgb.R, rgb.G, rgb.B);
 }
 
-int InkToChannel(std::int64_t blackRemaining, int ink)
+int InkToChannel(int blackRemaining, int ink)
 {
-    return LowBits(Round(static_cast<double>(blackRemaining) * 2.55 * (1 - ink / 100.0)));
+    return static_cast<int>(Round(static_cast<double>(blackRemaining) * 2.55 * (1 - ink / 100.0)));
 }
 
 TColor ReadCMYK(std::string_view text)
 {
-    const auto [c, m, y, k] = CommaSeparatedNumbers<4>(text);
-    const std::int64_t blackRemaining = 100 - static_cast<std::int64_t>(k);
+    const auto [c, m, y, k] = CommaSeparatedComponents<4>(text, {100, 100, 100, 100});
+    const int blackRemaining = 100 - k;
     return ComposeColor(InkToChannel(blackRemaining, c), InkToChannel(blackRemaining, m),
                         InkToChannel(blackRemaining, y));
 }
 
 TColor ReadPowerbuilder(std::string_view text)
 {
-    const int d = StrToInt(Trim(text));
-    if (d > clWhite)
-        return clBlack;
-    // Truncating division and a remainder with the sign of d, so negative
-    // numbers wrap channel by channel: -1 is pure red.
-    const int b = d / 65536;
-    const int g = (d - b * 65536) / 256;
-    const int r = d % 256;
-    return ComposeColor(r, g, b);
+    const int d = InRange(StrToInt(Trim(text)), clWhite);
+    return ComposeColor(d % 256, d / 256 % 256, d / 65536);
 }
 
 } // namespace
@@ -185,32 +221,38 @@ std::uint16_t RGB565TextToWord(std::string_view text)
     const std::string_view digits = AfterUtf16Units(text, 2);
     if (digits.empty())
         throw ConvertError("Invalid hexadecimal string format");
-    return static_cast<std::uint16_t>(HexByte(digits));
+    // The two characters skipped are the "0x" or marks such as "##"; digits
+    // there ("65535") would be dropped from the number.
+    const std::string_view skipped = text.substr(0, text.size() - digits.size());
+    const bool prefix = skipped == "0x" || skipped == "0X";
+    if (!prefix && std::any_of(skipped.begin(), skipped.end(), IsHexDigit))
+        throw ConvertError("'" + std::string(text) + "' does not start with 0x");
+    return static_cast<std::uint16_t>(InRange(HexByte(digits), 0xFFFF));
 }
 
 ParsedColorCode ParseColorCode(std::string_view text, int index)
 {
     ParsedColorCode parsed;
     switch (index) {
-    case notation::HTMLHex: parsed.color = ReadRGBHex(LastChars(text, 6)); break;
+    case notation::HTMLHex: parsed.color = ReadHTMLHex(text); break;
     case notation::DelphiHex:
     case notation::VBHex:
     case notation::CppHex: parsed.color = ReadBGRHex(text); break;
     case notation::RGBValues: {
-        const auto [r, g, b] = CommaSeparatedNumbers<3>(text);
+        const auto [r, g, b] = CommaSeparatedComponents<3>(text, {255, 255, 255});
         parsed.color = ComposeColor(r, g, b);
         break;
     }
     case notation::RGBPercentValues: {
-        const auto [r, g, b] = CommaSeparatedNumbers<3>(text);
+        const auto [r, g, b] = CommaSeparatedComponents<3>(text, {100, 100, 100});
         parsed.color = ComposeColor(PercentToChannel(r), PercentToChannel(g), PercentToChannel(b));
         break;
     }
     case notation::HSL: parsed.color = ReadHSL(text); break;
     case notation::HSVHSB: parsed.color = ReadHSV(text); break;
     case notation::CMY: {
-        const auto [c, m, y] = CommaSeparatedNumbers<3>(text);
-        parsed.color = ComposeColor(LowBits(255LL - c), LowBits(255LL - m), LowBits(255LL - y));
+        const auto [c, m, y] = CommaSeparatedComponents<3>(text, {255, 255, 255});
+        parsed.color = ComposeColor(255 - c, 255 - m, 255 - y);
         break;
     }
     case notation::CMYK: parsed.color = ReadCMYK(text); break;
@@ -229,13 +271,14 @@ ParsedColorCode ParseColorCode(std::string_view text, int index)
         break;
     }
     case notation::RGB565: parsed.color = RGB565ToColor(RGB565TextToWord(text)); break;
-    default:
-        if (IsCssNotation(index)) {
-            const CssColor css = ReadCssColor(text);
-            parsed.color = css.color;
-            parsed.alpha = css.alpha;
-        }
+    default: {
+        if (!IsCssNotation(index))
+            throw ConvertError("No notation is chosen to read the code in");
+        const CssColor css = ReadCssColor(text);
+        parsed.color = css.color;
+        parsed.alpha = css.alpha;
         break;
+    }
     }
     return parsed;
 }

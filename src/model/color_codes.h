@@ -53,25 +53,34 @@ enum : int {
 // CSS ones. Without upperCase the whole text is lower-cased (ASCII letters only).
 std::string FormatColorCode(TColor color, int notation, int alpha, bool upperCase);
 
+// code with the letters of its hexadecimal numbers in upper case, for
+// "Uppercase Color Codes" on a code already shown or typed: "0xff1e140a" is
+// 0xFF1E140A and "&h0080ff" &H0080FF, while function names, colour names and
+// the "0x" prefix keep their letters ("oklch(", "rebeccapurple").
+std::string UpperCaseHexDigits(std::string_view code);
+
 struct ParsedColorCode {
     TColor color = clWhite;
     std::optional<int> alpha; // "Android Transparent", "CSS RGBA" and the CSS functions
     friend bool operator==(const ParsedColorCode &, const ParsedColorCode &) = default;
 };
 
-// Reads text (UTF-8) written in notation index; -1 or any other index gives
-// white without reading the text. Throws ConvertError when the text does not
-// fit, a "HSV (HSB)" hue above 360 or at -60 and below included. Each CSS
-// notation reads any CSS colour, whatever form it writes.
+// Reads text (UTF-8) written in notation index. Throws ConvertError when the
+// text does not fit: a component outside its notation's range (RGB Values
+// 256, HSL saturation 101%, Powerbuilder 16777216), an HTML Hex code with
+// more digits than it can hold, and -1 or any other index, which name no
+// notation to read in. Each CSS notation reads any CSS colour, whatever form
+// it writes.
 ParsedColorCode ParseColorCode(std::string_view text, int notation);
 
 // The integer of "$" followed by piece (one or two hex digits give 0..255).
 int HexByte(std::string_view piece);
 
-// Skips the first two characters (normally "0x") and reads the rest as
-// hexadecimal, keeping the low 16 bits. Characters are counted as the picker's
-// edit box counts them, in UTF-16 units. Throws ConvertError
-// "Invalid hexadecimal string format" for two characters or fewer.
+// Skips the first two characters (normally "0x") and reads the rest as a
+// hexadecimal 16-bit word. Characters are counted as the picker's edit box
+// counts them, in UTF-16 units. Throws ConvertError "Invalid hexadecimal
+// string format" for two characters or fewer, and ConvertError for skipped
+// characters that are digits other than the "0x", and for a word above $FFFF.
 std::uint16_t RGB565TextToWord(std::string_view text);
 
 } // namespace pigmentrix

@@ -52,4 +52,33 @@ TColor BlendOver(TColor foreground, int alpha, TColor background)
                         channel(BlueOf(foreground), BlueOf(background)));
 }
 
+double TextContrast(TranslucentColor foreground, TranslucentColor background)
+{
+    const TColor page = BlendOver(background.color, background.alpha, clWhite);
+    return ContrastRatio(BlendOver(foreground.color, foreground.alpha, page), page);
+}
+
+namespace {
+
+std::string AlphaText(int alpha)
+{
+    CodeWriter text;
+    text.Text("alpha ").Decimal(alpha).Text(" of 255, ").Fixed(alpha * 100 / 255.0, 1).Text("%");
+    return text.Str();
+}
+
+} // namespace
+
+std::string ContrastNote(int foregroundAlpha, int backgroundAlpha)
+{
+    std::string note;
+    if (backgroundAlpha != 255)
+        note = "The background is translucent (" + AlphaText(backgroundAlpha) + "): measured laid over white.";
+    if (foregroundAlpha != 255) {
+        note += note.empty() ? "" : " ";
+        note += "The text is translucent (" + AlphaText(foregroundAlpha) + "): measured laid over the background.";
+    }
+    return note;
+}
+
 } // namespace pigmentrix

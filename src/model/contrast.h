@@ -31,4 +31,19 @@ std::string ContrastRatioText(double ratio);
 // foreground at alpha 0..255 laid over an opaque background.
 TColor BlendOver(TColor foreground, int alpha, TColor background);
 
+// A colour with its alpha 0..255.
+struct TranslucentColor {
+    TColor color = clBlack;
+    int alpha = 255;
+};
+
+// The WCAG 2 contrast of text in foreground over background. Contrast is
+// defined between opaque colours: a translucent background is laid over
+// white first, as on a page, and a translucent foreground over that.
+double TextContrast(TranslucentColor foreground, TranslucentColor background);
+
+// What TextContrast measured, in words, where an alpha entered it; empty
+// when both colours are opaque. The picker and pigmentrix-cli both say it.
+std::string ContrastNote(int foregroundAlpha, int backgroundAlpha);
+
 } // namespace pigmentrix

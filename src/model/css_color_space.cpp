@@ -122,12 +122,12 @@ double ProphotoToLinear(double encoded)
     return Mirrored(encoded, [](double v) { return v <= 16.0 / 512 ? v / 16 : std::pow(v, 1.8); });
 }
 
+// color(rec2020) is decoded by the BT.1886 display curve, a pure gamma of 2.4
+// over the extended range (CSS Working Group resolution of 2025), not by the
+// camera curve of BT.2020 itself.
 double Rec2020ToLinear(double encoded)
 {
-    constexpr double Alpha = 1.09929682680944;
-    constexpr double Beta = 0.018053968510807;
-    return Mirrored(encoded,
-                    [](double v) { return v < Beta * 4.5 ? v / 4.5 : std::pow((v + Alpha - 1) / Alpha, 1 / 0.45); });
+    return Mirrored(encoded, [](double v) { return std::pow(v, 2.4); });
 }
 
 double HslChannel(double n, double h, double s, double l)

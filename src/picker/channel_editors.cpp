@@ -146,33 +146,43 @@ void ChannelEditors::addMenuItems(QMenu *menu)
 
 void ChannelEditors::connectHandlers()
 {
-    const auto whenEnabled = [this](void (ChannelEditors::*handler)()) {
-        return [this, handler] {
-            if (pipeline.changesEnabled())
-                (this->*handler)();
-        };
-    };
-    for (QLineEdit *box : {edtRed, edtGreen, edtBlue})
-        guard.connect(box, &QLineEdit::textChanged, this, whenEnabled(&ChannelEditors::CurrencyEdit13Change));
-    for (QLineEdit *box : {edtHue, edtSaturation, edtValue})
-        guard.connect(box, &QLineEdit::textChanged, this, whenEnabled(&ChannelEditors::CurrencyEdit4Change));
-    // The alpha box stays attached while the pipeline writes the editors.
+    // The alpha box stays attached while the pipeline writes the editors
+    // (which write it quietly).
     guard.connect(edtAlpha, &QLineEdit::textChanged, this, [this] { edtAlphaChange(); });
-
-    const auto onSlider = [&](TJvTracker *slider, void (ChannelEditors::*handler)()) {
-        guard.connect(slider, &TJvTracker::changedValue, this, whenEnabled(handler));
-    };
-    onSlider(scrollbarred, &ChannelEditors::scrollbarredChangedValue);
-    onSlider(scrollbarGreen, &ChannelEditors::scrollbarredChangedValue);
-    onSlider(scrollbarBlue, &ChannelEditors::scrollbarredChangedValue);
-    onSlider(scrollbarBrightness, &ChannelEditors::scrollbarBrightnessChangedValue);
-    onSlider(scrollbarAlpha, &ChannelEditors::scrollbarAlphaChangedValue);
-    onSlider(scrollbarHue, &ChannelEditors::scrollbarHueChangedValue);
-    onSlider(scrollbarSaturation, &ChannelEditors::scrollbarHueChangedValue);
-    onSlider(scrollbarValue, &ChannelEditors::scrollbarValueChangedValue);
-
+    for (QLineEdit *box : {edtRed, edtGreen, edtBlue, edtHue, edtSaturation, edtValue}) {
+        const bool rgb = box == edtRed || box == edtGreen || box == edtBlue;
+        guard.connect(box, &QLineEdit::textChanged, this, [this, box, rgb] {
+            if (!pipeline.changesEnabled())
+                return;
+            if (rgb)
+                CurrencyEdit13Change(box);
+            else
+                CurrencyEdit4Change(box);
+        });
+    }
+    for (TJvTracker *slider : sliders()) {
+        guard.connect(slider, &TJvTracker::changedValue, this, [this, slider] {
+            if (pipeline.changesEnabled())
+                runSliderHandler(slider);
+        });
+        slider->installEventFilter(this);
+    }
     for (QLineEdit *box : boxes())
         box->installEventFilter(this);
+}
+
+void ChannelEditors::runSliderHandler(TJvTracker *slider)
+{
+    if (slider == scrollbarred || slider == scrollbarGreen || slider == scrollbarBlue)
+        scrollbarredChangedValue(slider);
+    else if (slider == scrollbarBrightness)
+        scrollbarBrightnessChangedValue();
+    else if (slider == scrollbarAlpha)
+        scrollbarAlphaChangedValue();
+    else if (slider == scrollbarHue || slider == scrollbarSaturation)
+        scrollbarHueChangedValue(slider);
+    else
+        scrollbarValueChangedValue(slider);
 }
 
 std::array<TJvTracker *, 8> ChannelEditors::sliders() const
@@ -194,9 +204,26 @@ bool ChannelEditors::isChannelBox(const QObject *object) const
 
 bool ChannelEditors::eventFilter(QObject *watched, QEvent *event)
 {
+    // An editor the user enters starts an undo step of its own, one a box
+    // or a run of keys on a slider keeps until the user leaves it; a drag
+    // from press to release is one too. A menu or another window taking the
+    // focus for a while does not count.
+    const auto userMovedFocus = [event] {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+    };
+    if (auto *slider = qobject_cast<TJvTracker *>(watched)) {
+        if (event->type() == QEvent::MouseButtonPress || (event->type() == QEvent::FocusIn && userMovedFocus()))
+            pipeline.startChange(slider);
+        else if (event->type() == QEvent::MouseButtonRelease || (event->type() == QEvent::FocusOut && userMovedFocus()))
+            pipeline.finishChange(slider);
+        return QObject::eventFilter(watched, event);
+    }
     auto *box = qobject_cast<QLineEdit *>(watched);
     if (!box || !isChannelBox(box))
         return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn && userMovedFocus())
+        pipeline.startChange(box);
     if (event->type() == QEvent::KeyPress) {
         // Digits only, and the keys that move or delete.
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -206,27 +233,13 @@ bool ChannelEditors::eventFilter(QObject *watched, QEvent *event)
                             || (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'));
         if (!passes)
             return true;
-    } else if (event->type() == QEvent::FocusOut) {
+    } else if (event->type() == QEvent::FocusOut && userMovedFocus()) {
         // Only when the user leaves the box: a menu, a message box or another
         // window taking the focus for a while leaves the text as typed.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            guard.run([this, box] { edtRedExit(box); });
+        guard.run([this, box] { edtRedExit(box); });
+        pipeline.finishChange(box);
     }
     return QObject::eventFilter(watched, event);
-}
-
-int ChannelEditors::alpha() const
-{
-    return scrollbarAlpha->Value();
-}
-
-void ChannelEditors::setAlpha(int value)
-{
-    scrollbarAlpha->setValue(value);
-    // The box shows what the slider holds; its own handler has nothing to do.
-    const QSignalBlocker quiet(edtAlpha);
-    edtAlpha->setText(QString::number(scrollbarAlpha->Value()));
 }
 
 RGBValues ChannelEditors::rgbBoxes() const
@@ -270,8 +283,12 @@ void ChannelEditors::setHsvSliders(std::optional<int> hue, std::optional<int> sa
         scrollbarValue->setValue(*value);
 }
 
-void ChannelEditors::showValues(TColor color, ChangeSource source)
+void ChannelEditors::showValues(const ShownColor &shown)
 {
+    const TColor color = shown.color;
+    const ChangeSource source = shown.source;
+    if (shown.sliders)
+        setHsvSliders(shown.sliders->hue, shown.sliders->saturation, shown.sliders->value);
     if (source != ChangeSource::RgbBoxes) {
         WriteNumber(edtRed, RedOf(color));
         WriteNumber(edtGreen, GreenOf(color));
@@ -311,6 +328,18 @@ void ChannelEditors::showValues(TColor color, ChangeSource source)
         scrollbarSaturation->setValue(static_cast<int>(Round(hsv.S)));
         scrollbarValue->setValue(static_cast<int>(Round(hsv.V)));
     }
+
+    // The alpha comes back with an undo or a code too; a box being typed in
+    // keeps its text until it is left.
+    scrollbarAlpha->setValue(shown.alpha);
+    if (source != ChangeSource::RgbBoxes && edtAlpha->text() != QString::number(shown.alpha)) {
+        const QSignalBlocker quiet(edtAlpha);
+        edtAlpha->setText(QString::number(shown.alpha));
+    }
+    // Undo or redo can bring back the colour a slider move started from; the
+    // tracks must still show the colour in force.
+    if (shown.changed || scrollbarSaturation->Value() == 0 || trackBasesStale())
+        UpdateRGBRectangles();
 }
 
 bool ChannelEditors::trackBasesStale() const
@@ -365,20 +394,8 @@ bool ChannelEditors::stepByWheel(QWidget *target, bool up)
         if (slider != target)
             continue;
         slider->setValue(slider->Value() + (up ? 1 : -1));
-        if (!pipeline.changesEnabled())
-            return true;
-        guard.run([this, slider] {
-            if (slider == scrollbarred || slider == scrollbarGreen || slider == scrollbarBlue)
-                scrollbarredChangedValue();
-            else if (slider == scrollbarBrightness)
-                scrollbarBrightnessChangedValue();
-            else if (slider == scrollbarAlpha)
-                scrollbarAlphaChangedValue();
-            else if (slider == scrollbarHue || slider == scrollbarSaturation)
-                scrollbarHueChangedValue();
-            else
-                scrollbarValueChangedValue();
-        });
+        if (pipeline.changesEnabled())
+            guard.run([this, slider] { runSliderHandler(slider); });
         return true;
     }
     auto *box = qobject_cast<QLineEdit *>(target);
@@ -388,29 +405,45 @@ bool ChannelEditors::stepByWheel(QWidget *target, bool up)
     return true;
 }
 
-void ChannelEditors::CurrencyEdit13Change()
+void ChannelEditors::layoutChosen()
 {
-    pipeline.UpdateColor(ChangeSource::RgbBoxes);
+    if (pipeline.alpha() != 255)
+        sendHsvSliders(nullptr, 255);
 }
 
-void ChannelEditors::CurrencyEdit4Change()
+void ChannelEditors::sendHsvSliders(const QObject *sender, std::optional<int> alpha)
 {
-    pipeline.UpdateColor(ChangeSource::HsvBoxes);
+    pipeline.UpdateColor({ChangeSource::HsvSliders, {hueSlider(), saturationSlider(), valueSlider()}, alpha}, sender);
 }
 
-void ChannelEditors::scrollbarredChangedValue()
+void ChannelEditors::CurrencyEdit13Change(QObject *Sender)
 {
-    pipeline.UpdateColor(ChangeSource::RgbSliders);
+    const RGBValues rgb = rgbBoxes();
+    pipeline.UpdateColor({ChangeSource::RgbBoxes, {rgb.R, rgb.G, rgb.B}, std::nullopt}, Sender);
 }
 
-void ChannelEditors::scrollbarHueChangedValue()
+void ChannelEditors::CurrencyEdit4Change(QObject *Sender)
 {
-    pipeline.UpdateColor(ChangeSource::HsvSliders);
+    pipeline.UpdateColor(
+        {ChangeSource::HsvBoxes, {BoxNumber(edtHue), BoxNumber(edtSaturation), BoxNumber(edtValue)}, std::nullopt},
+        Sender);
 }
 
-void ChannelEditors::scrollbarValueChangedValue()
+void ChannelEditors::scrollbarredChangedValue(QObject *Sender)
 {
-    pipeline.UpdateColor(ChangeSource::ValueSlider);
+    const RGBValues rgb = rgbSliders();
+    pipeline.UpdateColor({ChangeSource::RgbSliders, {rgb.R, rgb.G, rgb.B}, std::nullopt}, Sender);
+}
+
+void ChannelEditors::scrollbarHueChangedValue(QObject *Sender)
+{
+    sendHsvSliders(Sender);
+}
+
+void ChannelEditors::scrollbarValueChangedValue(QObject *Sender)
+{
+    pipeline.UpdateColor({ChangeSource::ValueSlider, {hueSlider(), saturationSlider(), valueSlider()}, std::nullopt},
+                         Sender);
 }
 
 void ChannelEditors::scrollbarBrightnessChangedValue()
@@ -432,13 +465,18 @@ void ChannelEditors::edtRedExit(QLineEdit *box)
 void ChannelEditors::edtAlphaChange()
 {
     scrollbarAlpha->setValue(StrToIntOrZero(edtAlpha->text().toStdString()));
-    pipeline.UpdateColor(ChangeSource::RgbBoxes);
+    const RGBValues rgb = rgbBoxes();
+    pipeline.UpdateColor({ChangeSource::RgbBoxes, {rgb.R, rgb.G, rgb.B}, scrollbarAlpha->Value()}, edtAlpha);
 }
 
 void ChannelEditors::ScrollBarAlphaChange()
 {
-    edtAlpha->setText(QString::number(scrollbarAlpha->Value()));
-    pipeline.UpdateColor(ChangeSource::RgbSliders);
+    {
+        const QSignalBlocker quiet(edtAlpha);
+        edtAlpha->setText(QString::number(scrollbarAlpha->Value()));
+    }
+    const RGBValues rgb = rgbSliders();
+    pipeline.UpdateColor({ChangeSource::RgbSliders, {rgb.R, rgb.G, rgb.B}, scrollbarAlpha->Value()}, scrollbarAlpha);
 }
 
 void ChannelEditors::ScrollBarBrightnessChange()
@@ -451,7 +489,8 @@ void ChannelEditors::ScrollBarBrightnessChange()
         scrollbarGreen->setValue(reached.green);
         scrollbarBlue->setValue(reached.blue);
     }
-    pipeline.UpdateColor(ChangeSource::RgbSliders);
+    const RGBValues rgb = rgbSliders();
+    pipeline.UpdateColor({ChangeSource::RgbSliders, {rgb.R, rgb.G, rgb.B}, std::nullopt}, scrollbarBrightness);
 }
 
 void ChannelEditors::setAlphaMode(bool isAlpha)
@@ -459,6 +498,7 @@ void ChannelEditors::setAlphaMode(bool isAlpha)
     alphamode = isAlpha;
     if (UseAlphaChannels1)
         UseAlphaChannels1->setChecked(isAlpha);
+    pipeline.setAlphaMode(isAlpha);
     ChangeAlphaMode(isAlpha);
 }
 
@@ -477,9 +517,9 @@ void ChannelEditors::UseAlphaChannels1Click()
 {
     alphamode = UseAlphaChannels1->isChecked();
     ChangeAlphaMode(alphamode);
-    if (!alphamode)
-        setAlpha(255);
-    pipeline.UpdateColor(ChangeSource::HsvSliders);
+    // Alpha mode off makes the colour opaque.
+    pipeline.setAlphaMode(alphamode);
+    sendHsvSliders(nullptr);
 }
 
 } // namespace pigmentrix

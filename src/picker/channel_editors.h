@@ -21,10 +21,12 @@ class ColorPipeline;
 class ErrorGuard;
 class TJvTracker;
 struct LayoutGeometry;
+struct ShownColor;
 
 // The red, green, blue and alpha panel and the hue, saturation and value
 // panel: boxes and sliders that edit the current colour, with the alpha mode
-// that swaps brightness for alpha.
+// that swaps brightness for alpha. A change by the user sends the numbers of
+// the editor changed to the pipeline; the pipeline tells them what to show.
 class ChannelEditors : public QObject {
     Q_OBJECT
 
@@ -36,8 +38,6 @@ public:
     void setAlphaMode(bool isAlpha);
     bool alphaMode() const { return alphamode; }
 
-    int alpha() const;
-    void setAlpha(int alpha);
     // The values the boxes and sliders hold.
     RGBValues rgbBoxes() const;
     RGBValues rgbSliders() const;
@@ -47,8 +47,9 @@ public:
     int valueSlider() const;
     void setHsvSliders(std::optional<int> hue, std::optional<int> saturation, std::optional<int> value);
 
-    // Writes every box and slider from color, except those of source.
-    void showValues(TColor color, ChangeSource source);
+    // Writes every box and slider from shown, except those of the editor the
+    // change came from, and the tracks where their colours went stale.
+    void showValues(const ShownColor &shown);
     // Whether a slider's track was drawn for other channel values than the
     // sliders now hold.
     bool trackBasesStale() const;
@@ -59,14 +60,19 @@ public:
     void applyLayout(const LayoutGeometry &geometry, int nudge);
     // The mouse wheel over target; false when target is none of the editors.
     bool stepByWheel(QWidget *target, bool up);
+    // A layout was chosen: the layouts without an alpha editor need the
+    // colour opaque, as an undo step of its own.
+    void layoutChosen();
 
-    void CurrencyEdit13Change();
-    void CurrencyEdit4Change();
+    // Sender is the editor the user changed: its changes until the user
+    // leaves it (or releases a slider) undo as one step.
+    void CurrencyEdit13Change(QObject *Sender);
+    void CurrencyEdit4Change(QObject *Sender);
     void edtRedExit(QLineEdit *box);
     void edtAlphaChange();
-    void scrollbarredChangedValue();
-    void scrollbarHueChangedValue();
-    void scrollbarValueChangedValue();
+    void scrollbarredChangedValue(QObject *Sender);
+    void scrollbarHueChangedValue(QObject *Sender);
+    void scrollbarValueChangedValue(QObject *Sender);
     void scrollbarBrightnessChangedValue();
     void scrollbarAlphaChangedValue();
     void ScrollBarBrightnessChange();
@@ -82,6 +88,8 @@ private:
     void buildHsvPanel(QWidget *window);
     void fitCaptions(bool alphaShown);
     void connectHandlers();
+    void sendHsvSliders(const QObject *sender, std::optional<int> alpha = std::nullopt);
+    void runSliderHandler(TJvTracker *slider);
     std::array<TJvTracker *, 8> sliders() const;
     std::array<QLineEdit *, 7> boxes() const;
     bool isChannelBox(const QObject *object) const;

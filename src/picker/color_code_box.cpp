@@ -5,10 +5,10 @@
 #include "model/css_color.h"
 #include "model/integer_text.h"
 #include "picker/color_pipeline.h"
-#include "picker/history_actions.h"
 #include "ui/bound_controls.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
+#include "ui/full_text_popup.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
 
@@ -62,14 +62,23 @@ const NotationItem NotationItems[NotationCount] = {
     {"CSSoklch1", "CSS oklch()", {}},
 };
 
+// The caption of a notation in the list: the CSS functions by their own
+// name ("oklch()"), short enough for the closed list to show whole; the menu
+// keeps the full names.
+QString ListCaption(std::string_view name)
+{
+    const QString caption = QString::fromUtf8(name.data(), static_cast<int>(name.size()));
+    if (caption.startsWith(QLatin1String("CSS ")) && caption.endsWith(QLatin1String("()")))
+        return caption.mid(4);
+    return caption;
+}
+
 } // namespace
 
-ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActions &history, PickerDialogs &dialogs,
-                           const ErrorGuard &guard)
+ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialogs &dialogs, const ErrorGuard &guard)
     : QObject(window)
     , window(window)
     , pipeline(pipeline)
-    , history(history)
     , dialogs(dialogs)
     , guard(guard)
 {
@@ -78,8 +87,11 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
     cbxDisplay = new QComboBox(pnlColorCode);
     cbxDisplay->setObjectName(QStringLiteral("cbxDisplay"));
     cbxDisplay->setGeometry(4, 3, 88, 23);
-    for (std::string_view name : NotationNames)
-        cbxDisplay->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    for (std::string_view name : NotationNames) {
+        cbxDisplay->addItem(ListCaption(name));
+        cbxDisplay->setItemData(cbxDisplay->count() - 1, QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+                                Qt::ToolTipRole);
+    }
     cbxDisplay->setCurrentIndex(-1);
     fitDropDown();
 
@@ -93,6 +105,7 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActi
     btnSet = MakeButton(pnlColorCode, "btnSet", QStringLiteral("Set"), QStringLiteral("Set Color to Color String"),
                         QRect(49, 55, 42, 23));
     SetTabChain({cbxDisplay, edtColor, btnCopy, btnSet});
+    new FullTextPopup(edtColor, window, "lblFullColorCode");
 
     guard.connect(btnCopy, &QAbstractButton::clicked, this, [this] { btnCopyClick(); });
     guard.connect(btnSet, &QAbstractButton::clicked, this, [this] { btnSetClick(); });
@@ -183,31 +196,32 @@ QString ColorCodeBox::getcolorstring(TColor mcolor) const
     return QString::fromStdString(FormatColorCode(mcolor, cbxDisplay->currentIndex(), pipeline.alpha(), UseUpperCase));
 }
 
-TColor ColorCodeBox::translatecolor(const QString &cColor)
+ParsedColorCode ColorCodeBox::translatecolor(const QString &cColor) const
 {
     // A custom format only writes; any CSS colour is read back.
     if (chosenTemplate()) {
         const CssColor css = ReadCssColor(cColor.toStdString());
-        pipeline.setAlpha(css.alpha);
-        return css.color;
+        return {css.color, css.alpha};
     }
-    const ParsedColorCode parsed = ParseColorCode(cColor.toStdString(), cbxDisplay->currentIndex());
-    if (parsed.alpha)
-        pipeline.setAlpha(*parsed.alpha);
-    return parsed.color;
+    return ParseColorCode(cColor.toStdString(), cbxDisplay->currentIndex());
 }
 
 void ColorCodeBox::showCode(TColor color)
 {
     edtColor->setText(getcolorstring(color));
     // The CSS codes are longer than the box is wide: the box shows their
-    // beginning, which names the notation, and the tip shows them whole.
+    // beginning, which names the notation, and the pop-up under it and the
+    // tip show them whole.
     edtColor->setCursorPosition(0);
     edtColor->setToolTip(edtColor->text());
 }
 
 void ColorCodeBox::copyCode()
 {
+    // Nothing to copy (no notation chosen, or the box emptied) leaves what the
+    // clipboard holds.
+    if (cbxDisplay->currentIndex() == notation::None || edtColor->text().isEmpty())
+        return;
     edtColor->selectAll();
     QGuiApplication::clipboard()->setText(edtColor->selectedText());
 }
@@ -227,9 +241,14 @@ bool ColorCodeBox::stepByWheel(QWidget *target, bool up)
 
 void ColorCodeBox::btnSetClick()
 {
+    if (cbxDisplay->currentIndex() == notation::None) {
+        dialogs.showMessage(window, QStringLiteral("Choose a notation in the list above the code box first: "
+                                                   "the code is read in the notation chosen there."));
+        return;
+    }
     try {
-        history.setnewcolor();
-        pipeline.applyColor(translatecolor(edtColor->text()));
+        const ParsedColorCode parsed = translatecolor(edtColor->text());
+        pipeline.changeColor(parsed.color, parsed.alpha);
     } catch (const ConvertError &) {
         dialogs.showMessage(window, QStringLiteral("Unable to convert color values."));
     }
@@ -261,7 +280,8 @@ void ColorCodeBox::UpperCaseColorCodes1Click()
     if (chosenTemplate())
         showCode(pipeline.color());
     else
-        edtColor->setText(UseUpperCase ? edtColor->text().toUpper() : edtColor->text().toLower());
+        edtColor->setText(UseUpperCase ? QString::fromStdString(UpperCaseHexDigits(edtColor->text().toStdString()))
+                                       : edtColor->text().toLower());
 }
 
 } // namespace pigmentrix

@@ -23,7 +23,6 @@ namespace pigmentrix {
 
 class ColorPipeline;
 class ErrorGuard;
-class HistoryActions;
 class PickerDialogs;
 
 // The colour code box: the current colour as a code in the chosen notation,
@@ -34,8 +33,7 @@ class ColorCodeBox : public QObject {
     Q_OBJECT
 
 public:
-    ColorCodeBox(QWidget *window, ColorPipeline &pipeline, HistoryActions &history, PickerDialogs &dialogs,
-                 const ErrorGuard &guard);
+    ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialogs &dialogs, const ErrorGuard &guard);
 
     // "Color Code Display" with its notations.
     void addNotationMenu(QMenu *menu);
@@ -51,7 +49,8 @@ public:
 
     // mcolor as a code in the chosen notation at the present alpha.
     QString getcolorstring(TColor mcolor) const;
-    TColor translatecolor(const QString &cColor);
+    // The colour of a typed code, and its alpha where the notation has one.
+    ParsedColorCode translatecolor(const QString &cColor) const;
     // Shows the code of color.
     void showCode(TColor color);
     // Puts the shown code on the clipboard.
@@ -85,7 +84,6 @@ private:
 
     QWidget *window;
     ColorPipeline &pipeline;
-    HistoryActions &history;
     PickerDialogs &dialogs;
     const ErrorGuard &guard;
     bool UseUpperCase = true;

@@ -4,7 +4,7 @@
 
 namespace pigmentrix {
 
-void ColorHistory::push(Entries &entries, TColor current)
+void ColorHistory::push(Entries &entries, HistoryEntry current)
 {
     if (entries[0] == current)
         return;
@@ -12,13 +12,13 @@ void ColorHistory::push(Entries &entries, TColor current)
     entries[0] = current;
 }
 
-TColor ColorHistory::pop(Entries &entries)
+HistoryEntry ColorHistory::pop(Entries &entries)
 {
-    const TColor newest = entries[0];
-    if (newest == Empty)
-        return Empty;
+    const HistoryEntry newest = entries[0];
+    if (newest.color == Empty)
+        return newest;
     std::copy(entries.begin() + 1, entries.end(), entries.begin());
-    entries.back() = Empty;
+    entries.back() = HistoryEntry{};
     return newest;
 }
 

@@ -6,8 +6,16 @@
 
 namespace pigmentrix {
 
-// Ten-step undo and redo of the current colour, newest first. -1 marks an
-// empty place; a real colour never is -1 because its top byte is 0.
+// A colour the history brings back, with the alpha it had.
+struct HistoryEntry {
+    TColor color = -1;
+    int alpha = 255;
+    friend bool operator==(const HistoryEntry &, const HistoryEntry &) = default;
+};
+
+// Ten-step undo and redo of the current colour and its alpha, newest first.
+// A colour of -1 marks an empty place; a real colour never is -1 because its
+// top byte is 0.
 class ColorHistory {
 public:
     static constexpr int Depth = 10;
@@ -15,33 +23,27 @@ public:
 
     // Records current unless it is already the newest entry; drops the oldest
     // entry of a full history.
-    void recordUndo(TColor current) { push(undo, current); }
-    void recordRedo(TColor current) { push(redo, current); }
+    void recordUndo(HistoryEntry current) { push(undo, current); }
+    void recordRedo(HistoryEntry current) { push(redo, current); }
 
-    // Removes and returns the newest entry; Empty when there is none.
-    TColor popUndo() { return pop(undo); }
-    TColor popRedo() { return pop(redo); }
+    // Removes and returns the newest entry; one of colour Empty when there is
+    // none.
+    HistoryEntry popUndo() { return pop(undo); }
+    HistoryEntry popRedo() { return pop(redo); }
 
-    bool canUndo() const { return undo[0] != Empty; }
-    bool canRedo() const { return redo[0] != Empty; }
+    bool canUndo() const { return undo[0].color != Empty; }
+    bool canRedo() const { return redo[0].color != Empty; }
 
-    const std::array<TColor, Depth> &undoEntries() const { return undo; }
-    const std::array<TColor, Depth> &redoEntries() const { return redo; }
+    const std::array<HistoryEntry, Depth> &undoEntries() const { return undo; }
+    const std::array<HistoryEntry, Depth> &redoEntries() const { return redo; }
 
 private:
-    using Entries = std::array<TColor, Depth>;
-    static void push(Entries &entries, TColor current);
-    static TColor pop(Entries &entries);
+    using Entries = std::array<HistoryEntry, Depth>;
+    static void push(Entries &entries, HistoryEntry current);
+    static HistoryEntry pop(Entries &entries);
 
-    Entries undo = filledEmpty();
-    Entries redo = filledEmpty();
-
-    static constexpr Entries filledEmpty()
-    {
-        Entries entries{};
-        entries.fill(Empty);
-        return entries;
-    }
+    Entries undo{};
+    Entries redo{};
 };
 
 } // namespace pigmentrix

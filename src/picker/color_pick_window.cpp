@@ -107,13 +107,12 @@ void TfrmColorPick::createAreas()
     frame = new ColorFrameArea(this, *settingsStore, dialogs, *guard);
     pipeline = new ColorPipeline(this);
     editors = new ChannelEditors(this, *pipeline, *guard);
-    pipeline->attachEditors(*editors);
     history = new HistoryActions(this, *pipeline, dialogs, *guard);
-    codes = new ColorCodeBox(this, *pipeline, *history, dialogs, *guard);
+    codes = new ColorCodeBox(this, *pipeline, dialogs, *guard);
     picture = new HsvPictureArea(
         this,
         [this] {
-            return PictureHueValue{editors->hueSlider(), editors->valueSlider()};
+            return HsvPosition{editors->hueSlider(), editors->saturationSlider(), editors->valueSlider()};
         },
         *guard);
     grab = new GrabController(this, dialogs, *guard);
@@ -122,7 +121,7 @@ void TfrmColorPick::createAreas()
         this, [this] { return editors->rgbSliders(); }, [this] { return editors->rgbBoxes(); },
         [this] { return history->undoButtonWidth(); }, *guard);
     palette = new PaletteArea(
-        this, *pipeline, *history, *codes, [this] { return namedColors->namedColorEntries(); }, dialogs, *guard);
+        this, *pipeline, *codes, [this] { return namedColors->namedColorEntries(); }, dialogs, *guard);
     updates = new UpdateCommands(this, programVersion, dialogs, *guard);
 }
 
@@ -169,9 +168,12 @@ void TfrmColorPick::wireAreas()
     const ErrorGuard &g = *guard;
     g.connect(pipeline, &ColorPipeline::frameChanged, this,
               [this](const FrameColor &shown) { frame->UpdatePanel(shown.color, shown.alpha, shown.alphaMode); });
+    // The editors first: the picture is built for the hue and value their
+    // sliders then hold.
     g.connect(pipeline, &ColorPipeline::valuesShown, this, [this](const ShownColor &shown) {
+        editors->showValues(shown);
         namedColors->updateNamedColorSelection(shown.color);
-        picture->valuesShown(shown.hue, shown.value);
+        picture->valuesShown(editors->hueSlider(), editors->valueSlider());
         codes->showCode(shown.color);
     });
 
@@ -180,34 +182,30 @@ void TfrmColorPick::wireAreas()
     g.connect(frame, &ColorFrameArea::useTextChanged, this,
               [this](bool useText) { palette->setTextColorItemEnabled(useText); });
     g.connect(palette, &PaletteArea::textColorChosen, this, [this](TColor color) { frame->setTextColor(color); });
-    g.connect(frame, &ColorFrameArea::colorSwapped, this, [this](TColor color) {
-        history->setnewcolor();
-        pipeline->applyColor(color);
-    });
+    g.connect(frame, &ColorFrameArea::colorSwapped, this, [this](TColor color) { pipeline->changeColor(color); });
 
-    g.connect(picture, &HsvPictureArea::colorAboutToChange, this, [this] { history->setnewcolor(); });
+    g.connect(picture, &HsvPictureArea::pickStarted, this, [this] { pipeline->startChange(picture); });
     g.connect(picture, &HsvPictureArea::picked, this,
-              [this](const PictureSliderWrites &writes) { pipeline->takePictureWrites(writes); });
-    g.connect(namedColors, &NamedColorArea::colorChosen, this, [this](TColor color) {
-        history->setnewcolor();
-        pipeline->applyColor(color);
-    });
+              [this](const PicturePick &pick) { pipeline->pickFromPicture(pick, picture); });
+    g.connect(picture, &HsvPictureArea::pickFinished, this, [this] { pipeline->finishChange(picture); });
+    g.connect(namedColors, &NamedColorArea::colorChosen, this, [this](TColor color) { pipeline->changeColor(color); });
 
     g.connect(grab, &GrabController::grabStarted, this, [this] {
-        history->setnewcolor();
+        pipeline->startChange(grab);
         pipeline->holdChanges();
         palette->setHintsShown(false);
     });
-    g.connect(grab, &GrabController::colorGrabbed, this, [this](TColor color) { pipeline->takeColor(color); });
+    g.connect(grab, &GrabController::colorGrabbed, this, [this](TColor color) { pipeline->takeColor(color, grab); });
     g.connect(grab, &GrabController::grabEnded, this, [this] {
         pipeline->enablechanges();
         palette->setHintsShown(true);
     });
-    g.connect(grab, &GrabController::grabCancelled, this, [this] { history->revertUnfinishedChange(); });
+    g.connect(grab, &GrabController::grabCancelled, this, [this] { pipeline->cancelChange(grab); });
     g.connect(grab, &GrabController::copyRequested, this, [this] { codes->copyCode(); });
-    g.connect(grab, &GrabController::colorAboutToChange, this, [this] { history->setnewcolor(); });
+    g.connect(grab, &GrabController::magnifierPickStarted, this, [this] { pipeline->startChange(grab); });
     g.connect(grab, &GrabController::magnifierPicked, this,
-              [this](TColor color) { pipeline->pickFromMagnifier(color); });
+              [this](TColor color) { pipeline->pickFromMagnifier(color, grab); });
+    g.connect(grab, &GrabController::magnifierPickFinished, this, [this] { pipeline->finishChange(grab); });
 
     g.connect(shell, &WindowShell::layoutApplied, this, [this](const LayoutGeometry &geometry, int nudge) {
         editors->applyLayout(geometry, nudge);
@@ -217,7 +215,7 @@ void TfrmColorPick::wireAreas()
         picture->applyLayout(ToQRect(geometry.circle), geometry.circleVisible,
                              QSize(geometry.wheelWidth, geometry.wheelHeight));
     });
-    g.connect(shell, &WindowShell::layoutChosen, this, [this] { pipeline->resetAlpha(); });
+    g.connect(shell, &WindowShell::layoutChosen, this, [this] { editors->layoutChosen(); });
     g.connect(shell, &WindowShell::closeAccepted, this, [this] { FormClose(); });
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "displays/picture_mapping.h"
 #include "model/color.h"
 #include "picker/change_source.h"
+#include "picker/color_history.h"
 
 #include <QObject>
 
+#include <array>
 #include <optional>
 
 namespace pigmentrix {
-
-class ChannelEditors;
-struct PictureSliderWrites;
 
 // What the colour frame needs to draw the colour in force.
 struct FrameColor {
@@ -19,17 +19,40 @@ struct FrameColor {
     bool alphaMode = true;
 };
 
-// The HSV values the sliders hold once the editors show a colour.
+// The colour the editors show once a change has gone through, which the
+// other areas then follow.
 struct ShownColor {
     TColor color = 0;
-    int hue = 0;
-    int saturation = 0;
-    int value = 0;
+    int alpha = 255;
+    // The editor the change came from keeps its own text.
+    ChangeSource source = ChangeSource::Refresh;
+    // The colour differs from the one the change started from.
+    bool changed = false;
+    // Where a pick on the HSV picture puts the hue, saturation and value
+    // sliders before the editors are rewritten.
+    std::optional<HsvPosition> sliders;
 };
 
-// The current colour and its path: every change of it ends here, the channel
-// editors are rewritten with their change handlers held off, and the other
-// areas are told to refresh.
+// The numbers an editor holds when the user changes it: red, green and blue
+// or hue, saturation and value, as source says, and the alpha editor's
+// value when the change is the alpha's.
+struct ChannelEdit {
+    ChangeSource source = ChangeSource::RgbBoxes;
+    std::array<int, 3> values{};
+    std::optional<int> alpha;
+};
+
+// The current colour, its alpha and their undo history: every change of
+// them ends here, the editors are told what to show (with their change
+// handlers held off) and the other areas are told to refresh.
+//
+// A change is recorded for undo when it alters the colour or the alpha.
+// Changes one source makes one after another are one undo step: a box from
+// focus in to focus out, a slider from press to release or a run of keys, a
+// grab from press to release, a pick on the picture or in the magnifier from
+// press to release. A change of another source, or finishChange, ends the
+// step; a change without a source (Set, a list choice, a palette slot,
+// Invert ...) is a step of its own.
 class ColorPipeline : public QObject {
     Q_OBJECT
 
@@ -50,31 +73,38 @@ public:
 
     explicit ColorPipeline(QObject *parent);
 
-    void attachEditors(ChannelEditors &editors);
-
     TColor color() const { return current; }
     // The colour before the change in progress.
     TColor lastColor() const { return lastcolor; }
-    // Makes the present colour the one a change starts from.
-    void markLastColor() { lastcolor = current; }
-    // The alpha slider's value.
-    int alpha() const;
-    void setAlpha(int alpha);
+    int alpha() const { return currentAlpha; }
+    // With alpha editing off the alpha is opaque, whatever a change asks.
+    bool alphaMode() const { return alphamode; }
+    void setAlphaMode(bool on);
+    const ColorHistory &history() const { return entries; }
 
-    // Reads the new colour from the editor source names and shows it.
-    void UpdateColor(ChangeSource source);
+    // An editor's numbers; source is the control the user changed.
+    void UpdateColor(const ChannelEdit &edit, const QObject *source);
     // Rewrites every editor from the colour but source's own values.
     void updatevalues(ChangeSource source);
-    // Makes c current: frame, then every editor (no undo entry).
+    // Makes c (and alpha) current: frame, then every editor; no undo entry.
     void applyColor(TColor c);
-    // A colour taken from the screen: the change starts from the present one.
-    void takeColor(TColor c);
+    void applyColor(TColor c, int alpha);
+    // The same as an undo step of its own; alpha only where given.
+    void changeColor(TColor c, std::optional<int> alpha = std::nullopt);
+    // A colour taken from the screen by source (the grab).
+    void takeColor(TColor c, const QObject *source);
     // A pixel picked in the magnifier.
-    void pickFromMagnifier(TColor c);
-    // The hue, saturation and value sliders moved by a pick on the HSV picture.
-    void takePictureWrites(const PictureSliderWrites &writes);
-    // Back to opaque, as a layout change asks.
-    void resetAlpha();
+    void pickFromMagnifier(TColor c, const QObject *source);
+    // A pick on the HSV picture.
+    void pickFromPicture(const PicturePick &pick, const QObject *source);
+    // source begins a change that ends with finishChange: a press.
+    void startChange(const QObject *source);
+    void finishChange(const QObject *source);
+    // source gives its change up: the colour from before it comes back and
+    // leaves the undo list, as if the change had never begun.
+    void cancelChange(const QObject *source);
+    void undo();
+    void redo();
     // Draws the frame again for the colour in force.
     void redrawFrame();
     // The stored colour, before the window is first shown.
@@ -89,17 +119,34 @@ public:
 signals:
     // The frame must show this colour (before the editors are rewritten).
     void frameChanged(const FrameColor &frame);
-    // The editors show this colour now; the other areas follow it.
+    // The editors must show this colour now, then the other areas follow it.
     void valuesShown(const ShownColor &shown);
+    // The undo or the redo list changed.
+    void historyChanged();
 
 private:
-    FrameColor frameColor() const;
+    // A step in progress: the changes of its source undo together.
+    struct OpenStep {
+        const QObject *source = nullptr;
+        bool recorded = false;
+    };
+    void change(TColor c, int alpha, ChangeSource shown, const QObject *source,
+                const std::optional<HsvPosition> &sliders = std::nullopt);
+    // Records the colour in force for undo, before the change to (c, alpha),
+    // once per step and only when the change alters something.
+    void setnewcolor(TColor c, int alpha, const QObject *source);
+    void setoldcolor();
+    void restore(const HistoryEntry &entry);
+    void updatevalues(ChangeSource source, const std::optional<HsvPosition> &sliders);
+    HistoryEntry now() const { return {current, currentAlpha}; }
+    FrameColor frameColor() const { return {current, currentAlpha, alphamode}; }
 
-    ChannelEditors *editors = nullptr;
     TColor current = 0x00E16941;
     TColor lastcolor = 0;
-    // Mailbox for a colour picked in the magnifier.
-    TColor edtColorTag = 0;
+    int currentAlpha = 255;
+    bool alphamode = true;
+    ColorHistory entries;
+    std::optional<OpenStep> step;
     bool changesDisabled = false;
 };
 

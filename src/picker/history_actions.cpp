@@ -56,6 +56,7 @@ HistoryActions::HistoryActions(QWidget *window, ColorPipeline &pipeline, PickerD
     guard.connect(btnDialog, &QAbstractButton::clicked, this, [this] { btnDialogClick(); });
     guard.connect(btnUndo, &QAbstractButton::clicked, this, [this] { UndoColorChange1Click(); });
     guard.connect(btnRedo, &QAbstractButton::clicked, this, [this] { RedoColorchange1Click(); });
+    guard.connect(&pipeline, &ColorPipeline::historyChanged, this, [this] { updateHistoryButtons(); });
 }
 
 void HistoryActions::addMenuItems(QMenu *menu)
@@ -80,74 +81,48 @@ int HistoryActions::undoButtonWidth() const
     return btnUndo->width();
 }
 
+const ColorHistory &HistoryActions::history() const
+{
+    return pipeline.history();
+}
+
 void HistoryActions::updateHistoryButtons()
 {
-    btnUndo->setEnabled(entries.canUndo());
-    btnRedo->setEnabled(entries.canRedo());
-}
-
-void HistoryActions::setnewcolor()
-{
-    entries.recordUndo(pipeline.color());
-    btnUndo->setEnabled(entries.canUndo());
-}
-
-void HistoryActions::setoldcolor()
-{
-    entries.recordRedo(pipeline.color());
-}
-
-void HistoryActions::revertUnfinishedChange()
-{
-    if (!entries.canUndo())
-        return;
-    pipeline.applyColor(entries.popUndo());
-    updateHistoryButtons();
+    btnUndo->setEnabled(history().canUndo());
+    btnRedo->setEnabled(history().canRedo());
 }
 
 void HistoryActions::UndoColorChange1Click()
 {
-    if (!entries.canUndo())
-        return;
-    setoldcolor();
-    pipeline.applyColor(entries.popUndo());
-    updateHistoryButtons();
+    pipeline.undo();
 }
 
 void HistoryActions::RedoColorchange1Click()
 {
-    if (!entries.canRedo())
-        return;
-    setnewcolor();
-    pipeline.applyColor(entries.popRedo());
-    updateHistoryButtons();
+    pipeline.redo();
 }
 
 void HistoryActions::btnInvertClick()
 {
-    setnewcolor();
     if (QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier))
         emit textColorInverted();
-    pipeline.applyColor(InverseColor(pipeline.color()));
+    pipeline.changeColor(InverseColor(pipeline.color()));
 }
 
 void HistoryActions::btnRandomClick()
 {
-    setnewcolor();
     std::uniform_int_distribution<int> channel(0, 254);
     const int red = channel(random);
     const int green = channel(random);
     const int blue = channel(random);
-    pipeline.applyColor(ComposeColor(red, green, blue));
+    pipeline.changeColor(ComposeColor(red, green, blue));
 }
 
 void HistoryActions::btnDialogClick()
 {
     const std::optional<TColor> chosen = dialogs.chooseColor(window, pipeline.color());
-    if (!chosen)
-        return;
-    setnewcolor();
-    pipeline.applyColor(*chosen);
+    if (chosen)
+        pipeline.changeColor(*chosen);
 }
 
 } // namespace pigmentrix

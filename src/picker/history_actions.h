@@ -32,17 +32,11 @@ public:
     void addMenuItems(QMenu *menu);
     void applyLayout(const LayoutGeometry &geometry);
 
-    const ColorHistory &history() const { return entries; }
+    const ColorHistory &history() const;
     // The width of the undo button, which the named-colour list's swatches
     // follow.
     int undoButtonWidth() const;
 
-    // Records the current colour for undo, before a change.
-    void setnewcolor();
-    void setoldcolor();
-    // A change that was given up: the colour recorded before it comes back
-    // and leaves the undo list, as if the change had never begun.
-    void revertUnfinishedChange();
     void UndoColorChange1Click();
     void RedoColorchange1Click();
     void btnInvertClick();
@@ -59,7 +53,6 @@ private:
     QWidget *window;
     ColorPipeline &pipeline;
     PickerDialogs &dialogs;
-    ColorHistory entries;
     std::mt19937 random;
     const ErrorGuard &guard;
 

@@ -4,7 +4,6 @@
 
 #include "picker/color_code_box.h"
 #include "picker/color_pipeline.h"
-#include "picker/history_actions.h"
 #include "picker/palette_slot_panel.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
@@ -48,12 +47,11 @@ QToolButton *MakeImageButton(QWidget *parent, const char *name, const char *icon
 
 } // namespace
 
-PaletteArea::PaletteArea(QWidget *window, ColorPipeline &pipeline, HistoryActions &history, ColorCodeBox &codes,
-                         NamedEntries namedEntries, PickerDialogs &dialogs, const ErrorGuard &guard)
+PaletteArea::PaletteArea(QWidget *window, ColorPipeline &pipeline, ColorCodeBox &codes, NamedEntries namedEntries,
+                         PickerDialogs &dialogs, const ErrorGuard &guard)
     : QObject(window)
     , window(window)
     , pipeline(pipeline)
-    , history(history)
     , codes(codes)
     , namedEntries(std::move(namedEntries))
     , dialogs(dialogs)
@@ -155,9 +153,7 @@ void PaletteArea::setTextColorItemEnabled(bool enabled)
 void PaletteArea::mempan3MouseDown(PaletteSlotPanel *sender, Qt::MouseButton button)
 {
     if (button == Qt::LeftButton) {
-        history.setnewcolor();
-        pipeline.markLastColor();
-        pipeline.applyColor(sender->color());
+        pipeline.changeColor(sender->color());
     } else if (button == Qt::MiddleButton) {
         storeColorInSlot(sender);
         pipeline.redrawFrame();

@@ -25,7 +25,6 @@ namespace pigmentrix {
 class ColorCodeBox;
 class ColorPipeline;
 class ErrorGuard;
-class HistoryActions;
 class PaletteSlotPanel;
 class PickerDialogs;
 
@@ -38,8 +37,8 @@ class PaletteArea : public QObject {
 public:
     using NamedEntries = std::function<std::span<const RColor>()>;
 
-    PaletteArea(QWidget *window, ColorPipeline &pipeline, HistoryActions &history, ColorCodeBox &codes,
-                NamedEntries namedEntries, PickerDialogs &dialogs, const ErrorGuard &guard);
+    PaletteArea(QWidget *window, ColorPipeline &pipeline, ColorCodeBox &codes, NamedEntries namedEntries,
+                PickerDialogs &dialogs, const ErrorGuard &guard);
 
     void setVisible(bool visible);
     std::vector<PropertyBinding> storedProperties();
@@ -86,7 +85,6 @@ private:
 
     QWidget *window;
     ColorPipeline &pipeline;
-    HistoryActions &history;
     ColorCodeBox &codes;
     NamedEntries namedEntries;
     PickerDialogs &dialogs;

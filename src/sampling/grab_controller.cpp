@@ -143,6 +143,10 @@ void GrabController::btnGrabMouseUp(Qt::MouseButton)
     // on the still picture, not at the release of the button.
     if (grabbing && kind != GrabKind::Live)
         return;
+    // The pointer may have arrived after the last tick: the colour taken is
+    // the one under it at the release.
+    if (grabbing)
+        Timer1Timer();
     endGrab();
 }
 

@@ -101,9 +101,11 @@ signals:
     // colour from before it comes back.
     void grabCancelled();
     void copyRequested();
-    // A press or release in the magnifier records the colour for undo.
-    void colorAboutToChange();
+    // A left press in the magnifier starts picking and its release ends it:
+    // the picks between them are one change of the colour.
+    void magnifierPickStarted();
     void magnifierPicked(TColor color);
+    void magnifierPickFinished();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -60,6 +60,7 @@ void GrabController::buildPanel(QWidget *window)
         cbxZoom->addItem(QStringLiteral("Zoom x %1").arg(factor));
     cbxZoom->setMaxVisibleItems(20);
     cbxZoom->setCurrentIndex(3);
+    FitClosedListItems(cbxZoom);
 
     lblX = MakeCoordinateLabel(pnlMagnifier, "lblX", QRect(119, 2, 14, 14), Qt::AlignLeft, QStringLiteral("X :"));
     lblY = MakeCoordinateLabel(pnlMagnifier, "lblY", QRect(119, 16, 14, 14), Qt::AlignLeft, QStringLiteral("Y :"));
@@ -108,7 +109,9 @@ void GrabController::refreshMagnifier(QPoint pointer)
         return;
     }
     Image1->setImage(block->convertToFormat(QImage::Format_RGB32));
-    QImage picture = BuildMagnifierPicture(*block, *layout, crosshairShape);
+    // The rectangle frames the screen pixels the colour is taken from.
+    const int sampleSize = averaging == Averaging::Mean5x5 ? 5 : averaging == Averaging::Mean3x3 ? 3 : 1;
+    QImage picture = BuildMagnifierPicture(*block, *layout, crosshairShape, sampleSize);
     picture.setDevicePixelRatio(ratio);
     imgMagnifier->setImage(picture);
     imgMagnifier->repaint();
@@ -132,7 +135,9 @@ void GrabController::ClearZoomWindow1Click()
     QImage picture = imgMagnifier->image();
     if (!picture.isNull()) {
         QPainter painter(&picture);
-        painter.fillRect(QRect(QPoint(0, 0), imgMagnifier->size()), window->palette().color(QPalette::Window));
+        // Cleared to the frame's own colour, as before any grab.
+        painter.fillRect(QRect(QPoint(0, 0), imgMagnifier->size()),
+                         pnlMagnifierArea->palette().color(QPalette::Window));
         painter.end();
         imgMagnifier->setImage(picture);
     }
@@ -146,7 +151,7 @@ void GrabController::imgMagnifierMouseDown(Qt::MouseButton button, QPoint at)
     if (button != Qt::LeftButton)
         return;
     mousedownflag = true;
-    emit colorAboutToChange();
+    emit magnifierPickStarted();
     pickFromMagnifier(at);
 }
 
@@ -158,7 +163,8 @@ void GrabController::imgMagnifierMouseMove(QPoint at)
 
 void GrabController::imgMagnifierMouseUp()
 {
-    emit colorAboutToChange();
+    if (mousedownflag)
+        emit magnifierPickFinished();
     mousedownflag = false;
 }
 

@@ -27,8 +27,8 @@ std::optional<MagnifierLayout> MagnifierLayoutFor(QSize picture, int zoom)
 
 QPoint CrosshairOffset(int zoom)
 {
-    // The shifts that put the crosshair over the stretched pointer pixel,
-    // whose blocks are not all equally wide.
+    // The shifts that put the cross over the stretched pointer pixel, whose
+    // blocks are not all equally wide.
     static constexpr std::array<std::array<int, 2>, 20> Offsets{{
         {0, 0}, {0, -1}, {0, 0},  {0, 0}, {0, -1}, {1, 1}, {-1, 1}, {0, 0}, {3, 1}, {0, -1},
         {3, 3}, {1, -1}, {1, -1}, {3, 1}, {0, 0},  {0, 0}, {3, 1},  {0, 1}, {0, 1}, {0, 1},
@@ -50,10 +50,27 @@ QPoint CrossCentre(const MagnifierLayout &layout)
             static_cast<int>(Trunc(layout.offset.y() + (layout.h2 + 0.5) * layout.py))};
 }
 
-OutlineCorners RectangleOutline(const MagnifierLayout &layout)
+namespace {
+
+// The first picture column (or row) that StretchNearest fills from block
+// column `column` of a block `blockSize` wide stretched over `pictureSize`.
+int FirstStretchedOf(int column, int blockSize, int pictureSize)
 {
-    return {layout.offset.x() + layout.d2 * layout.px, layout.offset.y() + layout.h2 * layout.py,
-            layout.offset.x() + (layout.d2 + 1) * layout.px + 1, layout.offset.y() + (layout.h2 + 1) * layout.py + 1};
+    const qint64 product = static_cast<qint64>(column) * pictureSize;
+    return static_cast<int>((product + blockSize - 1) / blockSize);
+}
+
+} // namespace
+
+OutlineCorners RectangleOutline(const MagnifierLayout &layout, int sampleSize)
+{
+    const int half = sampleSize / 2;
+    const int w = layout.block.width();
+    const int h = layout.block.height();
+    const int W = layout.picture.width();
+    const int H = layout.picture.height();
+    return {FirstStretchedOf(layout.d2 - half, w, W) - 1, FirstStretchedOf(layout.h2 - half, h, H) - 1,
+            FirstStretchedOf(layout.d2 + half + 1, w, W), FirstStretchedOf(layout.h2 + half + 1, h, H)};
 }
 
 QImage StretchNearest(const QImage &block, QSize picture)
@@ -90,12 +107,12 @@ void InvertLine(QImage &picture, QPoint from, QPoint to)
     }
 }
 
-void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, Crosshair crosshair)
+void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, Crosshair crosshair, int sampleSize)
 {
     if (crosshair == Crosshair::None)
         return;
     if (crosshair == Crosshair::Rectangle) {
-        const OutlineCorners c = RectangleOutline(layout);
+        const OutlineCorners c = RectangleOutline(layout, sampleSize);
         InvertLine(picture, {c.left, c.top}, {c.right, c.top});
         InvertLine(picture, {c.right, c.top}, {c.right, c.bottom});
         InvertLine(picture, {c.right, c.bottom}, {c.left, c.bottom});
@@ -107,10 +124,10 @@ void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, Crosshair cro
     InvertLine(picture, centre - QPoint(0, 10), centre + QPoint(0, 10));
 }
 
-QImage BuildMagnifierPicture(const QImage &block, const MagnifierLayout &layout, Crosshair crosshair)
+QImage BuildMagnifierPicture(const QImage &block, const MagnifierLayout &layout, Crosshair crosshair, int sampleSize)
 {
     QImage picture = StretchNearest(block, layout.picture);
-    DrawCrosshair(picture, layout, crosshair);
+    DrawCrosshair(picture, layout, crosshair, sampleSize);
     return picture;
 }
 

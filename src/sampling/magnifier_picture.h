@@ -28,8 +28,8 @@ struct MagnifierLayout {
 // no columns or no rows) or the zoom is below 1.
 std::optional<MagnifierLayout> MagnifierLayoutFor(QSize picture, int zoom);
 
-// The fixed crosshair shift (o, m) in picture pixels for zoom 1..20; (0, 0)
-// for any other zoom.
+// The fixed shift (o, m) of the cross in picture pixels for zoom 1..20;
+// (0, 0) for any other zoom.
 QPoint CrosshairOffset(int zoom);
 
 // The screen block shown for the pointer: its column d2 and row h2 are the
@@ -46,7 +46,11 @@ struct OutlineCorners {
     int right = 0;
     int bottom = 0;
 };
-OutlineCorners RectangleOutline(const MagnifierLayout &layout);
+// The rectangle just outside the picture pixels that show the sampled
+// screen pixels: the pointer's, or the sampleSize x sampleSize block round
+// it that averaging takes (sampleSize 1, 3 or 5), as StretchNearest lays
+// them out at any zoom.
+OutlineCorners RectangleOutline(const MagnifierLayout &layout, int sampleSize = 1);
 
 // The block stretched over picture by nearest pixel, without smoothing:
 // picture column X shows block column X * w div W, so where W is not a
@@ -60,11 +64,13 @@ void InvertLine(QImage &picture, QPoint from, QPoint to);
 
 // Draws the crosshair style into the picture by inverting: the cross's two
 // 20-pixel arms share their centre pixel, which so keeps its colour; the
-// rectangle's outline inverts each of its pixels once.
-void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, Crosshair crosshair);
+// rectangle's outline (round sampleSize screen pixels) inverts each of its
+// pixels once.
+void DrawCrosshair(QImage &picture, const MagnifierLayout &layout, Crosshair crosshair, int sampleSize = 1);
 
 // The magnifier picture: the block stretched over layout.picture with the
 // crosshair on it.
-QImage BuildMagnifierPicture(const QImage &block, const MagnifierLayout &layout, Crosshair crosshair);
+QImage BuildMagnifierPicture(const QImage &block, const MagnifierLayout &layout, Crosshair crosshair,
+                             int sampleSize = 1);
 
 } // namespace pigmentrix

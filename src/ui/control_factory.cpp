@@ -4,11 +4,15 @@
 #include "model/integer_text.h"
 #include "ui/qt_color.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 
@@ -82,6 +86,31 @@ void FitCaptions(std::initializer_list<Caption> captions)
         caption.label->setFont(font);
         caption.label->adjustSize();
     }
+}
+
+void FitClosedListItems(QComboBox *list)
+{
+    const QFont shown = list->font();
+    list->view()->setFont(shown);
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    // The label is drawn in the edit field less a pixel at each side.
+    const int room =
+        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 2;
+    QFont font = shown;
+    constexpr int SmallestSize = 7;
+    int size = font.pixelSize() > 0 ? font.pixelSize() : 12;
+    for (; size > SmallestSize; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (int i = 0; i < list->count() && fits; ++i)
+            fits = metrics.horizontalAdvance(list->itemText(i)) <= room;
+        if (fits)
+            break;
+    }
+    font.setPixelSize(size);
+    list->setFont(font);
 }
 
 void SetTabChain(std::initializer_list<QWidget *> controls)

@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 class QColor;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,6 +38,11 @@ struct Caption {
 // each fits its room: smaller where the face in use is wider than the
 // design's, alike so that the rows still look alike.
 void FitCaptions(std::initializer_list<Caption> captions);
+
+// Gives a drop-down list the largest text size up to its own at which the
+// closed list shows each of its items whole ("Zoom x 11" in a face wider
+// than the design's); the open list keeps the size it had.
+void FitClosedListItems(QComboBox *list);
 
 // Tab moves through controls in this order.
 void SetTabChain(std::initializer_list<QWidget *> controls);

@@ -27,9 +27,10 @@ protected:
 
     Result run(std::vector<std::string> args)
     {
+        std::istringstream in;
         std::ostringstream out;
         std::ostringstream err;
-        const int exitCode = RunCli(args, out, err);
+        const int exitCode = RunCli(args, in, out, err);
         return {exitCode, out.str(), err.str()};
     }
 
@@ -112,18 +113,26 @@ TEST_F(CliPaletteTest, WriteMakesTheFileThePickerWould)
               "#FFFFFF\n#000000\n#C0C0C0\n#123456\n#FFFFF0\n" + Repeat("#FF0000\n", 11));
 }
 
-TEST_F(CliPaletteTest, WriteRefusesABadColourAndReportsAFileItCannotCreate)
+TEST_F(CliPaletteTest, WriteRefusesABadColourTakesAnyOtherAndReportsAFileItCannotCreate)
 {
     std::vector<std::string> args = {"palette", "write", file("out.plt")};
     for (int i = 0; i < 16; ++i)
         args.push_back("#000000");
-    args[10] = "black";
+    args[10] = "blak";
     Result result = run(args);
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(result.err.starts_with("pigmentrix-cli: colour 'black' is not of the form #RRGGBB")) << result.err;
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "Unable to convert color values: 'blak' is not a color.\n");
     EXPECT_FALSE(std::filesystem::exists(file("out.plt")));
 
-    args[10] = "#000000";
+    // Any colour form does.
+    args[10] = "rebeccapurple";
+    args[11] = "#f80";
+    args[12] = "oklch(0.7319 0.1858 52.98 / 50%)";
+    result = run(args);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(run({"palette", "show", file("out.plt")}).out,
+              Repeat("#000000\n", 7) + "#663399\n#FF8800\n#FF8000\n" + Repeat("#000000\n", 6));
+
     args[2] = file("missing-folder/out.plt");
     result = run(args);
     EXPECT_EQ(result.exitCode, 1);

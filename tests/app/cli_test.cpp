@@ -14,6 +14,7 @@ struct CliRow {
     int exitCode;
     std::string out;
     std::string err;
+    std::string input = {}; // standard input
 };
 
 void PrintTo(const CliRow &row, std::ostream *os)
@@ -28,9 +29,10 @@ class CliOutputTest : public testing::TestWithParam<CliRow> { };
 TEST_P(CliOutputTest, WritesExactlyThis)
 {
     const CliRow &row = GetParam();
+    std::istringstream in(row.input);
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunCli(row.args, out, err), row.exitCode);
+    EXPECT_EQ(RunCli(row.args, in, out, err), row.exitCode);
     EXPECT_EQ(out.str(), row.out);
     EXPECT_EQ(err.str(), row.err);
 }
@@ -61,7 +63,69 @@ INSTANTIATE_TEST_SUITE_P(
                     CliRow{{"format", "rgb565", "#FFFFFF"}, 0, "0xFFFF\n", ""},
                     // "-1" is the index of no notation, not an option.
                     CliRow{{"format", "-1", "#FF8000"}, 0, "\n", ""},
-                    CliRow{{"format", "--", "-1", "#FF8000"}, 0, "\n", ""}));
+                    CliRow{{"format", "--", "-1", "#FF8000"}, 0, "\n", ""},
+                    // Notation names in any letter case, and the notations' own names.
+                    CliRow{{"format", "CSS-OKLCH", "#FF8000"}, 0, "oklch(0.7319 0.1858 52.98)\n", ""},
+                    CliRow{{"format", "Html", "#FF8000"}, 0, "#FF8000\n", ""},
+                    CliRow{{"format", "HTML Hex", "#FF8000"}, 0, "#FF8000\n", ""},
+                    CliRow{{"format", "css rgba", "#FF8000"}, 0, "#FF8000FF\n", ""}));
+
+// Every colour form, with its alpha where it has one; --alpha has the last word.
+INSTANTIATE_TEST_SUITE_P(
+    ColorForms, CliOutputTest,
+    testing::Values(
+        CliRow{{"format", "0", "#f80"}, 0, "#FF8800\n", ""},
+        CliRow{{"format", "13", "#FF8000CC"}, 0, "#FF8000CC\n", ""},
+        CliRow{{"format", "13", "#FF8000CC", "--alpha", "255"}, 0, "#FF8000FF\n", ""},
+        CliRow{{"format", "0", "rebeccapurple"}, 0, "#663399\n", ""},
+        CliRow{{"format", "css", "oklch(0.7319 0.1858 52.98 / 50%)"}, 0, "rgb(255 128 0 / 0.502)\n", ""},
+        CliRow{{"format", "4", "  RGB(255 128 0)\n"}, 0, "255,128,0\n", ""},
+        CliRow{{"format", "--template", "{r} {a}", "hsl(30.12 100% 50% / 0.5)"}, 0, "255 128\n", ""},
+        CliRow{{"name", "rebeccapurple", "--html"}, 0, "RebeccaPurple #663399\n", ""},
+        CliRow{{"name", "red", "--html"}, 0, "Red #FF0000\n", ""},
+        CliRow{{"name", "#F0F8FF80", "--html"}, 0, "AliceBlue #F0F8FF\n", ""},
+        CliRow{{"format", "0", "FF8000"}, 1, "", "Unable to convert color values: 'FF8000' is not a color.\n"},
+        CliRow{{"format", "0", "#FF800"}, 1, "", "Unable to convert color values: '#FF800' is not a color.\n"},
+        CliRow{{"name", "nonsense"}, 1, "", "Unable to convert color values: 'nonsense' is not a color.\n"},
+        // Control characters in what is echoed are escaped.
+        CliRow{{"format", "0", "\x1b[31m\tred\n"},
+               1,
+               "",
+               "Unable to convert color values: '\\x1B[31m\\tred\\n' is not a color.\n"}));
+
+// "-" reads the colours from standard input, one a line, and writes one
+// result a line; a line that fails keeps its place, empty.
+INSTANTIATE_TEST_SUITE_P(
+    StandardInput, CliOutputTest,
+    testing::Values(CliRow{{"format", "0", "-"}, 0, "#FF8800\n#663399\n", "", "#f80\nrebeccapurple\n"},
+                    CliRow{{"format", "css-hsl", "-"}, 0, "hsl(0 100% 50%)\n", "", "red"},
+                    CliRow{{"format", "0", "-"},
+                           1,
+                           "#FF8800\n\n#FF0000\n",
+                           "pigmentrix-cli: line 2: Unable to convert color values: 'foo' is not a color.\n",
+                           "#f80\r\nfoo\r\nred\r\n"},
+                    CliRow{{"format", "--template", "{hex}", "-"}, 0, "FF8000\n000000\n", "", "#FF8000\nblack\n"},
+                    CliRow{{"parse", "4", "-"},
+                           1,
+                           "#FF8000\n\n#000000\n",
+                           "pigmentrix-cli: line 2: Unable to convert color values.\n",
+                           "255,128,0\n256,0,0\n0,0,0\n"},
+                    CliRow{{"parse", "css", "-"}, 0, "#FF8000 128\n", "", "oklch(0.7319 0.1858 52.98 / 50%)\n"},
+                    CliRow{{"name", "-", "--html"}, 0, "Red #FF0000\nBlack #000000\n", "", "#FE0000\n#010101\n"},
+                    CliRow{{"contrast", "-", "white"},
+                           0,
+                           "21.00:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: pass\n"
+                           "AAA large text: pass\n",
+                           "",
+                           "black\n"},
+                    CliRow{{"contrast", "black", "-"},
+                           1,
+                           "21.00:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: pass\n"
+                           "AAA large text: pass\n\n",
+                           "pigmentrix-cli: line 2: Unable to convert color values: 'whit' is not a color.\n",
+                           "white\nwhit\n"},
+                    CliRow{{"format", "0", "-"}, 0, "", "", ""},
+                    CliRow{{"format", "0", "--", "-"}, 0, "#FF0000\n", "", "red\n"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Template, CliOutputTest,
@@ -71,33 +135,52 @@ INSTANTIATE_TEST_SUITE_P(
                            "rgba(255, 128, 0, 0.50)\n",
                            ""},
                     CliRow{{"format", "--template", "{name} {{{hex}}}", "#FF0000"}, 0, "Red {FF0000}\n", ""},
-                    CliRow{{"format", "--template", "", "#FF0000"}, 0, "\n", ""}));
+                    // The OKLCH hue has the decimals of its siblings.
+                    CliRow{
+                        {"format", "--template", "{okl} {okc} {okh}", "#FF8000"}, 0, "0.7319 0.1858 52.9847\n", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     Contrast, CliOutputTest,
-    testing::Values(CliRow{{"contrast", "#777777", "white"},
-                           0,
-                           "4.48:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
-                           "AAA large text: fail\n",
-                           ""},
-                    CliRow{{"contrast", "rgb(118 118 118)", "#FFF"},
-                           0,
-                           "4.54:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: fail\n"
-                           "AAA large text: pass\n",
-                           ""},
-                    CliRow{{"contrast", "black", "oklch(1 0 0)"},
-                           0,
-                           "21.00:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: pass\n"
-                           "AAA large text: pass\n",
-                           ""},
-                    // Black at alpha 128 over white is #7F7F7F.
-                    CliRow{{"contrast", "rgb(0 0 0 / 50%)", "white"},
-                           0,
-                           "4.00:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
-                           "AAA large text: fail\n",
-                           ""},
-                    CliRow{{"contrast", "#12", "white"}, 1, "", "Unable to convert color values.\n"},
-                    CliRow{{"contrast", "black", "calc(1)"}, 1, "", "Unable to convert color values.\n"}));
+    testing::Values(
+        CliRow{{"contrast", "#777777", "white"},
+               0,
+               "4.48:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
+               "AAA large text: fail\n",
+               ""},
+        CliRow{{"contrast", "rgb(118 118 118)", "#FFF"},
+               0,
+               "4.54:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: fail\n"
+               "AAA large text: pass\n",
+               ""},
+        CliRow{{"contrast", "black", "oklch(1 0 0)"},
+               0,
+               "21.00:1\nAA normal text: pass\nAA large text: pass\nAAA normal text: pass\n"
+               "AAA large text: pass\n",
+               ""},
+        // Black at alpha 128 over white is #7F7F7F.
+        CliRow{{"contrast", "rgb(0 0 0 / 50%)", "white"},
+               0,
+               "4.00:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
+               "AAA large text: fail\nThe text is translucent (alpha 128 of 255, 50.2%): measured laid "
+               "over the background.\n",
+               ""},
+        // A translucent background is laid over white, and the last line says so.
+        CliRow{{"contrast", "white", "rgb(0 0 0 / 50%)"},
+               0,
+               "4.00:1\nAA normal text: fail\nAA large text: pass\nAAA normal text: fail\n"
+               "AAA large text: fail\nThe background is translucent (alpha 128 of 255, 50.2%): measured "
+               "laid over white.\n",
+               ""},
+        CliRow{{"contrast", "rgb(0 0 0 / 0)", "white"},
+               0,
+               "1.00:1\nAA normal text: fail\nAA large text: fail\nAAA normal text: fail\n"
+               "AAA large text: fail\nThe text is translucent (alpha 0 of 255, 0%): measured laid over "
+               "the background.\n",
+               ""},
+        CliRow{{"contrast", "#12", "white"}, 1, "", "Unable to convert color values: '#12' is not a color.\n"},
+        CliRow{{"contrast", "foo", "white"}, 1, "", "Unable to convert color values: 'foo' is not a color.\n"},
+        CliRow{
+            {"contrast", "black", "calc(1)"}, 1, "", "Unable to convert color values: 'calc(1)' is not a color.\n"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Parse, CliOutputTest,
@@ -108,12 +191,19 @@ INSTANTIATE_TEST_SUITE_P(
         CliRow{{"parse", "9", "0,50,100,0"}, 0, "#FF7F00\n", ""},
         CliRow{{"parse", "12", "#80123456"}, 0, "#123456 128\n", ""},
         CliRow{{"parse", "13", "#FF8000FF"}, 0, "#FF8000 255\n", ""},
-        CliRow{{"parse", "14", "0xFC00"}, 0, "#F88000\n", ""}, CliRow{{"parse", "-1", "anything"}, 0, "#FFFFFF\n", ""},
+        CliRow{{"parse", "14", "0xFC00"}, 0, "#F88000\n", ""},
         // Operands that begin with "-", before and after "--".
-        CliRow{{"parse", "11", "-1"}, 0, "#FF0000\n", ""}, CliRow{{"parse", "-1", "-1"}, 0, "#FFFFFF\n", ""},
+        CliRow{{"parse", "11", "-1"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "4", "-1,0,0"}, 1, "", "Unable to convert color values.\n"},
         CliRow{{"parse", "0", "--", "--FF8000"}, 0, "#FF8000\n", ""},
         CliRow{{"--", "parse", "11", "--help"}, 1, "", "Unable to convert color values.\n"},
-        CliRow{{"parse", "0", "#ABC"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "0", "#ABC"}, 0, "#AABBCC\n", ""}, CliRow{{"parse", "HTML", " #ff8000 "}, 0, "#FF8000\n", ""},
+        CliRow{{"parse", "0", "#FF8000CC"}, 1, "", "Unable to convert color values.\n"},
+        // Components outside their notation's range are refused, not wrapped round.
+        CliRow{{"parse", "4", "256,0,0"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "6", "30, 101%, 50%"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "9", "0,0,0,255"}, 1, "", "Unable to convert color values.\n"},
+        CliRow{{"parse", "14", "65535"}, 1, "", "Unable to convert color values.\n"},
         CliRow{{"parse", "7", "361,255,255"}, 1, "", "Unable to convert color values.\n"},
         CliRow{{"parse", "14", "F8"}, 1, "", "Unable to convert color values.\n"},
         CliRow{{"parse", "css", "oklch(0.7319 0.1858 52.98 / 50%)"}, 0, "#FF8000 128\n", ""},
@@ -151,15 +241,17 @@ class CliHelpTest : public testing::TestWithParam<std::vector<std::string>> { };
 
 TEST_P(CliHelpTest, PrintsTheUsageOnStandardOutput)
 {
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunCli(GetParam(), out, err), 0);
-    EXPECT_TRUE(out.str().starts_with("Usage: pigmentrix-cli format NOTATION #RRGGBB")) << out.str();
+    EXPECT_EQ(RunCli(GetParam(), in, out, err), 0);
+    EXPECT_TRUE(out.str().starts_with("Usage: pigmentrix-cli format NOTATION COLOR")) << out.str();
     EXPECT_EQ(err.str(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, CliHelpTest,
-                         testing::Values(std::vector<std::string>{"--help"},
+                         testing::Values(std::vector<std::string>{"--help"}, std::vector<std::string>{"-h"},
+                                         std::vector<std::string>{"name", "-h"},
                                          std::vector<std::string>{"format", "--help"},
                                          std::vector<std::string>{"parse", "0", "#FF8000", "--help"},
                                          std::vector<std::string>{"nonsense", "--help"}));
@@ -180,9 +272,10 @@ class CliBadArgumentsTest : public testing::TestWithParam<BadArgumentsRow> { };
 
 TEST_P(CliBadArgumentsTest, ExplainsInOneLineAndPointsToTheHelp)
 {
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunCli(GetParam().args, out, err), 2);
+    EXPECT_EQ(RunCli(GetParam().args, in, out, err), 2);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(),
               "pigmentrix-cli: " + GetParam().reason + "\nTry 'pigmentrix-cli --help' for more information.\n");
@@ -213,13 +306,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{{"format", "22", "#FF8000"}, "notation '22' is not an index from -1 to 21 nor a notation name"},
         BadArgumentsRow{{"format", "-2", "#FF8000"}, "notation '-2' is not an index from -1 to 21 nor a notation name"},
         BadArgumentsRow{{"format", "+1", "#FF8000"}, "notation '+1' is not an index from -1 to 21 nor a notation name"},
-        BadArgumentsRow{{"parse", "HTML", "#FF8000"},
-                        "notation 'HTML' is not an index from -1 to 21 nor a notation name"},
-        BadArgumentsRow{{"parse", "CSS", "#FF8000"},
-                        "notation 'CSS' is not an index from -1 to 21 nor a notation name"},
-        BadArgumentsRow{{"format", "0", "FF8000"}, "colour 'FF8000' is not of the form #RRGGBB"},
-        BadArgumentsRow{{"format", "0", "#FF800"}, "colour '#FF800' is not of the form #RRGGBB"},
-        BadArgumentsRow{{"format", "0", "#FF800G"}, "colour '#FF800G' is not of the form #RRGGBB"},
+        BadArgumentsRow{{"parse", "Hex", "#FF8000"},
+                        "notation 'Hex' is not an index from -1 to 21 nor a notation name"},
+        BadArgumentsRow{{"parse", "css-\x1b", "#FF8000"},
+                        "notation 'css-\\x1B' is not an index from -1 to 21 nor a notation name"},
+        // With no notation there is nothing to read the code in.
+        BadArgumentsRow{{"parse", "-1", "#FF8000"}, "parse needs a notation to read the code in; -1 is none"},
+        BadArgumentsRow{{"parse", "-1", "-"}, "parse needs a notation to read the code in; -1 is none"},
+        BadArgumentsRow{{"contrast", "-", "-"}, "contrast reads one of its colours from standard input, not both"},
+        BadArgumentsRow{{"format", "0", "#FF8000", "--bogus"}, "unknown option '--bogus'"},
+        BadArgumentsRow{{"--colour=red"}, "unknown option '--colour=red'"},
+        BadArgumentsRow{{"name", "red", "--\x07"}, "unknown option '--\\x07'"},
+        BadArgumentsRow{{"what\x1b[2J"}, "unknown command 'what\\x1B[2J'"},
         BadArgumentsRow{{"format", "0", "#FF8000", "--alpha"}, "--alpha needs a value"},
         BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "256"}, "alpha '256' is not a number from 0 to 255"},
         BadArgumentsRow{{"format", "0", "#FF8000", "--alpha", "-1"}, "alpha '-1' is not a number from 0 to 255"},
@@ -228,7 +326,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{{"notations", "--alpha", "5"}, "--alpha and --lower apply to format only"},
         BadArgumentsRow{{"name"}, "name takes 1 operand"},
         BadArgumentsRow{{"name", "#FF0000", "#00FF00"}, "name takes 1 operand"},
-        BadArgumentsRow{{"name", "red"}, "colour 'red' is not of the form #RRGGBB"},
         BadArgumentsRow{{"name", "#FF0000", "--lower"}, "--alpha and --lower apply to format only"},
         BadArgumentsRow{{"format", "0", "#FF8000", "--html"}, "--html applies to name only"},
         BadArgumentsRow{{"format", "--template", "{red}", "#FF8000"}, "Unknown field 'red' in template"},
@@ -238,11 +335,22 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{{"format", "#FF8000", "--template"}, "--template needs a value"},
         BadArgumentsRow{{"parse", "0", "#FF8000", "--template", "{r}"}, "--template applies to format only"},
         BadArgumentsRow{{"format", "--template", "{r}", "#FF8000", "--lower"}, "--lower does not apply to a template"},
-        BadArgumentsRow{{"format", "--template", "{r}", "red"}, "colour 'red' is not of the form #RRGGBB"},
+        BadArgumentsRow{{"format", "--template", "", "#FF0000"}, "the template is empty"},
+        BadArgumentsRow{{"format", "--template", "{r\x1b}", "red"}, "Unknown field 'r\\x1B' in template"},
         BadArgumentsRow{{"contrast", "black"}, "contrast takes 2 operands"},
         BadArgumentsRow{{"contrast", "black", "white", "--alpha", "5"}, "--alpha and --lower apply to format only"},
         // After "--" the options are operands like any other.
         BadArgumentsRow{{"format", "0", "--", "#FF8000", "--lower"}, "format takes 2 operands"}));
+
+TEST(CliVersionTest, WritesTheProgramsVersion)
+{
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"--version"}, in, out, err), 0);
+    EXPECT_EQ(out.str(), "pigmentrix-cli " PIGMENTRIX_TEST_VERSION "\n");
+    EXPECT_EQ(err.str(), "");
+}
 
 } // namespace
 } // namespace pigmentrix

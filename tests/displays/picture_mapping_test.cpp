@@ -1,101 +1,138 @@
 #include "displays/picture_mapping.h"
 
 #include "displays/hsv_pictures.h"
+#include "model/conversions.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <cmath>
 #include <ostream>
-#include <vector>
 
 namespace pigmentrix {
 
-void PrintTo(const PictureSliderWrites &w, std::ostream *os)
+void PrintTo(const HsvPosition &p, std::ostream *os)
 {
-    const auto put = [os](const char *name, const std::optional<int> &v) {
-        *os << name << '=';
-        if (v)
-            *os << *v;
-        else
-            *os << '-';
-        *os << ' ';
-    };
-    put("hue", w.hue);
-    put("saturation", w.saturation);
-    put("value", w.value);
-    put("source", w.updateColorSource);
+    *os << "HSV(" << p.hue << ", " << p.saturation << ", " << p.value << ")";
+}
+
+void PrintTo(const PicturePick &pick, std::ostream *os)
+{
+    PrintTo(pick.sliders, os);
+    *os << " colour " << std::hex << pick.color << std::dec << " source " << pick.updateColorSource;
 }
 
 namespace {
 
-constexpr std::nullopt_t none = std::nullopt;
+QRgb RgbOf(TColor c)
+{
+    return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
-struct MappingRow {
-    const char *what;
-    int mode; // as the settings keep it
-    int x;
-    int y;
-    int height;
-    PictureSliderWrites expected;
+TColor TripleColor(const HsvPosition &p)
+{
+    const PixelTriple t = HSVtoRGBTriple(p.hue, p.saturation, p.value);
+    return ComposeColor(t.red, t.green, t.blue);
+}
+
+// Sliders that a pick changes where its chart sets them.
+constexpr HsvPosition Now{200, 128, 150};
+
+struct ChartRow {
+    DisplayMode mode;
+    QSize size; // the picture as built: logical pixels at scale 1, device pixels at 2
 };
 
-PictureSliderWrites Wheel(int hue, int saturation)
+void PrintTo(const ChartRow &row, std::ostream *os)
 {
-    return {hue, saturation, none, WheelChangeSource};
+    *os << "mode " << static_cast<int>(row.mode) << " " << row.size.width() << "x" << row.size.height();
 }
 
-PictureSliderWrites Chart(std::optional<int> hue, std::optional<int> saturation, std::optional<int> value)
+class PickTakesThePixelTest : public testing::TestWithParam<ChartRow> { };
+
+// Every pixel of every chart, at the window's sizes at scales 1 and 2: a
+// click takes the colour drawn there (the wheel's blended rim aside), and
+// the sliders' values are the ones that pixel is drawn with.
+TEST_P(PickTakesThePixelTest, EveryPixelGivesItsOwnColour)
 {
-    return {hue, saturation, value, SquareOrRectangleChangeSource};
+    const ChartRow &row = GetParam();
+    const QImage chart = HsvPicture(row.mode, row.size, Now.hue, Now.value);
+    const int s = row.size.height();
+    const int r = s / 2;
+    int compared = 0;
+    for (int y = 0; y < chart.height(); ++y) {
+        for (int x = 0; x < chart.width(); ++x) {
+            const std::optional<PicturePick> pick = PickFromPicture(row.mode, {x, y}, row.size, Now);
+            if (row.mode == DisplayMode::ColorWheel) {
+                // The rim blends the wheel's colour into the background.
+                const double d = std::hypot((s - r) - (x + 1), y - r);
+                if (d > r - 1.5)
+                    continue;
+                ASSERT_TRUE(pick);
+                EXPECT_EQ(pick->sliders.value, Now.value);
+            } else if (row.mode == DisplayMode::SVSquare) {
+                if (x >= s)
+                    continue;
+                ASSERT_TRUE(pick);
+                EXPECT_EQ(pick->sliders.hue, Now.hue);
+            } else if (x >= s - 1) {
+                EXPECT_FALSE(pick) << "the background beside the chart";
+                continue;
+            }
+            ASSERT_TRUE(pick) << x << "," << y;
+            ASSERT_EQ(RgbOf(pick->color), chart.pixel(x, y)) << x << "," << y;
+            EXPECT_EQ(pick->color, TripleColor(pick->sliders));
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, row.size.width() * row.size.height() / 2);
 }
 
-const PictureSliderWrites Nothing{};
+INSTANTIATE_TEST_SUITE_P(
+    Charts, PickTakesThePixelTest,
+    testing::Values(ChartRow{DisplayMode::ColorWheel, {105, 106}}, ChartRow{DisplayMode::ColorWheel, {210, 212}},
+                    ChartRow{DisplayMode::ColorWheel, {81, 81}}, ChartRow{DisplayMode::SVSquare, {105, 106}},
+                    ChartRow{DisplayMode::SVSquare, {210, 212}}, ChartRow{DisplayMode::HSVRectangle, {105, 106}},
+                    ChartRow{DisplayMode::HSVRectangle, {210, 212}}, ChartRow{DisplayMode::HSVRectangle, {81, 81}}));
 
-TEST(PictureMapping, PointsGiveTheSliderWritesOfTheirMode)
+struct BeyondRow {
+    const char *what;
+    DisplayMode mode;
+    QPoint pixel;
+    std::optional<HsvPosition> sliders; // nullopt: the pick does nothing
+};
+
+// Points beyond the chart, where a drag goes: the wheel gives full
+// saturation in the pointer's direction, the square keeps the slider of the
+// axis that left it, the rectangle does nothing. The wheel's centre is
+// picture column 52, row 53.
+TEST(PictureMapping, DragsBeyondTheChartFollowTheirMode)
 {
-    const std::vector<MappingRow> rows = {
-        // Colour wheel, picture 106 high: c = 53.
-        {"wheel centre: hue 90, grey", 1, 53, 53, 106, Wheel(90, 0)},
-        {"wheel top: red at the rim", 1, 53, 0, 106, Wheel(360, 255)},
-        {"wheel right", 1, 100, 53, 106, Wheel(90, 226)},
-        {"wheel below, one past the edge", 1, 53, 106, 106, Wheel(180, 255)},
-        {"wheel left edge", 1, 0, 53, 106, Wheel(270, 255)},
-        {"wheel dragged far right keeps full saturation", 1, 1000, 53, 106, Wheel(90, 255)},
-        {"wheel dragged far left", 1, -1000, 53, 106, Wheel(270, 255)},
-        {"wheel dragged far up", 1, 53, -1000, 106, Wheel(360, 255)},
-        {"wheel dragged far down-left", 1, -1000, 1106, 106, Wheel(225, 255)},
-        {"wheel just inside the rim", 1, 53, 1, 106, Wheel(360, 250)},
-        {"wheel of a 65-pixel picture", 1, 32, 0, 65, Wheel(360, 255)},
-        {"wheel of an empty picture", 1, 0, 0, 0, Wheel(90, 255)},
-        {"wheel at the far end of the coordinates", 1, INT_MIN, 53, 106, Wheel(270, 255)},
-        // SV square, picture 106 high.
-        {"square top middle", 2, 53, 0, 106, Chart(none, 128, 255)},
-        {"square one past the bottom-left", 2, 0, 106, 106, Chart(none, 0, 0)},
-        {"square dragged right: saturation 289 ignored", 2, 120, 50, 106, Chart(none, none, 135)},
-        {"square dragged left: saturation -12 ignored", 2, -5, 10, 106, Chart(none, none, 231)},
-        {"square dragged above: value 279 ignored", 2, 53, -10, 106, Chart(none, 128, none)},
-        {"square dragged below: value -14 ignored", 2, 53, 112, 106, Chart(none, 128, none)},
-        {"square of an empty picture writes nothing", 2, 5, 5, 0, Chart(none, none, none)},
-        {"square at the far end of the coordinates", 2, INT_MAX, INT_MIN, 106, Chart(none, none, none)},
-        // HSV rectangle, picture 106 high.
-        {"rectangle top-left is white", 3, 0, 0, 106, Chart(0, 0, 255)},
-        {"rectangle bottom-right is black", 3, 105, 105, 106, Chart(360, 255, 0)},
-        {"rectangle upper half", 3, 50, 52, 106, Chart(171, 253, 255)},
-        {"rectangle lower half", 3, 50, 53, 106, Chart(171, 255, 253)},
-        {"rectangle below the picture", 3, 50, 106, 106, Nothing},
-        {"rectangle left of the picture", 3, -1, 50, 106, Nothing},
-        {"rectangle above the picture", 3, 50, -1, 106, Nothing},
-        {"rectangle width tested against the height", 3, 106, 0, 106, Nothing},
-        {"rectangle of one pixel is white", 3, 0, 0, 1, Chart(0, 0, 255)},
-        {"rectangle of an empty picture", 3, 0, 0, 0, Nothing},
-        // Unknown modes map as the rectangle.
-        {"mode 0 maps as the rectangle", 0, 0, 0, 106, Chart(0, 0, 255)},
-        {"mode 7 maps as the rectangle", 7, 50, 106, 106, Nothing},
+    const BeyondRow rows[] = {
+        {"wheel far above", DisplayMode::ColorWheel, {52, -500}, HsvPosition{360, 255, 150}},
+        {"wheel far right", DisplayMode::ColorWheel, {400, 53}, HsvPosition{90, 255, 150}},
+        {"wheel below", DisplayMode::ColorWheel, {52, 300}, HsvPosition{180, 255, 150}},
+        {"wheel far left", DisplayMode::ColorWheel, {-300, 53}, HsvPosition{270, 255, 150}},
+        {"wheel centre", DisplayMode::ColorWheel, {52, 53}, HsvPosition{180, 0, 150}},
+        {"square right of it", DisplayMode::SVSquare, {120, 53}, HsvPosition{200, 128, 125}},
+        {"square above it", DisplayMode::SVSquare, {30, -5}, HsvPosition{200, 74, 150}},
+        {"square beyond a corner", DisplayMode::SVSquare, {-1, 106}, HsvPosition{200, 128, 150}},
+        {"square bottom left", DisplayMode::SVSquare, {0, 105}, HsvPosition{200, 2, 0}},
+        {"rectangle top left", DisplayMode::HSVRectangle, {0, 0}, HsvPosition{3, 0, 255}},
+        {"rectangle last column", DisplayMode::HSVRectangle, {104, 53}, HsvPosition{360, 255, 255}},
+        {"rectangle left of it", DisplayMode::HSVRectangle, {-1, 50}, std::nullopt},
+        {"rectangle below it", DisplayMode::HSVRectangle, {0, 106}, std::nullopt},
+        {"rectangle beside it", DisplayMode::HSVRectangle, {105, 10}, std::nullopt},
     };
-    for (const MappingRow &row : rows) {
+    for (const BeyondRow &row : rows) {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(PictureSliderWritesForPoint(static_cast<DisplayMode>(row.mode), row.x, row.y, row.height),
-                  row.expected);
+        const std::optional<PicturePick> pick = PickFromPicture(row.mode, row.pixel, {105, 106}, Now);
+        ASSERT_EQ(pick.has_value(), row.sliders.has_value());
+        if (!pick)
+            continue;
+        EXPECT_EQ(pick->sliders, *row.sliders);
+        EXPECT_EQ(pick->color, TripleColor(*row.sliders));
+        EXPECT_EQ(pick->updateColorSource,
+                  row.mode == DisplayMode::ColorWheel ? WheelChangeSource : SquareOrRectangleChangeSource);
     }
 }
 
@@ -106,15 +143,25 @@ TEST(PictureMapping, WheelHueTurnsClockwiseFromTheTopAndStaysInRange)
     for (int x = -300; x <= 300; x += 7) {
         for (int y : {-300, 300}) {
             SCOPED_TRACE(testing::Message() << "x=" << x << " y=" << y);
-            const PictureSliderWrites w = HueSaturationFromPoint(x, y, 106);
-            ASSERT_TRUE(w.hue.has_value());
-            EXPECT_EQ(w.saturation, 255);
+            const std::optional<PicturePick> pick = PickFromPicture(DisplayMode::ColorWheel, {x, y}, {105, 106}, Now);
+            ASSERT_TRUE(pick);
+            EXPECT_EQ(pick->sliders.saturation, 255);
+            const int hue = pick->sliders.hue;
+            EXPECT_TRUE(hue >= 0 && hue <= 360) << hue;
             if (y < 0)
-                EXPECT_TRUE(*w.hue >= 270 || *w.hue <= 90) << *w.hue;
+                EXPECT_TRUE(hue >= 270 || hue <= 90) << hue;
             else
-                EXPECT_TRUE(*w.hue >= 90 && *w.hue <= 270) << *w.hue;
+                EXPECT_TRUE(hue >= 90 && hue <= 270) << hue;
         }
     }
+}
+
+TEST(PictureMapping, PicturesTooSmallForAChartPickNothing)
+{
+    for (const DisplayMode mode : {DisplayMode::ColorWheel, DisplayMode::SVSquare, DisplayMode::HSVRectangle})
+        EXPECT_FALSE(PickFromPicture(mode, {0, 0}, {0, 0}, Now));
+    EXPECT_FALSE(PickFromPicture(DisplayMode::ColorWheel, {0, 0}, {1, 1}, Now));
+    EXPECT_FALSE(PickFromPicture(DisplayMode::HSVRectangle, {0, 0}, {1, 1}, Now));
 }
 
 } // namespace

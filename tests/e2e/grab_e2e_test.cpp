@@ -219,6 +219,24 @@ TEST_F(GrabEndToEnd, EachAveragingModeTakesItsColourFromTheScreen)
     }
 }
 
+// Default tracking: the pointer rests on the background long enough for
+// ticks to take it, then moves onto the spot and the button is released at
+// once, before the next tick. The colour taken is the spot's.
+TEST_F(GrabEndToEnd, AReleaseRightAfterArrivingTakesTheColourThere)
+{
+    pressKeys("ctrl+alt+1");
+    const QPoint button = origin + QPoint(311 + 16, 111 + 16);
+    const QPoint before = Spot - QPoint(50, 50);
+    Act({"mousemove", QString::number(button.x()), QString::number(button.y())});
+    Act({"mousedown", "1"});
+    Act({"mousemove", QString::number(before.x()), QString::number(before.y())});
+    QTest::qWait(300);
+    QGuiApplication::clipboard()->clear();
+    // One xdotool run: the release follows the move without a pause.
+    Act({"mousemove", QString::number(Spot.x()), QString::number(Spot.y()), "mouseup", "1"});
+    EXPECT_EQ(clipboardText(QStringLiteral("#FFFFFF")), QStringLiteral("#FFFFFF"));
+}
+
 class X11ScreenReading : public testing::Test {
 protected:
     void SetUp() override

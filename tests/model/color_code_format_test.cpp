@@ -137,7 +137,47 @@ TEST_P(NotationPropertyTest, LowerCaseIsTheUpperCaseCodeLowered)
     }
 }
 
+// "Uppercase Color Codes" switched on turns a shown lower-case code into the
+// code the notation builds in upper case, whatever the notation.
+TEST_P(NotationPropertyTest, UpperCaseHexDigitsGiveTheUpperCaseCode)
+{
+    const int index = GetParam();
+    for (const TColor color : {Orange, Navy, ComposeColor(0xAB, 0xCD, 0xEF), ComposeColor(0x1E, 0x14, 0x0A)})
+        EXPECT_EQ(UpperCaseHexDigits(FormatColorCode(color, index, 0xBC, false)),
+                  FormatColorCode(color, index, 0xBC, true));
+}
+
 INSTANTIATE_TEST_SUITE_P(AllNotations, NotationPropertyTest, testing::Range(-1, NotationCount));
+
+struct UpperCaseRow {
+    std::string code;
+    std::string expected;
+};
+
+void PrintTo(const UpperCaseRow &row, std::ostream *os)
+{
+    *os << '"' << row.code << '"';
+}
+
+class UpperCaseHexDigitsTest : public testing::TestWithParam<UpperCaseRow> { };
+
+TEST_P(UpperCaseHexDigitsTest, RaisesTheHexadecimalDigitsOnly)
+{
+    EXPECT_EQ(UpperCaseHexDigits(GetParam().code), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, UpperCaseHexDigitsTest,
+                         testing::Values(UpperCaseRow{"oklch(0.7737 0.1567 57.07)", "oklch(0.7737 0.1567 57.07)"},
+                                         UpperCaseRow{"0xff1e140a", "0xFF1E140A"},
+                                         UpperCaseRow{"0Xff1e140a", "0XFF1E140A"}, UpperCaseRow{"&h0080ff", "&H0080FF"},
+                                         UpperCaseRow{"#ff8000", "#FF8000"}, UpperCaseRow{"$ff0080ff", "$FF0080FF"},
+                                         UpperCaseRow{"ff8000", "FF8000"},
+                                         UpperCaseRow{"rebeccapurple", "rebeccapurple"},
+                                         UpperCaseRow{"color(rec2020 0 0 1)", "color(rec2020 0 0 1)"},
+                                         UpperCaseRow{"rgb(255 128 0 / 0.502)", "rgb(255 128 0 / 0.502)"},
+                                         UpperCaseRow{"hwb(30deg 0% 0%)", "hwb(30deg 0% 0%)"}, UpperCaseRow{"0x", "0x"},
+                                         UpperCaseRow{"&h", "&h"}, UpperCaseRow{"x&hfe y", "x&HFE y"},
+                                         UpperCaseRow{"", ""}));
 
 } // namespace
 } // namespace pigmentrix

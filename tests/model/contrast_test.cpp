@@ -75,5 +75,43 @@ TEST(ContrastTest, BlendsATranslucentForegroundOverTheBackground)
     EXPECT_EQ(BlendOver(ComposeColor(10, 20, 30), 0, clWhite), clWhite);
 }
 
+// Text over a background, each with an alpha: a translucent background lies
+// on white, translucent text on the background; the note says which.
+TEST(ContrastTest, TextContrastLaysTranslucentColoursOverWhatIsBehindThem)
+{
+    struct Row {
+        TranslucentColor text;
+        TranslucentColor background;
+        std::string ratio;
+        std::string note;
+    };
+    const Row rows[] = {
+        {{clWhite, 255}, {ComposeColor(255, 0, 0), 255}, "4.00:1", ""},
+        // Red at alpha 26 is an almost white background.
+        {{clWhite, 255},
+         {ComposeColor(255, 0, 0), 26},
+         "1.19:1",
+         "The background is translucent (alpha 26 of 255, 10.2%): measured laid over white."},
+        {{clBlack, 128},
+         {clWhite, 255},
+         "4.00:1",
+         "The text is translucent (alpha 128 of 255, 50.2%): measured laid over the background."},
+        {{clBlack, 255},
+         {clBlack, 0},
+         "21.00:1",
+         "The background is translucent (alpha 0 of 255, 0%): measured laid "
+         "over white."},
+        {{clWhite, 0},
+         {clBlack, 128},
+         "1.00:1",
+         "The background is translucent (alpha 128 of 255, 50.2%): measured laid over white. The text is "
+         "translucent (alpha 0 of 255, 0%): measured laid over the background."},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(ContrastRatioText(TextContrast(row.text, row.background)), row.ratio);
+        EXPECT_EQ(ContrastNote(row.text.alpha, row.background.alpha), row.note);
+    }
+}
+
 } // namespace
 } // namespace pigmentrix

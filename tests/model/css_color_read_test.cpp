@@ -69,7 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadRow{"hsl(+30.12 100% 50%)", Orange}, ReadRow{"rgb(2.55e2 1.28E2 0)", Orange},
                     ReadRow{"rgb(255\t128\t0/1)", Orange}, ReadRow{"color(srgb-linear 1 0.2158605 0)", Orange},
                     ReadRow{"color(xyz 0.48958 0.36702 0.04506)", Orange},
-                    ReadRow{"color(display-p3 0.93612 0.52902 0.19873)", Orange}));
+                    ReadRow{"color(display-p3 0.93612 0.52902 0.19873)", Orange},
+                    // rec2020 decodes with the pure 2.4 gamma of BT.1886.
+                    ReadRow{"color(rec2020 0.291 0.272 0.902)", ComposeColor(0x0A, 0x36, 0xF0)},
+                    ReadRow{"color(rec2020 0.5 0.5 0.5)", ComposeColor(0x78, 0x78, 0x78)},
+                    ReadRow{"color(rec2020 1 1 1)", clWhite}));
 
 INSTANTIATE_TEST_SUITE_P(AngleUnits, ReadCssColorTest,
                          testing::Values(ReadRow{"hsl(120deg 100% 50%)", ComposeColor(0, 255, 0)},

@@ -2,6 +2,7 @@
 
 #include "model/color_codes.h"
 #include "picker/channel_editors.h"
+#include "picker/color_code_box.h"
 
 #include <QAction>
 #include <QApplication>
@@ -112,6 +113,40 @@ TEST_F(ChannelEditorsTest, BrightnessSliderMovesTheRgbChannels)
     area<ChannelEditors>().scrollbarBrightnessChangedValue();
     EXPECT_EQ(color(), ComposeColor(250, 117, 117));
     EXPECT_EQ(slider("scrollbarBrightness")->Value(), 161);
+}
+
+// Without the alpha editor nothing could show a code's alpha or bring the
+// opaque colour back: a code's alpha is not taken.
+TEST_F(ChannelEditorsTest, AlphaModeOffIgnoresTheAlphaOfACode)
+{
+    struct Row {
+        int notation;
+        const char *typed;
+        const char *shown;
+    };
+    const Row rows[] = {
+        {notation::CSSColor, "rgb(1 2 3 / 0.5)", "rgb(1 2 3)"},
+        {notation::CSSRGBA, "#12345680", "#123456FF"},
+        {notation::AndroidTransparent, "#40123456", "#FF123456"},
+    };
+    item("UseAlphaChannels1")->trigger();
+    ASSERT_FALSE(area<ChannelEditors>().alphaMode());
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.typed);
+        area<ColorCodeBox>().HTMLHex1Click(row.notation);
+        box("edtColor")->setText(QString::fromLatin1(row.typed));
+        area<ColorCodeBox>().btnSetClick();
+        EXPECT_EQ(pipeline().alpha(), 255);
+        EXPECT_EQ(box("edtColor")->text(), row.shown);
+        EXPECT_EQ(slider("scrollbarAlpha")->Value(), 255);
+    }
+    // With alpha mode on again the code's alpha is taken.
+    item("UseAlphaChannels1")->trigger();
+    area<ColorCodeBox>().HTMLHex1Click(notation::CSSColor);
+    box("edtColor")->setText(QStringLiteral("rgb(1 2 3 / 0.5)"));
+    area<ColorCodeBox>().btnSetClick();
+    EXPECT_EQ(pipeline().alpha(), 128);
+    EXPECT_EQ(box("edtColor")->text(), "rgb(1 2 3 / 0.502)");
 }
 
 TEST_F(ChannelEditorsTest, AlphaModeOffShowsBrightnessAndResetsAlpha)

@@ -24,7 +24,7 @@ TEST_F(ColorCodeBoxTest, SetAppliesATypedCode)
     QTest::mouseClick(control<QPushButton>("btnSet"), Qt::LeftButton);
     EXPECT_EQ(color(), ComposeColor(255, 128, 0));
     EXPECT_EQ(box("edtColor")->text(), "255,128,0") << "rewritten in canonical form";
-    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], 0);
+    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0].color, 0);
 }
 
 TEST_F(ColorCodeBoxTest, EnterInTheCodeBoxActsAsSet)
@@ -36,16 +36,54 @@ TEST_F(ColorCodeBoxTest, EnterInTheCodeBoxActsAsSet)
     EXPECT_EQ(color(), ComposeColor(0x12, 0x34, 0x56));
 }
 
-TEST_F(ColorCodeBoxTest, BadCodeShowsTheMessageAndChangesNothingButHistory)
+// The window's Set refuses what the notation cannot hold instead of turning
+// it into an unrelated colour.
+TEST_F(ColorCodeBoxTest, SetRefusesComponentsOutsideTheirRangeAndDroppedDigits)
+{
+    struct Row {
+        int notation;
+        const char *typed;
+    };
+    const Row rows[] = {
+        {notation::RGBValues, "256,0,0"},        {notation::RGBValues, "300,0,0"},
+        {notation::RGBValues, "-1,0,0"},         {notation::HSL, "30, 101%, 50%"},
+        {notation::RGBPercentValues, "101,0,0"}, {notation::CMY, "256,0,0"},
+        {notation::CMYK, "0,0,0,255"},           {notation::RGB565, "65535"},
+        {notation::HTMLHex, "#FF8000CC"},        {notation::HTMLHex, "#1234567"},
+        {notation::Powerbuilder, "16777216"},
+    };
+    setColor(ComposeColor(1, 2, 3));
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.typed);
+        dialogs.messages.clear();
+        area<ColorCodeBox>().HTMLHex1Click(row.notation);
+        box("edtColor")->setText(QString::fromLatin1(row.typed));
+        area<ColorCodeBox>().btnSetClick();
+        EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
+        EXPECT_EQ(color(), ComposeColor(1, 2, 3));
+    }
+    // What users paste reads.
+    area<ColorCodeBox>().HTMLHex1Click(notation::HTMLHex);
+    for (const char *pasted : {"#f80", " #ff8800 "}) {
+        SCOPED_TRACE(pasted);
+        box("edtColor")->setText(QString::fromLatin1(pasted));
+        area<ColorCodeBox>().btnSetClick();
+        EXPECT_EQ(color(), ComposeColor(255, 136, 0));
+        EXPECT_EQ(box("edtColor")->text(), "#FF8800");
+    }
+}
+
+// A code that does not read changes nothing, and leaves nothing to undo.
+TEST_F(ColorCodeBoxTest, BadCodeShowsTheMessageAndChangesNothing)
 {
     control<QComboBox>("cbxDisplay")->setCurrentIndex(0);
     setColor(ComposeColor(1, 2, 3));
-    box("edtColor")->setText("#ABC");
+    box("edtColor")->setText("#ABCD");
     area<ColorCodeBox>().btnSetClick();
     EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
     EXPECT_EQ(color(), ComposeColor(1, 2, 3));
-    EXPECT_EQ(box("edtColor")->text(), "#ABC");
-    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], ComposeColor(1, 2, 3));
+    EXPECT_EQ(box("edtColor")->text(), "#ABCD");
+    EXPECT_FALSE(area<HistoryActions>().history().canUndo());
     // The editors still answer the user afterwards.
     typeInto(box("edtRed"), "9");
     EXPECT_EQ(color(), ComposeColor(9, 2, 3));
@@ -126,11 +164,13 @@ TEST_F(ColorCodeBoxTest, CssNotationsShowTheirCodeAndReadAnyCssColour)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.item);
         dialogs.messages.clear();
-        slider("scrollbarAlpha")->setValue(255);
-        setColor(ComposeColor(255, 128, 0));
+        pipeline().applyColor(ComposeColor(255, 128, 0), 255);
         item(row.item)->trigger();
         EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), row.notation);
-        EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentText(), item(row.item)->text());
+        const QString menuCaption = item(row.item)->text();
+        EXPECT_EQ(control<QComboBox>("cbxDisplay")->currentText(),
+                  menuCaption.endsWith(QLatin1String("()")) ? menuCaption.mid(4) : menuCaption)
+            << "the list names a function alone";
         EXPECT_EQ(box("edtColor")->text(), row.shown);
         EXPECT_EQ(box("edtColor")->cursorPosition(), 0) << "a code wider than the box shows its beginning";
         EXPECT_EQ(box("edtColor")->toolTip(), row.shown) << "and the tip the whole code";
@@ -148,12 +188,28 @@ TEST_F(ColorCodeBoxTest, CssNotationsShowTheirCodeAndReadAnyCssColour)
     }
 }
 
-TEST_F(ColorCodeBoxTest, NoNotationSetsWhite)
+// A fresh start has no notation chosen: Set reads nothing and says why, and
+// Copy leaves the clipboard as it was.
+TEST_F(ColorCodeBoxTest, NoNotationReadsNothingAndCopiesNothing)
 {
     ASSERT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), -1);
-    box("edtColor")->setText("whatever");
-    area<ColorCodeBox>().btnSetClick();
-    EXPECT_EQ(color(), clWhite);
+    setColor(ComposeColor(1, 2, 3));
+    EXPECT_EQ(box("edtColor")->text(), "");
+    box("edtColor")->setText("#FF8000");
+    QTest::mouseClick(control<QPushButton>("btnSet"), Qt::LeftButton);
+    EXPECT_EQ(color(), ComposeColor(1, 2, 3));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Choose a notation in the list")) << dialogs.messages[0].toStdString();
+    EXPECT_FALSE(area<HistoryActions>().history().canUndo());
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::mouseClick(control<QPushButton>("btnCopy"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    // Nor does an emptied box wipe it.
+    control<QComboBox>("cbxDisplay")->setCurrentIndex(0);
+    box("edtColor")->clear();
+    QTest::mouseClick(control<QPushButton>("btnCopy"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
 }
 
 TEST_F(ColorCodeBoxTest, CopyPutsTheBoxTextOnTheClipboard)
@@ -173,18 +229,42 @@ TEST_F(ColorCodeBoxTest, MenuChoosesTheNotation)
     EXPECT_EQ(box("edtColor")->text(), "30, 100%, 50%");
 }
 
-TEST_F(ColorCodeBoxTest, UppercaseSwitchConvertsTheTextAsItStands)
+// Upper case raises the hexadecimal digits of the code as it stands (typed
+// text included), never a function name or the "0x" prefix; lower case
+// lowers the whole text.
+TEST_F(ColorCodeBoxTest, UppercaseSwitchRaisesTheHexDigitsOfTheTextAsItStands)
 {
-    setColor(ComposeColor(255, 128, 0));
-    control<QComboBox>("cbxDisplay")->setCurrentIndex(3);
-    area<ColorCodeBox>().cbxDisplayChange();
-    EXPECT_EQ(box("edtColor")->text(), "0xFF0080FF");
-    item("UpperCaseColorCodes1")->trigger();
-    EXPECT_EQ(box("edtColor")->text(), "0xff0080ff");
-    item("UpperCaseColorCodes1")->trigger();
-    EXPECT_EQ(box("edtColor")->text(), "0XFF0080FF");
-    area<ColorCodeBox>().cbxDisplayChange();
-    EXPECT_EQ(box("edtColor")->text(), "0xFF0080FF");
+    struct Row {
+        int notation;
+        TColor color;
+        const char *shown;
+        const char *lowered;
+        const char *typed; // replaces the lowered text before upper case is switched on again
+        const char *raised;
+    };
+    const Row rows[] = {
+        {notation::CppHex, ComposeColor(255, 128, 0), "0xFF0080FF", "0xff0080ff", nullptr, "0xFF0080FF"},
+        {notation::CppHex, ComposeColor(10, 20, 30), "0xFF1E140A", "0xff1e140a", nullptr, "0xFF1E140A"},
+        {notation::VBHex, ComposeColor(255, 128, 0), "&H0080FF", "&h0080ff", nullptr, "&H0080FF"},
+        {notation::CSSOklch, ComposeColor(0xFF, 0x98, 0x42), "oklch(0.7731 0.1572 56.87)", "oklch(0.7731 0.1572 56.87)",
+         nullptr, "oklch(0.7731 0.1572 56.87)"},
+        {notation::CSSColor, ComposeColor(255, 128, 0), "rgb(255 128 0)", "rgb(255 128 0)", "#abcdef rebeccapurple",
+         "#ABCDEF rebeccapurple"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.shown);
+        setColor(row.color);
+        control<QComboBox>("cbxDisplay")->setCurrentIndex(row.notation);
+        area<ColorCodeBox>().cbxDisplayChange();
+        EXPECT_EQ(box("edtColor")->text(), row.shown);
+        item("UpperCaseColorCodes1")->trigger();
+        ASSERT_FALSE(item("UpperCaseColorCodes1")->isChecked());
+        EXPECT_EQ(box("edtColor")->text(), row.lowered);
+        if (row.typed)
+            box("edtColor")->setText(row.typed);
+        item("UpperCaseColorCodes1")->trigger();
+        EXPECT_EQ(box("edtColor")->text(), row.raised);
+    }
 }
 
 } // namespace

@@ -65,6 +65,38 @@ TEST_F(ColorFrameCommandsTest, ShowsTheContrastAgainstTheTextColour)
     EXPECT_TRUE(label->toolTip().contains("With black: 4.69:1")) << label->toolTip().toStdString();
 }
 
+// A translucent colour is measured as it shows on white (the frame's light
+// squares), the same way pigmentrix-cli measures it, and the frame says so.
+TEST_F(ColorFrameCommandsTest, ContrastOfATranslucentColourIsMeasuredOverWhite)
+{
+    struct Row {
+        const char *alpha;
+        QString shown;
+        bool noted;
+    };
+    const Row rows[] = {
+        {"255", "4.00:1 AA large", false},
+        {"26", "1.19:1 Fail\nover white", true},
+        {"0", "1.00:1 Fail\nover white", true},
+    };
+    auto *label = control<QLabel>("lblContrast");
+    setColor(ComposeColor(255, 0, 0));
+    item("setTextcolortoWhite1")->trigger();
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.alpha);
+        typeInto(box("edtAlpha"), QString::fromLatin1(row.alpha));
+        EXPECT_EQ(label->text(), row.shown);
+        const QRect needed = label->fontMetrics().boundingRect(label->rect(), Qt::AlignCenter, label->text());
+        EXPECT_TRUE(label->rect().contains(needed)) << "the whole text fits";
+        EXPECT_TRUE(QRect(QPoint(), frame()->size()).contains(label->geometry())) << "inside the frame";
+        EXPECT_EQ(
+            label->toolTip().contains(
+                QStringLiteral("The background is translucent (alpha %1 of 255").arg(QString::fromLatin1(row.alpha))),
+            row.noted)
+            << label->toolTip().toStdString();
+    }
+}
+
 TEST_F(ColorFrameCommandsTest, SwapMakesTheTextColourCurrentAndUndoes)
 {
     setColor(ComposeColor(0x12, 0x34, 0x56));
@@ -73,7 +105,7 @@ TEST_F(ColorFrameCommandsTest, SwapMakesTheTextColourCurrentAndUndoes)
     EXPECT_EQ(color(), clWhite);
     EXPECT_EQ(frame()->FontColor, ComposeColor(0x12, 0x34, 0x56));
     EXPECT_EQ(control<QLabel>("lblContrast")->text(), "12.72:1 AAA");
-    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], ComposeColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0].color, ComposeColor(0x12, 0x34, 0x56));
 }
 
 TEST_F(ColorFrameCommandsTest, TextColourCommands)

@@ -49,7 +49,7 @@ TEST_F(CustomFormatsTest, AddedFormatsFollowTheBuiltInsInTheListAndTheMenu)
 {
     addFormats({{"Qt", "QColor({r}, {g}, {b})"}, {"Tom & Jerry", "{hex}"}});
     EXPECT_EQ(customEntries(), (QStringList{"Qt", "Tom & Jerry"}));
-    EXPECT_EQ(notations()->itemText(NotationCount - 1), "CSS oklch()");
+    EXPECT_EQ(notations()->itemText(NotationCount - 1), "oklch()");
 
     QStringList menu;
     for (const QAction *action : item("Colordisplay1")->menu()->actions())

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
@@ -136,10 +137,36 @@ TEST_F(GrabModeTest, GrabRecordsTheColourFromBeforeItOnce)
     for (int i = 0; i < 5; ++i)
         tickAt({10 + i, 20});
     releaseGrab();
-    EXPECT_EQ(history().undoEntries()[0], before);
-    EXPECT_EQ(history().undoEntries()[1], ColorHistory::Empty);
+    EXPECT_EQ(history().undoEntries()[0].color, before);
+    EXPECT_EQ(history().undoEntries()[1].color, ColorHistory::Empty);
     area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), before);
+}
+
+// A release right after the pointer arrived, before the next tick, still
+// takes the colour under the pointer.
+TEST_F(GrabModeTest, ReleaseTakesTheColourUnderThePointer)
+{
+    area<ColorCodeBox>().HTMLHex1Click(0);
+    item("AutoColorCopyafterGrab1")->trigger();
+    pressGrab();
+    tickAt({250, 250});
+    ASSERT_EQ(color(), ComposeColor(250, 250, 77));
+    screen->pointer = QPoint(300, 300);
+    releaseGrab();
+    EXPECT_EQ(color(), ComposeColor(300 % 256, 300 % 256, 77));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "#2C2C4D");
+    EXPECT_EQ(control<QLabel>("lblXPos")->text(), "300");
+    EXPECT_EQ(history().undoEntries()[1].color, ColorHistory::Empty) << "still one undo step";
+}
+
+TEST_F(GrabModeTest, AutoCopyWithoutANotationLeavesTheClipboard)
+{
+    ASSERT_EQ(control<QComboBox>("cbxDisplay")->currentIndex(), notation::None);
+    item("AutoColorCopyafterGrab1")->trigger();
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    grabAt({255, 1});
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "untouched");
 }
 
 TEST_F(GrabModeTest, AutoCopyPutsTheCodeBoxOnTheClipboardAtRelease)

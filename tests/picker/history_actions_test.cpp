@@ -2,11 +2,15 @@
 
 #include "displays/color_frame_panel.h"
 #include "model/color_codes.h"
+#include "picker/channel_editors.h"
+#include "picker/color_code_box.h"
 #include "picker/history_actions.h"
 
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <functional>
 
 namespace pigmentrix {
 namespace {
@@ -14,11 +18,7 @@ namespace {
 class HistoryActionsTest : public PickerWindowTest {
 protected:
     // A colour change that records an undo entry, as a list choice does.
-    void choose(TColor c)
-    {
-        area<HistoryActions>().setnewcolor();
-        pipeline().applyColor(c);
-    }
+    void choose(TColor c) { pipeline().changeColor(c); }
 };
 
 TEST_F(HistoryActionsTest, UndoAndRedoWorkTogether)
@@ -50,13 +50,132 @@ TEST_F(HistoryActionsTest, UndoAfterASliderMoveRedrawsTheTracks)
 {
     const TColor start = ComposeColor(40, 80, 120);
     setColor(start);
-    area<HistoryActions>().setnewcolor();
     pressSlider(slider("scrollbarred"), 125);
     ASSERT_NE(color(), start);
     area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), start);
     EXPECT_EQ(slider("scrollbarGreen")->BaseR, 40);
     EXPECT_EQ(slider("scrollbarAlpha")->BaseR, 40);
+}
+
+// Set #111111, Set #505050, a red typed and the box left: undo goes back
+// through #505050 to #111111.
+TEST_F(HistoryActionsTest, AnEditInABoxIsAnUndoStepOfItsOwn)
+{
+    area<ColorCodeBox>().HTMLHex1Click(notation::HTMLHex);
+    for (const char *code : {"#111111", "#505050"}) {
+        box("edtColor")->setText(QString::fromLatin1(code));
+        QTest::mouseClick(control<QPushButton>("btnSet"), Qt::LeftButton);
+    }
+    ASSERT_EQ(color(), ComposeColor(0x50, 0x50, 0x50));
+    box("edtRed")->setFocus();
+    QTest::keyClick(box("edtRed"), Qt::Key_End);
+    QTest::keyClick(box("edtRed"), Qt::Key_9);
+    QTest::keyClick(box("edtRed"), Qt::Key_Tab);
+    ASSERT_NE(color(), ComposeColor(0x50, 0x50, 0x50));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(color(), ComposeColor(0x50, 0x50, 0x50));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(color(), ComposeColor(0x11, 0x11, 0x11));
+}
+
+// One burst of edits is one undo step: a box from focus in to focus out, a
+// slider from press to release, a run of keys on a focused slider.
+TEST_F(HistoryActionsTest, EachEditBurstIsOneUndoStep)
+{
+    struct Row {
+        const char *name;
+        std::function<void()> firstBurst;
+        std::function<void()> secondBurst;
+    };
+    const auto keys = [this](const char *name, int times) {
+        slider(name)->setFocus();
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(slider(name), Qt::Key_Right);
+        control("btnCopy")->setFocus();
+    };
+    const auto drag = [this](const char *name, int from, int to) {
+        TJvTracker *target = slider(name);
+        const int y = target->height() / 2;
+        QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, QPoint(from, y));
+        for (int x = from; x != to; x += from < to ? 5 : -5)
+            QTest::mouseMove(target, QPoint(x, y));
+        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, QPoint(to, y));
+    };
+    const Row rows[] = {
+        {"digits typed into one box",
+         [this] {
+             typeInto(box("edtGreen"), "123");
+             leave(box("edtGreen"));
+         },
+         [this] {
+             typeInto(box("edtBlue"), "45");
+             leave(box("edtBlue"));
+         }},
+        {"hue typed, then saturation",
+         [this] {
+             typeInto(box("edtHue"), "300");
+             leave(box("edtHue"));
+         },
+         [this] {
+             typeInto(box("edtSaturation"), "99");
+             leave(box("edtSaturation"));
+         }},
+        {"two drags of one slider", [drag] { drag("scrollbarred", 10, 100); },
+         [drag] { drag("scrollbarred", 100, 30); }},
+        {"keys on two sliders", [keys] { keys("scrollbarBlue", 4); }, [keys] { keys("scrollbarValue", 3); }},
+        {"wheel steps, then keys on the same slider",
+         [this] {
+             for (int i = 0; i < 3; ++i)
+                 area<ChannelEditors>().stepByWheel(slider("scrollbarGreen"), true);
+         },
+         [keys] { keys("scrollbarGreen", 2); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        openWindow();
+        const TColor start = ComposeColor(40, 80, 120);
+        setColor(start);
+        row.firstBurst();
+        const TColor afterFirst = color();
+        ASSERT_NE(afterFirst, start);
+        row.secondBurst();
+        ASSERT_NE(color(), afterFirst);
+        area<HistoryActions>().UndoColorChange1Click();
+        EXPECT_EQ(color(), afterFirst);
+        area<HistoryActions>().UndoColorChange1Click();
+        EXPECT_EQ(color(), start);
+        EXPECT_FALSE(area<HistoryActions>().history().canUndo());
+        area<HistoryActions>().RedoColorchange1Click();
+        EXPECT_EQ(color(), afterFirst);
+    }
+}
+
+// The alpha is part of what undo brings back: a layout (which makes the
+// colour opaque) and the alpha slider alike.
+TEST_F(HistoryActionsTest, UndoBringsTheAlphaBack)
+{
+    area<ColorCodeBox>().HTMLHex1Click(notation::CSSRGBA);
+    box("edtColor")->setText(QStringLiteral("#12345680"));
+    QTest::mouseClick(control<QPushButton>("btnSet"), Qt::LeftButton);
+    ASSERT_EQ(pipeline().alpha(), 128);
+    item("Small1")->trigger();
+    EXPECT_EQ(pipeline().alpha(), 255);
+    EXPECT_EQ(box("edtColor")->text(), "#123456FF");
+    area<HistoryActions>().UndoColorChange1Click();
+    EXPECT_EQ(pipeline().alpha(), 128);
+    EXPECT_EQ(box("edtColor")->text(), "#12345680");
+    EXPECT_EQ(slider("scrollbarAlpha")->Value(), 128);
+    EXPECT_EQ(box("edtAlpha")->text(), "128");
+    EXPECT_EQ(color(), ComposeColor(0x12, 0x34, 0x56));
+
+    item("Large1")->trigger();
+    pressSlider(slider("scrollbarAlpha"), 10);
+    ASSERT_LT(pipeline().alpha(), 128);
+    area<HistoryActions>().UndoColorChange1Click();
+    EXPECT_EQ(pipeline().alpha(), 255) << "the alpha from before the slider's press";
+    area<HistoryActions>().UndoColorChange1Click();
+    EXPECT_EQ(pipeline().alpha(), 128);
 }
 
 TEST_F(HistoryActionsTest, UndoRestoresOnlyTheTenNewestColours)
@@ -78,9 +197,9 @@ TEST_F(HistoryActionsTest, InvertTwiceReturnsAndRecordsTwice)
     EXPECT_EQ(color(), ComposeColor(190, 150, 30));
     QTest::mouseClick(control<QPushButton>("btnInvert"), Qt::LeftButton);
     EXPECT_EQ(color(), ComposeColor(65, 105, 225));
-    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], ComposeColor(190, 150, 30));
-    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[1], ComposeColor(65, 105, 225));
-    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[2], ColorHistory::Empty);
+    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0].color, ComposeColor(190, 150, 30));
+    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[1].color, ComposeColor(65, 105, 225));
+    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[2].color, ColorHistory::Empty);
 }
 
 TEST_F(HistoryActionsTest, RandomNeverDraws255)
@@ -105,7 +224,7 @@ TEST_F(HistoryActionsTest, DialogAppliesAConfirmedColourAndIgnoresCancel)
     dialogs.colorAnswer = ComposeColor(10, 20, 30);
     QTest::mouseClick(control<QPushButton>("btnDialog"), Qt::LeftButton);
     EXPECT_EQ(color(), ComposeColor(10, 20, 30));
-    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0], ComposeColor(9, 9, 9));
+    EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0].color, ComposeColor(9, 9, 9));
 }
 
 } // namespace

@@ -63,21 +63,41 @@ TEST_F(HsvPictureHiDpiTest, PictureIsRebuiltAtTheDevicePixelsOfTheScreenItMovesT
     }
 }
 
-TEST_F(HsvPictureHiDpiTest, PickingStaysInLogicalPixelsOnADenseScreen)
+// On either screen a click takes the very pixel of the picture under the
+// pointer: on the dense one a device pixel, named by the fraction of the
+// pointer's logical position.
+TEST_F(HsvPictureHiDpiTest, AClickTakesThePixelUnderThePointerAtEitherScale)
 {
-    moveTo(800);
-    item("HSVRectangle1")->trigger();
-    ASSERT_EQ(picture()->image().devicePixelRatio(), 2.0);
-    ImageView *target = picture();
-    const QPointF at(105.5, 105.5); // the last logical pixel, between device pixels
-    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, {}, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
-    EXPECT_EQ(slider("scrollbarHue")->Value(), 360);
-    EXPECT_EQ(slider("scrollbarSaturation")->Value(), 255);
-    EXPECT_EQ(slider("scrollbarValue")->Value(), 0);
+    struct Row {
+        const char *mode;
+        QPointF at;
+    };
+    const Row rows[] = {
+        {"ColorWheel1", {20.25, 80.75}}, {"ColorWheel1", {52.5, 53.5}},    {"ColorWheel1", {70.0, 30.5}},
+        {"HueRange1", {52.75, 52.25}},   {"HueRange1", {0.5, 105.5}},      {"HSVRectangle1", {80.5, 30.5}},
+        {"HSVRectangle1", {0.0, 0.75}},  {"HSVRectangle1", {103.5, 60.0}},
+    };
+    for (const auto &[screen, left] : {std::pair{"Plain", 0}, std::pair{"Dense", 800}}) {
+        moveTo(left);
+        ASSERT_EQ(window->screen()->name(), screen);
+        for (const Row &row : rows) {
+            SCOPED_TRACE(testing::Message() << screen << " " << row.mode << " at " << row.at.x() << "," << row.at.y());
+            item(row.mode)->trigger();
+            setColor(ComposeColor(75, 125, 150));
+            const QImage shown = picture()->image();
+            const qreal ratio = shown.devicePixelRatio();
+            const QPoint pixel(static_cast<int>(row.at.x() * ratio), static_cast<int>(row.at.y() * ratio));
+            const QRgb expected = shown.pixel(pixel);
+            ImageView *target = picture();
+            QMouseEvent press(QEvent::MouseButtonPress, row.at, target->mapToGlobal(row.at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &press);
+            QMouseEvent release(QEvent::MouseButtonRelease, row.at, target->mapToGlobal(row.at), Qt::LeftButton, {},
+                                Qt::NoModifier);
+            QApplication::sendEvent(target, &release);
+            EXPECT_EQ(color(), ComposeColor(qRed(expected), qGreen(expected), qBlue(expected)));
+        }
+    }
 }
 
 } // namespace

@@ -96,57 +96,93 @@ TEST_F(HsvPicturePanelTest, PictureFillsItsPanelAndShowsTheWheelForTheValue)
     EXPECT_EQ(shown.pixel(0, 0), ColorWheelBackground);
 }
 
-struct PickRow {
+// Picture 106 pixels high. The start colour, HSV(200, 128, 150) on the
+// sliders, shows which sliders a pick leaves alone.
+const TColor Start = ComposeColor(75, 125, 150);
+
+TColor ColorOf(QRgb p)
+{
+    return ComposeColor(qRed(p), qGreen(p), qBlue(p));
+}
+
+struct ClickRow {
     const char *name;
     int mode;
-    TColor start;
+    QPoint at;
+};
+
+class ClickTest : public HsvPicturePanelTest, public testing::WithParamInterface<ClickRow> { };
+
+// A click takes the colour of the pixel under the pointer; the sliders show
+// the hue, saturation and value it is drawn with, and a slider the chart
+// does not set stays.
+TEST_P(ClickTest, TakesThePixelUnderThePointer)
+{
+    const ClickRow &row = GetParam();
+    pictureArea().setDisplayMode(static_cast<DisplayMode>(row.mode));
+    setColor(Start);
+    const QImage shown = picture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    pick(row.at);
+    EXPECT_EQ(color(), ColorOf(shown.pixel(row.at)));
+    const Sliders now = sliders();
+    const PixelTriple drawn = HSVtoRGBTriple(now.hue, now.saturation, now.value);
+    EXPECT_EQ(color(), ComposeColor(drawn.red, drawn.green, drawn.blue));
+    if (row.mode == 1) {
+        EXPECT_EQ(now.value, 150) << "the wheel keeps the value";
+    }
+    if (row.mode == 2) {
+        EXPECT_EQ(now.hue, 200) << "the square keeps the hue";
+    }
+    EXPECT_EQ(box("edtHue")->text(), QString::number(now.hue));
+    EXPECT_FALSE(pictureArea().dragging());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PartsOfThePictures, ClickTest,
+    testing::Values(ClickRow{"WheelLowerLeft", 1, {20, 80}}, ClickRow{"WheelCentre", 1, {52, 53}},
+                    ClickRow{"WheelRightOfTheCentre", 1, {53, 53}}, ClickRow{"WheelNearTheTop", 1, {52, 3}},
+                    ClickRow{"WheelRight", 1, {100, 53}}, ClickRow{"SquareMiddle", 2, {52, 52}},
+                    ClickRow{"SquareTopLeft", 2, {0, 0}}, ClickRow{"SquareBottomRight", 2, {104, 105}},
+                    ClickRow{"RectangleUpperRight", 3, {80, 30}}, ClickRow{"RectangleTopLeft", 3, {0, 0}},
+                    ClickRow{"RectangleLowerMiddle", 3, {50, 90}}, ClickRow{"RectangleLastColumn", 3, {104, 105}}),
+    [](const testing::TestParamInfo<ClickRow> &info) { return std::string(info.param.name); });
+
+struct DragRow {
+    const char *name;
+    int mode;
     QPoint press;
     std::vector<QPoint> drags;
     int hue, saturation, value;
 };
 
-class PickingTest : public HsvPicturePanelTest, public testing::WithParamInterface<PickRow> { };
+class DragTest : public HsvPicturePanelTest, public testing::WithParamInterface<DragRow> { };
 
-// Picture 106 pixels high, c = 53. The start colour, HSV(200, 128, 150) on
-// the sliders, shows which sliders a pick leaves alone.
-const TColor Start = ComposeColor(75, 125, 150);
-
-const PickRow PickRows[] = {
-    {"WheelCentre", 1, Start, {53, 53}, {}, 90, 0, 150},
-    {"WheelTopEdge", 1, Start, {53, 0}, {}, 360, 255, 150},
-    {"WheelRight", 1, Start, {100, 53}, {}, 90, 226, 150},
-    {"WheelDraggedBelow", 1, Start, {53, 53}, {{53, 106}}, 180, 255, 150},
-    {"WheelDraggedFarRight", 1, Start, {53, 53}, {{400, 53}}, 90, 255, 150},
-    {"WheelDraggedFarLeft", 1, Start, {53, 53}, {{-300, 53}}, 270, 255, 150},
-    {"WheelDraggedFarAbove", 1, Start, {53, 53}, {{53, -500}}, 360, 255, 150},
-    {"SquareTopMiddle", 2, Start, {53, 0}, {}, 200, 128, 255},
-    {"SquareDraggedToBottomLeft", 2, Start, {53, 0}, {{0, 106}}, 200, 0, 0},
-    // 289 and -12 lie outside the sliders' range: the last numbers stay.
-    {"SquareDraggedRightKeepsSaturation", 2, Start, {53, 53}, {{120, 53}}, 200, 128, 127},
-    {"SquareDraggedAboveKeepsValue", 2, Start, {20, 53}, {{30, -5}}, 200, 72, 127},
-    {"RectangleTopLeft", 3, Start, {0, 0}, {}, 0, 0, 255},
-    {"RectangleBottomRight", 3, Start, {105, 105}, {}, 360, 255, 0},
-    {"RectangleUpperMiddle", 3, Start, {50, 52}, {}, 171, 253, 255},
-    {"RectangleDraggedBelowChangesNothing", 3, Start, {0, 0}, {{0, 106}}, 0, 0, 255},
-    {"RectangleDraggedLeftChangesNothing", 3, Start, {0, 0}, {{-1, 50}}, 0, 0, 255},
-    {"RectangleDraggedRightOfTheSquareChangesNothing", 3, Start, {0, 0}, {{106, 10}}, 0, 0, 255},
-};
-
-TEST_P(PickingTest, PointerSetsTheSlidersAndTheColour)
+// Beyond the picture the wheel gives full saturation in the pointer's
+// direction, the square keeps the slider of the axis that left it, and the
+// rectangle changes nothing.
+TEST_P(DragTest, FollowsThePointerBeyondThePicture)
 {
-    const PickRow &row = GetParam();
+    const DragRow &row = GetParam();
     pictureArea().setDisplayMode(static_cast<DisplayMode>(row.mode));
-    setColor(row.start);
+    setColor(Start);
     pick(row.press, row.drags);
     EXPECT_EQ(sliders(), (Sliders{row.hue, row.saturation, row.value}));
-    const RGBValues rgb = *HSVtoRGB(row.hue, row.saturation, row.value);
-    EXPECT_EQ(color(), ComposeColor(rgb.R, rgb.G, rgb.B));
-    EXPECT_EQ(box("edtHue")->text(), QString::number(row.hue));
-    EXPECT_FALSE(pictureArea().dragging());
+    const PixelTriple drawn = HSVtoRGBTriple(row.hue, row.saturation, row.value);
+    EXPECT_EQ(color(), ComposeColor(drawn.red, drawn.green, drawn.blue));
 }
 
-INSTANTIATE_TEST_SUITE_P(PartsOfThePictures, PickingTest, testing::ValuesIn(PickRows),
-                         [](const testing::TestParamInfo<PickRow> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    PartsOfThePictures, DragTest,
+    testing::Values(DragRow{"WheelDraggedBelow", 1, {52, 53}, {{52, 300}}, 180, 255, 150},
+                    DragRow{"WheelDraggedFarRight", 1, {52, 53}, {{400, 53}}, 90, 255, 150},
+                    DragRow{"WheelDraggedFarLeft", 1, {52, 53}, {{-300, 53}}, 270, 255, 150},
+                    DragRow{"WheelDraggedFarAbove", 1, {52, 53}, {{52, -500}}, 360, 255, 150},
+                    DragRow{"SquareDraggedRightKeepsSaturation", 2, {53, 53}, {{120, 53}}, 200, 129, 125},
+                    DragRow{"SquareDraggedAboveKeepsValue", 2, {20, 53}, {{30, -5}}, 200, 74, 125},
+                    DragRow{"RectangleDraggedBelowChangesNothing", 3, {0, 0}, {{0, 106}}, 3, 0, 255},
+                    DragRow{"RectangleDraggedLeftChangesNothing", 3, {0, 0}, {{-1, 50}}, 3, 0, 255},
+                    DragRow{"RectangleDraggedBesideTheChartChangesNothing", 3, {0, 0}, {{105, 10}}, 3, 0, 255}),
+    [](const testing::TestParamInfo<DragRow> &info) { return std::string(info.param.name); });
 
 TEST_F(HsvPicturePanelTest, OnlyTheLeftButtonPicks)
 {
@@ -170,9 +206,10 @@ TEST_F(HsvPicturePanelTest, ReleaseOfAnyButtonEndsTheDrag)
     press(Qt::RightButton, QPoint(53, 53));
     release(Qt::RightButton, QPoint(53, 53));
     EXPECT_FALSE(pictureArea().dragging());
+    const Sliders picked = sliders();
     move(Qt::LeftButton, QPoint(53, 0));
-    EXPECT_EQ(sliders(), (Sliders{90, 0, 150})) << "moves after the release pick nothing";
-    EXPECT_EQ(history().undoEntries()[1], ColorHistory::Empty) << "the right press records nothing";
+    EXPECT_EQ(sliders(), picked) << "moves after the release pick nothing";
+    EXPECT_EQ(history().undoEntries()[1].color, ColorHistory::Empty) << "the right press records nothing";
 }
 
 TEST_F(HsvPicturePanelTest, EachPressRecordsOneUndoEntry)
@@ -182,9 +219,9 @@ TEST_F(HsvPicturePanelTest, EachPressRecordsOneUndoEntry)
     const TColor afterFirst = color();
     pick({10, 53}, {{20, 53}});
     ASSERT_TRUE(history().canUndo());
-    EXPECT_EQ(history().undoEntries()[0], afterFirst);
-    EXPECT_EQ(history().undoEntries()[1], Start);
-    EXPECT_EQ(history().undoEntries()[2], ColorHistory::Empty);
+    EXPECT_EQ(history().undoEntries()[0].color, afterFirst);
+    EXPECT_EQ(history().undoEntries()[1].color, Start);
+    EXPECT_EQ(history().undoEntries()[2].color, ColorHistory::Empty);
     area<HistoryActions>().UndoColorChange1Click();
     area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), Start);
@@ -320,7 +357,6 @@ TEST_F(HsvPicturePanelTest, SquareFollowsTheHueOfAGreyColour)
 TEST_F(HsvPicturePanelTest, WheelFollowsTheValueThroughUndo)
 {
     setColor(Start);
-    area<HistoryActions>().setnewcolor();
     stepSlider(slider("scrollbarValue"));
     ASSERT_EQ(pictureArea().builtValue(), 151);
     area<HistoryActions>().UndoColorChange1Click();

@@ -12,6 +12,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <cstdlib>
+#include <utility>
+
 namespace pigmentrix {
 namespace {
 
@@ -21,15 +24,6 @@ protected:
     {
         GrabWindowTest::SetUp();
         ASSERT_EQ(QApplication::screens().size(), 3) << "start with the three-screen offscreen configuration";
-    }
-
-    void moveTo(const char *screenName)
-    {
-        for (QScreen *screen : QApplication::screens()) {
-            if (screen->name() == QLatin1String(screenName))
-                window->move(screen->geometry().topLeft() + QPoint(40, 40));
-        }
-        QApplication::processEvents();
     }
 
     ImageView *magnifier() const { return control<ImageView>("imgMagnifier"); }
@@ -47,7 +41,7 @@ TEST_F(MagnifierHiDpiTest, ZoomOneShowsEveryScreenPixelOnOneDevicePixel)
     item("None1")->trigger();
     for (const ScreenRow &row : rows) {
         SCOPED_TRACE(row.screen);
-        moveTo(row.screen);
+        moveToScreen(row.screen);
         ASSERT_EQ(window->screen()->name(), row.screen);
         grabAt({300, 200});
         const QImage &picture = magnifier()->image();
@@ -70,7 +64,7 @@ TEST_F(MagnifierHiDpiTest, TheCrosshairIsOneDevicePixelThin)
     item("Zoom1X1")->trigger();
     for (const ScreenRow &row : rows) {
         SCOPED_TRACE(row.screen);
-        moveTo(row.screen);
+        moveToScreen(row.screen);
         grabAt({300, 200});
         const QImage &picture = magnifier()->image();
         // Find the horizontal arm: inverted pixels in the row of the pointer.
@@ -85,11 +79,58 @@ TEST_F(MagnifierHiDpiTest, TheCrosshairIsOneDevicePixelThin)
     }
 }
 
+// The rectangle crosshair encloses exactly the enlarged screen pixels the
+// colour is taken from (the pointer's, or the 3 x 3 and 5 x 5 blocks), at
+// each zoom and scale: every pixel inside it shows one of them, and every
+// one of them lies inside it.
+TEST_F(MagnifierHiDpiTest, TheRectangleFramesTheSampledPixelsAtEveryZoom)
+{
+    const ScreenRow rows[] = {{"Plain", 1.0}, {"Dense", 2.0}};
+    const QPoint pointer(300, 200);
+    item("Rectangle1")->trigger();
+    for (const ScreenRow &row : rows) {
+        moveToScreen(row.screen);
+        for (const auto &[averaging, half] :
+             {std::pair{"Off1", 0}, std::pair{"N3x3Average1", 1}, std::pair{"N5x5Average1", 2}}) {
+            item(averaging)->trigger();
+            // (At zoom 20 the 5 x 5 block reaches the picture's edge, where no
+            // outline can be drawn; the picture tests cover it.)
+            for (const int zoom : {1, 3, 4, 7, 8, 10, 13}) {
+                SCOPED_TRACE(testing::Message() << row.screen << " " << averaging << " zoom " << zoom);
+                item(QStringLiteral("Zoom%1X1").arg(zoom).toLatin1().constData())->trigger();
+                grabAt(pointer);
+                const QImage &picture = magnifier()->image();
+                // The outline: the inverted pixels' bounding box.
+                QRect outline;
+                const auto sampled = [&](QRgb p) {
+                    return std::abs(qRed(p) - pointer.x() % 256) <= half
+                           && std::abs(qGreen(p) - pointer.y() % 256) <= half;
+                };
+                for (int y = 0; y < picture.height(); ++y)
+                    for (int x = 0; x < picture.width(); ++x) {
+                        const QRgb p = picture.pixel(x, y);
+                        if (qBlue(p) == 255 - 77)
+                            outline |= QRect(x, y, 1, 1);
+                    }
+                ASSERT_FALSE(outline.isEmpty());
+                const QRect inside = outline.adjusted(1, 1, -1, -1);
+                for (int y = 0; y < picture.height(); ++y)
+                    for (int x = 0; x < picture.width(); ++x) {
+                        const QRgb p = picture.pixel(x, y);
+                        if (qBlue(p) != 77)
+                            continue;
+                        ASSERT_EQ(inside.contains(x, y), sampled(p)) << x << "," << y;
+                    }
+            }
+        }
+    }
+}
+
 TEST_F(MagnifierHiDpiTest, AClickTakesTheDevicePixelUnderThePointer)
 {
     item("Zoom1X1")->trigger();
     item("None1")->trigger();
-    moveTo("Dense");
+    moveToScreen("Dense");
     grabAt({300, 200});
     const QImage picture = magnifier()->image();
     for (const QPointF at : {QPointF(10.0, 20.0), QPointF(10.5, 20.5), QPointF(10.5, 20.0)}) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QToolButton>
 
 namespace pigmentrix {
 namespace {
@@ -97,7 +98,9 @@ TEST_F(MagnifierViewTest, ShortcutsSetTheZoomFactor)
     EXPECT_EQ(zoomItem(11)->shortcut(), QKeySequence());
 }
 
-TEST_F(MagnifierViewTest, ClickAndDragPickFromThePictureWithTwoUndoEntries)
+// Press to release is one change: one undo step brings the colour from
+// before the press back.
+TEST_F(MagnifierViewTest, ClickAndDragPickFromThePictureAsOneUndoStep)
 {
     const TColor before = ComposeColor(3, 3, 3);
     grabAt({300, 200});
@@ -112,9 +115,18 @@ TEST_F(MagnifierViewTest, ClickAndDragPickFromThePictureWithTwoUndoEntries)
     EXPECT_EQ(color(), ColorOf(picture.pixel(90, 66))) << "beyond the picture nothing is picked";
     QTest::mouseRelease(magnifier(), Qt::LeftButton, {}, QPoint(170, 66));
     EXPECT_FALSE(grab().dragging());
-    EXPECT_EQ(history().undoEntries()[0], ColorOf(picture.pixel(90, 66)));
-    EXPECT_EQ(history().undoEntries()[1], before);
+    EXPECT_EQ(history().undoEntries()[0].color, before);
+    EXPECT_EQ(history().undoEntries()[1].color, 14772545) << "the colour before the grab";
     EXPECT_EQ(box("edtRed")->text(), QString::number(RedOf(color())));
+    area<HistoryActions>().UndoColorChange1Click();
+    EXPECT_EQ(color(), before);
+
+    // A click alone is one step too.
+    QTest::mouseClick(magnifier(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(color(), ColorOf(picture.pixel(5, 5)));
+    EXPECT_EQ(history().undoEntries()[0].color, before);
+    area<HistoryActions>().UndoColorChange1Click();
+    EXPECT_EQ(color(), before);
 }
 
 TEST_F(MagnifierViewTest, PressBeforeAnyGrabPicksNothing)
@@ -122,6 +134,8 @@ TEST_F(MagnifierViewTest, PressBeforeAnyGrabPicksNothing)
     setColor(ComposeColor(4, 5, 6));
     QTest::mouseClick(magnifier(), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(color(), ComposeColor(4, 5, 6));
+    EXPECT_FALSE(history().canUndo()) << "nothing to undo";
+    EXPECT_FALSE(control<QToolButton>("btnUndo")->isEnabled());
 }
 
 TEST_F(MagnifierViewTest, RightPressPicksNothing)
@@ -134,16 +148,20 @@ TEST_F(MagnifierViewTest, RightPressPicksNothing)
     QTest::mouseRelease(magnifier(), Qt::RightButton, {}, QPoint(20, 20));
 }
 
-TEST_F(MagnifierViewTest, ClearZoomWindowFillsThePictureWithTheWindowColourAndEmptiesTheLabels)
+// The picture goes back to the colour of the panel it lies in, as before any
+// grab.
+TEST_F(MagnifierViewTest, ClearZoomWindowFillsThePictureWithThePanelColourAndEmptiesTheLabels)
 {
+    const QRgb panel = control("pnlMagnifierArea")->grab().toImage().pixel(40, 100);
     grabAt({300, 200});
     ASSERT_FALSE(control<QLabel>("lblXPos")->text().isEmpty());
     const QImage captured = grabbedArea()->image();
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
     const QImage &picture = magnifier()->image();
     ASSERT_EQ(picture.size(), QSize(165, 132));
+    EXPECT_NE(panel, qRgb(0x67, 0x67, 0x67));
     for (QPoint p : {QPoint(0, 0), QPoint(82, 66), QPoint(164, 131)})
-        EXPECT_EQ(picture.pixel(p), qRgb(0x67, 0x67, 0x67));
+        EXPECT_EQ(picture.pixel(p), panel);
     EXPECT_TRUE(control<QLabel>("lblXPos")->text().isEmpty());
     EXPECT_TRUE(control<QLabel>("lblYPos")->text().isEmpty());
     EXPECT_EQ(grabbedArea()->image(), captured);

@@ -178,8 +178,7 @@ TEST_F(WindowShellTest, ExitAllowsTheClose)
 TEST_F(WindowShellTest, MenuKeysWorkFromAnEditBox)
 {
     setColor(ComposeColor(1, 1, 1));
-    area<HistoryActions>().setnewcolor();
-    setColor(ComposeColor(2, 2, 2));
+    pipeline().changeColor(ComposeColor(2, 2, 2));
     box("edtRed")->setFocus();
     QTest::keyClick(box("edtRed"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(color(), ComposeColor(1, 1, 1));

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace pigmentrix {
@@ -43,6 +44,15 @@ void PickerWindowTest::leave(QLineEdit *box)
 {
     box->setFocus();
     control("btnCopy")->setFocus();
+}
+
+void PickerWindowTest::moveToScreen(const char *screenName)
+{
+    for (QScreen *screen : QApplication::screens()) {
+        if (screen->name() == QLatin1String(screenName))
+            window->move(screen->geometry().topLeft() + QPoint(40, 40));
+    }
+    QApplication::processEvents();
 }
 
 void PickerWindowTest::pressSlider(TJvTracker *slider, int x)

@@ -56,6 +56,9 @@ protected:
     void leave(QLineEdit *box);
     // Presses the left mouse button on slider at x (in the slider's pixels).
     void pressSlider(TJvTracker *slider, int x);
+    // Moves the window onto the offscreen screen of that name (the cases
+    // that run with several screens).
+    void moveToScreen(const char *screenName);
 
     FakeDialogs dialogs;
     FakeLinkOpener links;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <vector>
 
@@ -29,10 +30,12 @@ struct GeometryRow {
 TEST(MagnifierGeometry, MatchesTheWorkedTableForTheDesignPicture)
 {
     const std::vector<GeometryRow> rows = {
-        {1, {165, 132}, 1, 1, 82, 66, {82, 66}, {82, 66, 84, 68}},
-        {4, {41, 33}, 4, 4, 20, 16, {82, 66}, {80, 64, 85, 69}},
-        {10, {16, 13}, 10, 10, 8, 6, {85, 64}, {80, 59, 91, 70}},
-        {20, {8, 6}, 20, 22, 4, 3, {90, 78}, {80, 67, 101, 90}},
+        {1, {165, 132}, 1, 1, 82, 66, {82, 66}, {81, 65, 83, 67}},
+        {4, {41, 33}, 4, 4, 20, 16, {82, 66}, {80, 63, 85, 68}},
+        // Zoom 8 shows the pointer's pixel at columns 83-90, rows 66-74.
+        {8, {20, 16}, 8, 8, 10, 8, {84, 68}, {82, 65, 91, 75}},
+        {10, {16, 13}, 10, 10, 8, 6, {85, 64}, {82, 60, 93, 72}},
+        {20, {8, 6}, 20, 22, 4, 3, {90, 78}, {82, 65, 104, 88}},
     };
     for (const GeometryRow &row : rows) {
         SCOPED_TRACE("zoom " + std::to_string(row.zoom));
@@ -172,21 +175,57 @@ TEST(Crosshair, CrossCentreKeepsItsColourWhileTheOther38PixelsInvert)
     }
 }
 
-TEST(Crosshair, RectangleAtZoomFourInvertsTheOutlineFrom80_64To85_69Once)
+// Zoom 4 shows the pointer's pixel at columns 81-84 and rows 64-67.
+TEST(Crosshair, RectangleAtZoomFourInvertsTheOutlineFrom80_63To85_68Once)
 {
     const QRgb colour = qRgb(200, 10, 90);
     QImage picture = Uniform(colour);
     DrawCrosshair(picture, DesignLayout(4), Crosshair::Rectangle);
     std::set<std::pair<int, int>> outline;
     for (int x = 80; x <= 85; ++x) {
-        outline.insert({x, 64});
-        outline.insert({x, 69});
+        outline.insert({x, 63});
+        outline.insert({x, 68});
     }
-    for (int y = 64; y <= 69; ++y) {
+    for (int y = 63; y <= 68; ++y) {
         outline.insert({80, y});
         outline.insert({85, y});
     }
     EXPECT_EQ(InvertedPixels(picture, colour), outline);
+}
+
+// The rectangle frames exactly the stretched pixels the colour is taken
+// from, at every zoom, for each averaging and at the picture sizes of
+// scales 1 and 2.
+TEST(Crosshair, RectangleFramesExactlyTheSampledPixels)
+{
+    for (const QSize size : {DesignPicture, QSize(330, 264), QSize(81, 66)}) {
+        for (int zoom = 1; zoom <= 20; ++zoom) {
+            const std::optional<MagnifierLayout> layout = MagnifierLayoutFor(size, zoom);
+            if (!layout)
+                continue;
+            // Each screen pixel of the block its own colour: its column and row.
+            QImage block(layout->block, QImage::Format_RGB32);
+            for (int y = 0; y < block.height(); ++y)
+                for (int x = 0; x < block.width(); ++x)
+                    block.setPixel(x, y, qRgb(x, y, 0));
+            const QImage stretched = StretchNearest(block, size);
+            for (const int sampleSize : {1, 3, 5}) {
+                SCOPED_TRACE(testing::Message()
+                             << size.width() << "x" << size.height() << " zoom " << zoom << " sample " << sampleSize);
+                const int half = sampleSize / 2;
+                const OutlineCorners c = RectangleOutline(*layout, sampleSize);
+                for (int y = 0; y < size.height(); ++y) {
+                    for (int x = 0; x < size.width(); ++x) {
+                        const QRgb p = stretched.pixel(x, y);
+                        const bool sampled =
+                            std::abs(qRed(p) - layout->d2) <= half && std::abs(qGreen(p) - layout->h2) <= half;
+                        const bool inside = x > c.left && x < c.right && y > c.top && y < c.bottom;
+                        ASSERT_EQ(inside, sampled) << "picture pixel " << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST(Crosshair, NoneLeavesThePictureAlone)
