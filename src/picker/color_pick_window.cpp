@@ -290,7 +290,9 @@ void TfrmColorPick::FormShow()
     frame->syncTextItems();
     palette->rebuildPaletteHints();
     pipeline->redrawFrame();
-    if (updates->checkOnStartup())
+    // Once a run: a window shown again (from the notification area, or
+    // after a change of its frame) asks nothing more.
+    if (!shownOnce && updates->checkOnStartup())
         updates->CheckNewVersion(true, true);
 
     if (!shownOnce) {
