@@ -1,7 +1,12 @@
 #include "ui/palette_file_dialog.h"
 #include "ui/picker_dialogs.h"
 
+#include "../storage/temp_folder.h"
+
 #include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -31,7 +36,11 @@ TEST(PaletteFileDialog, SavingOffersTheFormatsToWriteAndStartsWithTheProgramsOwn
     EXPECT_EQ(dialog->nameFilters(), (QStringList{"Pigmentrix Palette (*.plt)", "GIMP Palette (*.gpl)",
                                                   "Adobe Swatch Exchange (*.ase)", "CSS Custom Properties (*.css)"}));
     EXPECT_EQ(dialog->selectedNameFilter(), "Pigmentrix Palette (*.plt)");
-    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite)) << "replacing a file asks first";
+    EXPECT_EQ(dialog->defaultSuffix(), "plt");
+    dialog->selectNameFilter("GIMP Palette (*.gpl)");
+    emit dialog->filterSelected("GIMP Palette (*.gpl)");
+    EXPECT_EQ(dialog->defaultSuffix(), "gpl") << "the extension a typed name is saved under";
 
     const std::unique_ptr<QFileDialog> again =
         MakePaletteFileDialog(nullptr, QFileDialog::AcceptSave, "/tmp", "GIMP Palette (*.gpl)");
@@ -58,6 +67,48 @@ TEST(PaletteFileDialog, ANameWithoutExtensionGetsTheChosenFiltersOne)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.file);
         EXPECT_EQ(WithFilterExtension(row.file, row.filter), row.chosen);
+    }
+}
+
+// The message boxes shown now, with their texts.
+QStringList ShownMessages()
+{
+    QStringList texts;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+            texts << box->text();
+    }
+    return texts;
+}
+
+TEST(PaletteFileDialog, SavingOverAnExistingFileAsksFirst)
+{
+    const testing::TempFolder folder;
+    testing::WriteBytes(folder / "spring.gpl", "GIMP Palette\n");
+    const QString folderPath = QString::fromStdString(folder.path().string());
+    for (const char *typed : {"spring.gpl", "spring"}) {
+        SCOPED_TRACE(typed);
+        const std::unique_ptr<QFileDialog> dialog =
+            MakePaletteFileDialog(nullptr, QFileDialog::AcceptSave, folderPath, "GIMP Palette (*.gpl)");
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        QStringList asked;
+        QTimer::singleShot(0, [&asked] {
+            asked = ShownMessages();
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+                    box->button(QMessageBox::No)->click();
+            }
+        });
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromLatin1(typed));
+        QMetaObject::invokeMethod(dialog.get(), "accept", Qt::DirectConnection);
+        ASSERT_EQ(asked.size(), 1);
+        EXPECT_TRUE(asked.front().contains("spring.gpl")) << asked.front().toStdString();
+        EXPECT_EQ(dialog->result(), 0) << "No keeps the dialog open and the file as it was";
+        EXPECT_EQ(testing::ReadBytes(folder / "spring.gpl"), "GIMP Palette\n");
     }
 }
 
