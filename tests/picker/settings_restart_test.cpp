@@ -171,6 +171,36 @@ TEST_F(SettingsRestartTest, AnAcceptedCloseCarriesEverythingToTheNextRun)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
+TEST_F(SettingsRestartTest, TheNamesAPaletteFileGaveTheSlotsComeBackAndAreSavedAgain)
+{
+    const std::string names[] = {"Fire Red", "Forest", "Copper \xE2\x80\x9C\xC3\x9C\xE2\x80\x9D \xC3\xBCmlaut"};
+    testing::WriteBytes(folder / "named.gpl", "GIMP Palette\nName: Named\n#\n255   0   0\t" + names[0]
+                                                  + "\n 34 139  34\t" + names[1] + "\n184 115  51\t" + names[2] + "\n");
+    startAndShow();
+    area<ColorCodeBox>().HTMLHex1Click(0);
+    dialogs.openFileAnswer = QString::fromStdString((folder / "named.gpl").string());
+    QTest::mouseClick(control<QToolButton>("JvSpeedButton1"), Qt::LeftButton);
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    ASSERT_EQ(slot(3)->toolTip(), QString::fromStdString("#B87333\n" + names[2]));
+    closeWindow();
+
+    startAndShow();
+    EXPECT_EQ(slot(1)->toolTip(), QString::fromStdString("#FF0000\n" + names[0]));
+    EXPECT_EQ(slot(2)->toolTip(), QString::fromStdString("#228B22\n" + names[1]));
+    EXPECT_EQ(slot(3)->toolTip(), QString::fromStdString("#B87333\n" + names[2]));
+    dialogs.saveFileAnswer = QString::fromStdString((folder / "again.gpl").string());
+    QTest::mouseClick(control<QToolButton>("JvSpeedButton2"), Qt::LeftButton);
+    const std::string saved = testing::ReadBytes(folder / "again.gpl");
+    for (const std::string &name : names)
+        EXPECT_NE(saved.find("\t" + name + "\n"), std::string::npos) << saved;
+
+    storeSlot(2, ComposeColor(1, 2, 3));
+    closeWindow();
+    startAndShow();
+    EXPECT_EQ(slot(2)->colorName(), "") << "a new colour has no name of its own";
+    EXPECT_EQ(slot(3)->colorName(), QString::fromStdString(names[2]));
+}
+
 TEST_F(SettingsRestartTest, APaletteChangedAfterLoadingComesBackWithoutItsName)
 {
     startAndShow();
