@@ -264,27 +264,29 @@ TEST_F(SettingsRestartTest, UnreadableStoredValuesAreSkipped)
     EXPECT_FALSE(item("SetasTextColor1")->isEnabled());
 }
 
-TEST_F(SettingsRestartTest, OnlyWhatTheRunShowedAndAcceptedIsWritten)
+// The file holds what runs changed: what a run left at its default or as it
+// found it stays out, so that another picker's changes to it are not undone.
+TEST_F(SettingsRestartTest, OnlyWhatARunChangedIsWritten)
 {
     start();
     window.reset();
-    EXPECT_EQ(fileText(), "[Pigmentrix]\nFormVersion=0\n") << "never shown: no position, no properties";
+    EXPECT_FALSE(std::filesystem::exists(settingsFile)) << "a run that changed nothing writes nothing";
 
     startAndShow();
     storeSlot(1, clWhite);
     window.reset();
     const std::string text = fileText();
     EXPECT_NE(text.find("mempan1_Color=clWhite"), std::string::npos) << text;
-    EXPECT_NE(text.find("NormPos="), std::string::npos) << text;
-    EXPECT_EQ(text.find("palettename"), std::string::npos) << "named values need an accepted close";
+    EXPECT_EQ(text.find("mempan2_Color"), std::string::npos) << text;
+    EXPECT_EQ(text.find("layout"), std::string::npos) << text;
 
-    std::filesystem::remove(settingsFile);
+    testing::WriteBytes(settingsFile, "[Pigmentrix]\nNormPos=1,2,3,4\nmempan1_Color=clRed\n");
     start();
+    item("Small1")->trigger();
     window->FormClose();
     window.reset();
-    EXPECT_EQ(fileText(), "[Pigmentrix]\nFormVersion=0\npalettename=\nshowtitle=TRUE\nuppercase=TRUE\n"
-                          "AlphaMode=TRUE\nCheckNewVersion=TRUE\nlayout=2\ndisplaymode=1\n")
-        << "closed from the notification area without showing: the named values only";
+    EXPECT_EQ(fileText(), "[Pigmentrix]\nNormPos=1,2,3,4\nmempan1_Color=clRed\nlayout=0\n")
+        << "closed from the notification area without showing: the position and properties as they were";
 }
 
 TEST_F(SettingsRestartTest, ValuesThisWindowHasNoControlForAreKept)
