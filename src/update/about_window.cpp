@@ -162,9 +162,17 @@ void TfrmAbout::btnReadmeClick()
 {
     const QString path = ReadmePath(programFolder);
     // The desktop would start a viewer even for a missing file, so its
-    // absence is found here.
-    if (!QFileInfo(path).isFile() || !links.open(QUrl::fromLocalFile(path)))
+    // absence is found here; a file that is there and still does not open
+    // has no program to show it (no xdg-open, for one).
+    if (!QFileInfo(path).isFile())
         emit invalidLink(InvalidLinkMessage(path));
+    else if (!links.open(QUrl::fromLocalFile(path)))
+        emit invalidLink(NoReadmeViewerMessage(path));
+}
+
+QString NoReadmeViewerMessage(const QString &path)
+{
+    return QStringLiteral("No program was found to open the read-me file. You can read it at:\n") + path;
 }
 
 } // namespace pigmentrix

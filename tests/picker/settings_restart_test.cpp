@@ -289,6 +289,33 @@ TEST_F(SettingsRestartTest, OnlyWhatARunChangedIsWritten)
         << "closed from the notification area without showing: the position and properties as they were";
 }
 
+// The X11 and Wayland platforms end the program with exit() when the display
+// goes away: what changed in the second before is written on the way out.
+TEST_F(SettingsRestartTest, AChangeNotYetWrittenSurvivesAnExitWithoutClosing)
+{
+    EXPECT_EXIT(
+        {
+            startAndShow();
+            item("Small1")->trigger();
+            std::exit(1);
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_NE(fileText().find("layout=0\n"), std::string::npos) << fileText();
+}
+
+TEST_F(SettingsRestartTest, AWriteThatKeepsFailingIsReportedOnce)
+{
+    testing::WriteBytes(folder / "config", "a file where the folder should be");
+    startAndShow();
+    item("Small1")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs.errors.isEmpty(); }, 10000));
+    item("Medium1")->trigger();
+    closeWindow(); // writes at once, and fails again
+    ASSERT_EQ(dialogs.errors.size(), 1) << dialogs.errors.join('\n').toStdString();
+    EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot create file \"" + QString::fromStdString(settingsFile.string())))
+        << dialogs.errors[0].toStdString();
+}
+
 TEST_F(SettingsRestartTest, ValuesThisWindowHasNoControlForAreKept)
 {
     std::filesystem::create_directories(settingsFile.parent_path());
