@@ -97,7 +97,7 @@ void TfrmAbout::buildControls()
 
     lblAppName = MakeLabel(this, "lblAppName", QString(), {215, 52, 291, 35}, Qt::AlignCenter);
     lblAppName->setFont(PixelFont(QStringLiteral("Arial Black"), 27, true));
-    lblDate = MakeLabel(this, "lblDate", QStringLiteral("Copyright \u00A9 2025 Dunmoore Software"), {215, 88, 291, 15},
+    lblDate = MakeLabel(this, "lblDate", QStringLiteral("Copyright \u00A9 2026 Dunmoore Software"), {215, 88, 291, 15},
                         Qt::AlignCenter);
     lblFreeware = MakeLabel(this, "lblFreeware", QStringLiteral("freeware"), {215, 104, 291, 33}, Qt::AlignCenter);
     lblFreeware->setFont(PixelFont(QStringLiteral("Arial Black"), 24, true));
