@@ -54,8 +54,7 @@ StartEnvironment CurrentStartEnvironment()
     environment.sessionBusAddress = Variable("DBUS_SESSION_BUS_ADDRESS");
     if (const std::optional<std::string> runtime = Variable("XDG_RUNTIME_DIR")) {
         std::error_code error;
-        environment.runtimeBusSocket =
-            std::filesystem::is_socket(std::filesystem::path(*runtime) / "bus", error);
+        environment.runtimeBusSocket = std::filesystem::is_socket(std::filesystem::path(*runtime) / "bus", error);
     }
     return environment;
 }

@@ -44,7 +44,8 @@ TEST(StartChecks, WithoutADisplayTheProgramSaysItNeedsOne)
         {"a Wayland display", {{}, "wayland-0", {}, {}, false}, nullptr},
         {"a platform chosen by hand", {{}, {}, "offscreen", {}, false}, nullptr},
         {"nothing", {}, "needs a graphical display, and none is set: neither DISPLAY nor WAYLAND_DISPLAY"},
-        {"an X display that does not answer", {":9", {}, {}, {}, false},
+        {"an X display that does not answer",
+         {":9", {}, {}, {}, false},
          "the X display \":9\" (DISPLAY) cannot be opened"},
     };
     for (const Row &row : rows) {
