@@ -93,7 +93,12 @@ check "and Enter takes the colour there" eventually color_is $orange
 check "and ends the grab" eventually none_frozen
 
 stop_picker
-sed -i 's/^Off1_Checked=.*/Off1_Checked=FALSE/; s/^N3x3Average1_Checked=.*/N3x3Average1_Checked=TRUE/' "$settings"
+# The file holds only what changed: the two ticks go in whether it has them yet or not.
+mkdir -p "$(dirname "$settings")"
+touch "$settings"
+sed -i '/^Off1_Checked=/d; /^N3x3Average1_Checked=/d' "$settings"
+grep -q '^\[Pigmentrix\]$' "$settings" || printf '[Pigmentrix]\n' >>"$settings"
+sed -i 's/^\[Pigmentrix\]$/[Pigmentrix]\nOff1_Checked=FALSE\nN3x3Average1_Checked=TRUE/' "$settings"
 start_picker
 begin_grab
 # A quarter pixel into the scale-2 output is image pixel 1600: of the 3 x 3
