@@ -1,7 +1,7 @@
-// The cost of one settings write on the window's thread: the text made from
-// the store and handed to the writer thread, against a whole write done on
-// the calling thread (atomic replace with fsync), for a settings file as the
-// program writes it.
+// The cost of one settings write on the window's thread: the changes taken
+// from the store and handed to the writer thread, against a whole write done
+// on the calling thread (the file read, merged and replaced atomically with
+// fsync), for a settings file as the program writes it.
 #include "storage/background_writer.h"
 #include "storage/closing_settings.h"
 #include "storage/property_bindings.h"
@@ -56,7 +56,7 @@ public:
 void BM_SettingsWriteOnTheWindowsThread(benchmark::State &state)
 {
     FullStore full;
-    BackgroundWriter writer([](const std::optional<std::string> &) {});
+    BackgroundWriter writer([](const SettingsWrite &, const std::optional<std::string> &) {});
     int step = 0;
     for (auto _ : state) {
         full.fill(++step);

@@ -4,12 +4,12 @@
 # hand.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pigmentrix)
-set(CPACK_PACKAGE_VENDOR "Pigmentrix")
-set(CPACK_PACKAGE_CONTACT "Pigmentrix <support@pigmentrix.org>")
+set(CPACK_PACKAGE_VENDOR "Dunmoore Software")
+set(CPACK_PACKAGE_CONTACT "Dunmoore Software <support@pigmentrix.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small, exact desktop colour picker")
 set(CPACK_PACKAGE_DESCRIPTION
   "Take any screen pixel with an eyedropper and magnifier, read and type it in\n\
-fifteen colour notations, edit it with RGB, HSV and alpha boxes and sliders,\n\
+twenty-two colour notations, edit it with RGB, HSV and alpha boxes and sliders,\n\
 find it among named colours and keep a palette. pigmentrix-cli converts\n\
 colours and palette files from scripts.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://pigmentrix.org/")

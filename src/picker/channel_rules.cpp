@@ -4,6 +4,7 @@
 #include "model/integer_text.h"
 #include "model/rounding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pigmentrix {
@@ -53,6 +54,10 @@ RGBSliderValues ApplyBrightness(RGBSliderValues channels, int target)
 
 std::optional<TColor> ParseColorParameter(std::string_view parameter)
 {
+    // More than six digits is no colour of this form: reading the last six
+    // would take a colour the user never wrote.
+    if (std::count_if(parameter.begin(), parameter.end(), [](char c) { return c != '#'; }) > 6)
+        return std::nullopt;
     const std::string_view tail = parameter.size() > 6 ? parameter.substr(parameter.size() - 6) : parameter;
     const auto pair = [&](std::size_t start) {
         return start < tail.size() ? tail.substr(start, 2) : std::string_view{};

@@ -26,7 +26,8 @@ struct RGBSliderValues {
 RGBSliderValues ApplyBrightness(RGBSliderValues channels, int target);
 
 // The colour of a command-line colour parameter: the last six characters read
-// as three hexadecimal pairs, red first; nullopt when a pair is not hex.
+// as three hexadecimal pairs, red first; nullopt when a pair is not hex or
+// the parameter has more than six digits.
 std::optional<TColor> ParseColorParameter(std::string_view parameter);
 
 } // namespace pigmentrix

@@ -19,6 +19,7 @@
 #include "shell/window_shell.h"
 #include "storage/named_settings.h"
 #include "storage/settings_store.h"
+#include "storage/window_position.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
@@ -89,6 +90,10 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore
     watchForSettingChanges();
     qApp->installEventFilter(this);
     FormCreate(settings);
+    // Decided by the file as it was read, before the window puts its own
+    // values into the store.
+    storedSettingsAllowed = MayRestoreStoredSettings(*settingsStore);
+    takeSettingsAsWritten();
 }
 
 TfrmColorPick::~TfrmColorPick()
@@ -288,7 +293,9 @@ void TfrmColorPick::FormShow()
     frame->syncTextItems();
     palette->rebuildPaletteHints();
     pipeline->redrawFrame();
-    if (updates->checkOnStartup())
+    // Once a run: a window shown again (from the notification area, or
+    // after a change of its frame) asks nothing more.
+    if (!shownOnce && updates->checkOnStartup())
         updates->CheckNewVersion(true, true);
 
     if (!shownOnce) {
@@ -303,6 +310,9 @@ void TfrmColorPick::FormShow()
             QMetaObject::invokeMethod(
                 this, [this, notice] { dialogs.showMessage(this, QString::fromStdString(notice)); },
                 Qt::QueuedConnection);
+            // Said once: the file remembers the lines it was told of.
+            settingsStore->NoteDamageTold();
+            autosave->changed();
         }
     }
 }

@@ -107,6 +107,7 @@ private:
 
     // Settings store.
     void restoreStoredSettings();
+    void takeSettingsAsWritten();
     void readCustomFormats();
     // Stored formats that cannot be used: kept for the file, and what the
     // user is told about them when the window first shows.
@@ -132,6 +133,10 @@ private:
     QString paramcolor;
     bool closingSettingsSaved = false;
     bool shownOnce = false;
+    // The stored position and properties are in the window (just before its
+    // first showing): from then on they are the window's to store.
+    bool storedSettingsRestored = false;
+    bool storedSettingsAllowed = true;
 
     QMenu *pupMain = nullptr;
     ColorPipeline *pipeline = nullptr;

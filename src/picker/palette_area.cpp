@@ -24,6 +24,11 @@ constexpr std::array<std::string_view, PaletteSlotCount> SlotPropertyNames = {
     "mempan7_Color",  "mempan8_Color",  "mempan9_Color",  "mempan10_Color", "mempan11_Color", "mempan12_Color",
     "mempan13_Color", "mempan14_Color", "mempan15_Color", "mempan16_Color",
 };
+constexpr std::array<std::string_view, PaletteSlotCount> SlotNamePropertyNames = {
+    "mempan1_Name",  "mempan2_Name",  "mempan3_Name",  "mempan4_Name",  "mempan5_Name",  "mempan6_Name",
+    "mempan7_Name",  "mempan8_Name",  "mempan9_Name",  "mempan10_Name", "mempan11_Name", "mempan12_Name",
+    "mempan13_Name", "mempan14_Name", "mempan15_Name", "mempan16_Name",
+};
 
 QAction *AddPaletteItem(QMenu *menu, const char *name, const QString &caption)
 {
@@ -135,6 +140,14 @@ std::vector<PropertyBinding> PaletteArea::storedProperties()
         rows.push_back(
             {SlotPropertyNames[k], [slot] { return StoredValue(std::int64_t{slot->color()}); },
              [slot](const StoredValue &value) { slot->setColor(static_cast<TColor>(std::get<std::int64_t>(value))); }});
+    }
+    // A slot's name is part of the palette: it comes back with its colour.
+    for (std::size_t k = 0; k < mempan.size(); ++k) {
+        PaletteSlotPanel *slot = mempan[k];
+        rows.push_back({SlotNamePropertyNames[k], [slot] { return StoredValue(slot->colorName().toStdString()); },
+                        [slot](const StoredValue &value) {
+                            slot->setNamedColor(slot->color(), QString::fromStdString(std::get<std::string>(value)));
+                        }});
     }
     return rows;
 }

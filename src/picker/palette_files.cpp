@@ -32,14 +32,16 @@ void PaletteArea::btnLoadPaletteClick()
     const std::optional<QString> file = dialogs.chooseOpenPaletteFile(window);
     if (!file)
         return;
-    if (HoldsSwatches(FormatOf(*file)))
-        loadSwatchFile(*file);
-    else
+    // A CSS file is only written: the reader of the other formats says so.
+    if (FormatOf(*file) == PaletteFormat::Pigmentrix)
         loadPigmentrixFile(*file);
+    else
+        loadSwatchFile(*file);
 }
 
 // A file that fails to load changes nothing: every line is read before any
-// slot takes a colour.
+// slot takes a colour. Colours past the sixteenth are counted for the user,
+// as those of the other formats are.
 void PaletteArea::loadPigmentrixFile(const QString &file)
 {
     const PaletteLoadResult loaded = LoadPaletteFile(LocalPath(file), paletteColors());
@@ -49,7 +51,11 @@ void PaletteArea::loadPigmentrixFile(const QString &file)
     }
     setPaletteColors(*loaded.palette);
     rebuildPaletteHints();
-    showPaletteName(QFileInfo(file).fileName());
+    const QString name = QFileInfo(file).fileName();
+    showPaletteName(name);
+    if (loaded.colorsLeftOut > 0)
+        dialogs.showMessage(window, QString::fromStdString(LeftOutMessage(
+                                        name.toStdString(), PaletteSlotCount + std::size_t(loaded.colorsLeftOut))));
 }
 
 // The file's colours fill the slots from the first; slots beyond its colours

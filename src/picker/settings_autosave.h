@@ -15,7 +15,10 @@ class SettingsStore;
 // Keeps the settings file in step with the window: a change is written
 // within about a second, at most once a second, atomically and on a thread
 // of its own; nothing is written when nothing changed, and an idle window
-// sets no timer.
+// sets no timer. A write that keeps failing is reported once, until one
+// succeeds again. Should the program end without closing (its display gone:
+// the platform then calls exit()), what is pending is written on the way
+// out.
 class SettingsAutosave : public QObject {
     Q_OBJECT
 
@@ -37,11 +40,16 @@ public:
     // writes are done: for the end of the program. What there is to say
     // goes to sayTo.
     void saveNow(const Report &sayTo);
+    // The program ends without a close: collects and writes what is pending,
+    // telling the log what failed.
+    void saveBeforeExit();
+    // Where a write's news goes when nobody is there to read a message.
+    static void log(const QString &message, bool isError);
 
 private:
     void writeInBackground();
-    void written(const std::optional<std::string> &error);
-    static void tell(const SettingsSaveResult &result, const Report &report);
+    void written(const SettingsWrite &write, const std::optional<std::string> &error);
+    void tell(const SettingsSaveResult &result, const Report &sayTo);
 
     SettingsStore &store;
     std::function<void()> collect;

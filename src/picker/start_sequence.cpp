@@ -5,18 +5,25 @@
 #include "ui/picker_dialogs.h"
 
 #include "picker/picker_settings.h"
+#include "picker/start_checks.h"
+#include "sampling/x11_display.h"
 #include "shell/single_instance.h"
 #include "shell/termination_signals.h"
 #include "storage/settings_location.h"
 #include "storage/settings_store.h"
-#include <QSessionManager>
-#include <QSystemTrayIcon>
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFile>
+#include <QIcon>
+#include <QSessionManager>
 #include <QStringList>
+#include <QSystemTrayIcon>
+#include <QWindow>
 #include <QtGlobal>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -42,11 +49,61 @@ std::filesystem::path SettingsFile()
     return SettingsFilePath(CurrentSettingsEnvironment(executableFolder)).value_or(std::filesystem::path());
 }
 
+std::vector<std::string> RawArguments(int argc, char **argv)
+{
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+// Connecting to a session bus that no one named makes the D-Bus library
+// start one for the X display, which outlives the picker. The one attempt
+// the platform and the accessibility bridge make is made to fail at once,
+// and the programs the picker starts later get the environment as it was.
+class SessionBusGuard {
+public:
+    explicit SessionBusGuard(bool keepOff)
+        : active(keepOff)
+    {
+        if (active)
+            ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+    }
+    // Once the application exists: the failed connection is kept for the
+    // run, so nothing tries again.
+    void settle()
+    {
+        if (!active)
+            return;
+        QDBusConnection::sessionBus();
+        ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+        active = false;
+    }
+
+private:
+    bool active;
+};
+
+// The installed icon theme's picture of the program, the built-in one where
+// the theme has none.
+QIcon ProgramIcon()
+{
+    return QIcon::fromTheme(QStringLiteral("pigmentrix"), QIcon(QStringLiteral(":/icons/pigmentrix.svg")));
+}
+
 } // namespace
 
 int RunPicker(int argc, char **argv)
 {
+    if (AsksForHelp(RawArguments(argc, argv))) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    const StartEnvironment environment = CurrentStartEnvironment();
+    if (const std::optional<std::string> missing = MissingDisplayMessage(environment, CanOpenX11Display)) {
+        std::fprintf(stderr, "%s\n", missing->c_str());
+        return 1;
+    }
+    SessionBusGuard sessionBus(KeepOffSessionBus(environment));
     QApplication application(argc, argv);
+    sessionBus.settle();
     StartOptions options = ScanArguments(ToUtf8(QCoreApplication::arguments()));
 
     SingleInstance instance(QCoreApplication::applicationFilePath());
@@ -60,6 +117,7 @@ int RunPicker(int argc, char **argv)
     // Lets Wayland compositors and task bars match the window to its
     // installed .desktop file and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pigmentrix.Pigmentrix"));
+    QApplication::setWindowIcon(ProgramIcon());
 
     SettingsStore store(SettingsFile());
     if (!store.readProblem().empty())
@@ -86,12 +144,18 @@ int RunPicker(int argc, char **argv)
                      Qt::DirectConnection);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] { window.endSession(); });
 
-    if (!options.autostart)
+    if (!options.autostart) {
         window.show();
-    else if (!QSystemTrayIcon::isSystemTrayAvailable())
+    } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         // Hidden in a notification area that is not there, the window could
         // only be reached by a second start.
         window.showMinimized();
+        // Placed just before it is mapped, the window would be mapped in the
+        // normal state by the X11 platform; asked again, the window manager
+        // minimises it.
+        if (QWindow *handle = window.windowHandle())
+            handle->setWindowStates(Qt::WindowMinimized);
+    }
 
     return QApplication::exec();
 }

@@ -62,22 +62,28 @@ std::vector<ScreenRect> ScreenRects()
     return rects;
 }
 
-// Where a write's news goes when nobody is there to read a message.
-SettingsAutosave::Report settingsLog()
-{
-    return [](const QString &message, bool) { qWarning("Pigmentrix: %s", qUtf8Printable(message)); };
-}
-
 } // namespace
 
 void TfrmColorPick::restoreStoredSettings()
 {
-    if (!MayRestoreStoredSettings(*settingsStore)) {
+    if (!storedSettingsAllowed) {
         placeWindow(StoredWindowPosition{});
-        return;
+    } else {
+        placeWindow(ReadWindowPosition(*settingsStore));
+        RestoreBoundProperties(*settingsStore, storedPropertyBindings());
     }
-    placeWindow(ReadWindowPosition(*settingsStore));
-    RestoreBoundProperties(*settingsStore, storedPropertyBindings());
+    storedSettingsRestored = true;
+    takeSettingsAsWritten();
+}
+
+// What the window shows now came from the file or is the default for what
+// the file lacks: only what changes from here on (and what the window took
+// differently from the file) is written. Another picker sharing the file
+// then keeps what it writes meanwhile.
+void TfrmColorPick::takeSettingsAsWritten()
+{
+    storeSettings(true);
+    settingsStore->TakeCurrentAsWritten();
 }
 
 // Before the stored notation index comes back, which may choose one of them.
@@ -110,10 +116,15 @@ void TfrmColorPick::centreIfAsked()
 
 void TfrmColorPick::FormClose()
 {
+    if (closingSettingsSaved)
+        return;
     saveClosingSettings(true, true);
     emit closing();
 }
 
+// Nobody is there to answer a message, and the session will not wait: what
+// can be written is, failures go to the log, and every event loop ends at
+// once, a message box's too.
 void TfrmColorPick::endSession()
 {
     if (!closingSettingsSaved) {
@@ -121,13 +132,13 @@ void TfrmColorPick::endSession()
         emit closing();
     }
     shell->setTrayActive(false);
-    QApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 void TfrmColorPick::saveSettingsNow()
 {
     storeSettings(true);
-    autosave->saveNow(settingsLog());
+    autosave->saveNow(&SettingsAutosave::log);
 }
 
 void TfrmColorPick::watchForSettingChanges()
@@ -167,7 +178,7 @@ void TfrmColorPick::saveClosingSettings(bool acceptedClose, bool interactive)
     if (interactive) {
         autosave->saveNow(settingsMessages());
     } else {
-        autosave->saveNow(settingsLog());
+        autosave->saveNow(&SettingsAutosave::log);
     }
     closingSettingsSaved = true;
 }
@@ -175,7 +186,7 @@ void TfrmColorPick::saveClosingSettings(bool acceptedClose, bool interactive)
 void TfrmColorPick::storeSettings(bool named)
 {
     ClosingSettings closing;
-    if (shownOnce) {
+    if (storedSettingsRestored) {
         WindowPosition position;
         position.pixelsPerInch = ScreenPixelsPerInch();
         position.normal = ToScreenRect(frameGeometry());

@@ -1,5 +1,7 @@
 #include "storage/background_writer.h"
 
+#include <iterator>
+
 namespace pigmentrix {
 
 BackgroundWriter::BackgroundWriter(Done done)
@@ -22,7 +24,11 @@ void BackgroundWriter::Submit(SettingsWrite write)
 {
     {
         const std::lock_guard lock(mutex);
-        pending = std::move(write);
+        if (pending && pending->file == write.file)
+            pending->changes.insert(pending->changes.end(), std::make_move_iterator(write.changes.begin()),
+                                    std::make_move_iterator(write.changes.end()));
+        else
+            pending = std::move(write);
         // Started at the first write: a program that never writes has no
         // thread to wake.
         if (!thread.joinable())
@@ -48,8 +54,8 @@ void BackgroundWriter::Run()
         pending.reset();
         writing = true;
         lock.unlock();
-        const std::optional<std::string> error = WriteSettingsText(write);
-        done(error);
+        const std::optional<std::string> error = WriteSettingsChanges(write);
+        done(write, error);
         lock.lock();
         writing = false;
         if (!pending)

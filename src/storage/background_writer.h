@@ -12,14 +12,14 @@
 namespace pigmentrix {
 
 // Writes settings files on a thread of its own, so that the caller never
-// waits for the disk. Only the newest text matters: one handed over while an
-// older one still waits replaces it. The thread sleeps while there is
+// waits for the disk. Changes handed over while older ones still wait join
+// them, the newer value of a key winning. The thread sleeps while there is
 // nothing to write.
 class BackgroundWriter {
 public:
-    // Called on the writer's thread after each write: the error message, or
-    // nullopt when the file was written.
-    using Done = std::function<void(const std::optional<std::string> &error)>;
+    // Called on the writer's thread after each write with what it wrote: the
+    // error message, or nullopt when the file was written.
+    using Done = std::function<void(const SettingsWrite &write, const std::optional<std::string> &error)>;
 
     explicit BackgroundWriter(Done done);
     // Finishes what was handed over first.

@@ -91,7 +91,7 @@ FileReadResult ReadFileBytes(const std::filesystem::path &path, std::size_t maxB
 {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
-        return {std::nullopt, SystemReason(errno)};
+        return {std::nullopt, SystemReason(errno), errno};
     std::string bytes;
     char buffer[16384];
     for (;;) {
@@ -99,15 +99,15 @@ FileReadResult ReadFileBytes(const std::filesystem::path &path, std::size_t maxB
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return {std::nullopt, SystemReason(errno)};
+            return {std::nullopt, SystemReason(errno), errno};
         }
         if (got == 0)
             break;
         if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
-            return {std::nullopt, SystemReason(EFBIG)};
+            return {std::nullopt, SystemReason(EFBIG), EFBIG};
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
-    return {std::move(bytes), {}};
+    return {std::move(bytes), {}, 0};
 }
 
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path &path, std::string_view bytes)

@@ -11,6 +11,7 @@ namespace pigmentrix {
 struct FileReadResult {
     std::optional<std::string> bytes;
     std::string reason; // the system's reason when bytes is empty
+    int error = 0; // its errno value (EFBIG for a file above maxBytes)
 };
 
 // The whole file, refused with a reason when it is larger than maxBytes.

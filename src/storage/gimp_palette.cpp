@@ -14,8 +14,6 @@ constexpr std::string_view Header = "GIMP Palette";
 constexpr std::string_view NameKey = "Name:";
 constexpr std::string_view ColumnsKey = "Columns:";
 constexpr int MaxColumns = 256;
-// A line quoted in a message is cut here, so a huge line cannot flood it.
-constexpr std::size_t MaxQuotedLength = 40;
 
 // The next run of non-blanks; text keeps what follows it.
 std::string_view TakeWord(std::string_view &text)
@@ -51,16 +49,6 @@ std::optional<Swatch> ColorLine(std::string_view text)
         channel = *value;
     }
     return Swatch{ComposeColor(channels[0], channels[1], channels[2]), std::string(TrimSpacesAndTabs(text))};
-}
-
-std::string Quoted(std::string_view line)
-{
-    if (line.size() <= MaxQuotedLength)
-        return "\"" + std::string(line) + "\"";
-    std::size_t cut = MaxQuotedLength;
-    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "\"" + std::string(line.substr(0, cut)) + "...\"";
 }
 
 std::string LineNumber(std::size_t index)
@@ -113,14 +101,15 @@ SwatchReadResult ParseGimpPalette(std::string_view bytes)
                 NumberUpTo(TrimSpacesAndTabs(text.substr(ColumnsKey.size())), MaxColumns);
             if (!columns)
                 return Refused(LineNumber(index) + " does not give a column count from 0 to "
-                               + std::to_string(MaxColumns) + ": " + Quoted(text));
+                               + std::to_string(MaxColumns) + ": " + QuotedExcerpt(text));
             palette.columns = *columns;
             continue;
         }
         inHeader = false;
         std::optional<Swatch> swatch = ColorLine(text);
         if (!swatch)
-            return Refused(LineNumber(index) + " is not a color of three numbers from 0 to 255: " + Quoted(text));
+            return Refused(LineNumber(index)
+                           + " is not a color of three numbers from 0 to 255: " + QuotedExcerpt(text));
         palette.swatches.push_back(std::move(*swatch));
     }
     return {std::move(palette), {}};

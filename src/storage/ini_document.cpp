@@ -149,31 +149,41 @@ IniDocument::ParseResult IniDocument::Parse(std::string_view text)
     int lineNumber = 0;
     for (const std::string &line : SplitLines(text)) {
         ++lineNumber;
-        const auto keepDamaged = [&] {
-            sections.back().lines.push_back(Line{{}, {}, line});
-            result.damagedLines.push_back(lineNumber);
-        };
         const std::string_view trimmed = TrimSpacesAndTabs(line);
-        if (!IsValidUtf8(line) || line.find('\0') != std::string::npos) {
-            keepDamaged();
+        const auto keepDamaged = [&](std::string why) {
+            // The key it names, where that can still be told.
+            std::string named;
+            const std::size_t equals = trimmed.find('=');
+            if (equals != std::string_view::npos && trimmed.front() != '[' && !IsComment(trimmed)) {
+                const std::string_view key = TrimSpacesAndTabs(trimmed.substr(0, equals));
+                if (IsValidUtf8(key) && key.find('\0') == std::string_view::npos)
+                    named = key;
+            }
+            sections.back().lines.push_back(Line{{}, {}, line, std::move(named)});
+            result.damagedLines.push_back({lineNumber, std::move(why), line});
+        };
+        if (!IsValidUtf8(line)) {
+            keepDamaged("is not UTF-8 text");
+        } else if (line.find('\0') != std::string::npos) {
+            keepDamaged("holds a NUL character");
         } else if (trimmed.empty() || IsComment(trimmed)) {
-            sections.back().lines.push_back(Line{{}, {}, line});
+            sections.back().lines.push_back(Line{{}, {}, line, {}});
         } else if (trimmed.front() == '[') {
             if (trimmed.back() == ']' && trimmed.size() >= 3) {
                 sections.push_back(Section{std::string(trimmed.substr(1, trimmed.size() - 2)), {}});
             } else {
                 // Its keys must not land in the section before it.
                 sections.push_back(Section{std::nullopt, {}});
-                keepDamaged();
+                keepDamaged("is a [section] heading cut short");
             }
         } else {
             const std::size_t equals = trimmed.find('=');
             const std::string_view key = TrimSpacesAndTabs(trimmed.substr(0, equals));
             if (equals == std::string_view::npos || key.empty())
-                keepDamaged();
+                keepDamaged("is neither a setting (name=value) nor a [section] heading");
             else
                 sections.back().lines.push_back(
-                    Line{std::string(key), ReadValue(TrimSpacesAndTabs(trimmed.substr(equals + 1))), {}});
+                    Line{std::string(key), ReadValue(TrimSpacesAndTabs(trimmed.substr(equals + 1))), {}, {}});
         }
     }
     return result;
@@ -219,6 +229,31 @@ bool IniDocument::HasSection(std::string_view section) const
     return FindSection(section) != nullptr;
 }
 
+void IniDocument::ForEachValue(
+    const std::function<void(std::string_view section, std::string_view key, std::string_view value)> &visit) const
+{
+    for (const Section &section : sections_) {
+        if (!section.name)
+            continue;
+        for (const Line &line : section.lines) {
+            if (!line.key.empty())
+                visit(*section.name, line.key, line.value);
+        }
+    }
+}
+
+std::vector<std::pair<std::string, std::string>> IniDocument::DamagedKeys() const
+{
+    std::vector<std::pair<std::string, std::string>> keys;
+    for (const Section &section : sections_) {
+        for (const Line &line : section.lines) {
+            if (section.name && !line.damagedKey.empty())
+                keys.emplace_back(*section.name, line.damagedKey);
+        }
+    }
+    return keys;
+}
+
 std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const
 {
     const Section *found = FindSection(section);
@@ -243,7 +278,7 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
                 !last.empty() && last.back().key.empty() && TrimSpacesAndTabs(last.back().verbatim).empty();
             const bool documentEmpty = sections_.size() == 1 && last.empty();
             if (!endsBlank && !documentEmpty)
-                last.push_back(Line{{}, {}, {}});
+                last.push_back(Line{{}, {}, {}, {}});
         }
         sections_.push_back(Section{std::string(section), {}});
         target = &sections_.back();
@@ -254,12 +289,20 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
             return;
         }
     }
+    // A line the key's value could not be read from takes the value in its
+    // place: the file keeps one line for the key.
+    for (Line &line : target->lines) {
+        if (!line.damagedKey.empty() && EqualsIgnoringAsciiCase(line.damagedKey, key)) {
+            line = Line{std::string(key), ToValidUtf8(value), {}, {}};
+            return;
+        }
+    }
     // New keys go after the section's last key, before blank lines or
     // comments that separate it from the next section.
     auto position = target->lines.end();
     while (position != target->lines.begin() && std::prev(position)->key.empty())
         --position;
-    target->lines.insert(position, Line{std::string(key), ToValidUtf8(value), {}});
+    target->lines.insert(position, Line{std::string(key), ToValidUtf8(value), {}, {}});
 }
 
 } // namespace pigmentrix

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pigmentrix {
@@ -25,6 +27,8 @@ public:
     // "[section]" header or "key=value", or that is not UTF-8 or holds a NUL,
     // is damaged: it is kept byte for byte where it was and has no value. The
     // lines after a damaged header belong to no section until the next one.
+    // A damaged line that still names its key ("Caption=<not UTF-8>") gives
+    // way to that key's value when the key is set.
     static ParseResult Parse(std::string_view text);
 
     // UTF-8 text, lines ended by LF.
@@ -39,11 +43,18 @@ public:
 
     bool HasSection(std::string_view section) const;
 
+    // Every value, section by section in file order.
+    void ForEachValue(
+        const std::function<void(std::string_view section, std::string_view key, std::string_view value)> &visit) const;
+    // Section and key of every damaged line that still names its key.
+    std::vector<std::pair<std::string, std::string>> DamagedKeys() const;
+
 private:
     struct Line {
         std::string key; // empty for a verbatim line
         std::string value;
         std::string verbatim;
+        std::string damagedKey; // the key a damaged line still names
     };
     struct Section {
         std::optional<std::string> name; // none for the lines before the first header
@@ -57,8 +68,14 @@ private:
 };
 
 struct IniDocument::ParseResult {
+    struct DamagedLine {
+        int number = 0; // from 1
+        std::string why; // "is not UTF-8 text", ...
+        std::string bytes; // the line as it stands in the file
+        friend bool operator==(const DamagedLine &, const DamagedLine &) = default;
+    };
     IniDocument document;
-    std::vector<int> damagedLines; // line numbers, from 1
+    std::vector<DamagedLine> damagedLines;
 };
 
 } // namespace pigmentrix

@@ -12,9 +12,20 @@ constexpr int RequiredLineCount = 6;
 // Far beyond any palette; keeps a wrongly chosen huge file from being read.
 constexpr std::size_t MaxPaletteFileBytes = 1 << 20;
 
-std::string ListIndexOutOfBoundsMessage(int index)
+// What a palette's line must hold, for the messages.
+constexpr std::string_view ColorLineRule = "the first 6 lines of a palette must each hold a color";
+
+std::string MissingLineMessage(int index)
 {
-    return "List index out of bounds (" + std::to_string(index) + ")";
+    if (index == 0)
+        return "The file is empty: " + std::string(ColorLineRule);
+    return "Line " + std::to_string(index + 1) + " is missing: " + std::string(ColorLineRule);
+}
+
+std::string NotAColorMessage(int index, std::string_view line)
+{
+    return "Line " + std::to_string(index + 1) + " is not a color: " + QuotedExcerpt(line)
+           + ". A line holds a color name such as clRed or a number such as $00FF8000.";
 }
 
 } // namespace
@@ -32,24 +43,29 @@ std::string FormatPaletteFile(const Palette &palette)
 PaletteLoadResult ParsePaletteText(std::string_view fileBytes, const Palette &current)
 {
     const std::vector<std::string> lines = SplitLines(DecodeTextFile(fileBytes));
+    const int lineCount = static_cast<int>(lines.size());
     Palette loaded = current;
-    for (int slot = 0; slot < RequiredLineCount; ++slot) {
-        if (slot >= static_cast<int>(lines.size()))
-            return {std::nullopt, ListIndexOutOfBoundsMessage(slot)};
+    int slot = 0;
+    for (; slot < RequiredLineCount; ++slot) {
+        if (slot >= lineCount)
+            return {std::nullopt, MissingLineMessage(slot)};
         const auto color = ReadColorText(lines[slot]);
         if (!color)
-            return {std::nullopt, InvalidIntegerMessage(lines[slot])};
+            return {std::nullopt, NotAColorMessage(slot, lines[slot])};
         loaded[slot] = *color;
     }
-    for (int slot = RequiredLineCount; slot < PaletteSlotCount; ++slot) {
-        if (slot >= static_cast<int>(lines.size()))
-            break;
+    for (; slot < PaletteSlotCount && slot < lineCount; ++slot) {
         const auto color = ReadColorText(lines[slot]);
         if (!color)
             break;
         loaded[slot] = *color;
     }
-    return {loaded, {}};
+    PaletteLoadResult result{loaded, {}, 0};
+    if (slot == PaletteSlotCount) {
+        for (int line = PaletteSlotCount; line < lineCount; ++line)
+            result.colorsLeftOut += ReadColorText(lines[line]) ? 1 : 0;
+    }
+    return result;
 }
 
 PaletteLoadResult PaletteFromColorTexts(std::span<const std::string> texts)
@@ -63,7 +79,7 @@ PaletteLoadResult PaletteFromColorTexts(std::span<const std::string> texts)
             return {std::nullopt, InvalidIntegerMessage(texts[slot])};
         palette[slot] = *color;
     }
-    return {palette, {}};
+    return {palette, {}, 0};
 }
 
 PaletteLoadResult LoadPaletteFile(const std::filesystem::path &path, const Palette &current)
@@ -71,7 +87,15 @@ PaletteLoadResult LoadPaletteFile(const std::filesystem::path &path, const Palet
     const FileReadResult file = ReadFileBytes(path, MaxPaletteFileBytes);
     if (!file.bytes)
         return {std::nullopt, CannotOpenFileMessage(path, file.reason)};
-    return ParsePaletteText(*file.bytes, current);
+    PaletteLoadResult loaded = ParsePaletteText(*file.bytes, current);
+    if (!loaded.palette)
+        loaded.error = CannotLoadPaletteMessage(path, loaded.error);
+    return loaded;
+}
+
+std::string CannotLoadPaletteMessage(const std::filesystem::path &path, std::string_view what)
+{
+    return "Cannot load palette \"" + AbsolutePathText(path) + "\". " + std::string(what);
 }
 
 std::optional<std::string> SavePaletteFile(const std::filesystem::path &path, const Palette &palette)

@@ -25,6 +25,8 @@ inline constexpr Palette DesignPalette = {
 struct PaletteLoadResult {
     std::optional<Palette> palette;
     std::string error;
+    // Colours on the lines after the sixteenth, which no slot takes.
+    int colorsLeftOut = 0;
 };
 
 // The bytes of a palette file: sixteen ASCII lines, each ended by CR LF.
@@ -33,12 +35,16 @@ std::string FormatPaletteFile(const Palette &palette);
 // Reads the bytes of a palette file over current. Lines 1 to 6 must be
 // colours; lines 7 to 16 are taken up to the first missing or unreadable one,
 // and the slots after it keep their colours from current. On error nothing of
-// current is taken over: the caller simply keeps its palette.
+// current is taken over: the caller simply keeps its palette. The error names
+// the line and quotes a short part of it ("Line 3 is not a color: ...").
 PaletteLoadResult ParsePaletteText(std::string_view fileBytes, const Palette &current);
 
-// ParsePaletteText on the file's contents, or "Cannot open file ..." when it
-// cannot be read.
+// ParsePaletteText on the file's contents, its error as "Cannot load palette
+// "<path>". ..."; or "Cannot open file ..." when it cannot be read.
 PaletteLoadResult LoadPaletteFile(const std::filesystem::path &path, const Palette &current);
+
+// "Cannot load palette "<path>". <what>", with the absolute path.
+std::string CannotLoadPaletteMessage(const std::filesystem::path &path, std::string_view what);
 
 // Sixteen colour texts (identifiers or integers, as in a palette file) as a
 // palette; the error names a text that is not a colour or a wrong count.

@@ -32,11 +32,6 @@ std::string LowerAscii(std::string text)
     return text;
 }
 
-std::string CannotLoadPaletteMessage(const std::filesystem::path &path, std::string_view what)
-{
-    return "Cannot load palette \"" + AbsolutePathText(path) + "\". " + std::string(what);
-}
-
 // The first sixteen colours over the slots of a fresh start.
 Palette SlotsOfSwatches(const std::vector<Swatch> &swatches)
 {
@@ -65,6 +60,9 @@ bool HoldsSwatches(PaletteFormat format)
 
 SwatchReadResult LoadSwatchFile(const std::filesystem::path &path, PaletteFormat format)
 {
+    if (!HoldsSwatches(format))
+        return {std::nullopt, CannotLoadPaletteMessage(path, "Pigmentrix writes CSS custom properties but does not "
+                                                             "read them: load a .plt, .gpl or .ase palette")};
     const FileReadResult file = ReadFileBytes(path, MaxSwatchFileBytes);
     if (!file.bytes)
         return {std::nullopt, CannotOpenFileMessage(path, file.reason)};

@@ -25,7 +25,8 @@ bool HoldsSwatches(PaletteFormat format);
 
 // Reads a GIMP palette or a swatch exchange file. The error names the file
 // and says what is wrong with it, or is the "Cannot open file ..." message;
-// a file without any colour is refused too, since it has nothing to give.
+// a file without any colour is refused too, since it has nothing to give,
+// and so is a CSS file, which is only written.
 SwatchReadResult LoadSwatchFile(const std::filesystem::path &path, PaletteFormat format);
 
 // Writes the palette in the format, atomically. A GIMP palette without a

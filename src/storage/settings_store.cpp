@@ -3,10 +3,13 @@
 #include "storage/file_io.h"
 #include "storage/setting_values.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
 
@@ -53,16 +56,74 @@ bool MayWrite(const std::filesystem::path &file)
     return (status.st_mode & S_IWUSR) != 0 && ::access(file.c_str(), W_OK) == 0;
 }
 
-std::string LineList(const std::vector<int> &lines)
+// Where the store remembers which damaged lines the user has been told of.
+constexpr std::string_view DamageToldKey = "UnreadLinesTold";
+
+template <typename Item, typename Text>
+std::string Listed(const std::vector<Item> &items, Text text)
 {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string listed;
+    for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0)
-            text += i + 1 == lines.size() ? " and " : ", ";
-        text += std::to_string(lines[i]);
+            listed += i + 1 == items.size() ? " and " : ", ";
+        listed += text(items[i]);
     }
+    return listed;
+}
+
+std::string AsciiLower(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+// A damaged line by its bytes, as the store remembers it (FNV-1a, 64 bits).
+std::string Fingerprint(std::string_view bytes)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
     return text;
 }
+
+// Why a file the store could not read was put aside, in plain words.
+std::string UnreadableBecause(const FileReadResult &read)
+{
+    if (read.error == EFBIG)
+        return "it is larger than 1 MB, far larger than any settings Pigmentrix writes";
+    return "the system says: " + read.reason;
+}
+
+// Holds an exclusive lock on a folder while it lives; no lock where the
+// folder cannot be opened (the write then goes ahead alone).
+class FolderLock {
+public:
+    explicit FolderLock(const std::filesystem::path &folder)
+        : fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd >= 0) {
+            while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) { }
+        }
+    }
+    ~FolderLock()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+private:
+    int fd;
+};
 
 } // namespace
 
@@ -77,24 +138,52 @@ SettingsStore::SettingsStore(std::filesystem::path file)
     const FileReadResult read = ReadFileBytes(file_, MaxSettingsFileBytes);
     if (!read.bytes) {
         readProblem_ = CannotOpenFileMessage(file_, read.reason);
+        unreadableBecause_ = UnreadableBecause(read);
         unreadable_ = true;
         return;
     }
     IniDocument::ParseResult parsed = IniDocument::Parse(*read.bytes);
     document_ = std::move(parsed.document);
     damagedLines_ = std::move(parsed.damagedLines);
-    savedText_ = *read.bytes;
+    for (const auto &[section, key] : document_.DamagedKeys())
+        unreadKeys_.push_back({AsciiLower(section), AsciiLower(key)});
     readOnly_ = !MayWrite(file_);
+    document_.ForEachValue([this](std::string_view section, std::string_view key, std::string_view value) {
+        written_[{AsciiLower(section), AsciiLower(key)}] = std::string(value);
+    });
+}
+
+void SettingsStore::TakeCurrentAsWritten()
+{
+    document_.ForEachValue([this](std::string_view section, std::string_view key, std::string_view value) {
+        written_.try_emplace({AsciiLower(section), AsciiLower(key)}, value);
+    });
+    for (const ValueKey &unread : unreadKeys_)
+        written_.erase(unread);
 }
 
 std::string SettingsStore::StartNotice() const
 {
+    const std::string told = ReadString(DamageToldKey, "");
+    std::vector<DamagedLine> untold;
+    for (const DamagedLine &line : damagedLines_) {
+        if (told.find(Fingerprint(line.bytes)) == std::string::npos)
+            untold.push_back(line);
+    }
     std::string notice;
-    if (!damagedLines_.empty()) {
-        notice += (damagedLines_.size() == 1 ? "Line " : "Lines ") + LineList(damagedLines_)
-                  + " of the settings file \"" + file_.string() + "\" could not be read. "
-                  + (damagedLines_.size() == 1 ? "It is" : "They are")
-                  + " kept in the file as they are, and the settings there start from their defaults.";
+    if (untold.size() == 1) {
+        notice = "Line " + std::to_string(untold.front().number) + " of the settings file \"" + file_.string()
+                 + "\" could not be read: it " + untold.front().why
+                 + ". Pigmentrix uses the default for whatever setting the line held, and does not mention the "
+                   "line again.";
+    } else if (untold.size() > 1) {
+        notice =
+            "Lines " + Listed(untold, [](const DamagedLine &line) { return std::to_string(line.number); })
+            + " of the settings file \"" + file_.string() + "\" could not be read: "
+            + Listed(untold,
+                     [](const DamagedLine &line) { return "line " + std::to_string(line.number) + " " + line.why; })
+            + ". Pigmentrix uses the defaults for whatever settings the lines held, and does not mention them "
+              "again.";
     }
     if (readOnly_) {
         if (!notice.empty())
@@ -209,12 +298,24 @@ unsigned SettingsStore::ReadSet(std::string_view group, std::span<const std::str
     return mask;
 }
 
+void SettingsStore::NoteDamageTold()
+{
+    if (damagedLines_.empty())
+        return;
+    WriteText(DamageToldKey, Listed(damagedLines_, [](const DamagedLine &line) { return Fingerprint(line.bytes); }));
+}
+
 SettingsStore::Prepared SettingsStore::PrepareWrite()
 {
     if (file_.empty() || readOnly_)
         return {};
-    std::string text = FileText();
-    if (savedText_ && *savedText_ == text)
+    std::vector<SettingChange> changes;
+    document_.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
+        const auto was = written_.find({AsciiLower(section), AsciiLower(key)});
+        if (was == written_.end() || was->second != value)
+            changes.push_back({std::string(section), std::string(key), std::string(value)});
+    });
+    if (changes.empty())
         return {};
 
     Prepared prepared;
@@ -229,20 +330,24 @@ SettingsStore::Prepared SettingsStore::PrepareWrite()
         movedAside_ = backup;
         readProblem_.clear();
         if (!error) {
-            prepared.result.notice = "The settings file \"" + file_.string()
-                                     + "\" could not be read, so Pigmentrix started with its default settings. "
-                                       "The old file is kept as \""
+            prepared.result.notice = "The settings file \"" + file_.string() + "\" could not be read ("
+                                     + unreadableBecause_
+                                     + "), so Pigmentrix started with its default settings. The old file is kept "
+                                       "as \""
                                      + backup.string() + "\".";
         }
     }
-    savedText_ = text;
-    prepared.write = SettingsWrite{file_, std::move(text)};
+    for (const SettingChange &change : changes)
+        written_[{AsciiLower(change.section), AsciiLower(change.key)}] = change.value;
+    unreadKeys_.clear();
+    prepared.write = SettingsWrite{file_, std::move(changes)};
     return prepared;
 }
 
-void SettingsStore::WriteFailed()
+void SettingsStore::WriteFailed(const SettingsWrite &write)
 {
-    savedText_.reset();
+    for (const SettingChange &change : write.changes)
+        written_.erase({AsciiLower(change.section), AsciiLower(change.key)});
 }
 
 SettingsSaveResult SettingsStore::Save()
@@ -250,8 +355,8 @@ SettingsSaveResult SettingsStore::Save()
     Prepared prepared = PrepareWrite();
     if (!prepared.write)
         return prepared.result;
-    if (std::optional<std::string> error = WriteSettingsText(*prepared.write)) {
-        WriteFailed();
+    if (std::optional<std::string> error = WriteSettingsChanges(*prepared.write)) {
+        WriteFailed(*prepared.write);
         prepared.result.error = *error;
         return prepared.result;
     }
@@ -259,14 +364,34 @@ SettingsSaveResult SettingsStore::Save()
     return prepared.result;
 }
 
-std::optional<std::string> WriteSettingsText(const SettingsWrite &write)
+std::optional<std::string> WriteSettingsChanges(const SettingsWrite &write)
 {
+    const std::filesystem::path folder = write.file.parent_path();
     std::error_code folderError;
-    if (!write.file.parent_path().empty())
-        std::filesystem::create_directories(write.file.parent_path(), folderError);
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, folderError);
     if (folderError)
         return CannotCreateFileMessage(write.file, folderError.message());
-    if (auto reason = WriteFileAtomically(write.file, write.text))
+    const FolderLock lock(folder);
+
+    IniDocument document;
+    std::optional<std::string> before;
+    std::error_code missing;
+    if (std::filesystem::exists(write.file, missing)) {
+        if (!MayWrite(write.file))
+            return std::nullopt;
+        FileReadResult read = ReadFileBytes(write.file, MaxSettingsFileBytes);
+        if (!read.bytes)
+            return CannotOpenFileMessage(write.file, read.reason);
+        before = std::move(read.bytes);
+        document = std::move(IniDocument::Parse(*before).document);
+    }
+    for (const SettingChange &change : write.changes)
+        document.SetValue(change.section, change.key, change.value);
+    const std::string text = document.Serialize();
+    if (before == text)
+        return std::nullopt;
+    if (auto reason = WriteFileAtomically(write.file, text))
         return CannotCreateFileMessage(write.file, *reason);
     return std::nullopt;
 }

@@ -46,6 +46,24 @@ constexpr StoredProperty Properties[] = {
     {"AutoColorCopyafterGrab1_Checked", StoredKind::Boolean, 0},
     {"FreezeScreenWhilePicking1_Checked", StoredKind::Boolean, 0},
     {"SmoothTracking1_Checked", StoredKind::Boolean, 0},
+    // The names palette files give the slots' colours, after the colours
+    // (a colour that changes drops its name).
+    {"mempan1_Name", StoredKind::Text},
+    {"mempan2_Name", StoredKind::Text},
+    {"mempan3_Name", StoredKind::Text},
+    {"mempan4_Name", StoredKind::Text},
+    {"mempan5_Name", StoredKind::Text},
+    {"mempan6_Name", StoredKind::Text},
+    {"mempan7_Name", StoredKind::Text},
+    {"mempan8_Name", StoredKind::Text},
+    {"mempan9_Name", StoredKind::Text},
+    {"mempan10_Name", StoredKind::Text},
+    {"mempan11_Name", StoredKind::Text},
+    {"mempan12_Name", StoredKind::Text},
+    {"mempan13_Name", StoredKind::Text},
+    {"mempan14_Name", StoredKind::Text},
+    {"mempan15_Name", StoredKind::Text},
+    {"mempan16_Name", StoredKind::Text},
 };
 
 std::optional<StoredValue> AsStored(const std::optional<std::int64_t> &number)

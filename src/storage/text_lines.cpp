@@ -42,6 +42,23 @@ bool StartsWith(std::string_view text, std::string_view prefix)
 
 } // namespace
 
+std::string QuotedExcerpt(std::string_view line)
+{
+    constexpr std::size_t MaxQuotedBytes = 40;
+    std::size_t cut = line.size();
+    if (cut > MaxQuotedBytes) {
+        cut = MaxQuotedBytes;
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+            --cut;
+    }
+    std::string quoted = "\"";
+    for (char c : line.substr(0, cut))
+        quoted += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+    if (cut < line.size())
+        quoted += "...";
+    return quoted + "\"";
+}
+
 bool IsSpaceOrTab(char c)
 {
     return c == ' ' || c == '\t';

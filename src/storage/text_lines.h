@@ -17,6 +17,11 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 bool IsSpaceOrTab(char c);
 
+// A line of UTF-8 text as a message quotes it: in double quotes, cut after
+// 40 characters with "..." (never inside a character), control characters
+// shown as "?". However long or binary the line, the message stays short.
+std::string QuotedExcerpt(std::string_view line);
+
 // text without the spaces and tabs at either end.
 std::string_view TrimSpacesAndTabs(std::string_view text);
 

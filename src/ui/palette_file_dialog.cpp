@@ -42,18 +42,30 @@ std::unique_ptr<QFileDialog> MakePaletteFileDialog(QWidget *parent, QFileDialog:
     dialog->setAcceptMode(mode);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(loading ? LoadPaletteFilters() : SavePaletteFilters());
+    if (!loading) {
+        // A name typed without an extension is checked for an existing file
+        // with the extension it will be saved under.
+        QFileDialog *shown = dialog.get();
+        QObject::connect(shown, &QFileDialog::filterSelected, shown,
+                         [shown](const QString &chosen) { shown->setDefaultSuffix(FilterExtension(chosen)); });
+        dialog->setDefaultSuffix(FilterExtension(filter));
+    }
     dialog->selectNameFilter(filter);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
     return dialog;
+}
+
+QString FilterExtension(const QString &filter)
+{
+    static const QRegularExpression FirstPattern(QStringLiteral("\\(\\*\\.([^ )]+)"));
+    const QRegularExpressionMatch pattern = FirstPattern.match(filter);
+    return pattern.hasMatch() ? pattern.captured(1) : QStringLiteral("plt");
 }
 
 QString WithFilterExtension(const QString &file, const QString &filter)
 {
     if (!QFileInfo(file).suffix().isEmpty())
         return file;
-    static const QRegularExpression FirstPattern(QStringLiteral("\\(\\*(\\.[^ )]+)"));
-    const QRegularExpressionMatch pattern = FirstPattern.match(filter);
-    return file + (pattern.hasMatch() ? pattern.captured(1) : QStringLiteral(".plt"));
+    return file + QLatin1Char('.') + FilterExtension(filter);
 }
 
 } // namespace pigmentrix

@@ -20,10 +20,13 @@ QStringList SavePaletteFilters();
 QString InitialPaletteFilter(QFileDialog::AcceptMode mode);
 
 // The dialog for loading (AcceptOpen) or saving a palette, opened in folder
-// with filter chosen. Neither asks before replacing a file nor insists that
-// the chosen file exists; loading reports a file it cannot open.
+// with filter chosen. Saving over an existing file asks first; loading does
+// not insist that the chosen file exists, and reports a file it cannot open.
 std::unique_ptr<QFileDialog> MakePaletteFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &folder,
                                                    const QString &filter);
+
+// The first extension of filter, without its dot; "plt" under "All palettes".
+QString FilterExtension(const QString &filter);
 
 // file as the user chose it under filter: a name typed without an extension
 // gets the filter's first one, ".plt" under "All palettes".

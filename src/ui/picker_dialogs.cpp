@@ -9,6 +9,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPixmapCache>
 
 namespace pigmentrix {
 namespace {
@@ -22,11 +23,21 @@ std::optional<QString> ChoosePaletteFile(QWidget *parent, QFileDialog::AcceptMod
 {
     if (filter.isEmpty())
         filter = InitialPaletteFilter(mode);
-    const std::unique_ptr<QFileDialog> dialog = MakePaletteFileDialog(parent, mode, folder, filter);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    QString chosen;
+    {
+        const std::unique_ptr<QFileDialog> dialog = MakePaletteFileDialog(parent, mode, folder, filter);
+        if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
+            filter = dialog->selectedNameFilter();
+            chosen = WithFilterExtension(dialog->selectedFiles().constFirst(), filter);
+        }
+    }
+    // A file dialog is given new icons by the style each time and leaves
+    // their pictures in the program-wide pixmap cache, which would grow with
+    // every dialog up to its limit of megabytes. What the window itself
+    // shows is cheap to draw again.
+    QPixmapCache::clear();
+    if (chosen.isEmpty())
         return std::nullopt;
-    filter = dialog->selectedNameFilter();
-    const QString chosen = WithFilterExtension(dialog->selectedFiles().constFirst(), filter);
     folder = QFileInfo(chosen).absolutePath();
     return chosen;
 }

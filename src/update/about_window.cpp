@@ -97,7 +97,7 @@ void TfrmAbout::buildControls()
 
     lblAppName = MakeLabel(this, "lblAppName", QString(), {215, 52, 291, 35}, Qt::AlignCenter);
     lblAppName->setFont(PixelFont(QStringLiteral("Arial Black"), 27, true));
-    lblDate = MakeLabel(this, "lblDate", QStringLiteral("Copyright \u00A9 2025 Dunmoore Software"), {215, 88, 291, 15},
+    lblDate = MakeLabel(this, "lblDate", QStringLiteral("Copyright \u00A9 2026 Dunmoore Software"), {215, 88, 291, 15},
                         Qt::AlignCenter);
     lblFreeware = MakeLabel(this, "lblFreeware", QStringLiteral("freeware"), {215, 104, 291, 33}, Qt::AlignCenter);
     lblFreeware->setFont(PixelFont(QStringLiteral("Arial Black"), 24, true));
@@ -162,9 +162,17 @@ void TfrmAbout::btnReadmeClick()
 {
     const QString path = ReadmePath(programFolder);
     // The desktop would start a viewer even for a missing file, so its
-    // absence is found here.
-    if (!QFileInfo(path).isFile() || !links.open(QUrl::fromLocalFile(path)))
+    // absence is found here; a file that is there and still does not open
+    // has no program to show it (no xdg-open, for one).
+    if (!QFileInfo(path).isFile())
         emit invalidLink(InvalidLinkMessage(path));
+    else if (!links.open(QUrl::fromLocalFile(path)))
+        emit invalidLink(NoReadmeViewerMessage(path));
+}
+
+QString NoReadmeViewerMessage(const QString &path)
+{
+    return QStringLiteral("No program was found to open the read-me file. You can read it at:\n") + path;
 }
 
 } // namespace pigmentrix

@@ -59,6 +59,10 @@ private:
     QString programFolder;
 };
 
+// What "View Readme.txt" says when the file is there but no program to show
+// it is: that, and where the file is.
+QString NoReadmeViewerMessage(const QString &path);
+
 // readme.txt in the program's folder, or where an installation keeps it
 // (share/doc/pigmentrix beside the bin folder) when only that one exists;
 // written as the platform writes paths.

@@ -5,6 +5,7 @@
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
 #include "update/about_window.h"
+#include "update/check_progress_window.h"
 #include "update/check_update_window.h"
 #include "update/maker_links.h"
 #include "update/version_checker.h"
@@ -68,6 +69,7 @@ void UpdateCommands::CheckNewVersion(bool Silent, bool Showform)
 
 void UpdateCommands::versionCheckAnswered(const VersionAnswer &answer)
 {
+    closeCheckProgress();
     if (!answer.report) {
         mnuCheckUpdate->setEnabled(true);
         if (!answer.silent)
@@ -90,6 +92,31 @@ void UpdateCommands::mnuCheckUpdateClick()
 {
     mnuCheckUpdate->setEnabled(false);
     CheckNewVersion(false, true);
+    showCheckProgress();
+}
+
+// A server or proxy that never answers keeps a check waiting for many
+// seconds: the window says so and lets the user give up.
+void UpdateCommands::showCheckProgress()
+{
+    if (checkProgress || !versionChecker->running())
+        return;
+    checkProgress = new TfrmCheckProgress(window);
+    checkProgress->setAttribute(Qt::WA_DeleteOnClose);
+    checkProgress->setWindowModality(Qt::ApplicationModal);
+    guard.connect(checkProgress.data(), &QDialog::rejected, this, [this] {
+        versionChecker->cancel();
+        mnuCheckUpdate->setEnabled(true);
+    });
+    checkProgress->show();
+}
+
+void UpdateCommands::closeCheckProgress()
+{
+    if (!checkProgress)
+        return;
+    checkProgress->disconnect(this);
+    checkProgress->close();
 }
 
 void UpdateCommands::CheckforNewVersiononStartup1Click()

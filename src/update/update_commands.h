@@ -3,6 +3,7 @@
 #include "update/link_opener.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QAction;
@@ -13,6 +14,7 @@ namespace pigmentrix {
 
 class ErrorGuard;
 class PickerDialogs;
+class TfrmCheckProgress;
 class VersionChecker;
 struct VersionAnswer;
 
@@ -44,6 +46,9 @@ public:
 
 private:
     void versionCheckAnswered(const VersionAnswer &answer);
+    // The window that shows a check from the menu running, until its answer.
+    void showCheckProgress();
+    void closeCheckProgress();
 
     QWidget *window;
     QString version;
@@ -53,6 +58,7 @@ private:
     bool portableEdition = false;
     LinkOpener *linkOpener = &DesktopLinks();
     VersionChecker *versionChecker = nullptr;
+    QPointer<TfrmCheckProgress> checkProgress;
 
     QAction *CheckforNewVersiononStartup1 = nullptr;
     QAction *VisitDunmooreSoftwareWebsite1 = nullptr;

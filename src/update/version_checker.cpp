@@ -16,20 +16,27 @@ VersionChecker::VersionChecker(QObject *parent)
 
 void VersionChecker::start(const QString &ownVersion, bool silent, bool showform)
 {
-    if (busy) {
+    if (running_) {
         pending.silent = pending.silent && silent;
         pending.showform = pending.showform || showform;
         return;
     }
-    busy = true;
+    running_ = new QObject(this);
     pending = VersionAnswer{std::nullopt, silent, showform};
-    DownloadText(source.url, source.options, this, [this, ownVersion](const DownloadResult &result) {
-        busy = false;
+    DownloadText(source.url, source.options, running_, [this, ownVersion](const DownloadResult &result) {
+        running_->deleteLater();
+        running_ = nullptr;
         VersionAnswer answer = pending;
         if (result.ok)
             answer.report = ReadVersionFile(result.text, ownVersion);
         emit answered(answer);
     });
+}
+
+void VersionChecker::cancel()
+{
+    delete running_;
+    running_ = nullptr;
 }
 
 } // namespace pigmentrix

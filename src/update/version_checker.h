@@ -41,13 +41,16 @@ public:
     // a check runs joins it: the answer is shown when either asked for it
     // loudly, and the window is made when either asked for it.
     void start(const QString &ownVersion, bool silent, bool showform);
-    bool running() const { return busy; }
+    bool running() const { return running_ != nullptr; }
+    // Gives the running check up: the fetch ends and no answer comes.
+    void cancel();
 
 signals:
     void answered(const pigmentrix::VersionAnswer &answer);
 
 private:
-    bool busy = false;
+    // The running check's fetch lives as long as this object.
+    QObject *running_ = nullptr;
     VersionAnswer pending;
 };
 

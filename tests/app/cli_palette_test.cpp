@@ -82,8 +82,12 @@ TEST_F(CliPaletteTest, ShowReportsTheLoadErrorWithThePickersMessage)
         std::string errStart;
     };
     const std::vector<Row> rows = {
-        {"five lines", "0\n0\n0\n0\n0\n", "List index out of bounds (5).\n"},
-        {"a bad third line", "0\n0\nmauve\n0\n0\n0\n", "'mauve' is not a valid integer value.\n"},
+        {"five lines", "0\n0\n0\n0\n0\n",
+         "Cannot load palette \"" + file("p.plt")
+             + "\". Line 6 is missing: the first 6 lines of a palette must "
+               "each hold a color.\n"},
+        {"a bad third line", "0\n0\nmauve\n0\n0\n0\n",
+         "Cannot load palette \"" + file("p.plt") + "\". Line 3 is not a color: \"mauve\"."},
         {"no such file", std::nullopt, "Cannot open file \"" + file("p.plt") + "\". "},
     };
     for (const Row &row : rows) {

@@ -28,6 +28,10 @@ find_window() { # the picker's window, not its tray icon
   return 1
 }
 eventually find_window
+# With a notification area: the icon is the picker's only window shown.
+find_icon_only() {
+  running "$picker" && ! find_window && [[ -n $(xdotool search --onlyvisible --pid "$picker" 2>/dev/null) ]]
+}
 sleep 0.5
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {printf "%s ", $4}'; }
 # Qt places windows at logical pixels: at a fractional or doubled scale a
@@ -114,5 +118,23 @@ check "after a restart the window is where it was left" near "$left" "$(place)"
 first=$(place)
 restart
 check "and it does not creep at the next" test "$(place)" = "$first"
+
+# --- /autostart: hidden in the notification area, minimised without one ---
+kill -TERM "$picker"
+wait "$picker" 2>/dev/null
+"$program" /autostart & picker=$!; pids+=("$picker")
+iconic() { # a window of the picker that the window manager holds minimised
+  local w
+  for w in $(xdotool search --pid "$picker" 2>/dev/null); do
+    xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state: Iconic' && return 0
+  done
+  return 1
+}
+if [[ ${WITH_TRAY:-0} == 1 ]]; then
+  check "/autostart with a notification area shows no window" eventually find_icon_only
+else
+  check "/autostart without a notification area starts minimised" eventually iconic
+  check "and shows no window until it is restored" test -z "$(xdotool search --onlyvisible --pid "$picker" 2>/dev/null)"
+fi
 
 finish

@@ -47,7 +47,7 @@ TEST(ApplyBrightness, MovesTheChannelsTowardsTheTarget)
     }
 }
 
-TEST(ParseColorParameter, ReadsTheLastSixCharactersAsHexPairs)
+TEST(ParseColorParameter, ReadsUpToSixDigitsAsHexPairs)
 {
     struct Row {
         const char *parameter;
@@ -59,7 +59,10 @@ TEST(ParseColorParameter, ReadsTheLastSixCharactersAsHexPairs)
         {"ABCDE", ComposeColor(0xAB, 0xCD, 0xE)},
         {"ABCD", std::nullopt},
         {"#ABC", std::nullopt},
-        {"00FF8000", ComposeColor(255, 128, 0)},
+        {"00FF8000", std::nullopt},
+        {"FF80001234", std::nullopt},
+        {"#FF800012", std::nullopt},
+        {"##FF8000", ComposeColor(255, 128, 0)},
         {"#ff8000", ComposeColor(255, 128, 0)},
         {"##8000", std::nullopt},
     };

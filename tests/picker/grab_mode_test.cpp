@@ -52,6 +52,36 @@ TEST_F(GrabModeTest, LeftPressStartsTheTimerAndAnyReleaseEndsIt)
     EXPECT_TRUE(pipeline().changesEnabled());
 }
 
+// The platform keeps a server cursor for every cursor picture it is given,
+// for the life of the program: every grab must show the same picture.
+TEST_F(GrabModeTest, EveryGrabShowsTheOneEyedropperPicture)
+{
+    pressGrab();
+    const qint64 first = QGuiApplication::overrideCursor()->pixmap().cacheKey();
+    releaseGrab();
+    for (int grabs = 0; grabs < 3; ++grabs) {
+        pressGrab();
+        EXPECT_EQ(QGuiApplication::overrideCursor()->pixmap().cacheKey(), first);
+        releaseGrab();
+    }
+}
+
+// Hundreds of grabs in a row, as a long working session has them; the
+// sanitizer build's leak checker looks at everything they leave behind.
+TEST_F(GrabModeTest, ALongRunOfGrabsLeavesTheWindowAsOneGrabDoes)
+{
+    for (int grabs = 0; grabs < 300; ++grabs) {
+        pressGrab();
+        tickAt({grabs % 600, grabs % 390});
+        tickAt({grabs % 600 + 1, grabs % 390 + 1});
+        releaseGrab();
+    }
+    EXPECT_EQ(color(), ColorOf(patternAt(299 % 600 + 1, 299 % 390 + 1)));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(pipeline().changesEnabled());
+    EXPECT_FALSE(grab().grabActive());
+}
+
 TEST_F(GrabModeTest, RightPressStartsNothing)
 {
     setColor(ComposeColor(5, 6, 7));

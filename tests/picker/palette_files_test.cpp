@@ -44,18 +44,50 @@ TEST_F(PaletteFilesTest, LoadSetsTheSlotsButNeitherTheColourNorTheHistory)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
+// 200 bytes as random as a wrongly chosen file holds, without a line break.
+std::string Garbage()
+{
+    std::string bytes;
+    std::uint32_t state = 12345;
+    while (bytes.size() < 200) {
+        state = state * 1103515245u + 12345u;
+        const char c = static_cast<char>(state >> 24);
+        if (c != '\n' && c != '\r')
+            bytes += c;
+    }
+    return bytes;
+}
+
+// Bad palette files of every kind the picker reads, and what the user is
+// told: the file, the line, a short part of it at most, never a message
+// taller or wider than a screen.
 TEST_F(PaletteFilesTest, AFailedLoadChangesNothingAndShowsTheMessage)
 {
+    const std::string colorRule = ". A line holds a color name such as clRed or a number such as $00FF8000.";
+    const std::string sixRule = "the first 6 lines of a palette must each hold a color.";
     struct Row {
         const char *what;
+        const char *name;
         std::optional<std::string> bytes; // nullopt: no such file
-        QString message;
+        std::string message; // after "Cannot load palette "<path>". "; a start for the others
     };
     const std::vector<Row> rows = {
-        {"five lines", "0\r\n0\r\n0\r\n0\r\n0\r\n", "List index out of bounds (5)."},
-        {"a bad fourth line, after three good ones", "0\r\n0\r\n0\r\nmauve\r\n0\r\n0\r\n",
-         "'mauve' is not a valid integer value."},
-        {"no such file", std::nullopt, "Cannot open file \"" + file("bad.plt") + "\". "},
+        {"an empty .plt", "bad.plt", "", "The file is empty: " + sixRule},
+        {"five lines", "bad.plt", "0\r\n0\r\n0\r\n0\r\n0\r\n", "Line 6 is missing: " + sixRule},
+        {"a bad fourth line, after three good ones", "bad.plt", "0\r\n0\r\n0\r\nmauve\r\n0\r\n0\r\n",
+         "Line 4 is not a color: \"mauve\"" + colorRule},
+        {"200 random bytes", "bad.plt", Garbage(), ""},
+        {"a 60 kB line", "bad.plt", std::string(60000, 'x') + "\r\n",
+         "Line 1 is not a color: \"" + std::string(40, 'x') + "...\"" + colorRule},
+        {"a line of almost 1 MB", "bad.plt", std::string(990000, '7') + "\n",
+         "Line 1 is not a color: \"" + std::string(40, '7') + "...\"" + colorRule},
+        {"a CSS file", "mine.css", ":root {\n  --fire: #ff0000;\n}\n",
+         "Pigmentrix writes CSS custom properties but does not read them: load a .plt, .gpl or .ase palette."},
+        {"a GIMP palette with a long bad line", "bad.gpl", "GIMP Palette\n" + std::string(60000, '9') + "\n",
+         "Line 2 is not a color of three numbers from 0 to 255: \"" + std::string(40, '9') + "...\"."},
+        {"a swatch exchange file that is none", "bad.ase", Garbage(),
+         "The file does not begin with \"ASEF\", the mark of an Adobe Swatch Exchange file."},
+        {"no such file", "bad.plt", std::nullopt, ""},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
@@ -68,19 +100,66 @@ TEST_F(PaletteFilesTest, AFailedLoadChangesNothingAndShowsTheMessage)
         const std::vector<TColor> before = slotColors();
         const QString hint = slot(1)->toolTip();
 
-        std::filesystem::remove(folder / "bad.plt");
+        std::filesystem::remove(folder / row.name);
         if (row.bytes)
-            testing::WriteBytes(folder / "bad.plt", *row.bytes);
-        load(file("bad.plt"));
+            testing::WriteBytes(folder / row.name, *row.bytes);
+        load(file(row.name));
 
         ASSERT_EQ(dialogs.errors.size(), 1);
-        EXPECT_TRUE(dialogs.errors[0].startsWith(row.message)) << dialogs.errors[0].toStdString();
-        EXPECT_TRUE(dialogs.errors[0].endsWith('.'));
+        const QString &shown = dialogs.errors[0];
+        const QString start = row.bytes ? "Cannot load palette \"" + file(row.name) + "\". "
+                                        : "Cannot open file \"" + file(row.name) + "\". ";
+        EXPECT_TRUE(shown.startsWith(start)) << shown.toStdString();
+        if (!row.message.empty())
+            EXPECT_EQ(shown, start + QString::fromStdString(row.message));
+        else if (row.bytes)
+            EXPECT_TRUE(shown.contains("Line 1 is not a color: \"")) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith('.'));
+        EXPECT_LT(shown.size() - file(row.name).size(), 200) << "a short message besides the path";
+        EXPECT_FALSE(shown.contains('\n'));
         EXPECT_EQ(slotColors(), before);
         EXPECT_EQ(slot(1)->toolTip(), hint);
         EXPECT_EQ(area<PaletteArea>().paletteName(), "mine.plt");
         EXPECT_TRUE(area<PaletteArea>().paletteChanged());
         EXPECT_TRUE(control<QLabel>("lblpalettechanged")->isVisible());
+    }
+}
+
+TEST_F(PaletteFilesTest, ColoursPastTheSixteenthAreCountedForTheUser)
+{
+    struct Row {
+        const char *what;
+        int colorLines;
+        int trailingGarbage;
+        QStringList messages;
+    };
+    const std::vector<Row> rows = {
+        {"sixteen", 16, 0, {}},
+        {"sixteen and a line that is no color", 16, 1, {}},
+        {"seventeen",
+         17,
+         0,
+         {"The palette \"long.plt\" has 17 colors. The first 16 are now in the palette slots; the last one was left "
+          "out."}},
+        {"a thousand",
+         1000,
+         0,
+         {"The palette \"long.plt\" has 1000 colors. The first 16 are now in the palette slots; the other 984 were "
+          "left out."}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        dialogs.messages.clear();
+        std::string bytes;
+        for (int line = 1; line <= row.colorLines; ++line)
+            bytes += std::to_string(line) + "\r\n";
+        for (int line = 0; line < row.trailingGarbage; ++line)
+            bytes += "end of palette\r\n";
+        testing::WriteBytes(folder / "long.plt", bytes);
+        load(file("long.plt"));
+        EXPECT_TRUE(dialogs.errors.isEmpty());
+        EXPECT_EQ(slot(16)->color(), 16);
+        EXPECT_EQ(dialogs.messages, row.messages);
     }
 }
 

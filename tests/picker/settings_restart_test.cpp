@@ -171,6 +171,36 @@ TEST_F(SettingsRestartTest, AnAcceptedCloseCarriesEverythingToTheNextRun)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
+TEST_F(SettingsRestartTest, TheNamesAPaletteFileGaveTheSlotsComeBackAndAreSavedAgain)
+{
+    const std::string names[] = {"Fire Red", "Forest", "Copper \xE2\x80\x9C\xC3\x9C\xE2\x80\x9D \xC3\xBCmlaut"};
+    testing::WriteBytes(folder / "named.gpl", "GIMP Palette\nName: Named\n#\n255   0   0\t" + names[0]
+                                                  + "\n 34 139  34\t" + names[1] + "\n184 115  51\t" + names[2] + "\n");
+    startAndShow();
+    area<ColorCodeBox>().HTMLHex1Click(0);
+    dialogs.openFileAnswer = QString::fromStdString((folder / "named.gpl").string());
+    QTest::mouseClick(control<QToolButton>("JvSpeedButton1"), Qt::LeftButton);
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    ASSERT_EQ(slot(3)->toolTip(), QString::fromStdString("#B87333\n" + names[2]));
+    closeWindow();
+
+    startAndShow();
+    EXPECT_EQ(slot(1)->toolTip(), QString::fromStdString("#FF0000\n" + names[0]));
+    EXPECT_EQ(slot(2)->toolTip(), QString::fromStdString("#228B22\n" + names[1]));
+    EXPECT_EQ(slot(3)->toolTip(), QString::fromStdString("#B87333\n" + names[2]));
+    dialogs.saveFileAnswer = QString::fromStdString((folder / "again.gpl").string());
+    QTest::mouseClick(control<QToolButton>("JvSpeedButton2"), Qt::LeftButton);
+    const std::string saved = testing::ReadBytes(folder / "again.gpl");
+    for (const std::string &name : names)
+        EXPECT_NE(saved.find("\t" + name + "\n"), std::string::npos) << saved;
+
+    storeSlot(2, ComposeColor(1, 2, 3));
+    closeWindow();
+    startAndShow();
+    EXPECT_EQ(slot(2)->colorName(), "") << "a new colour has no name of its own";
+    EXPECT_EQ(slot(3)->colorName(), QString::fromStdString(names[2]));
+}
+
 TEST_F(SettingsRestartTest, APaletteChangedAfterLoadingComesBackWithoutItsName)
 {
     startAndShow();
@@ -234,27 +264,56 @@ TEST_F(SettingsRestartTest, UnreadableStoredValuesAreSkipped)
     EXPECT_FALSE(item("SetasTextColor1")->isEnabled());
 }
 
-TEST_F(SettingsRestartTest, OnlyWhatTheRunShowedAndAcceptedIsWritten)
+// The file holds what runs changed: what a run left at its default or as it
+// found it stays out, so that another picker's changes to it are not undone.
+TEST_F(SettingsRestartTest, OnlyWhatARunChangedIsWritten)
 {
     start();
     window.reset();
-    EXPECT_EQ(fileText(), "[Pigmentrix]\nFormVersion=0\n") << "never shown: no position, no properties";
+    EXPECT_FALSE(std::filesystem::exists(settingsFile)) << "a run that changed nothing writes nothing";
 
     startAndShow();
     storeSlot(1, clWhite);
     window.reset();
     const std::string text = fileText();
     EXPECT_NE(text.find("mempan1_Color=clWhite"), std::string::npos) << text;
-    EXPECT_NE(text.find("NormPos="), std::string::npos) << text;
-    EXPECT_EQ(text.find("palettename"), std::string::npos) << "named values need an accepted close";
+    EXPECT_EQ(text.find("mempan2_Color"), std::string::npos) << text;
+    EXPECT_EQ(text.find("layout"), std::string::npos) << text;
 
-    std::filesystem::remove(settingsFile);
+    testing::WriteBytes(settingsFile, "[Pigmentrix]\nNormPos=1,2,3,4\nmempan1_Color=clRed\n");
     start();
+    item("Small1")->trigger();
     window->FormClose();
     window.reset();
-    EXPECT_EQ(fileText(), "[Pigmentrix]\nFormVersion=0\npalettename=\nshowtitle=TRUE\nuppercase=TRUE\n"
-                          "AlphaMode=TRUE\nCheckNewVersion=TRUE\nlayout=2\ndisplaymode=1\n")
-        << "closed from the notification area without showing: the named values only";
+    EXPECT_EQ(fileText(), "[Pigmentrix]\nNormPos=1,2,3,4\nmempan1_Color=clRed\nlayout=0\n")
+        << "closed from the notification area without showing: the position and properties as they were";
+}
+
+// The X11 and Wayland platforms end the program with exit() when the display
+// goes away: what changed in the second before is written on the way out.
+TEST_F(SettingsRestartTest, AChangeNotYetWrittenSurvivesAnExitWithoutClosing)
+{
+    EXPECT_EXIT(
+        {
+            startAndShow();
+            item("Small1")->trigger();
+            std::exit(1);
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_NE(fileText().find("layout=0\n"), std::string::npos) << fileText();
+}
+
+TEST_F(SettingsRestartTest, AWriteThatKeepsFailingIsReportedOnce)
+{
+    testing::WriteBytes(folder / "config", "a file where the folder should be");
+    startAndShow();
+    item("Small1")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs.errors.isEmpty(); }, 10000));
+    item("Medium1")->trigger();
+    closeWindow(); // writes at once, and fails again
+    ASSERT_EQ(dialogs.errors.size(), 1) << dialogs.errors.join('\n').toStdString();
+    EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot create file \"" + QString::fromStdString(settingsFile.string())))
+        << dialogs.errors[0].toStdString();
 }
 
 TEST_F(SettingsRestartTest, ValuesThisWindowHasNoControlForAreKept)

@@ -109,17 +109,23 @@ TEST(PaletteFile, LoadingFollowsTheLineRules)
         {"UTF-8 mark", "\xEF\xBB\xBF" + sixteen, DesignPalette, ""},
         {"system colour by hex pattern", Lines({"$FF00000F", "1", "2", "3", "4", "5"}),
          With(current, {{1, clBtnFace}, {2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}}), ""},
-        {"empty file", "", std::nullopt, "List index out of bounds (0)"},
-        {"four lines", Lines({"1", "2", "3", "4"}), std::nullopt, "List index out of bounds (4)"},
-        {"five lines and a line end", Lines({"1", "2", "3", "4", "5"}), std::nullopt, "List index out of bounds (5)"},
+        {"empty file", "", std::nullopt, "The file is empty: the first 6 lines of a palette must each hold a color"},
+        {"four lines", Lines({"1", "2", "3", "4"}), std::nullopt,
+         "Line 5 is missing: the first 6 lines of a palette must each hold a color"},
+        {"five lines and a line end", Lines({"1", "2", "3", "4", "5"}), std::nullopt,
+         "Line 6 is missing: the first 6 lines of a palette must each hold a color"},
         {"trailing blank after a number", Lines({"1", "2", "3 ", "4", "5", "6"}), std::nullopt,
-         "'3 ' is not a valid integer value"},
+         "Line 3 is not a color: \"3 \"."
+         " A line holds a color name such as clRed or a number such as $00FF8000."},
         {"trailing blank after an identifier", Lines({"clWhite ", "2", "3", "4", "5", "6"}), std::nullopt,
-         "'clWhite ' is not a valid integer value"},
+         "Line 1 is not a color: \"clWhite \"."
+         " A line holds a color name such as clRed or a number such as $00FF8000."},
         {"garbage sixth line changes no slot", Lines({"1", "2", "3", "4", "5", "garbage", "7"}), std::nullopt,
-         "'garbage' is not a valid integer value"},
+         "Line 6 is not a color: \"garbage\"."
+         " A line holds a color name such as clRed or a number such as $00FF8000."},
         {"blank line among the first six", Lines({"1", "", "3", "4", "5", "6"}), std::nullopt,
-         "'' is not a valid integer value"},
+         "Line 2 is not a color: \"\"."
+         " A line holds a color name such as clRed or a number such as $00FF8000."},
     };
     for (const LoadRow &row : rows) {
         SCOPED_TRACE(row.name);

@@ -143,6 +143,86 @@ TEST_F(SettingsStoreFile, ADamagedLineCostsThatLineOnly)
     }
 }
 
+TEST_F(SettingsStoreFile, ADamagedFileIsToldOfOnceInPlainWords)
+{
+    WriteFile("[Pigmentrix]\nlayout=0\npnlColor_Caption=caf\xE9\nshowtitle=False\n");
+    {
+        SettingsStore store(file);
+        EXPECT_EQ(store.StartNotice(), "Line 3 of the settings file \"" + file.string()
+                                           + "\" could not be read: it is not UTF-8 text. Pigmentrix uses the "
+                                             "default for whatever setting the line held, and does not mention the "
+                                             "line again.");
+        store.NoteDamageTold();
+        ASSERT_TRUE(store.Save().written);
+    }
+    {
+        SettingsStore store(file);
+        EXPECT_EQ(store.StartNotice(), "") << "told once";
+    }
+    const std::string told = ReadBytes(file);
+    WriteFile(told + "oops\n");
+    SettingsStore store(file);
+    EXPECT_EQ(store.StartNotice(), "Line 6 of the settings file \"" + file.string()
+                                       + "\" could not be read: it is neither a setting (name=value) nor a "
+                                         "[section] heading. Pigmentrix uses the default for whatever setting the "
+                                         "line held, and does not mention the line again.")
+        << "a new damaged line is new news";
+
+    WriteFile("[Pigmentrix]\nlayout=0\nx=\xFF\n[cut\n");
+    EXPECT_EQ(SettingsStore(file).StartNotice(),
+              "Lines 3 and 4 of the settings file \"" + file.string()
+                  + "\" could not be read: line 3 is not UTF-8 text and line 4 is a [section] heading cut short. "
+                    "Pigmentrix uses the defaults for whatever settings the lines held, and does not mention them "
+                    "again.");
+}
+
+TEST_F(SettingsStoreFile, AValueThatCouldNotBeReadIsReplacedInPlace)
+{
+    WriteFile("[Pigmentrix]\nlayout=0\npnlColor_Caption=caf\xE9\nshowtitle=False\n");
+    SettingsStore store(file);
+    EXPECT_EQ(store.ReadText("pnlColor_Caption"), std::nullopt);
+    store.WriteString("pnlColor_Caption", "Pigmentrix");
+    store.WriteInteger("layout", 0);
+    store.TakeCurrentAsWritten();
+    store.WriteInteger("layout", 1);
+    ASSERT_TRUE(store.Save().written);
+    EXPECT_EQ(ReadBytes(file), "[Pigmentrix]\nlayout=1\npnlColor_Caption=Pigmentrix\nshowtitle=False\n")
+        << "the value in use takes the unreadable line's place, once";
+}
+
+TEST_F(SettingsStoreFile, TwoStoresOverOneFileKeepEachOthersChanges)
+{
+    WriteFile("[Pigmentrix]\nlayout=2\nAlwaysonTop1_Checked=FALSE\n");
+    SettingsStore first(file);
+    SettingsStore second(file);
+    for (SettingsStore *store : {&first, &second}) {
+        store->WriteBoolean("AlwaysonTop1_Checked", false);
+        store->WriteInteger("layout", 2);
+        store->WriteInteger("displaymode", 1);
+        store->TakeCurrentAsWritten();
+    }
+    first.WriteBoolean("AlwaysonTop1_Checked", true);
+    ASSERT_TRUE(first.Save().written);
+    second.WriteInteger("layout", 1);
+    ASSERT_TRUE(second.Save().written);
+    EXPECT_EQ(ReadBytes(file), "[Pigmentrix]\nlayout=1\nAlwaysonTop1_Checked=TRUE\n")
+        << "each writes only its own change, over what the file holds then";
+    EXPECT_FALSE(first.Save().written) << "nothing new";
+    EXPECT_FALSE(second.Save().written);
+}
+
+TEST_F(SettingsStoreFile, AFailedWriteIsTriedAgainWithTheNextOne)
+{
+    WriteBytes(folder / "Pigmentrix", "a file where the folder should be");
+    SettingsStore store(file);
+    store.WriteInteger("layout", 0);
+    EXPECT_FALSE(store.Save().written);
+    std::filesystem::remove(folder / "Pigmentrix");
+    store.WriteInteger("showtitle", 1);
+    ASSERT_TRUE(store.Save().written);
+    EXPECT_EQ(ReadBytes(file), "[Pigmentrix]\nlayout=0\nshowtitle=1\n");
+}
+
 TEST_F(SettingsStoreFile, AFileTooLargeToReadIsMovedAsideBeforeTheFirstWrite)
 {
     const std::string huge = "[Pigmentrix]\nlayout=0\n" + std::string(2 << 20, ';');
@@ -159,7 +239,8 @@ TEST_F(SettingsStoreFile, AFileTooLargeToReadIsMovedAsideBeforeTheFirstWrite)
     EXPECT_EQ(ReadBytes(file.string() + ".bak.1"), huge) << "the older backup is not overwritten";
     EXPECT_EQ(ReadBytes(file.string() + ".bak"), "an older backup");
     EXPECT_EQ(saved.notice, "The settings file \"" + file.string()
-                                + "\" could not be read, so Pigmentrix started with its default settings. The old "
+                                + "\" could not be read (it is larger than 1 MB, far larger than any settings "
+                                  "Pigmentrix writes), so Pigmentrix started with its default settings. The old "
                                   "file is kept as \""
                                 + file.string() + ".bak.1\".");
     const mode_t mask = ::umask(0);
@@ -200,7 +281,8 @@ TEST_F(SettingsStoreFile, UnreadableFileIsNeverOverwritten)
         held = held && store.ReadInteger("layout", 2) == 2;
         store.WriteInteger("layout", 1);
         const SettingsSaveResult saved = store.Save();
-        held = held && saved.written && !saved.notice.empty();
+        held = held && saved.written
+               && saved.notice.find("could not be read (the system says: Permission denied)") != std::string::npos;
         std::filesystem::permissions(settings.string() + ".bak", std::filesystem::perms::owner_read,
                                      std::filesystem::perm_options::add);
         held = held && ReadBytes(settings.string() + ".bak") == "[Pigmentrix]\nlayout=0\n";

@@ -106,6 +106,22 @@ TEST(StoredProperties, ListKeepsItsOrder)
         "AutoColorCopyafterGrab1_Checked",
         "FreezeScreenWhilePicking1_Checked",
         "SmoothTracking1_Checked",
+        "mempan1_Name",
+        "mempan2_Name",
+        "mempan3_Name",
+        "mempan4_Name",
+        "mempan5_Name",
+        "mempan6_Name",
+        "mempan7_Name",
+        "mempan8_Name",
+        "mempan9_Name",
+        "mempan10_Name",
+        "mempan11_Name",
+        "mempan12_Name",
+        "mempan13_Name",
+        "mempan14_Name",
+        "mempan15_Name",
+        "mempan16_Name",
     };
     EXPECT_EQ(PropertyNames(), expected);
 }
@@ -242,6 +258,9 @@ TEST(ClosingSettings, FreshFileHoldsTheValuesInClosingOrder)
         "mempan13_Color=15423380\nmempan14_Color=15174705\nmempan15_Color=11186720\n"
         "mempan16_Color=7915600\nAutoColorCopyafterGrab1_Checked=FALSE\nFreezeScreenWhilePicking1_Checked=FALSE\n"
         "SmoothTracking1_Checked=FALSE\n"
+        "mempan1_Name=\nmempan2_Name=\nmempan3_Name=\nmempan4_Name=\nmempan5_Name=\nmempan6_Name=\nmempan7_Name="
+        "\nmempan8_Name=\nmempan9_Name=\nmempan10_Name=\nmempan11_Name=\nmempan12_Name=\nmempan13_Name=\nmempan14_Name="
+        "\nmempan15_Name=\nmempan16_Name=\n"
         "palettename=\nshowtitle=TRUE\nuppercase=TRUE\nAlphaMode=TRUE\n"
         "CheckNewVersion=TRUE\nlayout=2\ndisplaymode=1\n"
         "\n[pnlColor_Font]\nCharset=DEFAULT_CHARSET\nColor=clWindowText\nHeight=-13\n"

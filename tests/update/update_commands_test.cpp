@@ -1,5 +1,6 @@
 #include "local_https_server.h"
 #include "update/about_window.h"
+#include "update/check_progress_window.h"
 #include "update/check_update_window.h"
 #include "update/maker_links.h"
 #include "update/update_commands.h"
@@ -52,6 +53,7 @@ protected:
     UpdateCommands &updates() const { return area<UpdateCommands>(); }
 
     TfrmCheckUpdate *resultWindow() const { return window->findChild<TfrmCheckUpdate *>(); }
+    TfrmCheckProgress *progressWindow() const { return window->findChild<TfrmCheckProgress *>(); }
 
     // Runs the event loop until the running check has answered.
     void waitForAnswer()
@@ -118,10 +120,13 @@ TEST_F(UpdateCommandsTest, MenuCheckShowsTheResultWhenTheAnswerArrives)
         SCOPED_TRACE(row.name);
         server.answer({200, row.file});
         item("mnuCheckUpdate")->trigger();
-        // The window goes on working while the check runs.
+        // The window goes on working while the check runs, and says it runs.
         EXPECT_FALSE(item("mnuCheckUpdate")->isEnabled());
         EXPECT_TRUE(updates().checker().running());
+        ASSERT_NE(progressWindow(), nullptr);
+        EXPECT_TRUE(progressWindow()->isVisible());
         waitForAnswer();
+        EXPECT_TRUE(progressWindow() == nullptr || !progressWindow()->isVisible()) << "gone with the answer";
         TfrmCheckUpdate *form = resultWindow();
         ASSERT_NE(form, nullptr);
         EXPECT_TRUE(form->isVisible());
@@ -172,6 +177,31 @@ TEST_F(UpdateCommandsTest, FailedMenuCheckSaysSoAndReenablesTheCommand)
         EXPECT_TRUE(item("mnuCheckUpdate")->isEnabled());
         EXPECT_EQ(resultWindow(), nullptr);
     }
+}
+
+TEST_F(UpdateCommandsTest, MenuCheckShowsItRunsAndCanBeGivenUp)
+{
+    server.neverAnswer();
+    openAskingServer(false);
+    item("mnuCheckUpdate")->trigger();
+    TfrmCheckProgress *progress = progressWindow();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_TRUE(progress->isModal());
+    EXPECT_EQ(progress->lblChecking->text(), QStringLiteral("Checking for a new version..."));
+    EXPECT_EQ(progress->windowTitle(), QStringLiteral("Check For Pigmentrix Update"));
+    QTest::keyClick(progress, Qt::Key_Escape);
+    EXPECT_FALSE(updates().checker().running()) << "Escape gives the check up";
+    EXPECT_TRUE(item("mnuCheckUpdate")->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return progressWindow() == nullptr; }, 5000));
+
+    item("mnuCheckUpdate")->trigger();
+    ASSERT_NE(progressWindow(), nullptr);
+    progressWindow()->btnCancel->click();
+    EXPECT_FALSE(updates().checker().running()) << "and so does Cancel";
+    EXPECT_TRUE(item("mnuCheckUpdate")->isEnabled());
+    EXPECT_TRUE(dialogs.warnings.isEmpty()) << "a check given up is no failure";
+    EXPECT_EQ(resultWindow(), nullptr);
 }
 
 TEST_F(UpdateCommandsTest, MenuCheckThatTimesOutSaysItCannotConnect)
@@ -230,6 +260,20 @@ TEST_F(UpdateCommandsTest, MenuCheckDuringTheSilentOneJoinsItAndShowsItsAnswer)
     ASSERT_NE(resultWindow(), nullptr);
     EXPECT_EQ(resultWindow()->lblText->text(), QStringLiteral("You are already using the latest version."));
     EXPECT_EQ(window->findChildren<TfrmCheckUpdate *>().size(), 1);
+}
+
+TEST_F(UpdateCommandsTest, StartupCheckRunsOnceARun)
+{
+    server.answer({200, VersionFile("0.0")});
+    openAskingServer(true);
+    EXPECT_TRUE(updates().checker().running());
+    waitForAnswer();
+    window->hide();
+    window->show();
+    EXPECT_FALSE(updates().checker().running()) << "shown again from the notification area";
+    item("AlwaysonTop1")->trigger();
+    item("ShowHideTitlebar1")->trigger();
+    EXPECT_FALSE(updates().checker().running()) << "the frame changed";
 }
 
 TEST_F(UpdateCommandsTest, NoStartupCheckWhenItIsSwitchedOff)
