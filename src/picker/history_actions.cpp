@@ -5,6 +5,7 @@
 #include "model/conversions.h"
 #include "picker/color_pipeline.h"
 #include "shell/window_layout.h"
+#include "ui/artwork.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
@@ -41,15 +42,15 @@ HistoryActions::HistoryActions(QWidget *window, ColorPipeline &pipeline, PickerD
     const auto makeHistoryButton = [this](const char *name, const char *icon, const QString &hint, int left) {
         auto *button = new QToolButton(pnlButtons);
         button->setObjectName(QString::fromLatin1(name));
-        button->setIcon(QIcon(QString::fromLatin1(icon)));
+        button->setIcon(ArtworkIcon(QString::fromLatin1(icon)));
         button->setToolTip(hint);
         button->setAutoRaise(true);
         button->setGeometry(left, 79, 27, 23);
         button->setEnabled(false);
         return button;
     };
-    btnUndo = makeHistoryButton("btnUndo", ":/icons/undo.svg", QStringLiteral("Undo Color Change"), 4);
-    btnRedo = makeHistoryButton("btnRedo", ":/icons/redo.svg", QStringLiteral("Redo Color Change"), 34);
+    btnUndo = makeHistoryButton("btnUndo", "undo", QStringLiteral("Undo Color Change"), 4);
+    btnRedo = makeHistoryButton("btnRedo", "redo", QStringLiteral("Redo Color Change"), 34);
 
     guard.connect(btnInvert, &QAbstractButton::clicked, this, [this] { btnInvertClick(); });
     guard.connect(btnRandom, &QAbstractButton::clicked, this, [this] { btnRandomClick(); });

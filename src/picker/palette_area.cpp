@@ -5,6 +5,7 @@
 #include "picker/color_code_box.h"
 #include "picker/color_pipeline.h"
 #include "picker/palette_slot_panel.h"
+#include "ui/artwork.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 
@@ -42,7 +43,7 @@ QToolButton *MakeImageButton(QWidget *parent, const char *name, const char *icon
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIcon(ArtworkIcon(QString::fromLatin1(icon)));
     button->setIconSize(QSize(16, 16));
     button->setToolTip(hint);
     button->setAutoRaise(true);
@@ -82,14 +83,14 @@ void PaletteArea::buildPanel(QWidget *window)
     lblpalettechanged = new QLabel(pnlPalette);
     lblpalettechanged->setObjectName(QStringLiteral("lblpalettechanged"));
     lblpalettechanged->setGeometry(6, 35, 16, 16);
-    lblpalettechanged->setPixmap(QIcon(QStringLiteral(":/icons/palette_changed.svg")).pixmap(16, 16));
+    lblpalettechanged->setPixmap(ArtworkIcon(u"palette_changed").pixmap(16, 16));
     lblpalettechanged->setToolTip(QStringLiteral("palette has changed"));
     lblpalettechanged->hide();
 
-    JvSpeedButton1 = MakeImageButton(pnlPalette, "JvSpeedButton1", ":/icons/palette_load.svg",
-                                     QStringLiteral("Load Palette..."), QRect(42, 27, 25, 25));
-    JvSpeedButton2 = MakeImageButton(pnlPalette, "JvSpeedButton2", ":/icons/palette_save.svg",
-                                     QStringLiteral("Save Palette as..."), QRect(66, 27, 25, 25));
+    JvSpeedButton1 = MakeImageButton(pnlPalette, "JvSpeedButton1", "palette_load", QStringLiteral("Load Palette..."),
+                                     QRect(42, 27, 25, 25));
+    JvSpeedButton2 = MakeImageButton(pnlPalette, "JvSpeedButton2", "palette_save", QStringLiteral("Save Palette as..."),
+                                     QRect(66, 27, 25, 25));
     guard.connect(JvSpeedButton1, &QToolButton::clicked, this, [this] { btnLoadPaletteClick(); });
     guard.connect(JvSpeedButton2, &QToolButton::clicked, this, [this] { btnSavePaletteClick(); });
 

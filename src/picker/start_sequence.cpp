@@ -11,6 +11,7 @@
 #include "shell/termination_signals.h"
 #include "storage/settings_location.h"
 #include "storage/settings_store.h"
+#include "ui/artwork.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -81,13 +82,6 @@ private:
     bool active;
 };
 
-// The installed icon theme's picture of the program, the built-in one where
-// the theme has none.
-QIcon ProgramIcon()
-{
-    return QIcon::fromTheme(QStringLiteral("pigmentrix"), QIcon(QStringLiteral(":/icons/pigmentrix.svg")));
-}
-
 } // namespace
 
 int RunPicker(int argc, char **argv)
@@ -117,7 +111,7 @@ int RunPicker(int argc, char **argv)
     // Lets Wayland compositors and task bars match the window to its
     // installed .desktop file and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pigmentrix.Pigmentrix"));
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(ArtworkIcon(u"program"));
 
     SettingsStore store(SettingsFile());
     if (!store.readProblem().empty())

@@ -1,13 +1,14 @@
 #include "sampling/grab_button.h"
 
+#include "ui/artwork.h"
+
 #include <QMouseEvent>
 
 namespace pigmentrix {
 
 GrabButton::GrabButton(QWidget *parent)
     : QToolButton(parent)
-    , images{QIcon(QStringLiteral(":/icons/eyedrop.svg")), QIcon(QStringLiteral(":/icons/eyedrop3.svg")),
-             QIcon(QStringLiteral(":/icons/eyedrop5.svg"))}
+    , images{ArtworkIcon(u"eyedrop"), ArtworkIcon(u"eyedrop3"), ArtworkIcon(u"eyedrop5")}
 {
     setIcon(images[0]);
 }

@@ -2,6 +2,7 @@
 // by the body, the notification-area icon, closing and autostart.
 #include "shell/window_shell.h"
 
+#include "ui/artwork.h"
 #include "ui/bound_controls.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
@@ -38,14 +39,14 @@ void WindowShell::buildBottomButtons()
     const auto makeButton = [this](const char *name, const char *icon, const QString &hint, int left) {
         auto *button = new QToolButton(pnlButtonsBottom);
         button->setObjectName(QString::fromLatin1(name));
-        button->setIcon(QIcon(QString::fromLatin1(icon)));
+        button->setIcon(ArtworkIcon(QString::fromLatin1(icon)));
         button->setIconSize(QSize(14, 14));
         button->setToolTip(hint);
         button->setGeometry(left, 4, 23, 23);
         return button;
     };
-    btnOptions2 = makeButton("btnOptions2", ":/icons/settings.svg", QString(), 2);
-    btnClose = makeButton("btnClose", ":/icons/close.svg", QStringLiteral("Close"), 26);
+    btnOptions2 = makeButton("btnOptions2", "settings", QString(), 2);
+    btnClose = makeButton("btnClose", "close", QStringLiteral("Close"), 26);
     guard.connect(btnOptions2, &QToolButton::clicked, this, [this] { btnOptionsClick(); });
     guard.connect(btnClose, &QToolButton::clicked, this, [this] { btnCloseClick(); });
 }
@@ -280,7 +281,7 @@ void WindowShell::setTrayActive(bool active)
     }
     if (JvTrayIcon1)
         return;
-    JvTrayIcon1 = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/pigmentrix.svg")), this);
+    JvTrayIcon1 = new QSystemTrayIcon(ArtworkIcon(u"program"), this);
     JvTrayIcon1->setObjectName(QStringLiteral("JvTrayIcon1"));
     JvTrayIcon1->setToolTip(QStringLiteral("Pigmentrix"));
     JvTrayIcon1->setContextMenu(pupMain);

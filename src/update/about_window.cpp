@@ -1,5 +1,6 @@
 #include "update/about_window.h"
 
+#include "ui/artwork.h"
 #include "update/dialog_frame.h"
 #include "update/link_label.h"
 #include "update/link_opener.h"
@@ -91,9 +92,9 @@ TfrmAbout::TfrmAbout(const AboutFacts &facts, LinkOpener &links, QWidget *parent
 void TfrmAbout::buildControls()
 {
     imgLogo = MakeLabel(this, "imgLogo", QString(), {8, 8, 201, 200}, Qt::AlignCenter);
-    imgLogo->setPixmap(QPixmap::fromImage(LoadArtwork(QStringLiteral(":/icons/pigmentrix_logo.svg"), imgLogo->size())));
+    imgLogo->setPixmap(ArtworkPixmap(u"logo", imgLogo->size(), devicePixelRatioF()));
     Imageicon = MakeLabel(this, "Imageicon", QString(), {338, 7, 48, 48}, Qt::AlignCenter);
-    Imageicon->setPixmap(QPixmap::fromImage(LoadArtwork(QStringLiteral(":/icons/pigmentrix.svg"), Imageicon->size())));
+    Imageicon->setPixmap(ArtworkPixmap(u"icon", Imageicon->size(), devicePixelRatioF()));
 
     lblAppName = MakeLabel(this, "lblAppName", QString(), {215, 52, 291, 35}, Qt::AlignCenter);
     lblAppName->setFont(PixelFont(QStringLiteral("Arial Black"), 27, true));

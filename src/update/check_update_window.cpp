@@ -1,5 +1,6 @@
 #include "update/check_update_window.h"
 
+#include "ui/artwork.h"
 #include "update/dialog_frame.h"
 #include "update/link_label.h"
 #include "update/link_opener.h"
@@ -85,7 +86,7 @@ void TfrmCheckUpdate::buildControls()
     Imageicon = new QLabel(this);
     Imageicon->setObjectName(QStringLiteral("Imageicon"));
     Imageicon->setGeometry(359, 8, 48, 48);
-    Imageicon->setPixmap(QPixmap::fromImage(LoadArtwork(QStringLiteral(":/icons/pigmentrix.svg"), {48, 48})));
+    Imageicon->setPixmap(ArtworkPixmap(u"icon", Imageicon->size(), devicePixelRatioF()));
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));

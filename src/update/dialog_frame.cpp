@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QFont>
-#include <QImageReader>
 #include <QScreen>
 
 namespace pigmentrix {
@@ -31,15 +30,6 @@ QFont PixelFont(const QString &family, int pixels, bool bold)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
-}
-
-QImage LoadArtwork(const QString &path, QSize box)
-{
-    QImageReader reader(path);
-    const QSize natural = reader.size();
-    if (natural.isValid())
-        reader.setScaledSize(natural.scaled(box, Qt::KeepAspectRatio));
-    return reader.read();
 }
 
 } // namespace pigmentrix

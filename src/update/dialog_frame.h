@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -18,9 +17,5 @@ void CentreOnScreen(QWidget *window);
 
 // A font by family name and height in pixels.
 QFont PixelFont(const QString &family, int pixels, bool bold = false);
-
-// The artwork at path scaled proportionally to fit into box; a null image
-// when it cannot be read.
-QImage LoadArtwork(const QString &path, QSize box);
 
 } // namespace pigmentrix
