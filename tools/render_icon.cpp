@@ -53,7 +53,8 @@ int main(int argc, char **argv)
         }
         QString output = args.at(2);
         output.replace(QStringLiteral("{size}"), QStringLiteral("%1x%2").arg(size->width()).arg(size->height()));
-        if (!QDir().mkpath(QFileInfo(output).path()) || !image.save(output)) {
+        // The smallest file: the pictures are linked into the programs.
+        if (!QDir().mkpath(QFileInfo(output).path()) || !image.save(output, "PNG", 0)) {
             std::fprintf(stderr, "render_icon: cannot write %s\n", qPrintable(output));
             return 1;
         }

@@ -6,7 +6,6 @@
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include <vector>
 
@@ -29,8 +28,7 @@ int Area(QSize size)
 // largest), but reads each PNG only when first drawn, and reads it as PNG:
 // a QIcon of files asks every image plugin of the system (SVG, JPEG, GIF...)
 // whether it reads PNG, which loads them all into the program.
-class ArtworkEngine final : public QIconEngine
-{
+class ArtworkEngine final : public QIconEngine {
 public:
     explicit ArtworkEngine(std::vector<Picture> pictures)
         : pictures(std::move(pictures))
@@ -106,17 +104,30 @@ private:
     QIcon drawn;
 };
 
+// The size a file name "WxH.png" gives; an invalid size for any other name.
+QSize SizeOfName(QStringView name)
+{
+    if (!name.endsWith(u".png"))
+        return {};
+    const QStringView size = name.chopped(4);
+    const qsizetype cross = size.indexOf(u'x');
+    bool wide = false;
+    bool high = false;
+    const int width = size.left(cross).toInt(&wide);
+    const int height = size.mid(cross + 1).toInt(&high);
+    return cross > 0 && wide && high ? QSize(width, height) : QSize();
+}
+
 } // namespace
 
 QIcon ArtworkIcon(QStringView folder)
 {
-    static const QRegularExpression sizeName(QStringLiteral("^([0-9]+)x([0-9]+)\\.png$"));
     const QDir files(QStringLiteral(":/icons/") + folder.toString());
     std::vector<Picture> pictures;
     for (const QString &name : files.entryList(QDir::Files)) {
-        const QRegularExpressionMatch size = sizeName.match(name);
-        if (size.hasMatch())
-            pictures.push_back({QSize(size.captured(1).toInt(), size.captured(2).toInt()), files.filePath(name)});
+        const QSize size = SizeOfName(name);
+        if (size.isValid() && !size.isEmpty())
+            pictures.push_back({size, files.filePath(name)});
     }
     return QIcon(new ArtworkEngine(std::move(pictures)));
 }
