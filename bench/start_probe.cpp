@@ -1,7 +1,8 @@
 // Starts a program on the current X display and reports how long it took
 // until its first top-level window was mapped, and its memory once shown.
 // Usage: pigmentrix_start_probe SETTLE_MS PROGRAM [ARGS...]
-// Prints "<milliseconds to map> <VmRSS kB> <Pss kB>" and stops the program.
+// Prints "<milliseconds to map> <VmRSS kB> <Pss kB> <shared objects>" and
+// stops the program; shared objects are those the program itself has mapped.
 // Memory counts the program and every process it has started that still
 // runs, so work handed to a helper process is not hidden.
 // Top-level windows are the root's children when no window manager runs (as
@@ -18,6 +19,7 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -38,6 +40,23 @@ long ProcField(pid_t pid, const char *file, const std::string &label)
             return std::strtol(line.c_str() + label.size(), nullptr, 10);
     }
     return -1;
+}
+
+// How many different shared objects pid has mapped.
+std::size_t SharedObjects(pid_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/maps");
+    std::set<std::string> objects;
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t path = line.find('/');
+        if (path == std::string::npos)
+            continue;
+        const std::string file = line.substr(path);
+        if (file.ends_with(".so") || file.find(".so.") != std::string::npos)
+            objects.insert(file);
+    }
+    return objects.size();
 }
 
 // The parent of pid, or -1 when it is gone.
@@ -149,8 +168,9 @@ int main(int argc, char **argv)
         rss += std::max(0L, ProcField(process, "status", "VmRSS:"));
         pss += std::max(0L, ProcField(process, "smaps_rollup", "Pss:"));
     }
+    const std::size_t objects = SharedObjects(child);
     Stop(child);
     xcb_disconnect(connection);
-    std::printf("%.1f %ld %ld\n", milliseconds, rss, pss);
+    std::printf("%.1f %ld %ld %zu\n", milliseconds, rss, pss, objects);
     return 0;
 }
