@@ -34,9 +34,17 @@ TEST(ArtworkTest, EachPictureAtEachScaleIsItsOwnPixels)
         QSize size;
     };
     const Row rows[] = {
-        {"settings", {14, 14}}, {"close", {14, 14}},         {"undo", {16, 16}},          {"redo", {16, 16}},
-        {"palette_load", {16, 16}}, {"palette_save", {16, 16}}, {"palette_changed", {16, 16}}, {"eyedrop", {22, 22}},
-        {"eyedrop", {32, 32}},  {"eyedrop3", {22, 22}},      {"eyedrop5", {22, 22}},
+        {"settings", {14, 14}},
+        {"close", {14, 14}},
+        {"undo", {16, 16}},
+        {"redo", {16, 16}},
+        {"palette_load", {16, 16}},
+        {"palette_save", {16, 16}},
+        {"palette_changed", {16, 16}},
+        {"eyedrop", {22, 22}},
+        {"eyedrop", {32, 32}},
+        {"eyedrop3", {22, 22}},
+        {"eyedrop5", {22, 22}},
     };
     for (const Row &row : rows) {
         const QIcon icon = ArtworkIcon(QString::fromLatin1(row.folder));
@@ -77,8 +85,7 @@ TEST(ArtworkTest, SizesBetweenTakeTheNextLargerPicture)
         const QPixmap pixmap = icon.pixmap(QSize(row.asked, row.asked), 1.0);
         EXPECT_EQ(pixmap.size(), QSize(row.actual, row.actual));
         const QImage source = File(QStringLiteral("program"), QSize(row.source, row.source));
-        const QImage expected =
-            source.scaled(row.actual, row.actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage expected = source.scaled(row.actual, row.actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         EXPECT_EQ(Drawn(pixmap), expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 }
