@@ -344,12 +344,12 @@ void ChannelEditors::showValues(const ShownColor &shown)
 
 bool ChannelEditors::trackBasesStale() const
 {
-    return scrollbarGreen->BaseR != (scrollbarred->Value() & 0xFF)
-           || scrollbarred->BaseG != (scrollbarGreen->Value() & 0xFF)
-           || scrollbarred->BaseB != (scrollbarBlue->Value() & 0xFF)
-           || scrollbarSaturation->BaseH != scrollbarHue->Value()
-           || scrollbarHue->BaseS != (scrollbarSaturation->Value() & 0xFF)
-           || scrollbarHue->BaseV != (scrollbarValue->Value() & 0xFF);
+    return scrollbarGreen->BaseR() != (scrollbarred->Value() & 0xFF)
+           || scrollbarred->BaseG() != (scrollbarGreen->Value() & 0xFF)
+           || scrollbarred->BaseB() != (scrollbarBlue->Value() & 0xFF)
+           || scrollbarSaturation->BaseH() != scrollbarHue->Value()
+           || scrollbarHue->BaseS() != (scrollbarSaturation->Value() & 0xFF)
+           || scrollbarHue->BaseV() != (scrollbarValue->Value() & 0xFF);
 }
 
 void ChannelEditors::UpdateRGBRectangles()
@@ -360,18 +360,10 @@ void ChannelEditors::UpdateRGBRectangles()
     const auto H = static_cast<std::uint16_t>(scrollbarHue->Value());
     const auto S = static_cast<std::uint8_t>(scrollbarSaturation->Value());
     const auto V = static_cast<std::uint8_t>(scrollbarValue->Value());
-    for (TJvTracker *slider : {scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness, scrollbarAlpha}) {
-        slider->BaseR = R;
-        slider->BaseG = G;
-        slider->BaseB = B;
-    }
-    for (TJvTracker *slider : {scrollbarHue, scrollbarSaturation, scrollbarValue}) {
-        slider->BaseH = H;
-        slider->BaseS = S;
-        slider->BaseV = V;
-    }
-    for (TJvTracker *slider : sliders())
-        slider->update();
+    for (TJvTracker *slider : {scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness, scrollbarAlpha})
+        slider->setBaseRGB(R, G, B);
+    for (TJvTracker *slider : {scrollbarHue, scrollbarSaturation, scrollbarValue})
+        slider->setBaseHSV(H, S, V);
 }
 
 void ChannelEditors::applyLayout(const LayoutGeometry &geometry, int nudge)
