@@ -296,7 +296,7 @@ void TfrmColorPick::FormShow()
     // Once a run: a window shown again (from the notification area, or
     // after a change of its frame) asks nothing more.
     if (!shownOnce && updates->checkOnStartup())
-        updates->CheckNewVersion(true, true);
+        updates->checkAfterStart();
 
     if (!shownOnce) {
         shownOnce = true;

@@ -152,9 +152,8 @@ std::vector<ScreenPlacement> PlaceScreensOnOutputs(const std::vector<ScreenGeome
             return !screen.name.isEmpty() && picture.output.name == screen.name;
         });
         if (named == pictures.end())
-            named = std::find_if(pictures.begin(), pictures.end(), [&](const OutputPicture &picture) {
-                return picture.output.layout == screen.logical;
-            });
+            named = std::find_if(pictures.begin(), pictures.end(),
+                                 [&](const OutputPicture &picture) { return picture.output.layout == screen.logical; });
         if (named == pictures.end()) {
             placements.push_back({screen.logical, QRect(), false});
             continue;

@@ -45,7 +45,9 @@ void OutputMode(void *data, wl_output *, uint32_t flags, int32_t width, int32_t 
         static_cast<Output *>(data)->mode = QSize(width, height);
 }
 
-void OutputDone(void *, wl_output *) {}
+void OutputDone(void *, wl_output *)
+{
+}
 
 void OutputScale(void *data, wl_output *, int32_t factor)
 {
@@ -59,9 +61,11 @@ void OutputName(void *data, wl_output *, const char *name)
         output->name = QString::fromUtf8(name);
 }
 
-void OutputDescription(void *, wl_output *, const char *) {}
+void OutputDescription(void *, wl_output *, const char *)
+{
+}
 
-const wl_output_listener OutputListener = {OutputGeometry, OutputMode,  OutputDone,
+const wl_output_listener OutputListener = {OutputGeometry, OutputMode, OutputDone,
                                            OutputScale,    OutputName, OutputDescription};
 
 void XdgPosition(void *data, zxdg_output_v1 *, int32_t x, int32_t y)
@@ -74,14 +78,18 @@ void XdgSize(void *data, zxdg_output_v1 *, int32_t width, int32_t height)
     static_cast<Output *>(data)->logicalSize = QSize(width, height);
 }
 
-void XdgDone(void *, zxdg_output_v1 *) {}
+void XdgDone(void *, zxdg_output_v1 *)
+{
+}
 
 void XdgName(void *data, zxdg_output_v1 *, const char *name)
 {
     static_cast<Output *>(data)->name = QString::fromUtf8(name);
 }
 
-void XdgDescription(void *, zxdg_output_v1 *, const char *) {}
+void XdgDescription(void *, zxdg_output_v1 *, const char *)
+{
+}
 
 const zxdg_output_v1_listener XdgOutputListener = {XdgPosition, XdgSize, XdgDone, XdgName, XdgDescription};
 
@@ -123,9 +131,13 @@ void FrameFailed(void *data, zwlr_screencopy_frame_v1 *)
     static_cast<Frame *>(data)->failed = true;
 }
 
-void FrameDamage(void *, zwlr_screencopy_frame_v1 *, uint32_t, uint32_t, uint32_t, uint32_t) {}
+void FrameDamage(void *, zwlr_screencopy_frame_v1 *, uint32_t, uint32_t, uint32_t, uint32_t)
+{
+}
 
-void FrameDmabuf(void *, zwlr_screencopy_frame_v1 *, uint32_t, uint32_t, uint32_t) {}
+void FrameDmabuf(void *, zwlr_screencopy_frame_v1 *, uint32_t, uint32_t, uint32_t)
+{
+}
 
 void FrameBufferDone(void *data, zwlr_screencopy_frame_v1 *)
 {
@@ -282,8 +294,7 @@ struct WaylandScreen::Connection {
         return picture;
     }
 
-    static void globalAdded(void *data, wl_registry *registry, uint32_t name, const char *interface,
-                            uint32_t version)
+    static void globalAdded(void *data, wl_registry *registry, uint32_t name, const char *interface, uint32_t version)
     {
         auto *connection = static_cast<Connection *>(data);
         const auto bind = [&](const wl_interface *kind, uint32_t newest) {
@@ -297,8 +308,7 @@ struct WaylandScreen::Connection {
         } else if (std::strcmp(interface, wl_shm_interface.name) == 0) {
             connection->shm = static_cast<wl_shm *>(bind(&wl_shm_interface, 1));
         } else if (std::strcmp(interface, zxdg_output_manager_v1_interface.name) == 0) {
-            connection->xdgManager =
-                static_cast<zxdg_output_manager_v1 *>(bind(&zxdg_output_manager_v1_interface, 3));
+            connection->xdgManager = static_cast<zxdg_output_manager_v1 *>(bind(&zxdg_output_manager_v1_interface, 3));
         } else if (std::strcmp(interface, zwlr_screencopy_manager_v1_interface.name) == 0) {
             connection->screencopyVersion = std::min(version, 3u);
             connection->screencopy =
@@ -306,7 +316,7 @@ struct WaylandScreen::Connection {
         }
     }
 
-    static void globalRemoved(void *, wl_registry *, uint32_t) {}
+    static void globalRemoved(void *, wl_registry *, uint32_t) { }
 
     wl_display *display = nullptr;
     wl_registry *registry = nullptr;

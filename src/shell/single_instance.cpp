@@ -3,19 +3,89 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace pigmentrix {
 namespace {
 
 constexpr QByteArrayView ComeForward = "come-forward\n";
+// A request is one short line.
+constexpr qsizetype LongestRequest = 256;
+
+std::optional<sockaddr_un> SocketAddress(const QString &path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(encoded.size()) >= sizeof(address.sun_path))
+        return std::nullopt;
+    std::memcpy(address.sun_path, encoded.constData(), static_cast<std::size_t>(encoded.size()));
+    return address;
+}
+
+// A listening socket only the user can reach (the folder is the user's,
+// the socket file the user's alone); -1 where it cannot be made.
+int Listen(const QString &path)
+{
+    const std::optional<sockaddr_un> address = SocketAddress(path);
+    if (!address)
+        return -1;
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (listening < 0)
+        return -1;
+    // The lock is ours, so a socket file left behind is a dead instance's.
+    ::unlink(address->sun_path);
+    const mode_t before = ::umask(0077);
+    const bool bound = ::bind(listening, reinterpret_cast<const sockaddr *>(&*address), sizeof(*address)) == 0;
+    ::umask(before);
+    if (!bound || ::listen(listening, 16) != 0) {
+        ::close(listening);
+        return -1;
+    }
+    return listening;
+}
+
+// A connection to the running instance; -1 where none answers.
+int Connect(const QString &path)
+{
+    const std::optional<sockaddr_un> address = SocketAddress(path);
+    if (!address)
+        return -1;
+    const int connection = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (connection < 0)
+        return -1;
+    if (::connect(connection, reinterpret_cast<const sockaddr *>(&*address), sizeof(*address)) != 0) {
+        ::close(connection);
+        return -1;
+    }
+    return connection;
+}
+
+bool WriteAll(int descriptor, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const ssize_t written = ::send(descriptor, bytes.data(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
 
 QString ProgramKey(const QString &programPath, const QString &session)
 {
@@ -41,10 +111,6 @@ QString GraphicalSession()
     return QStringLiteral("x11:") + display;
 }
 
-namespace {
-
-} // namespace
-
 QString InstanceRuntimeFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -64,10 +130,47 @@ SingleInstance::SingleInstance(const QString &programPath, QObject *parent)
     socketName = base + QStringLiteral(".socket");
 }
 
+// One client of the running instance: its request line, read as it comes.
+class SingleInstance::Client : public QObject {
+public:
+    Client(int descriptor, SingleInstance *instance)
+        : QObject(instance)
+        , descriptor(descriptor)
+        , notifier(descriptor, QSocketNotifier::Read)
+    {
+        connect(&notifier, &QSocketNotifier::activated, this, [this, instance] { read(instance); });
+    }
+    ~Client() override { ::close(descriptor); }
+
+private:
+    void read(SingleInstance *instance)
+    {
+        char chunk[LongestRequest];
+        const ssize_t count = ::recv(descriptor, chunk, sizeof chunk, 0);
+        if (count < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (count > 0)
+            request.append(chunk, count);
+        const bool complete = request.contains('\n');
+        if (complete || count <= 0 || request.size() > LongestRequest) {
+            notifier.setEnabled(false);
+            if (complete)
+                instance->answer(request.left(request.indexOf('\n') + 1));
+            deleteLater();
+        }
+    }
+
+    int descriptor;
+    QSocketNotifier notifier;
+    QByteArray request;
+};
+
 SingleInstance::~SingleInstance()
 {
-    if (server)
-        server->close();
+    if (listening >= 0) {
+        ::close(listening);
+        ::unlink(QFile::encodeName(socketName).constData());
+    }
     if (lockDescriptor >= 0)
         ::close(lockDescriptor);
 }
@@ -82,37 +185,38 @@ bool SingleInstance::tryBecomeFirst()
         lockDescriptor = -1;
         return false;
     }
-    // The lock is ours, so any socket file left behind is from a dead instance.
-    QLocalServer::removeServer(socketName);
-    server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server.get(), &QLocalServer::newConnection, this, &SingleInstance::acceptRequests);
-    server->listen(socketName);
+    listening = Listen(socketName);
+    if (listening >= 0) {
+        listener = std::make_unique<QSocketNotifier>(listening, QSocketNotifier::Read);
+        connect(listener.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptRequests);
+    }
     return true;
 }
 
 void SingleInstance::acceptRequests()
 {
-    while (QLocalSocket *client = server->nextPendingConnection()) {
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        connect(client, &QLocalSocket::readyRead, this, [this, client] {
-            if (client->readAll().contains(ComeForward.toByteArray().trimmed()))
-                emit comeForwardRequested();
-            client->disconnectFromServer();
-        });
+    for (;;) {
+        const int client = ::accept4(listening, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (client < 0)
+            return;
+        new Client(client, this);
     }
+}
+
+void SingleInstance::answer(const QByteArray &request)
+{
+    if (request == ComeForward.toByteArray())
+        emit comeForwardRequested();
 }
 
 bool SingleInstance::askFirstToComeForward() const
 {
     // The first instance may hold the lock a moment before it listens.
     for (int attempt = 0; attempt < 20; ++attempt) {
-        QLocalSocket socket;
-        socket.connectToServer(socketName);
-        if (socket.waitForConnected(250)) {
-            socket.write(ComeForward.data(), ComeForward.size());
-            const bool written = socket.waitForBytesWritten(1000);
-            socket.disconnectFromServer();
+        const int connection = Connect(socketName);
+        if (connection >= 0) {
+            const bool written = WriteAll(connection, ComeForward);
+            ::close(connection);
             return written;
         }
         QThread::msleep(50);

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace pigmentrix {
 
@@ -14,7 +14,7 @@ namespace pigmentrix {
 // exclusive lock on a file in the user's runtime folder (the kernel drops it
 // when the process ends, however it ends) and listens on a local socket; a
 // later start fails to take the lock, asks the running one to come forward
-// and ends.
+// and ends. The socket is a plain Unix one: requests are one line each.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -38,12 +38,16 @@ signals:
     void comeForwardRequested();
 
 private:
+    class Client;
+
     void acceptRequests();
+    void answer(const QByteArray &request);
 
     QString lockFile;
     QString socketName;
     int lockDescriptor = -1;
-    std::unique_ptr<QLocalServer> server;
+    int listening = -1;
+    std::unique_ptr<QSocketNotifier> listener;
 };
 
 // The graphical session this process runs in: the Wayland socket, else the

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QTimer>
 
 namespace pigmentrix {
 namespace {
@@ -62,6 +63,14 @@ void UpdateCommands::setCheckOnStartup(bool check)
     CheckforNewVersiononStartup1->setChecked(check);
 }
 
+void UpdateCommands::checkAfterStart()
+{
+    startupCheck = new QTimer(this);
+    startupCheck->setSingleShot(true);
+    guard.connect(startupCheck, &QTimer::timeout, this, [this] { CheckNewVersion(true, true); });
+    startupCheck->start(StartupCheckDelay);
+}
+
 void UpdateCommands::CheckNewVersion(bool Silent, bool Showform)
 {
     versionChecker->start(version, Silent, Showform);
@@ -90,6 +99,9 @@ void UpdateCommands::versionCheckAnswered(const VersionAnswer &answer)
 
 void UpdateCommands::mnuCheckUpdateClick()
 {
+    // The user's own check answers what the start-up one would have asked.
+    if (startupCheck)
+        startupCheck->stop();
     mnuCheckUpdate->setEnabled(false);
     CheckNewVersion(false, true);
     showCheckProgress();

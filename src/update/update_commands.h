@@ -6,11 +6,17 @@
 #include <QPointer>
 #include <QString>
 
+#include <chrono>
+
 class QAction;
 class QMenu;
+class QTimer;
 class QWidget;
 
 namespace pigmentrix {
+
+// How long after the first showing the silent start-up check waits.
+inline constexpr std::chrono::milliseconds StartupCheckDelay(1500);
 
 class ErrorGuard;
 class PickerDialogs;
@@ -38,6 +44,10 @@ public:
     // Starts a check; its result window or message appears when the answer
     // arrives. Silent: only an upgrade is shown, a failure not at all.
     void CheckNewVersion(bool Silent, bool Showform);
+    // The silent check of a start, once the window is on the screen and the
+    // program has nothing else to do: the fetch program it runs does not
+    // compete with the first showing for the processor.
+    void checkAfterStart();
     void mnuCheckUpdateClick();
     void CheckforNewVersiononStartup1Click();
     void VisitDunmooreSoftwareWebsite1Click();
@@ -59,6 +69,7 @@ private:
     LinkOpener *linkOpener = &DesktopLinks();
     VersionChecker *versionChecker = nullptr;
     QPointer<TfrmCheckProgress> checkProgress;
+    QTimer *startupCheck = nullptr;
 
     QAction *CheckforNewVersiononStartup1 = nullptr;
     QAction *VisitDunmooreSoftwareWebsite1 = nullptr;

@@ -63,11 +63,20 @@ TEST(CutLayoutPicture, GivesEveryMonitorItsOwnPixelsAndSaysWhereTheyAreResampled
         std::vector<bool> ownPixels;
     };
     const Row rows[] = {
-        {"one scale", {{"a", QRect(0, 0, 40, 30), QSize(40, 30)}, {"b", QRect(40, 0, 40, 30), QSize(40, 30)}}, 1,
-         false, PictureUpscaling::Unknown, {true, true}, {true, true}},
+        {"one scale",
+         {{"a", QRect(0, 0, 40, 30), QSize(40, 30)}, {"b", QRect(40, 0, 40, 30), QSize(40, 30)}},
+         1,
+         false,
+         PictureUpscaling::Unknown,
+         {true, true},
+         {true, true}},
         {"a layout away from the origin",
-         {{"a", QRect(-40, 10, 40, 30), QSize(40, 30)}, {"b", QRect(0, 10, 40, 30), QSize(40, 30)}}, 1, false,
-         PictureUpscaling::Unknown, {true, true}, {true, true}},
+         {{"a", QRect(-40, 10, 40, 30), QSize(40, 30)}, {"b", QRect(0, 10, 40, 30), QSize(40, 30)}},
+         1,
+         false,
+         PictureUpscaling::Unknown,
+         {true, true},
+         {true, true}},
         {"mixed, blocks repeated", MixedScales, 2, false, PictureUpscaling::Repeated, {true, true}, {true, true}},
         {"mixed, how is not known", MixedScales, 2, false, PictureUpscaling::Unknown, {false, true}, {true, true}},
         {"mixed, smoothed", MixedScales, 2, true, PictureUpscaling::Unknown, {false, true}, {false, true}},
@@ -81,8 +90,7 @@ TEST(CutLayoutPicture, GivesEveryMonitorItsOwnPixelsAndSaysWhereTheyAreResampled
             SCOPED_TRACE(row.outputs[i].name.toStdString());
             EXPECT_EQ(pictures[i].pixels.size(), row.outputs[i].pixels);
             EXPECT_EQ(pictures[i].exact, row.exact[i]);
-            EXPECT_EQ(pictures[i].pixels == OwnPicture(row.outputs[i].pixels, static_cast<int>(i)),
-                      row.ownPixels[i]);
+            EXPECT_EQ(pictures[i].pixels == OwnPicture(row.outputs[i].pixels, static_cast<int>(i)), row.ownPixels[i]);
         }
     }
 }

@@ -223,7 +223,7 @@ TEST_F(UpdateCommandsTest, SilentStartupCheckFailsWithoutAnySign)
         SCOPED_TRACE(row.name);
         row.prepare(server);
         openAskingServer(true);
-        EXPECT_TRUE(updates().checker().running());
+        ASSERT_TRUE(WaitUntil([this] { return updates().checker().running(); }));
         waitForAnswer();
         EXPECT_TRUE(dialogs.warnings.isEmpty());
         EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -241,6 +241,7 @@ TEST_F(UpdateCommandsTest, SilentStartupCheckShowsOnlyAnUpgrade)
         server.answer({200, file});
         versionSource = server.source();
         openWindow();
+        ASSERT_TRUE(WaitUntil([this] { return updates().checker().running(); }));
         waitForAnswer();
         EXPECT_EQ(resultWindow() != nullptr, shown);
         if (shown) {
@@ -254,7 +255,7 @@ TEST_F(UpdateCommandsTest, MenuCheckDuringTheSilentOneJoinsItAndShowsItsAnswer)
     server.answer({200, VersionFile("0.0")});
     versionSource = server.source();
     openWindow();
-    ASSERT_TRUE(updates().checker().running());
+    ASSERT_TRUE(WaitUntil([this] { return updates().checker().running(); }));
     item("mnuCheckUpdate")->trigger();
     waitForAnswer();
     ASSERT_NE(resultWindow(), nullptr);
@@ -266,7 +267,8 @@ TEST_F(UpdateCommandsTest, StartupCheckRunsOnceARun)
 {
     server.answer({200, VersionFile("0.0")});
     openAskingServer(true);
-    EXPECT_TRUE(updates().checker().running());
+    EXPECT_FALSE(updates().checker().running()) << "not while the window is first shown";
+    ASSERT_TRUE(WaitUntil([this] { return updates().checker().running(); }));
     waitForAnswer();
     window->hide();
     window->show();
@@ -279,6 +281,21 @@ TEST_F(UpdateCommandsTest, StartupCheckRunsOnceARun)
 TEST_F(UpdateCommandsTest, NoStartupCheckWhenItIsSwitchedOff)
 {
     openAskingServer(false);
+    QTest::qWait(static_cast<int>(StartupCheckDelay.count()) + 200);
+    EXPECT_FALSE(updates().checker().running());
+    EXPECT_TRUE(server.lastRequest.isEmpty());
+}
+
+TEST_F(UpdateCommandsTest, MenuCheckBeforeTheStartupOneTakesItsPlace)
+{
+    server.answer({200, VersionFile("0.0")});
+    openAskingServer(true);
+    item("mnuCheckUpdate")->trigger();
+    waitForAnswer();
+    ASSERT_NE(resultWindow(), nullptr);
+    resultWindow()->close();
+    server.lastRequest.clear();
+    QTest::qWait(static_cast<int>(StartupCheckDelay.count()) + 200);
     EXPECT_FALSE(updates().checker().running());
     EXPECT_TRUE(server.lastRequest.isEmpty());
 }
