@@ -12,6 +12,7 @@
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -36,7 +37,7 @@ ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, Pick
     setObjectName(QStringLiteral("colorFrameArea"));
     pnlColor = new ColorFramePanel(window);
     pnlColor->setObjectName(QStringLiteral("pnlColor"));
-    pnlColor->setGeometry(3, 3, 96, 106);
+    pnlColor->setGeometry(ToQRect(design::ColorFrame));
     pnlColor->setColor(14772545);
     QFont frameFont = window->font();
     frameFont.setPixelSize(13);

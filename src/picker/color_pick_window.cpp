@@ -24,6 +24,7 @@
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/window_geometry.h"
 #include "update/update_commands.h"
 
 #include <QAction>
@@ -38,11 +39,6 @@ namespace pigmentrix {
 namespace {
 
 constexpr QRgb WindowBackground = qRgb(0x67, 0x67, 0x67);
-
-QRect ToQRect(const PanelRect &r)
-{
-    return {r.left, r.top, r.width, r.height};
-}
 
 } // namespace
 
@@ -73,7 +69,7 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore
     , programVersion(QString::fromStdString(GetAppVersion()))
 {
     setObjectName(QStringLiteral("frmColorPick"));
-    setFixedSize(486, 282);
+    setFixedSize(design::ClientSize());
     FillBackground(this, QColor(WindowBackground));
     // The window is a fixed, compact design at a 12-pixel text height: its
     // own face where it is installed, else the desktop's. (Listing faces

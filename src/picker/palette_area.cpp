@@ -7,6 +7,7 @@
 #include "picker/palette_slot_panel.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -69,7 +70,7 @@ PaletteArea::PaletteArea(QWidget *window, ColorPipeline &pipeline, ColorCodeBox 
 
 void PaletteArea::buildPanel(QWidget *window)
 {
-    pnlPalette = MakePanel(window, "pnlPalette", QRect(3, 194, 306, 53));
+    pnlPalette = MakePanel(window, "pnlPalette", ToQRect(design::PalettePanel));
     lblPalette = new QLabel(QStringLiteral("Palette"), pnlPalette);
     lblPalette->setObjectName(QStringLiteral("lblPalette"));
     lblPalette->move(6, 2);
