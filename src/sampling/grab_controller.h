@@ -13,6 +13,7 @@
 #include <QRect>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -31,11 +32,14 @@ class GrabButton;
 class ImageView;
 class PickerDialogs;
 
+// How often a live grab takes the colour under the pointer (Timer1).
+inline constexpr std::chrono::milliseconds GrabTickInterval{100};
+
 // How many pixels round the pointer a grab averages.
 enum class Averaging { Off = 0, Mean3x3 = 1, Mean5x5 = 2 };
 
 // The eyedropper and the magnifier: a left press on the grab button starts a
-// grab, a 100 ms tick takes the colour under the pointer and shows the area
+// grab, each tick takes the colour under the pointer and shows the area
 // round it enlarged, and any release ends it; arrow keys move the pointer a
 // pixel meanwhile. Where the screen is read through the desktop portal, or
 // with "Freeze Screen While Picking" on, the grab runs over a still picture

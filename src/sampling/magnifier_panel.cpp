@@ -82,7 +82,7 @@ void GrabController::buildPanel(QWidget *window)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    Timer1->setInterval(GrabTickInterval);
 }
 
 void GrabController::applyLayout(const QRect &panel, const QRect &pictureArea, bool detailsVisible)
