@@ -1,12 +1,9 @@
 #pragma once
 
+#include "model/view_choices.h"
 #include "ui/window_geometry.h"
 
 namespace pigmentrix {
-
-// Layout codes, as the layout menu items carry them and the settings keep
-// them; an unknown code stays in force without moving anything.
-enum class Layout : int { Small = 0, Medium = 1, Large = 2 };
 
 // Everything a layout change moves, resizes, shows or hides.
 struct LayoutGeometry {

@@ -1,38 +1,41 @@
-#include "storage/named_settings.h"
+#include "storage/picker_settings.h"
 
 namespace pigmentrix {
 namespace {
 
-int InRangeOr(std::optional<int> value, int low, int high, int fallback)
+template <typename Code>
+Code InRangeOr(std::optional<int> value, Code low, Code high, Code fallback)
 {
-    return (value && *value >= low && *value <= high) ? *value : fallback;
+    const bool inRange = value && *value >= static_cast<int>(low) && *value <= static_cast<int>(high);
+    return inRange ? static_cast<Code>(*value) : fallback;
 }
 
 } // namespace
 
-NamedSettings ReadNamedSettings(const SettingsStore &store)
+PickerSettings ReadPickerSettings(const SettingsStore &store)
 {
-    const NamedSettings defaults;
-    NamedSettings settings;
+    const PickerSettings defaults;
+    PickerSettings settings;
     settings.upperCase = store.ReadBoolean("uppercase", defaults.upperCase);
     settings.alphaMode = store.ReadBoolean("AlphaMode", defaults.alphaMode);
-    settings.layout = InRangeOr(store.TryReadInteger("layout"), 0, 2, defaults.layout);
-    settings.displayMode = InRangeOr(store.TryReadInteger("displaymode"), 1, 3, defaults.displayMode);
+    settings.layout = InRangeOr(store.TryReadInteger("layout"), Layout::Small, Layout::Large, defaults.layout);
+    settings.displayMode = InRangeOr(store.TryReadInteger("displaymode"), DisplayMode::ColorWheel,
+                                     DisplayMode::HSVRectangle, defaults.displayMode);
     settings.checkNewVersion = store.ReadBoolean("CheckNewVersion", defaults.checkNewVersion);
     settings.showTitle = store.ReadBoolean("showtitle", defaults.showTitle);
     settings.paletteName = store.ReadString("palettename", defaults.paletteName);
     return settings;
 }
 
-void WriteNamedSettings(SettingsStore &store, const NamedSettings &settings, bool paletteChanged)
+void WritePickerSettings(SettingsStore &store, const PickerSettings &settings, bool paletteChanged)
 {
     store.WriteString("palettename", paletteChanged ? std::string() : settings.paletteName);
     store.WriteBoolean("showtitle", settings.showTitle);
     store.WriteBoolean("uppercase", settings.upperCase);
     store.WriteBoolean("AlphaMode", settings.alphaMode);
     store.WriteBoolean("CheckNewVersion", settings.checkNewVersion);
-    store.WriteInteger("layout", settings.layout);
-    store.WriteInteger("displaymode", settings.displayMode);
+    store.WriteInteger("layout", static_cast<int>(settings.layout));
+    store.WriteInteger("displaymode", static_cast<int>(settings.displayMode));
 }
 
 } // namespace pigmentrix
