@@ -57,15 +57,16 @@ public:
     bool stepByWheel(QWidget *target, bool up);
 
     void SortbyHue1Click(QAction *sender);
-    void ShowonlyhtmlcolorsClick();
-    void Setsortmenuitems(SortOrder SortValue);
-    void FindClosestColor1Click();
-    void cbxColorsChange();
 
 signals:
     void colorChosen(TColor color);
 
 private:
+    void ShowonlyhtmlcolorsClick();
+    void Setsortmenuitems(SortOrder SortValue);
+    void FindClosestColor1Click();
+    void cbxColorsChange();
+
     void buildList(QWidget *window, std::function<int()> swatchWidth);
     void buildMenu(QWidget *window);
     void wireNamedColorMenuItem(QAction *source, QAction *item);

@@ -72,8 +72,6 @@ public:
     bool grabActive() const { return grabbing; }
     bool dragging() const { return mousedownflag; }
 
-    // The screen the eyedropper reads; the session's own unless replaced.
-    ScreenSampler &screenReader();
     void setScreenSampler(std::unique_ptr<ScreenSampler> sampler);
     // Grabs go through the desktop portal: a still picture of the desktop,
     // or the desktop's own picker where it allows nothing else.
@@ -84,15 +82,6 @@ public:
     void btnGrabMouseDown(Qt::MouseButton button);
     void btnGrabMouseUp(Qt::MouseButton button);
     void Timer1Timer();
-    void Off1Click(QAction *sender);
-    void SetCoordinates1Click();
-    void ResetCoordinates2Click();
-    void Zoom1X1Click(QAction *sender);
-    void Cross1Click(QAction *sender);
-    void ClearZoomWindow1Click();
-    void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
-    void imgMagnifierMouseMove(QPoint at);
-    void imgMagnifierMouseUp();
 
 signals:
     // A grab starts: the colour is recorded for undo and the editors held.
@@ -115,6 +104,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The screen the eyedropper reads; the session's own unless replaced.
+    ScreenSampler &screenReader();
+    void Off1Click(QAction *sender);
+    void SetCoordinates1Click();
+    void ResetCoordinates2Click();
+    void Zoom1X1Click(QAction *sender);
+    void Cross1Click(QAction *sender);
+    void ClearZoomWindow1Click();
+    void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
+    void imgMagnifierMouseMove(QPoint at);
+    void imgMagnifierMouseUp();
+
     enum class GrabKind { Live, Portal, Frozen, DesktopPicker };
     enum class GrabOutcome { Taken, GivenUp };
 
