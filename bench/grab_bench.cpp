@@ -4,11 +4,11 @@
 // against the same pixel through QScreen::grabWindow.
 // Without DISPLAY the program runs itself again under scripts/with-xvfb.
 #include "picker/color_pick_window.h"
-#include "picker/picker_settings.h"
 #include "sampling/average_color.h"
 #include "sampling/grab_controller.h"
 #include "sampling/magnifier_picture.h"
 #include "sampling/x11_screen_sampler.h"
+#include "storage/picker_settings.h"
 #include "ui/picker_dialogs.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "model/named_color_order.h"
 #include "picker/color_pick_window.h"
 #include "picker/color_pipeline.h"
-#include "picker/picker_settings.h"
+#include "storage/picker_settings.h"
 #include "ui/picker_dialogs.h"
 
 #include <QAbstractItemView>

@@ -5,10 +5,10 @@
 #include "displays/tracker.h"
 #include "picker/color_pick_window.h"
 #include "picker/color_pipeline.h"
-#include "picker/picker_settings.h"
 #include "sampling/frozen_grab.h"
 #include "sampling/frozen_overlay.h"
 #include "sampling/grab_controller.h"
+#include "storage/picker_settings.h"
 #include "ui/picker_dialogs.h"
 
 #include <QAction>

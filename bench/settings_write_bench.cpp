@@ -44,8 +44,8 @@ public:
         ClosingSettings closing;
         closing.position = WindowPosition{};
         closing.properties = CollectBoundProperties(*store, {});
-        closing.named = NamedSettings{};
-        closing.named->layout = step % 3;
+        closing.named = PickerSettings{};
+        closing.named->layout = static_cast<Layout>(step % 3);
         StoreClosingSettings(*store, closing);
     }
 

@@ -12,6 +12,7 @@
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -36,13 +37,13 @@ ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, Pick
     setObjectName(QStringLiteral("colorFrameArea"));
     pnlColor = new ColorFramePanel(window);
     pnlColor->setObjectName(QStringLiteral("pnlColor"));
-    pnlColor->setGeometry(3, 3, 96, 106);
-    pnlColor->Color = 14772545;
+    pnlColor->setGeometry(ToQRect(design::ColorFrame));
+    pnlColor->setColor(14772545);
     QFont frameFont = window->font();
     frameFont.setPixelSize(13);
     frameFont.setBold(true);
-    pnlColor->Font = frameFont;
-    pnlColor->FontColor = ColorToRGB(static_cast<TColor>(0xFF000008)); // window text
+    pnlColor->setTextFont(frameFont);
+    pnlColor->setFontColor(ColorToRGB(static_cast<TColor>(0xFF000008))); // window text
     lblContrast = new QLabel(pnlColor);
     lblContrast->setObjectName(QStringLiteral("lblContrast"));
     lblContrast->setAlignment(Qt::AlignCenter);
@@ -110,16 +111,16 @@ std::vector<PropertyBinding> ColorFrameArea::storedProperties()
              // What the font cannot hold (character set, orientation) stays as stored.
              const std::optional<StoredValue> stored = ReadStoredProperty(store, *fontProperty);
              const FontSettings kept = stored ? std::get<FontSettings>(*stored) : DefaultFrameFont();
-             return StoredValue(FrameFontSettings(pnlColor->Font, pnlColor->FontColor, kept));
+             return StoredValue(FrameFontSettings(pnlColor->TextFont(), pnlColor->FontColor(), kept));
          },
          [this](const StoredValue &value) {
              const auto &font = std::get<FontSettings>(value);
-             pnlColor->Font = FrameFontFrom(font, pnlColor->Font);
-             pnlColor->FontColor = font.color;
+             pnlColor->setTextFont(FrameFontFrom(font, pnlColor->TextFont()));
+             pnlColor->setFontColor(font.color);
          }},
-        {"pnlColor_Caption", [this] { return StoredValue(pnlColor->Caption.toStdString()); },
+        {"pnlColor_Caption", [this] { return StoredValue(pnlColor->Caption().toStdString()); },
          [this](const StoredValue &value) {
-             pnlColor->Caption = QString::fromStdString(std::get<std::string>(value));
+             pnlColor->setCaption(QString::fromStdString(std::get<std::string>(value)));
          }},
     };
 }
@@ -137,7 +138,7 @@ void ColorFrameArea::syncTextItems()
 
 void ColorFrameArea::UpdatePanel(TColor color, int alpha, bool alphaMode)
 {
-    pnlColor->Color = color;
+    pnlColor->setColor(color);
     lastAlpha = alpha;
     lastAlphaMode = alphaMode;
     ColorFrameParams frame;
@@ -147,9 +148,9 @@ void ColorFrameArea::UpdatePanel(TColor color, int alpha, bool alphaMode)
     frame.alphaOld = alphaold;
     frame.alphaMode = alphaMode;
     frame.useText = UseText->isChecked();
-    frame.caption = pnlColor->Caption;
-    frame.font = pnlColor->Font;
-    frame.textColor = pnlColor->FontColor;
+    frame.caption = pnlColor->Caption();
+    frame.font = pnlColor->TextFont();
+    frame.textColor = pnlColor->FontColor();
     const ColorFrame drawn = BuildColorFrame(frame);
     pnlColor->setPicture(drawn.image);
     alphaold = drawn.alphaOld;
@@ -158,7 +159,7 @@ void ColorFrameArea::UpdatePanel(TColor color, int alpha, bool alphaMode)
 
 void ColorFrameArea::redrawFrame()
 {
-    UpdatePanel(pnlColor->Color, lastAlpha, lastAlphaMode);
+    UpdatePanel(pnlColor->Color(), lastAlpha, lastAlphaMode);
 }
 
 namespace {
@@ -196,8 +197,8 @@ void ColorFrameArea::showContrast()
 {
     // The colour is the background of its text, at its alpha: translucent, it
     // is measured laid over white, and the frame says so.
-    const TranslucentColor color{ColorToRGB(pnlColor->Color), lastAlpha};
-    const TColor text = ColorToRGB(pnlColor->FontColor);
+    const TranslucentColor color{ColorToRGB(pnlColor->Color()), lastAlpha};
+    const TColor text = ColorToRGB(pnlColor->FontColor());
     const double ratio = TextContrast({text, 255}, color);
     const QString ratioText = QString::fromStdString(ContrastRatioText(ratio));
     const QString oneLine = ratioText + QLatin1Char(' ') + LevelText(JudgeContrast(ratio));
@@ -228,21 +229,21 @@ void ColorFrameArea::showContrast()
 
 void ColorFrameArea::SwapColorandTextColor1Click()
 {
-    const TColor color = ColorToRGB(pnlColor->Color);
-    const TColor text = ColorToRGB(pnlColor->FontColor);
+    const TColor color = ColorToRGB(pnlColor->Color());
+    const TColor text = ColorToRGB(pnlColor->FontColor());
     setTextColor(color);
     emit colorSwapped(text);
 }
 
 void ColorFrameArea::setTextColor(TColor color)
 {
-    pnlColor->FontColor = color;
+    pnlColor->setFontColor(color);
     redrawFrame();
 }
 
 void ColorFrameArea::invertTextColor()
 {
-    pnlColor->FontColor = InverseColor(pnlColor->FontColor);
+    pnlColor->setFontColor(InverseColor(pnlColor->FontColor()));
     showContrast();
 }
 
@@ -258,12 +259,12 @@ void ColorFrameArea::setTextcolortoBlack1Click()
 
 void ColorFrameArea::setTextColortoContrastColor1Click()
 {
-    setTextColor(ContrastColor(pnlColor->Color));
+    setTextColor(ContrastColor(pnlColor->Color()));
 }
 
 void ColorFrameArea::setTextcolortotheinverseoftheBGcolor1Click()
 {
-    setTextColor(InverseColor(pnlColor->Color));
+    setTextColor(InverseColor(pnlColor->Color()));
 }
 
 void ColorFrameArea::UseTextClick(QAction *sender)
@@ -274,22 +275,22 @@ void ColorFrameArea::UseTextClick(QAction *sender)
     UseText->setChecked(shown);
     UseTextinColorFrame1->setChecked(shown);
     emit useTextChanged(shown);
-    pnlColor->Caption = shown ? DefaultCaption : QString();
+    pnlColor->setCaption(shown ? DefaultCaption : QString());
     redrawFrame();
 }
 
 void ColorFrameArea::ChangeText1Click()
 {
-    pnlColor->Caption = dialogs.askText(window, QStringLiteral("Pigmentrix"),
-                                        QStringLiteral("Please type your display text"), pnlColor->Caption);
+    pnlColor->setCaption(dialogs.askText(window, QStringLiteral("Pigmentrix"),
+                                         QStringLiteral("Please type your display text"), pnlColor->Caption()));
     redrawFrame();
 }
 
 void ColorFrameArea::ChangeFont1Click()
 {
-    QFont font = pnlColor->Font;
+    QFont font = pnlColor->TextFont();
     if (const std::optional<QFont> chosen = dialogs.chooseFont(window, font))
-        pnlColor->Font = *chosen;
+        pnlColor->setTextFont(*chosen);
     redrawFrame();
 }
 

@@ -48,14 +48,6 @@ public:
     void setTextColor(TColor color);
     void invertTextColor();
 
-    // The current colour becomes the text colour and the text colour the
-    // current colour (the window makes it current through colourSwapped).
-    void SwapColorandTextColor1Click();
-    void setTextcolortoWhite1Click();
-    void setTextcolortoBlack1Click();
-    void setTextColortoContrastColor1Click();
-    void setTextcolortotheinverseoftheBGcolor1Click();
-    void UseTextClick(QAction *sender);
     void ChangeText1Click();
     void ChangeFont1Click();
 
@@ -66,6 +58,15 @@ signals:
     void colorSwapped(TColor color);
 
 private:
+    // The current colour becomes the text colour and the text colour the
+    // current colour (the window makes it current through colourSwapped).
+    void SwapColorandTextColor1Click();
+    void setTextcolortoWhite1Click();
+    void setTextcolortoBlack1Click();
+    void setTextColortoContrastColor1Click();
+    void setTextcolortotheinverseoftheBGcolor1Click();
+    void UseTextClick(QAction *sender);
+
     void buildMenu(QWidget *window);
     // The WCAG 2 contrast of the current colour against the text colour.
     void showContrast();

@@ -7,6 +7,7 @@
 #include "ui/error_guard.h"
 #include "ui/image_view.h"
 #include "ui/menu_items.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,7 +28,7 @@ HsvPictureArea::HsvPictureArea(QWidget *window, SliderSource sliders, const Erro
     , guard(guard)
 {
     setObjectName(QStringLiteral("hsvPictureArea"));
-    pnlCircle = MakePanel(window, "pnlCircle", QRect(378, 3, 105, 106));
+    pnlCircle = MakePanel(window, "pnlCircle", ToQRect(design::CirclePanel));
     FillBackground(pnlCircle, QColor(CirclePanelBackground));
 
     imgColorWheel = new ImageView(pnlCircle);

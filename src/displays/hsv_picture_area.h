@@ -44,6 +44,14 @@ public:
     // The editors show new values: the picture follows when it depends on them.
     void valuesShown(int hue, int value);
 
+signals:
+    // A press starts a change of the colour, and its release ends it: the
+    // picks between them are one undo step.
+    void pickStarted();
+    void picked(const PicturePick &pick);
+    void pickFinished();
+
+private:
     void UpdateCircle();
     void ColorWheel1Click(QAction *sender);
     void imgColorWheelMouseDown(Qt::MouseButton Button, int X, int Y);
@@ -53,14 +61,6 @@ public:
     void UpdateSaturationValuefromMouse(int X, int Y);
     void UpdateHSVfromMouse(int X, int Y);
 
-signals:
-    // A press starts a change of the colour, and its release ends it: the
-    // picks between them are one undo step.
-    void pickStarted();
-    void picked(const PicturePick &pick);
-    void pickFinished();
-
-private:
     void tickDisplayMode();
     void pictureRatioMayHaveChanged();
     void pickFromPicture(int X, int Y);

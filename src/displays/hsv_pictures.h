@@ -1,6 +1,6 @@
 #pragma once
 
-#include "displays/display_mode.h"
+#include "model/view_choices.h"
 
 #include <QImage>
 #include <QSize>

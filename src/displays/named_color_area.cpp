@@ -131,7 +131,14 @@ void NamedColorArea::addMenu(QMenu *menu)
     ColorList1 = AddSubmenu(menu, QStringLiteral("ColorList1"), QStringLiteral("Color List"));
     const MirrorWiring wire = [this](QAction *source, QAction *copy) { wireNamedColorMenuItem(source, copy); };
     for (QAction *item : mnuClosestColor->actions())
-        MirrorMenuItem(item, ColorList1, window, wire);
+        menuCopies.insert(item, MirrorMenuItem(item, ColorList1, window, wire));
+}
+
+void NamedColorArea::setChecked(QAction *item, bool checked)
+{
+    item->setChecked(checked);
+    if (QAction *copy = menuCopies.value(item))
+        copy->setChecked(checked);
 }
 
 void NamedColorArea::wireNamedColorMenuItem(QAction *source, QAction *item)
@@ -203,20 +210,14 @@ void NamedColorArea::SortbyHue1Click(QAction *sender)
 
 void NamedColorArea::Setsortmenuitems(SortOrder SortValue)
 {
-    for (QAction *item : sortItems()) {
-        const bool checked = OrderOf(item) == SortValue;
-        item->setChecked(checked);
-        if (auto *copy = window->findChild<QAction *>(item->objectName() + QStringLiteral("_copy")))
-            copy->setChecked(checked);
-    }
+    for (QAction *item : sortItems())
+        setChecked(item, OrderOf(item) == SortValue);
 }
 
 void NamedColorArea::ShowonlyhtmlcolorsClick()
 {
     bHTMLList = !bHTMLList;
-    Showonlyhtmlcolors->setChecked(bHTMLList);
-    if (auto *copy = window->findChild<QAction *>(QStringLiteral("Showonlyhtmlcolors_copy")))
-        copy->setChecked(bHTMLList);
+    setChecked(Showonlyhtmlcolors, bHTMLList);
     colorcount = bHTMLList ? HTMLColorCount : NamedColorCount;
     lblHTMLColor->setText(bHTMLList ? QStringLiteral("HTML") : QStringLiteral("Names"));
     lblHTMLColor->adjustSize();

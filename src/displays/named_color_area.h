@@ -4,6 +4,7 @@
 #include "model/named_color_order.h"
 #include "storage/property_bindings.h"
 
+#include <QHash>
 #include <QObject>
 
 #include <array>
@@ -56,20 +57,23 @@ public:
     bool stepByWheel(QWidget *target, bool up);
 
     void SortbyHue1Click(QAction *sender);
-    void ShowonlyhtmlcolorsClick();
-    void Setsortmenuitems(SortOrder SortValue);
-    void FindClosestColor1Click();
-    void cbxColorsChange();
 
 signals:
     void colorChosen(TColor color);
 
 private:
+    void ShowonlyhtmlcolorsClick();
+    void Setsortmenuitems(SortOrder SortValue);
+    void FindClosestColor1Click();
+    void cbxColorsChange();
+
     void buildList(QWidget *window, std::function<int()> swatchWidth);
     void buildMenu(QWidget *window);
     void wireNamedColorMenuItem(QAction *source, QAction *item);
     std::array<QAction *, 9> sortItems() const;
     void stepNamedColorList(bool up);
+    // Ticks item and its copy in "Color List".
+    void setChecked(QAction *item, bool checked);
 
     QWidget *window;
     RgbSource sliders;
@@ -95,6 +99,8 @@ private:
     QAction *SortbyBrightness1 = nullptr;
     QAction *Showonlyhtmlcolors = nullptr;
     QMenu *ColorList1 = nullptr; // "Color List" in the main menu, holding the copies
+    // The copy in ColorList1 of each item of mnuClosestColor.
+    QHash<QAction *, QAction *> menuCopies;
 };
 
 } // namespace pigmentrix

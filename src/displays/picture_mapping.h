@@ -1,7 +1,7 @@
 #pragma once
 
-#include "displays/display_mode.h"
 #include "model/color.h"
+#include "model/view_choices.h"
 
 #include <QPoint>
 #include <QSize>

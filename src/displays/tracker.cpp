@@ -101,6 +101,22 @@ void TJvTracker::setChannel(TRGBChannel c)
     update();
 }
 
+void TJvTracker::setBaseRGB(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    m_look.base.R = r;
+    m_look.base.G = g;
+    m_look.base.B = b;
+    update();
+}
+
+void TJvTracker::setBaseHSV(std::uint16_t h, std::uint8_t s, std::uint8_t v)
+{
+    m_look.base.H = h;
+    m_look.base.S = s;
+    m_look.base.V = v;
+    update();
+}
+
 TrackerMetrics TJvTracker::metrics() const
 {
     TrackerMetrics m = m_look.metrics;
@@ -114,7 +130,6 @@ TrackerLook TJvTracker::look() const
     TrackerLook l = m_look;
     l.metrics = metrics();
     l.thumbPosition = m_thumbPosition;
-    l.base = {BaseR, BaseG, BaseB, BaseH, BaseS, BaseV};
     return l;
 }
 

@@ -71,14 +71,16 @@ public:
 
     QSize sizeHint() const override { return {136, 21}; }
 
-    // The current colour's components for the track preview; the window
-    // writes them after every colour change and then calls update().
-    std::uint8_t BaseR = 0;
-    std::uint8_t BaseG = 0;
-    std::uint8_t BaseB = 0;
-    std::uint16_t BaseH = 0;
-    std::uint8_t BaseS = 0;
-    std::uint8_t BaseV = 0;
+    // The current colour's components for the track preview, written after
+    // every colour change; each write repaints the slider.
+    std::uint8_t BaseR() const { return m_look.base.R; }
+    std::uint8_t BaseG() const { return m_look.base.G; }
+    std::uint8_t BaseB() const { return m_look.base.B; }
+    std::uint16_t BaseH() const { return m_look.base.H; }
+    std::uint8_t BaseS() const { return m_look.base.S; }
+    std::uint8_t BaseV() const { return m_look.base.V; }
+    void setBaseRGB(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+    void setBaseHSV(std::uint16_t h, std::uint8_t s, std::uint8_t v);
 
 signals:
     void changedValue(int newValue);

@@ -12,6 +12,7 @@
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -67,11 +68,6 @@ TJvTracker *MakeSlider(QWidget *parent, const char *name, int maximum, int value
     return slider;
 }
 
-QRect ToQRect(const PanelRect &r)
-{
-    return {r.left, r.top, r.width, r.height};
-}
-
 } // namespace
 
 ChannelEditors::ChannelEditors(QWidget *window, ColorPipeline &pipeline, const ErrorGuard &guard)
@@ -88,7 +84,7 @@ ChannelEditors::ChannelEditors(QWidget *window, ColorPipeline &pipeline, const E
 
 void ChannelEditors::buildRgbPanel(QWidget *window)
 {
-    pnlRGB = MakePanel(window, "pnlRGB", QRect(101, 3, 208, 106));
+    pnlRGB = MakePanel(window, "pnlRGB", ToQRect(design::RgbPanel));
     lblRed = MakeLabel(pnlRGB, "lblRed", QStringLiteral("Red"), QPoint(3, 10));
     lblGreen = MakeLabel(pnlRGB, "lblGreen", QStringLiteral("Green"), QPoint(3, 35));
     lblBlue = MakeLabel(pnlRGB, "lblBlue", QStringLiteral("Blue"), QPoint(3, 60));
@@ -122,7 +118,7 @@ void ChannelEditors::fitCaptions(bool alphaShown)
 
 void ChannelEditors::buildHsvPanel(QWidget *window)
 {
-    pnlHSV = MakePanel(window, "pnlHSV", QRect(101, 111, 208, 81));
+    pnlHSV = MakePanel(window, "pnlHSV", ToQRect(design::HsvPanel));
     lblHue = MakeLabel(pnlHSV, "lblHue", QStringLiteral("Hue"), QPoint(4, 10));
     lblSaturation = MakeLabel(pnlHSV, "lblSaturation", QStringLiteral("Satur."), QPoint(3, 35));
     lblValue = MakeLabel(pnlHSV, "lblValue", QStringLiteral("Value"), QPoint(3, 60));
@@ -344,12 +340,12 @@ void ChannelEditors::showValues(const ShownColor &shown)
 
 bool ChannelEditors::trackBasesStale() const
 {
-    return scrollbarGreen->BaseR != (scrollbarred->Value() & 0xFF)
-           || scrollbarred->BaseG != (scrollbarGreen->Value() & 0xFF)
-           || scrollbarred->BaseB != (scrollbarBlue->Value() & 0xFF)
-           || scrollbarSaturation->BaseH != scrollbarHue->Value()
-           || scrollbarHue->BaseS != (scrollbarSaturation->Value() & 0xFF)
-           || scrollbarHue->BaseV != (scrollbarValue->Value() & 0xFF);
+    return scrollbarGreen->BaseR() != (scrollbarred->Value() & 0xFF)
+           || scrollbarred->BaseG() != (scrollbarGreen->Value() & 0xFF)
+           || scrollbarred->BaseB() != (scrollbarBlue->Value() & 0xFF)
+           || scrollbarSaturation->BaseH() != scrollbarHue->Value()
+           || scrollbarHue->BaseS() != (scrollbarSaturation->Value() & 0xFF)
+           || scrollbarHue->BaseV() != (scrollbarValue->Value() & 0xFF);
 }
 
 void ChannelEditors::UpdateRGBRectangles()
@@ -360,18 +356,10 @@ void ChannelEditors::UpdateRGBRectangles()
     const auto H = static_cast<std::uint16_t>(scrollbarHue->Value());
     const auto S = static_cast<std::uint8_t>(scrollbarSaturation->Value());
     const auto V = static_cast<std::uint8_t>(scrollbarValue->Value());
-    for (TJvTracker *slider : {scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness, scrollbarAlpha}) {
-        slider->BaseR = R;
-        slider->BaseG = G;
-        slider->BaseB = B;
-    }
-    for (TJvTracker *slider : {scrollbarHue, scrollbarSaturation, scrollbarValue}) {
-        slider->BaseH = H;
-        slider->BaseS = S;
-        slider->BaseV = V;
-    }
-    for (TJvTracker *slider : sliders())
-        slider->update();
+    for (TJvTracker *slider : {scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness, scrollbarAlpha})
+        slider->setBaseRGB(R, G, B);
+    for (TJvTracker *slider : {scrollbarHue, scrollbarSaturation, scrollbarValue})
+        slider->setBaseHSV(H, S, V);
 }
 
 void ChannelEditors::applyLayout(const LayoutGeometry &geometry, int nudge)

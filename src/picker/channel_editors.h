@@ -41,19 +41,13 @@ public:
     // The values the boxes and sliders hold.
     RGBValues rgbBoxes() const;
     RGBValues rgbSliders() const;
-    HSVValues hsvBoxes() const;
     int hueSlider() const;
     int saturationSlider() const;
     int valueSlider() const;
-    void setHsvSliders(std::optional<int> hue, std::optional<int> saturation, std::optional<int> value);
 
     // Writes every box and slider from shown, except those of the editor the
     // change came from, and the tracks where their colours went stale.
     void showValues(const ShownColor &shown);
-    // Whether a slider's track was drawn for other channel values than the
-    // sliders now hold.
-    bool trackBasesStale() const;
-    void UpdateRGBRectangles();
 
     // A layout change: panels, the six channel sliders, and the rows'
     // vertical nudge.
@@ -64,6 +58,18 @@ public:
     // colour opaque, as an undo step of its own.
     void layoutChosen();
 
+    void scrollbarBrightnessChangedValue();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    HSVValues hsvBoxes() const;
+    void setHsvSliders(std::optional<int> hue, std::optional<int> saturation, std::optional<int> value);
+    // Whether a slider's track was drawn for other channel values than the
+    // sliders now hold.
+    bool trackBasesStale() const;
+    void UpdateRGBRectangles();
     // Sender is the editor the user changed: its changes until the user
     // leaves it (or releases a slider) undo as one step.
     void CurrencyEdit13Change(QObject *Sender);
@@ -73,17 +79,12 @@ public:
     void scrollbarredChangedValue(QObject *Sender);
     void scrollbarHueChangedValue(QObject *Sender);
     void scrollbarValueChangedValue(QObject *Sender);
-    void scrollbarBrightnessChangedValue();
     void scrollbarAlphaChangedValue();
     void ScrollBarBrightnessChange();
     void ScrollBarAlphaChange();
     void ChangeAlphaMode(bool isAlpha);
     void UseAlphaChannels1Click();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void buildRgbPanel(QWidget *window);
     void buildHsvPanel(QWidget *window);
     void fitCaptions(bool alphaShown);

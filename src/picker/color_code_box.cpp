@@ -11,6 +11,7 @@
 #include "ui/full_text_popup.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/window_geometry.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -83,7 +84,7 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialo
     , guard(guard)
 {
     setObjectName(QStringLiteral("colorCodeBox"));
-    pnlColorCode = MakePanel(window, "pnlColorCode", QRect(3, 111, 96, 81));
+    pnlColorCode = MakePanel(window, "pnlColorCode", ToQRect(design::ColorCodePanel));
     cbxDisplay = new QComboBox(pnlColorCode);
     cbxDisplay->setObjectName(QStringLiteral("cbxDisplay"));
     cbxDisplay->setGeometry(4, 3, 88, 23);

@@ -49,8 +49,6 @@ public:
 
     // mcolor as a code in the chosen notation at the present alpha.
     QString getcolorstring(TColor mcolor) const;
-    // The colour of a typed code, and its alpha where the notation has one.
-    ParsedColorCode translatecolor(const QString &cColor) const;
     // Shows the code of color.
     void showCode(TColor color);
     // Puts the shown code on the clipboard.
@@ -60,12 +58,8 @@ public:
     bool stepByWheel(QWidget *target, bool up);
 
     void btnSetClick();
-    void btnCopyClick();
     void cbxDisplayChange();
     void HTMLHex1Click(int notation);
-    void UpperCaseColorCodes1Click();
-    // "Custom Formats...".
-    void CustomFormats1Click();
 
 signals:
     // Another notation is chosen: codes shown elsewhere follow it.
@@ -75,6 +69,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The colour of a typed code, and its alpha where the notation has one.
+    ParsedColorCode translatecolor(const QString &cColor) const;
+    void btnCopyClick();
+    void UpperCaseColorCodes1Click();
+    // "Custom Formats...".
+    void CustomFormats1Click();
+
     void keepFirstLine(const QString &text);
     void fitDropDown();
     void addCustomItems();

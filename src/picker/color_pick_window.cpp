@@ -13,17 +13,16 @@
 #include "picker/color_pipeline.h"
 #include "picker/history_actions.h"
 #include "picker/palette_area.h"
-#include "picker/picker_settings.h"
-#include "picker/settings_autosave.h"
+#include "picker/window_settings.h"
 #include "sampling/grab_controller.h"
 #include "shell/window_shell.h"
-#include "storage/named_settings.h"
+#include "storage/picker_settings.h"
 #include "storage/settings_store.h"
-#include "storage/window_position.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/window_geometry.h"
 #include "update/update_commands.h"
 
 #include <QAction>
@@ -39,41 +38,34 @@ namespace {
 
 constexpr QRgb WindowBackground = qRgb(0x67, 0x67, 0x67);
 
-QRect ToQRect(const PanelRect &r)
-{
-    return {r.left, r.top, r.width, r.height};
-}
-
 } // namespace
 
 TfrmColorPick::TfrmColorPick(const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent)
-    : TfrmColorPick(nullptr, std::make_unique<SettingsStore>(std::filesystem::path()), settings, dialogs, parent)
+    : TfrmColorPick(nullptr, settings, dialogs, parent)
 {
 }
 
 TfrmColorPick::TfrmColorPick(SettingsStore &store, PickerDialogs &dialogs, QWidget *parent)
-    : TfrmColorPick(&store, nullptr, ToPickerSettings(ReadNamedSettings(store)), dialogs, parent)
+    : TfrmColorPick(&store, ReadPickerSettings(store), dialogs, parent)
 {
 }
 
-TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore> ownedStore,
-                             const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent)
+TfrmColorPick::TfrmColorPick(SettingsStore *store, const PickerSettings &stored, PickerDialogs &dialogs,
+                             QWidget *parent)
     // A fixed size: a title, the system menu and the close box, no minimise
     // or maximise box. (Customising the hints would forbid hiding the title
     // bar.)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , ownedSettingsStore(std::move(ownedStore))
-    , settingsStore(store ? store : ownedSettingsStore.get())
     , dialogs(dialogs)
     , guard(std::make_unique<ErrorGuard>([this](const QString &message) { this->dialogs.showError(this, message); },
                                          [this] {
-                                             if (autosave)
-                                                 autosave->changed();
+                                             if (settings)
+                                                 settings->changed();
                                          }))
     , programVersion(QString::fromStdString(GetAppVersion()))
 {
     setObjectName(QStringLiteral("frmColorPick"));
-    setFixedSize(486, 282);
+    setFixedSize(design::ClientSize());
     FillBackground(this, QColor(WindowBackground));
     // The window is a fixed, compact design at a 12-pixel text height: its
     // own face where it is installed, else the desktop's. (Listing faces
@@ -84,22 +76,19 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore
     windowFont.setPixelSize(12);
     setFont(windowFont);
 
+    settings = new WindowSettings(this, store, dialogs, *guard);
     createAreas();
     buildMainMenu();
     wireAreas();
-    watchForSettingChanges();
+    settings->watch({*pipeline, *editors, *codes, *frame, *picture, *namedColors, *palette, *grab, *shell, *updates});
     qApp->installEventFilter(this);
-    FormCreate(settings);
-    // Decided by the file as it was read, before the window puts its own
-    // values into the store.
-    storedSettingsAllowed = MayRestoreStoredSettings(*settingsStore);
-    takeSettingsAsWritten();
+    FormCreate(stored);
+    settings->takeFirstValues();
 }
 
 TfrmColorPick::~TfrmColorPick()
 {
-    if (!closingSettingsSaved)
-        saveClosingSettings(false, false);
+    settings->saveClosing(false, false);
     // The controls go while the areas and the guard they report to still
     // exist: a control that goes can still move the focus and run a handler.
     const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
@@ -109,7 +98,7 @@ TfrmColorPick::~TfrmColorPick()
 // In the order the controls take the keyboard focus.
 void TfrmColorPick::createAreas()
 {
-    frame = new ColorFrameArea(this, *settingsStore, dialogs, *guard);
+    frame = new ColorFrameArea(this, settings->store(), dialogs, *guard);
     pipeline = new ColorPipeline(this);
     editors = new ChannelEditors(this, *pipeline, *guard);
     history = new HistoryActions(this, *pipeline, dialogs, *guard);
@@ -224,16 +213,16 @@ void TfrmColorPick::wireAreas()
     g.connect(shell, &WindowShell::closeAccepted, this, [this] { FormClose(); });
 }
 
-void TfrmColorPick::FormCreate(const PickerSettings &settings)
+void TfrmColorPick::FormCreate(const PickerSettings &stored)
 {
     setWindowTitle(QStringLiteral("Pigmentrix ") + programVersion);
-    codes->setUpperCase(settings.uppercase);
-    editors->setAlphaMode(settings.AlphaMode);
-    picture->setDisplayMode(static_cast<DisplayMode>(settings.displaymode));
-    updates->setCheckOnStartup(settings.CheckNewVersion);
-    shell->applyStoredLayout(static_cast<Layout>(settings.layout), settings.showtitle);
-    palette->showPaletteName(QString::fromStdString(settings.palettename));
-    readCustomFormats();
+    codes->setUpperCase(stored.upperCase);
+    editors->setAlphaMode(stored.alphaMode);
+    picture->setDisplayMode(stored.displayMode);
+    updates->setCheckOnStartup(stored.checkNewVersion);
+    shell->applyStoredLayout(stored.layout, stored.showTitle);
+    palette->showPaletteName(QString::fromStdString(stored.paletteName));
+    settings->readCustomFormats();
     shell->setTrayActive(true);
 }
 
@@ -264,7 +253,7 @@ void TfrmColorPick::setVisible(bool visible)
     // before the window exists on the screen: a position given then is the
     // frame's, as it was stored, under any window manager.
     if (visible && !shownOnce)
-        restoreStoredSettings();
+        settings->restore();
     QWidget::setVisible(visible);
 }
 
@@ -272,7 +261,7 @@ void TfrmColorPick::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
-        centreIfAsked();
+        settings->centreIfAsked();
         FormShow();
     }
 }
@@ -303,18 +292,48 @@ void TfrmColorPick::FormShow()
         codes->focusCopyButton();
         // Once the window is on screen: damaged lines, a read-only file,
         // custom formats left out.
-        std::string notice = settingsStore->StartNotice();
-        if (!customFormatNotice.empty())
-            notice += (notice.empty() ? "" : "\n\n") + customFormatNotice;
+        const std::string notice = settings->startNotice();
         if (!notice.empty()) {
             QMetaObject::invokeMethod(
                 this, [this, notice] { dialogs.showMessage(this, QString::fromStdString(notice)); },
                 Qt::QueuedConnection);
-            // Said once: the file remembers the lines it was told of.
-            settingsStore->NoteDamageTold();
-            autosave->changed();
+            // Said once.
+            settings->noticeTold();
         }
     }
+}
+
+void TfrmColorPick::FormClose()
+{
+    if (settings->closingSaved())
+        return;
+    settings->saveClosing(true, true);
+    emit closing();
+}
+
+// Nobody is there to answer a message, and the session will not wait: what
+// can be written is, failures go to the log, and every event loop ends at
+// once, a message box's too.
+void TfrmColorPick::endSession()
+{
+    if (!settings->closingSaved()) {
+        settings->saveClosing(true, false);
+        emit closing();
+    }
+    shell->setTrayActive(false);
+    QCoreApplication::exit(0);
+}
+
+void TfrmColorPick::saveSettingsNow()
+{
+    settings->saveNow();
+}
+
+void TfrmColorPick::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (shownOnce)
+        settings->windowMoved();
 }
 
 void TfrmColorPick::applyColorParameter()

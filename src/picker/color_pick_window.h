@@ -1,15 +1,12 @@
 #pragma once
 
 #include "model/color.h"
-#include "model/custom_format.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 class QKeyEvent;
 class QMenu;
@@ -27,13 +24,11 @@ class HsvPictureArea;
 class NamedColorArea;
 class PaletteArea;
 class PickerDialogs;
-class SettingsAutosave;
 class SettingsStore;
 class UpdateCommands;
+class WindowSettings;
 class WindowShell;
 struct PickerSettings;
-struct PropertyBinding;
-struct StoredWindowPosition;
 
 // The picker window: one current colour and every editor of it. The window
 // is the composition root: it creates one object per area, lays them out in
@@ -95,48 +90,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore> ownedStore, const PickerSettings &settings,
-                  PickerDialogs &dialogs, QWidget *parent);
+    TfrmColorPick(SettingsStore *store, const PickerSettings &settings, PickerDialogs &dialogs, QWidget *parent);
     void createAreas();
     void buildMainMenu();
     void wireAreas();
-    void FormCreate(const PickerSettings &settings);
+    void FormCreate(const PickerSettings &stored);
     void applyColorParameter();
     void FormMouseWheel(QWidget *target, int delta);
     bool isMenuShortcut(const QKeyEvent &key) const;
 
-    // Settings store.
-    void restoreStoredSettings();
-    void takeSettingsAsWritten();
-    void readCustomFormats();
-    // Stored formats that cannot be used: kept for the file, and what the
-    // user is told about them when the window first shows.
-    std::vector<CustomFormat> unusableCustomFormats;
-    std::string customFormatNotice;
-    void placeWindow(const StoredWindowPosition &stored);
-    void centreIfAsked();
-    bool centreWhenShown = false;
-    std::vector<PropertyBinding> storedPropertyBindings();
-    // Puts the present settings into the store; the named values only with
-    // named.
-    void storeSettings(bool named);
-    void watchForSettingChanges();
-    std::function<void(const QString &, bool)> settingsMessages();
-    // interactive: errors and notices are shown, else written to the log.
-    void saveClosingSettings(bool acceptedClose, bool interactive);
-
-    std::unique_ptr<SettingsStore> ownedSettingsStore;
-    SettingsStore *settingsStore = nullptr;
     PickerDialogs &dialogs;
     std::unique_ptr<ErrorGuard> guard;
+    // A child of the window, made before the areas and gone before them: the
+    // guard asks it for a write only while it exists.
+    QPointer<WindowSettings> settings;
     QString programVersion;
     QString paramcolor;
-    bool closingSettingsSaved = false;
     bool shownOnce = false;
-    // The stored position and properties are in the window (just before its
-    // first showing): from then on they are the window's to store.
-    bool storedSettingsRestored = false;
-    bool storedSettingsAllowed = true;
 
     QMenu *pupMain = nullptr;
     ColorPipeline *pipeline = nullptr;
@@ -150,7 +120,6 @@ private:
     GrabController *grab = nullptr;
     WindowShell *shell = nullptr;
     UpdateCommands *updates = nullptr;
-    SettingsAutosave *autosave = nullptr;
 };
 
 } // namespace pigmentrix

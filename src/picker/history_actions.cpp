@@ -10,6 +10,7 @@
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -31,7 +32,7 @@ HistoryActions::HistoryActions(QWidget *window, ColorPipeline &pipeline, PickerD
     , guard(guard)
 {
     setObjectName(QStringLiteral("historyActions"));
-    pnlButtons = MakePanel(window, "pnlButtons", QRect(311, 3, 65, 106));
+    pnlButtons = MakePanel(window, "pnlButtons", ToQRect(design::ButtonsPanel));
     btnInvert = MakeButton(pnlButtons, "btnInvert", QStringLiteral("Invert"), QStringLiteral("Invert Color"),
                            QRect(4, 4, 57, 23));
     btnRandom = MakeButton(pnlButtons, "btnRandom", QStringLiteral("Random"), QStringLiteral("Pick Random Color"),
@@ -72,8 +73,7 @@ void HistoryActions::addMenuItems(QMenu *menu)
 
 void HistoryActions::applyLayout(const LayoutGeometry &geometry)
 {
-    const PanelRect &r = geometry.buttons;
-    pnlButtons->setGeometry(r.left, r.top, r.width, r.height);
+    pnlButtons->setGeometry(ToQRect(geometry.buttons));
     pnlButtons->setVisible(geometry.buttonsVisible);
 }
 

@@ -39,15 +39,16 @@ public:
 
     void UndoColorChange1Click();
     void RedoColorchange1Click();
-    void btnInvertClick();
     void btnRandomClick();
-    void btnDialogClick();
 
 signals:
     // Invert with Ctrl held also inverts the frame's text colour.
     void textColorInverted();
 
 private:
+    void btnInvertClick();
+    void btnDialogClick();
+
     void updateHistoryButtons();
 
     QWidget *window;

@@ -8,6 +8,7 @@
 #include "ui/artwork.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -70,7 +71,7 @@ PaletteArea::PaletteArea(QWidget *window, ColorPipeline &pipeline, ColorCodeBox 
 
 void PaletteArea::buildPanel(QWidget *window)
 {
-    pnlPalette = MakePanel(window, "pnlPalette", QRect(3, 194, 306, 53));
+    pnlPalette = MakePanel(window, "pnlPalette", ToQRect(design::PalettePanel));
     lblPalette = new QLabel(QStringLiteral("Palette"), pnlPalette);
     lblPalette->setObjectName(QStringLiteral("lblPalette"));
     lblPalette->move(6, 2);

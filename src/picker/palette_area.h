@@ -43,7 +43,6 @@ public:
     void setVisible(bool visible);
     std::vector<PropertyBinding> storedProperties();
 
-    Palette paletteColors() const;
     QString paletteName() const { return mpalette; }
     bool paletteChanged() const { return mpalettechanged; }
     // The name a palette is saved under in the settings: none once it
@@ -55,6 +54,14 @@ public:
     // "Set as Text Color" is there only while the frame shows text.
     void setTextColorItemEnabled(bool enabled);
 
+    // SetHint for mempan1 ... mempan16.
+    void rebuildPaletteHints();
+
+signals:
+    void textColorChosen(TColor color);
+
+private:
+    Palette paletteColors() const;
     void mempan3MouseDown(PaletteSlotPanel *sender, Qt::MouseButton button);
     void mempan3DblClick();
     void mempan4MouseMove();
@@ -63,15 +70,9 @@ public:
     void SetasTextColor1Click();
     void Copy1Click();
     void SetHint(PaletteSlotPanel *sender);
-    // SetHint for mempan1 ... mempan16.
-    void rebuildPaletteHints();
     void btnLoadPaletteClick();
     void btnSavePaletteClick();
 
-signals:
-    void textColorChosen(TColor color);
-
-private:
     void buildPanel(QWidget *window);
     void buildMenu(QWidget *window);
     void storeColorInSlot(PaletteSlotPanel *slot);

@@ -4,11 +4,11 @@
 #include "picker/command_line.h"
 #include "ui/picker_dialogs.h"
 
-#include "picker/picker_settings.h"
 #include "picker/start_checks.h"
 #include "sampling/x11_display.h"
 #include "shell/single_instance.h"
 #include "shell/termination_signals.h"
+#include "storage/picker_settings.h"
 #include "storage/settings_location.h"
 #include "storage/settings_store.h"
 #include "ui/artwork.h"

@@ -1,6 +1,4 @@
-// The settings the window keeps between runs: restored just before it is
-// first shown, written when it really closes.
-#include "picker/color_pick_window.h"
+#include "picker/window_settings.h"
 
 #include "displays/color_frame_area.h"
 #include "displays/hsv_picture_area.h"
@@ -12,19 +10,17 @@
 #include "picker/settings_autosave.h"
 #include "sampling/grab_controller.h"
 #include "shell/window_shell.h"
+#include "storage/closing_settings.h"
+#include "storage/custom_format_settings.h"
+#include "storage/picker_settings.h"
+#include "storage/property_bindings.h"
+#include "storage/settings_store.h"
+#include "storage/window_position.h"
 #include "ui/error_guard.h"
 #include "ui/picker_dialogs.h"
 #include "update/update_commands.h"
 
-#include "storage/closing_settings.h"
-#include "storage/custom_format_settings.h"
-#include "storage/property_bindings.h"
-#include "storage/settings_store.h"
-#include "storage/window_position.h"
-
 #include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
@@ -64,7 +60,46 @@ std::vector<ScreenRect> ScreenRects()
 
 } // namespace
 
-void TfrmColorPick::restoreStoredSettings()
+WindowSettings::WindowSettings(QWidget *window, SettingsStore *store, PickerDialogs &dialogs, const ErrorGuard &guard)
+    : QObject(window)
+    , window(window)
+    , ownedSettingsStore(store ? nullptr : std::make_unique<SettingsStore>(std::filesystem::path()))
+    , settingsStore(store ? store : ownedSettingsStore.get())
+    , dialogs(dialogs)
+    , guard(guard)
+{
+}
+
+WindowSettings::~WindowSettings() = default;
+
+void WindowSettings::watch(const Areas &watched)
+{
+    areas = std::make_unique<Areas>(watched);
+    autosave = new SettingsAutosave(
+        *settingsStore, [this] { storeSettings(true); }, settingsMessages(), this);
+    // Most changes come through a handler (the guard says when one ran);
+    // these change a stored value without one.
+    for (QAction *item : window->findChildren<QAction *>())
+        connect(item, &QAction::toggled, autosave, &SettingsAutosave::changed);
+    for (QComboBox *list : window->findChildren<QComboBox *>())
+        connect(list, &QComboBox::currentIndexChanged, autosave, &SettingsAutosave::changed);
+}
+
+void WindowSettings::readCustomFormats()
+{
+    StoredCustomFormats stored = ReadCustomFormats(*settingsStore);
+    areas->codes.setCustomFormats(stored.formats);
+    unusableCustomFormats = std::move(stored.unusable);
+    customFormatNotice = std::move(stored.notice);
+}
+
+void WindowSettings::takeFirstValues()
+{
+    storedSettingsAllowed = MayRestoreStoredSettings(*settingsStore);
+    takeSettingsAsWritten();
+}
+
+void WindowSettings::restore()
 {
     if (!storedSettingsAllowed) {
         placeWindow(StoredWindowPosition{});
@@ -80,33 +115,24 @@ void TfrmColorPick::restoreStoredSettings()
 // the file lacks: only what changes from here on (and what the window took
 // differently from the file) is written. Another picker sharing the file
 // then keeps what it writes meanwhile.
-void TfrmColorPick::takeSettingsAsWritten()
+void WindowSettings::takeSettingsAsWritten()
 {
     storeSettings(true);
     settingsStore->TakeCurrentAsWritten();
 }
 
-// Before the stored notation index comes back, which may choose one of them.
-void TfrmColorPick::readCustomFormats()
-{
-    StoredCustomFormats stored = ReadCustomFormats(*settingsStore);
-    codes->setCustomFormats(stored.formats);
-    unusableCustomFormats = std::move(stored.unusable);
-    customFormatNotice = std::move(stored.notice);
-}
-
-void TfrmColorPick::placeWindow(const StoredWindowPosition &stored)
+void WindowSettings::placeWindow(const StoredWindowPosition &stored)
 {
     const std::vector<ScreenRect> screens = ScreenRects();
     const PlacementDecision placement =
-        DecideWindowPlacement(stored, ScreenPixelsPerInch(), ToScreenRect(frameGeometry()), screens);
+        DecideWindowPlacement(stored, ScreenPixelsPerInch(), ToScreenRect(window->frameGeometry()), screens);
     // A centred window is centred once it exists, when its frame is known
     // where the platform can tell it.
     centreWhenShown = !placement.restored;
-    move(placement.normal.left, placement.normal.top);
+    window->move(placement.normal.left, placement.normal.top);
 }
 
-void TfrmColorPick::centreIfAsked()
+void WindowSettings::centreIfAsked()
 {
     if (!centreWhenShown)
         return;
@@ -114,66 +140,54 @@ void TfrmColorPick::centreIfAsked()
     centreWhenShown = false;
 }
 
-void TfrmColorPick::FormClose()
+std::string WindowSettings::startNotice() const
 {
-    if (closingSettingsSaved)
-        return;
-    saveClosingSettings(true, true);
-    emit closing();
+    std::string notice = settingsStore->StartNotice();
+    if (!customFormatNotice.empty())
+        notice += (notice.empty() ? "" : "\n\n") + customFormatNotice;
+    return notice;
 }
 
-// Nobody is there to answer a message, and the session will not wait: what
-// can be written is, failures go to the log, and every event loop ends at
-// once, a message box's too.
-void TfrmColorPick::endSession()
+void WindowSettings::noticeTold()
 {
-    if (!closingSettingsSaved) {
-        saveClosingSettings(true, false);
-        emit closing();
-    }
-    shell->setTrayActive(false);
-    QCoreApplication::exit(0);
+    settingsStore->NoteDamageTold();
+    autosave->changed();
 }
 
-void TfrmColorPick::saveSettingsNow()
+void WindowSettings::changed()
+{
+    if (autosave)
+        autosave->changed();
+}
+
+void WindowSettings::windowMoved()
+{
+    if (autosave)
+        autosave->changing();
+}
+
+void WindowSettings::saveNow()
 {
     storeSettings(true);
     autosave->saveNow(&SettingsAutosave::log);
 }
 
-void TfrmColorPick::watchForSettingChanges()
-{
-    autosave = new SettingsAutosave(
-        *settingsStore, [this] { storeSettings(true); }, settingsMessages(), this);
-    // Most changes come through a handler (the guard says when one ran);
-    // these change a stored value without one.
-    for (QAction *item : findChildren<QAction *>())
-        connect(item, &QAction::toggled, autosave, &SettingsAutosave::changed);
-    for (QComboBox *list : findChildren<QComboBox *>())
-        connect(list, &QComboBox::currentIndexChanged, autosave, &SettingsAutosave::changed);
-}
-
 // What a settings write has to say, told in the window: an error as the
 // program's error report, a notice as a message.
-std::function<void(const QString &, bool)> TfrmColorPick::settingsMessages()
+std::function<void(const QString &, bool)> WindowSettings::settingsMessages()
 {
     return [this](const QString &message, bool isError) {
         if (isError)
-            guard->report(message);
+            guard.report(message);
         else
-            dialogs.showMessage(this, message);
+            dialogs.showMessage(window, message);
     };
 }
 
-void TfrmColorPick::moveEvent(QMoveEvent *event)
+void WindowSettings::saveClosing(bool acceptedClose, bool interactive)
 {
-    QWidget::moveEvent(event);
-    if (shownOnce && autosave)
-        autosave->changing();
-}
-
-void TfrmColorPick::saveClosingSettings(bool acceptedClose, bool interactive)
-{
+    if (closingSettingsSaved)
+        return;
     storeSettings(acceptedClose);
     if (interactive) {
         autosave->saveNow(settingsMessages());
@@ -183,27 +197,27 @@ void TfrmColorPick::saveClosingSettings(bool acceptedClose, bool interactive)
     closingSettingsSaved = true;
 }
 
-void TfrmColorPick::storeSettings(bool named)
+void WindowSettings::storeSettings(bool named)
 {
     ClosingSettings closing;
     if (storedSettingsRestored) {
         WindowPosition position;
         position.pixelsPerInch = ScreenPixelsPerInch();
-        position.normal = ToScreenRect(frameGeometry());
+        position.normal = ToScreenRect(window->frameGeometry());
         closing.position = position;
         closing.properties = CollectBoundProperties(*settingsStore, storedPropertyBindings());
     }
     if (named) {
-        closing.named = NamedSettings{codes->upperCase(),
-                                      editors->alphaMode(),
-                                      static_cast<int>(shell->layout()),
-                                      static_cast<int>(picture->displayMode()),
-                                      updates->checkOnStartup(),
-                                      shell->titleShown(),
-                                      palette->storedPaletteName().toStdString()};
+        closing.named = PickerSettings{areas->codes.upperCase(),
+                                       areas->editors.alphaMode(),
+                                       areas->shell.layout(),
+                                       areas->picture.displayMode(),
+                                       areas->updates.checkOnStartup(),
+                                       areas->shell.titleShown(),
+                                       areas->palette.storedPaletteName().toStdString()};
     }
-    closing.paletteChanged = palette->paletteChanged();
-    closing.customFormats = codes->customFormats();
+    closing.paletteChanged = areas->palette.paletteChanged();
+    closing.customFormats = areas->codes.customFormats();
     closing.customFormats.insert(closing.customFormats.end(), unusableCustomFormats.begin(),
                                  unusableCustomFormats.end());
     StoreClosingSettings(*settingsStore, closing);
@@ -211,17 +225,18 @@ void TfrmColorPick::storeSettings(bool named)
 
 // Each area names the stored properties of its own controls; the colour is
 // the pipeline's.
-std::vector<PropertyBinding> TfrmColorPick::storedPropertyBindings()
+std::vector<PropertyBinding> WindowSettings::storedPropertyBindings()
 {
+    ColorPipeline &pipeline = areas->pipeline;
     std::vector<PropertyBinding> rows = {
-        {"pnlColor_Color", [this] { return StoredValue(std::int64_t{pipeline->color()}); },
-         [this](const StoredValue &value) {
-             pipeline->restoreColor(static_cast<TColor>(std::get<std::int64_t>(value)));
+        {"pnlColor_Color", [&pipeline] { return StoredValue(std::int64_t{pipeline.color()}); },
+         [&pipeline](const StoredValue &value) {
+             pipeline.restoreColor(static_cast<TColor>(std::get<std::int64_t>(value)));
          }},
     };
     for (std::vector<PropertyBinding> area :
-         {grab->storedProperties(), frame->storedProperties(), shell->storedProperties(),
-          namedColors->storedProperties(), codes->storedProperties(), palette->storedProperties()})
+         {areas->grab.storedProperties(), areas->frame.storedProperties(), areas->shell.storedProperties(),
+          areas->namedColors.storedProperties(), areas->codes.storedProperties(), areas->palette.storedProperties()})
         rows.insert(rows.end(), std::make_move_iterator(area.begin()), std::make_move_iterator(area.end()));
     return rows;
 }

@@ -1,4 +1,4 @@
-// The eyedropper: a left press on the grab button starts a grab, a 100 ms
+// The eyedropper: a left press on the grab button starts a grab, a
 // tick takes the colour under the pointer, and any release ends it; or the
 // grab runs over a still picture of the desktop (grab_frozen.cpp).
 #include "sampling/grab_controller.h"
@@ -92,7 +92,6 @@ void GrabController::applyGrabOptions()
     averaging = N5x5Average1->isChecked()   ? Averaging::Mean5x5
                 : N3x3Average1->isChecked() ? Averaging::Mean3x3
                                             : Averaging::Off;
-    Timer1->setInterval(100);
     btnGrab->setImageIndex(static_cast<int>(averaging));
 }
 
@@ -238,7 +237,6 @@ void GrabController::Off1Click(QAction *sender)
     sender->setChecked(true);
     averaging = static_cast<Averaging>(sender->data().toInt());
     btnGrab->setImageIndex(static_cast<int>(averaging));
-    Timer1->setInterval(100);
 }
 
 void GrabController::SetCoordinates1Click()

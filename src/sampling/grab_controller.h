@@ -13,6 +13,7 @@
 #include <QRect>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -31,11 +32,14 @@ class GrabButton;
 class ImageView;
 class PickerDialogs;
 
+// How often a live grab takes the colour under the pointer (Timer1).
+inline constexpr std::chrono::milliseconds GrabTickInterval{100};
+
 // How many pixels round the pointer a grab averages.
 enum class Averaging { Off = 0, Mean3x3 = 1, Mean5x5 = 2 };
 
 // The eyedropper and the magnifier: a left press on the grab button starts a
-// grab, a 100 ms tick takes the colour under the pointer and shows the area
+// grab, each tick takes the colour under the pointer and shows the area
 // round it enlarged, and any release ends it; arrow keys move the pointer a
 // pixel meanwhile. Where the screen is read through the desktop portal, or
 // with "Freeze Screen While Picking" on, the grab runs over a still picture
@@ -68,8 +72,6 @@ public:
     bool grabActive() const { return grabbing; }
     bool dragging() const { return mousedownflag; }
 
-    // The screen the eyedropper reads; the session's own unless replaced.
-    ScreenSampler &screenReader();
     void setScreenSampler(std::unique_ptr<ScreenSampler> sampler);
     // Grabs go through the desktop portal: a still picture of the desktop,
     // or the desktop's own picker where it allows nothing else.
@@ -80,15 +82,6 @@ public:
     void btnGrabMouseDown(Qt::MouseButton button);
     void btnGrabMouseUp(Qt::MouseButton button);
     void Timer1Timer();
-    void Off1Click(QAction *sender);
-    void SetCoordinates1Click();
-    void ResetCoordinates2Click();
-    void Zoom1X1Click(QAction *sender);
-    void Cross1Click(QAction *sender);
-    void ClearZoomWindow1Click();
-    void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
-    void imgMagnifierMouseMove(QPoint at);
-    void imgMagnifierMouseUp();
 
 signals:
     // A grab starts: the colour is recorded for undo and the editors held.
@@ -111,6 +104,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The screen the eyedropper reads; the session's own unless replaced.
+    ScreenSampler &screenReader();
+    void Off1Click(QAction *sender);
+    void SetCoordinates1Click();
+    void ResetCoordinates2Click();
+    void Zoom1X1Click(QAction *sender);
+    void Cross1Click(QAction *sender);
+    void ClearZoomWindow1Click();
+    void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
+    void imgMagnifierMouseMove(QPoint at);
+    void imgMagnifierMouseUp();
+
     enum class GrabKind { Live, Portal, Frozen, DesktopPicker };
     enum class GrabOutcome { Taken, GivenUp };
 

@@ -43,7 +43,7 @@ void GrabController::addZoomMenu(QMenu *menu)
                                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Q));
     guard.connect(ClearZoomWindow1, &QAction::triggered, this, [this] { ClearZoomWindow1Click(); });
     // A plain tick: each pointer move during a grab reads it. Off, the colour
-    // follows the 100 ms tick, which keeps a grab light on a slow machine.
+    // follows the grab tick, which keeps a grab light on a slow machine.
     SmoothTracking1 = AddCheckItem(zoom, QStringLiteral("SmoothTracking1"), QStringLiteral("Smooth Tracking"), false);
 }
 

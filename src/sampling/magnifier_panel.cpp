@@ -9,6 +9,7 @@
 #include "ui/control_factory.h"
 #include "ui/image_view.h"
 #include "ui/qt_color.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,7 +46,7 @@ ImageView *MakePictureView(QWidget *parent, const char *name, const QRect &geome
 
 void GrabController::buildPanel(QWidget *window)
 {
-    pnlMagnifier = MakePanel(window, "pnlMagnifier", QRect(311, 111, 172, 168));
+    pnlMagnifier = MakePanel(window, "pnlMagnifier", ToQRect(design::MagnifierPanel));
     btnGrab = new GrabButton(pnlMagnifier);
     btnGrab->setObjectName(QStringLiteral("btnGrab"));
     btnGrab->setToolTip(QStringLiteral("Grab Color"));
@@ -69,7 +70,7 @@ void GrabController::buildPanel(QWidget *window)
 
     auto *area = new MagnifierFrame(pnlMagnifier);
     area->setObjectName(QStringLiteral("pnlMagnifierArea"));
-    area->setGeometry(3, 32, 167, 134);
+    area->setGeometry(ToQRect(design::MagnifierArea));
     area->caption = QStringLiteral("drag grabber over\nany area to magnify");
     FillBackground(area, ToQColor(ClassicSystemColor(cl3DLight)));
     pnlMagnifierArea = area;
@@ -81,7 +82,7 @@ void GrabController::buildPanel(QWidget *window)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    Timer1->setInterval(GrabTickInterval);
 }
 
 void GrabController::applyLayout(const QRect &panel, const QRect &pictureArea, bool detailsVisible)

@@ -1,23 +1,9 @@
 #pragma once
 
+#include "model/view_choices.h"
+#include "ui/window_geometry.h"
+
 namespace pigmentrix {
-
-// Layout codes, as the layout menu items carry them and the settings keep
-// them; an unknown code stays in force without moving anything.
-enum class Layout : int { Small = 0, Medium = 1, Large = 2 };
-
-// The design window's frame: the layouts size the outer window, Qt sizes the
-// client area, and the difference is this frame.
-inline constexpr int DesignFrameWidth = 3;
-inline constexpr int DesignCaptionHeight = 23;
-
-struct PanelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const PanelRect &, const PanelRect &) = default;
-};
 
 // Everything a layout change moves, resizes, shows or hides.
 struct LayoutGeometry {
@@ -48,7 +34,6 @@ struct LayoutRecord {
     int hFrm = 0;
     int wFrm = 0;
     int hRGB = 0;
-    int wRGB = 0;
     int hmag = 0;
     int wmag = 0;
     int hcir = 0;

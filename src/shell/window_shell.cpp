@@ -7,6 +7,7 @@
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -136,9 +137,9 @@ void WindowShell::ChangeLayout(Layout mLayout)
 
 void WindowShell::applyWindowSize()
 {
-    const int captionHeight = captionShown ? DesignCaptionHeight : 0;
-    window->setFixedSize(layoutGeometry.outerWidth - 2 * DesignFrameWidth,
-                         layoutGeometry.outerHeight - 2 * DesignFrameWidth - captionHeight);
+    const int captionHeight = captionShown ? design::CaptionHeight : 0;
+    window->setFixedSize(layoutGeometry.outerWidth - 2 * design::FrameWidth,
+                         layoutGeometry.outerHeight - 2 * design::FrameWidth - captionHeight);
 }
 
 void WindowShell::Small1Click(Layout layout)
@@ -167,7 +168,7 @@ void WindowShell::HideTitlebar()
 {
     if (captionShown) {
         captionShown = false;
-        layoutGeometry.outerHeight -= DesignCaptionHeight;
+        layoutGeometry.outerHeight -= design::CaptionHeight;
         setWindowFlagInPlace(Qt::FramelessWindowHint, true);
         applyWindowSize();
     }
@@ -178,7 +179,7 @@ void WindowShell::ShowTitlebar()
 {
     if (!captionShown) {
         captionShown = true;
-        layoutGeometry.outerHeight += DesignCaptionHeight;
+        layoutGeometry.outerHeight += design::CaptionHeight;
         setWindowFlagInPlace(Qt::FramelessWindowHint, false);
         applyWindowSize();
     }

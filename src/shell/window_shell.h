@@ -57,20 +57,6 @@ public:
     void windowShown();
 
     void ChangeLayout(Layout mLayout);
-    void Small1Click(Layout layout);
-    void HideTitlebar();
-    void ShowTitlebar();
-    void ShowHideTitlebar1Click();
-    void SetStayOnTop(bool OnTop);
-    void AlwaysonTop1Click();
-    void btnOptionsClick();
-    void btnCloseClick();
-    void Exit1Click();
-    void StayinSystemTray1Click();
-    void RunonStartup1Click();
-    void JvTrayIcon1Click();
-    void HideApplication();
-    void ShowApplication();
 
     // The window's own events, handed on by it.
     void closeEvent(QCloseEvent *event);
@@ -88,6 +74,21 @@ signals:
     void closeAccepted();
 
 private:
+    void Small1Click(Layout layout);
+    void HideTitlebar();
+    void ShowTitlebar();
+    void ShowHideTitlebar1Click();
+    void SetStayOnTop(bool OnTop);
+    void AlwaysonTop1Click();
+    void btnOptionsClick();
+    void btnCloseClick();
+    void Exit1Click();
+    void StayinSystemTray1Click();
+    void RunonStartup1Click();
+    void JvTrayIcon1Click();
+    void HideApplication();
+    void ShowApplication();
+
     void buildBottomButtons();
     void recordLayout();
     void applyWindowSize();

@@ -18,7 +18,7 @@ void StoreClosingSettings(SettingsStore &store, const ClosingSettings &closing)
             WriteStoredProperty(store, list[i], closing.properties[i]);
     }
     if (closing.named)
-        WriteNamedSettings(store, *closing.named, closing.paletteChanged);
+        WritePickerSettings(store, *closing.named, closing.paletteChanged);
     WriteCustomFormats(store, closing.customFormats);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/custom_format.h"
-#include "storage/named_settings.h"
+#include "storage/picker_settings.h"
 #include "storage/settings_store.h"
 #include "storage/stored_properties.h"
 #include "storage/window_position.h"
@@ -20,7 +20,7 @@ struct ClosingSettings {
     // position.
     std::vector<StoredValue> properties;
     // Present only for an accepted close.
-    std::optional<NamedSettings> named;
+    std::optional<PickerSettings> named;
     bool paletteChanged = false;
     // The custom formats, unusable ones last; written on every store.
     std::vector<CustomFormat> customFormats;

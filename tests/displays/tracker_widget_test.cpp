@@ -234,8 +234,7 @@ TEST_F(ProgramTracker, ShowsItsPicture)
 {
     tracker.setChannel(rcHue);
     tracker.setMaximum(360);
-    tracker.BaseS = 255;
-    tracker.BaseV = 255;
+    tracker.setBaseHSV(0, 255, 255);
     tracker.setValue(180);
     tracker.setBackColor(0x00302010);
     const QImage shown = tracker.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -103,7 +103,7 @@ TEST_F(ColorFrameCommandsTest, SwapMakesTheTextColourCurrentAndUndoes)
     item("setTextcolortoWhite1")->trigger();
     item("SwapColorandTextColor1")->trigger();
     EXPECT_EQ(color(), clWhite);
-    EXPECT_EQ(frame()->FontColor, ComposeColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(frame()->FontColor(), ComposeColor(0x12, 0x34, 0x56));
     EXPECT_EQ(control<QLabel>("lblContrast")->text(), "12.72:1 AAA");
     EXPECT_EQ(area<HistoryActions>().history().undoEntries()[0].color, ComposeColor(0x12, 0x34, 0x56));
 }
@@ -123,7 +123,7 @@ TEST_F(ColorFrameCommandsTest, TextColourCommands)
     setColor(ComposeColor(65, 105, 225));
     for (const Row &row : rows) {
         item(row.item)->trigger();
-        EXPECT_EQ(frame()->FontColor, row.expected);
+        EXPECT_EQ(frame()->FontColor(), row.expected);
     }
 }
 
@@ -131,38 +131,38 @@ TEST_F(ColorFrameCommandsTest, UseTextTogglesBothItemsAndRestoresTheDefaultText)
 {
     dialogs.textAnswer = QStringLiteral("Sample");
     item("ChangeText1")->trigger();
-    EXPECT_EQ(frame()->Caption, "Sample");
+    EXPECT_EQ(frame()->Caption(), "Sample");
     item("UseTextinColorFrame1")->trigger();
     EXPECT_FALSE(item("UseText")->isChecked());
     EXPECT_FALSE(item("UseTextinColorFrame1")->isChecked());
-    EXPECT_EQ(frame()->Caption, "");
+    EXPECT_EQ(frame()->Caption(), "");
     item("UseText")->trigger();
     EXPECT_TRUE(item("UseText")->isChecked());
     EXPECT_TRUE(item("UseTextinColorFrame1")->isChecked());
-    EXPECT_EQ(frame()->Caption, "Pigmentrix");
+    EXPECT_EQ(frame()->Caption(), "Pigmentrix");
 }
 
 TEST_F(ColorFrameCommandsTest, ChangeTextCancelledKeepsTheCaption)
 {
     dialogs.textAnswer.reset();
     item("ChangeText1")->trigger();
-    EXPECT_EQ(frame()->Caption, "Pigmentrix");
+    EXPECT_EQ(frame()->Caption(), "Pigmentrix");
     dialogs.textAnswer = QString();
     item("ChangeText1")->trigger();
-    EXPECT_EQ(frame()->Caption, "");
+    EXPECT_EQ(frame()->Caption(), "");
 }
 
 TEST_F(ColorFrameCommandsTest, ChangeFontCancelledKeepsTheFont)
 {
-    const QFont before = frame()->Font;
+    const QFont before = frame()->TextFont();
     dialogs.fontAnswer.reset();
     item("ChangeFont1")->trigger();
-    EXPECT_EQ(frame()->Font, before);
+    EXPECT_EQ(frame()->TextFont(), before);
     QFont chosen = before;
     chosen.setPixelSize(20);
     dialogs.fontAnswer = chosen;
     item("ChangeFont2")->trigger();
-    EXPECT_EQ(frame()->Font.pixelSize(), 20);
+    EXPECT_EQ(frame()->TextFont().pixelSize(), 20);
 }
 
 } // namespace

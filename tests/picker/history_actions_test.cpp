@@ -54,8 +54,8 @@ TEST_F(HistoryActionsTest, UndoAfterASliderMoveRedrawsTheTracks)
     ASSERT_NE(color(), start);
     area<HistoryActions>().UndoColorChange1Click();
     EXPECT_EQ(color(), start);
-    EXPECT_EQ(slider("scrollbarGreen")->BaseR, 40);
-    EXPECT_EQ(slider("scrollbarAlpha")->BaseR, 40);
+    EXPECT_EQ(slider("scrollbarGreen")->BaseR(), 40);
+    EXPECT_EQ(slider("scrollbarAlpha")->BaseR(), 40);
 }
 
 // Set #111111, Set #505050, a red typed and the box left: undo goes back

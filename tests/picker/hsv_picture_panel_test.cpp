@@ -296,7 +296,7 @@ TEST_F(HsvPicturePanelTest, StoredDisplayModeIsTickedAndDrawnAtStart)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.stored);
         PickerSettings settings;
-        settings.displaymode = row.stored;
+        settings.displayMode = static_cast<DisplayMode>(row.stored);
         openWindow(settings);
         EXPECT_EQ(item("ColorWheel1")->isChecked(), row.wheel);
         EXPECT_EQ(item("HueRange1")->isChecked(), row.square);

@@ -123,7 +123,7 @@ TEST_F(PaletteSlotsTest, MenuCommandsActOnTheSlotTheMenuWasOpenedOn)
     EXPECT_FALSE(control<QToolButton>("btnUndo")->isEnabled()) << "not recorded for undo";
 
     runMenuItem(10, item("SetasTextColor1"));
-    EXPECT_EQ(control<ColorFramePanel>("pnlColor")->FontColor, DesignPalette[9]);
+    EXPECT_EQ(control<ColorFramePanel>("pnlColor")->FontColor(), DesignPalette[9]);
     EXPECT_EQ(color(), DesignPalette[1]);
 
     runMenuItem(16, item("Copy1"));

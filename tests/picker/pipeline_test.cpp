@@ -125,7 +125,7 @@ TEST_F(PipelineTest, HueSliderOnGreyKeepsTheColourButRepaintsTheTracks)
     pressSlider(slider("scrollbarHue"), 68);
     EXPECT_EQ(color(), ComposeColor(128, 128, 128));
     EXPECT_EQ(slider("scrollbarHue")->Value(), 180);
-    EXPECT_EQ(slider("scrollbarSaturation")->BaseH, 180);
+    EXPECT_EQ(slider("scrollbarSaturation")->BaseH(), 180);
 }
 
 TEST_F(PipelineTest, ColourParameterIsAppliedWhenShown)

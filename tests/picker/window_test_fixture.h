@@ -4,7 +4,7 @@
 #include "fake_dialogs.h"
 #include "picker/color_pick_window.h"
 #include "picker/color_pipeline.h"
-#include "picker/picker_settings.h"
+#include "storage/picker_settings.h"
 #include "update/version_checker.h"
 #include "window_lookup.h"
 

@@ -145,5 +145,41 @@ TEST(ChangeLayout, ScalesWithTheDisplayDensity)
     EXPECT_EQ(atCreation.outerHeight, 334);
 }
 
+// Large gives the editors the width that ends them where the palette below
+// ends, not the width at creation scaled: where the platform rounded the
+// panels apart, the buttons still sit one gap to the editors' right.
+TEST(ChangeLayout, LargeEditorsEndWhereThePaletteEnds)
+{
+    struct Row {
+        const char *name;
+        PanelRect rgb, palette, colorCode;
+        int outerWidth;
+        int width;
+    };
+    const Row rows[] = {
+        {"design", {101, 3, 208, 106}, {3, 194, 306, 53}, {3, 111, 96, 81}, 492, 208},
+        {"editors rounded a pixel wider", {126, 4, 261, 132}, {4, 242, 382, 66}, {4, 139, 120, 101}, 615, 260},
+        {"editors rounded a pixel narrower", {126, 4, 259, 132}, {4, 242, 382, 66}, {4, 139, 120, 101}, 615, 260},
+    };
+    for (const Row &row : rows) {
+        LayoutGeometry g = DesignLayoutGeometry();
+        g.rgb = row.rgb;
+        g.palette = row.palette;
+        g.colorCode = row.colorCode;
+        g.outerWidth = row.outerWidth;
+        const LayoutRecord record = RecordLayout(g);
+        LayoutState state;
+        for (Layout layout : {Layout::Small, Layout::Large}) {
+            ChangeLayout(g, state, record, layout);
+            state.checks = {layout == Layout::Small, false, layout == Layout::Large};
+        }
+        const int gap = row.rgb.left - row.colorCode.left - row.colorCode.width;
+        EXPECT_EQ(g.rgb.width, row.width) << row.name;
+        EXPECT_EQ(g.hsv.width, row.width) << row.name;
+        EXPECT_EQ(g.rgb.left + g.rgb.width, g.palette.left + g.palette.width) << row.name;
+        EXPECT_EQ(g.buttons.left, g.rgb.left + g.rgb.width + gap) << row.name;
+    }
+}
+
 } // namespace
 } // namespace pigmentrix

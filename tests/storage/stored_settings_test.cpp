@@ -24,46 +24,46 @@ std::vector<StoredValue> DefaultValues()
     return values;
 }
 
-TEST(NamedSettings, EmptyStoreGivesTheDefaults)
+TEST(PickerSettings, EmptyStoreGivesTheDefaults)
 {
     const SettingsStore store({});
-    EXPECT_EQ(ReadNamedSettings(store), NamedSettings{});
-    const NamedSettings defaults;
+    EXPECT_EQ(ReadPickerSettings(store), PickerSettings{});
+    const PickerSettings defaults;
     EXPECT_TRUE(defaults.upperCase && defaults.alphaMode && defaults.checkNewVersion && defaults.showTitle);
-    EXPECT_EQ(defaults.layout, 2);
-    EXPECT_EQ(defaults.displayMode, 1);
+    EXPECT_EQ(defaults.layout, Layout::Large);
+    EXPECT_EQ(defaults.displayMode, DisplayMode::ColorWheel);
     EXPECT_EQ(defaults.paletteName, "");
 }
 
-TEST(NamedSettings, WrittenValuesReadBack)
+TEST(PickerSettings, WrittenValuesReadBack)
 {
     SettingsStore store({});
-    const NamedSettings settings{false, false, 0, 3, false, false, "spring.plt"};
-    WriteNamedSettings(store, settings, false);
-    EXPECT_EQ(ReadNamedSettings(store), settings);
+    const PickerSettings settings{false, false, Layout::Small, DisplayMode::HSVRectangle, false, false, "spring.plt"};
+    WritePickerSettings(store, settings, false);
+    EXPECT_EQ(ReadPickerSettings(store), settings);
     EXPECT_EQ(store.ReadText("uppercase"), "FALSE");
     EXPECT_EQ(store.ReadText("layout"), "0");
 }
 
-TEST(NamedSettings, ChangedPaletteDropsItsName)
+TEST(PickerSettings, ChangedPaletteDropsItsName)
 {
     SettingsStore store({});
-    NamedSettings settings;
+    PickerSettings settings;
     settings.paletteName = "spring.plt";
-    WriteNamedSettings(store, settings, true);
+    WritePickerSettings(store, settings, true);
     EXPECT_EQ(store.ReadText("palettename"), "");
 }
 
-TEST(NamedSettings, ValuesTheWindowCannotUseGiveDefaults)
+TEST(PickerSettings, ValuesTheWindowCannotUseGiveDefaults)
 {
     SettingsStore store({});
     store.WriteText("layout", "7");
     store.WriteText("displaymode", "0");
     store.WriteText("uppercase", "no");
     store.WriteText("showtitle", "sometimes");
-    const NamedSettings read = ReadNamedSettings(store);
-    EXPECT_EQ(read.layout, 2);
-    EXPECT_EQ(read.displayMode, 1);
+    const PickerSettings read = ReadPickerSettings(store);
+    EXPECT_EQ(read.layout, Layout::Large);
+    EXPECT_EQ(read.displayMode, DisplayMode::ColorWheel);
     EXPECT_FALSE(read.upperCase);
     EXPECT_TRUE(read.showTitle);
 }
@@ -240,7 +240,7 @@ TEST(ClosingSettings, FreshFileHoldsTheValuesInClosingOrder)
     ClosingSettings closing;
     closing.position = WindowPosition{0, 96, {-1, -1}, {-1, -1}, {100, 50, 400, 550}};
     closing.properties = DefaultValues();
-    closing.named = NamedSettings{};
+    closing.named = PickerSettings{};
     StoreClosingSettings(store, closing);
 
     std::string expected =
@@ -276,7 +276,7 @@ TEST(ClosingSettings, NeverShownWindowLeavesPositionAndPropertiesAlone)
     store.WriteText("NormPos", "1,2,3,4");
     store.WriteText("mempan1_Color", "clRed");
     ClosingSettings closing;
-    closing.named = NamedSettings{};
+    closing.named = PickerSettings{};
     StoreClosingSettings(store, closing);
     EXPECT_EQ(store.FileText(), "[Pigmentrix]\nNormPos=1,2,3,4\nmempan1_Color=clRed\nFormVersion=0\n"
                                 "palettename=\nshowtitle=TRUE\nuppercase=TRUE\nAlphaMode=TRUE\n"

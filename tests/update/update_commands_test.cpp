@@ -34,7 +34,7 @@ protected:
     {
         versionSource = server.source();
         PickerSettings settings;
-        settings.CheckNewVersion = checkOnStartup;
+        settings.checkNewVersion = checkOnStartup;
         openWindow(settings);
     }
 
@@ -93,7 +93,7 @@ TEST_F(UpdateCommandsTest, StartupCheckOptionFollowsTheSettingAndTheMenu)
     for (bool stored : {true, false}) {
         SCOPED_TRACE(stored);
         PickerSettings settings;
-        settings.CheckNewVersion = stored;
+        settings.checkNewVersion = stored;
         openWindow(settings);
         EXPECT_EQ(item("CheckforNewVersiononStartup1")->isChecked(), stored);
         item("CheckforNewVersiononStartup1")->trigger();
@@ -209,7 +209,7 @@ TEST_F(UpdateCommandsTest, MenuCheckThatTimesOutSaysItCannotConnect)
     server.neverAnswer();
     versionSource = {server.url(), server.trustingOptions(std::chrono::milliseconds(200))};
     PickerSettings settings;
-    settings.CheckNewVersion = false;
+    settings.checkNewVersion = false;
     openWindow(settings);
     item("mnuCheckUpdate")->trigger();
     waitForAnswer();
