@@ -16,6 +16,7 @@
 #include "picker/picker_settings.h"
 #include "picker/settings_autosave.h"
 #include "sampling/grab_controller.h"
+#include "shell/pick_shortcut.h"
 #include "shell/window_shell.h"
 #include "storage/named_settings.h"
 #include "storage/settings_store.h"
@@ -87,6 +88,7 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, std::unique_ptr<SettingsStore
     createAreas();
     buildMainMenu();
     wireAreas();
+    wirePicks();
     watchForSettingChanges();
     qApp->installEventFilter(this);
     FormCreate(settings);
@@ -128,6 +130,7 @@ void TfrmColorPick::createAreas()
     palette = new PaletteArea(
         this, *pipeline, *codes, [this] { return namedColors->namedColorEntries(); }, dialogs, *guard);
     updates = new UpdateCommands(this, programVersion, dialogs, *guard);
+    pickShortcut = new PickShortcut(this, *settingsStore, *guard);
 }
 
 void TfrmColorPick::buildMainMenu()
@@ -145,6 +148,7 @@ void TfrmColorPick::buildMainMenu()
     frame->addTextDisplayMenu(pupMain);
     grab->addAutoCopyItem(pupMain);
     grab->addFreezeItem(pupMain);
+    pickShortcut->addMenuItem(pupMain);
     picture->addMenu(pupMain);
     AddSeparator(pupMain, QStringLiteral("N3"));
     history->addMenuItems(pupMain);
@@ -263,7 +267,7 @@ void TfrmColorPick::setVisible(bool visible)
     // The stored settings come back just before the first showing, and
     // before the window exists on the screen: a position given then is the
     // frame's, as it was stored, under any window manager.
-    if (visible && !shownOnce)
+    if (visible && !shownOnce && !storedSettingsRestored)
         restoreStoredSettings();
     QWidget::setVisible(visible);
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ class HistoryActions;
 class HsvPictureArea;
 class NamedColorArea;
 class PaletteArea;
+class PickShortcut;
 class PickerDialogs;
 class SettingsAutosave;
 class SettingsStore;
@@ -68,6 +70,10 @@ public:
     // Brings the window to the front for a second start of the program:
     // shown, restored, raised and active.
     void comeForward();
+    // Picks a colour from the desktop at once, for a pick command or the
+    // pick shortcut; the window comes forward only where it shows already.
+    // pickEnded follows.
+    void pickFromDesktop();
     // An accepted close: "FormVersion", the position and stored properties
     // (when the window was shown), then the named values, and the file is
     // written. Whatever accepts a close request calls this.
@@ -81,6 +87,9 @@ public:
 signals:
     // An accepted close: the settings have been written.
     void closing();
+    // A pick is over: the taken colour's code as the code box shows it, or
+    // nullopt when the user gave up.
+    void pickEnded(const std::optional<QString> &code);
 
 protected:
     void setVisible(bool visible) override;
@@ -100,6 +109,7 @@ private:
     void createAreas();
     void buildMainMenu();
     void wireAreas();
+    void wirePicks();
     void FormCreate(const PickerSettings &settings);
     void applyColorParameter();
     void FormMouseWheel(QWidget *target, int delta);
@@ -150,6 +160,7 @@ private:
     GrabController *grab = nullptr;
     WindowShell *shell = nullptr;
     UpdateCommands *updates = nullptr;
+    PickShortcut *pickShortcut = nullptr;
     SettingsAutosave *autosave = nullptr;
 };
 

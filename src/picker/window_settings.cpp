@@ -11,6 +11,7 @@
 #include "picker/palette_area.h"
 #include "picker/settings_autosave.h"
 #include "sampling/grab_controller.h"
+#include "shell/pick_shortcut.h"
 #include "shell/window_shell.h"
 #include "ui/error_guard.h"
 #include "ui/picker_dialogs.h"
@@ -221,7 +222,8 @@ std::vector<PropertyBinding> TfrmColorPick::storedPropertyBindings()
     };
     for (std::vector<PropertyBinding> area :
          {grab->storedProperties(), frame->storedProperties(), shell->storedProperties(),
-          namedColors->storedProperties(), codes->storedProperties(), palette->storedProperties()})
+          namedColors->storedProperties(), codes->storedProperties(), palette->storedProperties(),
+          pickShortcut->storedProperties()})
         rows.insert(rows.end(), std::make_move_iterator(area.begin()), std::make_move_iterator(area.end()));
     return rows;
 }
