@@ -177,12 +177,20 @@ int RunPicker(int argc, char **argv)
     } else if (options.noTray || !QSystemTrayIcon::isSystemTrayAvailable()) {
         // Hidden in a notification area that is not there, the window could
         // only be reached by a second start.
-        window.showMinimized();
-        // Placed just before it is mapped, the window would be mapped in the
-        // normal state by the X11 platform; asked again, the window manager
-        // minimises it.
-        if (QWindow *handle = window.windowHandle())
-            handle->setWindowStates(Qt::WindowMinimized);
+        const auto minimise = [&window] {
+            window.showMinimized();
+            // Placed just before it is mapped, the window would be mapped in
+            // the normal state by the X11 platform; asked again, the window
+            // manager minimises it.
+            if (QWindow *handle = window.windowHandle())
+                handle->setWindowStates(Qt::WindowMinimized);
+        };
+        // Until the window manager has minimised it, the window would stand
+        // over what the pick takes: it goes to the task bar afterwards.
+        if (pickConnection >= 0)
+            QObject::connect(&window, &TfrmColorPick::pickEnded, &window, minimise, Qt::SingleShotConnection);
+        else
+            minimise();
     }
 
     return QApplication::exec();

@@ -21,6 +21,7 @@ PickInput::PickInput()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("pickInput"));
+    setWindowTitle(QStringLiteral("Pigmentrix pick"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setCursor(EyedropperCursor());
     setGeometry(-10, -10, 1, 1);

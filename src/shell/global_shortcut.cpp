@@ -4,8 +4,8 @@
 #include "shell/x11_global_shortcut.h"
 
 #include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <QStringList>
+#include <QtGui/qguiapplication_platform.h>
 
 namespace pigmentrix {
 namespace {
@@ -36,8 +36,8 @@ std::unique_ptr<GlobalShortcut> CreateGlobalShortcut(QObject *parent)
             return std::make_unique<X11GlobalShortcut>(x11->connection(), parent);
     }
     // Inside Wayland (through XWayland too) the desktop owns the keys.
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        PortalGlobalShortcut::PortalHasShortcuts(QDBusConnection::sessionBus()))
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && PortalGlobalShortcut::PortalHasShortcuts(QDBusConnection::sessionBus()))
         return std::make_unique<PortalGlobalShortcut>(QDBusConnection::sessionBus(), parent);
     return std::make_unique<NoGlobalShortcut>(parent);
 }
@@ -52,8 +52,9 @@ QString DesktopShortcutInstructions()
     if (DesktopIs(QLatin1String("KDE")))
         return intro + QStringLiteral("System Settings, Shortcuts, Add New, Command or Script.");
     if (DesktopIs(QLatin1String("sway")))
-        return intro + QStringLiteral("a line such as \"bindsym Mod4+Shift+c exec pigmentrix /pick\" in the sway "
-                                      "configuration file.");
+        return intro
+               + QStringLiteral("a line such as \"bindsym Mod4+Shift+c exec pigmentrix /pick\" in the sway "
+                                "configuration file.");
     return intro
            + QStringLiteral("on GNOME, Settings, Keyboard, Custom Shortcuts; on KDE Plasma, System Settings, "
                             "Shortcuts; on sway, \"bindsym Mod4+Shift+c exec pigmentrix /pick\".");

@@ -22,8 +22,7 @@ QKeySequence StoredKeys(const SettingsStore &store)
     const StoredProperty *property = FindStoredProperty(StoredName);
     const std::optional<StoredValue> value = property ? ReadStoredProperty(store, *property) : std::nullopt;
     const std::string *text = value ? std::get_if<std::string>(&*value) : nullptr;
-    return text ? QKeySequence::fromString(QString::fromStdString(*text), QKeySequence::PortableText)
-                : QKeySequence();
+    return text ? QKeySequence::fromString(QString::fromStdString(*text), QKeySequence::PortableText) : QKeySequence();
 }
 
 } // namespace

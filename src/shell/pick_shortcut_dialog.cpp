@@ -5,7 +5,9 @@
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace pigmentrix {
 namespace {
@@ -56,14 +58,43 @@ PickShortcutDialog::PickShortcutDialog(const QKeySequence &current, bool canBind
         edtPickShortcut->setEnabled(false);
         btnClearShortcut->setEnabled(false);
         lblShortcutNote->setText(DesktopShortcutInstructions());
+        adjustSize();
     }
     connect(edtPickShortcut, &QKeySequenceEdit::keySequenceChanged, this, [this] { keepFirstCombination(); });
+    // The key editor takes every key, Return and Escape too: once the
+    // combination is in, they are for the buttons.
+    connect(edtPickShortcut, &QKeySequenceEdit::editingFinished, btnShortcutOk, [this] {
+        edtPickShortcut->releaseKeyboard();
+        btnShortcutOk->setFocus();
+    });
     connect(btnClearShortcut, &QPushButton::clicked, this, [this] {
         edtPickShortcut->clear();
-        edtPickShortcut->setFocus();
+        recordKeys();
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &PickShortcutDialog::okClicked);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void PickShortcutDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (edtPickShortcut->isEnabled())
+        recordKeys();
+}
+
+// While the editor records, it holds the keyboard: a combination another
+// program has bound would otherwise go to that program, not here.
+void PickShortcutDialog::recordKeys(int attempt)
+{
+    edtPickShortcut->setFocus();
+    QWindow *window = windowHandle();
+    if (window && window->setKeyboardGrabEnabled(true)) {
+        edtPickShortcut->grabKeyboard();
+        return;
+    }
+    // Not on the screen yet.
+    if (attempt < 50)
+        QTimer::singleShot(20, this, [this, attempt] { recordKeys(attempt + 1); });
 }
 
 QKeySequence PickShortcutDialog::keys() const
@@ -103,7 +134,8 @@ void PickShortcutDialog::bindingFinished(const ShortcutBinding &binding)
         lblShortcutNote->setText(binding.message + QStringLiteral(" The shortcut stays %1.").arg(Shown(current)));
         break;
     }
-    edtPickShortcut->setFocus();
+    // Room for the whole note.
+    adjustSize();
 }
 
 } // namespace pigmentrix

@@ -29,7 +29,11 @@ public:
 signals:
     void chosen(const QKeySequence &keys);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void recordKeys(int attempt = 0);
     void keepFirstCombination();
     void okClicked();
 

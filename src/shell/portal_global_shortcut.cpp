@@ -71,16 +71,14 @@ PortalGlobalShortcut::PortalGlobalShortcut(QDBusConnection bus, QObject *parent)
 PortalGlobalShortcut::~PortalGlobalShortcut()
 {
     if (!session.isEmpty())
-        bus.asyncCall(QDBusMessage::createMethodCall(PortalService, session,
-                                                     QStringLiteral("org.freedesktop.portal.Session"),
-                                                     QStringLiteral("Close")));
+        bus.asyncCall(QDBusMessage::createMethodCall(
+            PortalService, session, QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Close")));
 }
 
 bool PortalGlobalShortcut::PortalHasShortcuts(const QDBusConnection &bus)
 {
-    QDBusMessage get = QDBusMessage::createMethodCall(PortalService, PortalPath,
-                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        PortalService, PortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << ShortcutsInterface << QStringLiteral("version");
     const QDBusMessage reply = bus.call(get, QDBus::Block, 2000);
     return reply.type() == QDBusMessage::ReplyMessage;

@@ -15,18 +15,18 @@ constexpr std::uint16_t Mod4Mask = 1 << 6;
 
 // Keys whose Qt code is not their X symbol.
 constexpr std::array<std::pair<int, std::uint32_t>, 24> NamedKeys{{
-    {Qt::Key_Escape, XKB_KEY_Escape},     {Qt::Key_Tab, XKB_KEY_Tab},
+    {Qt::Key_Escape, XKB_KEY_Escape},       {Qt::Key_Tab, XKB_KEY_Tab},
     {Qt::Key_Backspace, XKB_KEY_BackSpace}, {Qt::Key_Return, XKB_KEY_Return},
-    {Qt::Key_Enter, XKB_KEY_KP_Enter},    {Qt::Key_Insert, XKB_KEY_Insert},
-    {Qt::Key_Delete, XKB_KEY_Delete},     {Qt::Key_Pause, XKB_KEY_Pause},
-    {Qt::Key_Print, XKB_KEY_Print},       {Qt::Key_SysReq, XKB_KEY_Sys_Req},
-    {Qt::Key_Home, XKB_KEY_Home},         {Qt::Key_End, XKB_KEY_End},
-    {Qt::Key_Left, XKB_KEY_Left},         {Qt::Key_Up, XKB_KEY_Up},
-    {Qt::Key_Right, XKB_KEY_Right},       {Qt::Key_Down, XKB_KEY_Down},
-    {Qt::Key_PageUp, XKB_KEY_Prior},      {Qt::Key_PageDown, XKB_KEY_Next},
-    {Qt::Key_Menu, XKB_KEY_Menu},         {Qt::Key_ScrollLock, XKB_KEY_Scroll_Lock},
-    {Qt::Key_Space, XKB_KEY_space},       {Qt::Key_Clear, XKB_KEY_Clear},
-    {Qt::Key_Help, XKB_KEY_Help},         {Qt::Key_Cancel, XKB_KEY_Cancel},
+    {Qt::Key_Enter, XKB_KEY_KP_Enter},      {Qt::Key_Insert, XKB_KEY_Insert},
+    {Qt::Key_Delete, XKB_KEY_Delete},       {Qt::Key_Pause, XKB_KEY_Pause},
+    {Qt::Key_Print, XKB_KEY_Print},         {Qt::Key_SysReq, XKB_KEY_Sys_Req},
+    {Qt::Key_Home, XKB_KEY_Home},           {Qt::Key_End, XKB_KEY_End},
+    {Qt::Key_Left, XKB_KEY_Left},           {Qt::Key_Up, XKB_KEY_Up},
+    {Qt::Key_Right, XKB_KEY_Right},         {Qt::Key_Down, XKB_KEY_Down},
+    {Qt::Key_PageUp, XKB_KEY_Prior},        {Qt::Key_PageDown, XKB_KEY_Next},
+    {Qt::Key_Menu, XKB_KEY_Menu},           {Qt::Key_ScrollLock, XKB_KEY_Scroll_Lock},
+    {Qt::Key_Space, XKB_KEY_space},         {Qt::Key_Clear, XKB_KEY_Clear},
+    {Qt::Key_Help, XKB_KEY_Help},           {Qt::Key_Cancel, XKB_KEY_Cancel},
 }};
 
 std::optional<std::uint32_t> KeySymbol(Qt::Key key)

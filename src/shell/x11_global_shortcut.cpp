@@ -12,8 +12,10 @@
 namespace pigmentrix {
 namespace {
 
-template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <typename T> Reply<T> Owned(T *reply)
+template <typename T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T>
+Reply<T> Owned(T *reply)
 {
     return Reply<T>(reply, &std::free);
 }
