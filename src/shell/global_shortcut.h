@@ -22,6 +22,12 @@ struct ShortcutBinding {
     QString message;
 };
 
+} // namespace pigmentrix
+
+Q_DECLARE_METATYPE(pigmentrix::ShortcutBinding)
+
+namespace pigmentrix {
+
 // A key combination of the whole desktop whose press starts a pick, in
 // whatever way this session offers one.
 class GlobalShortcut : public QObject {

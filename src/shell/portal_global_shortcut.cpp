@@ -63,9 +63,10 @@ PortalGlobalShortcut::PortalGlobalShortcut(QDBusConnection bus, QObject *parent)
     answerTimer->setSingleShot(true);
     answerTimer->setInterval(AnswerTime);
     connect(answerTimer, &QTimer::timeout, this,
-            [this] { fail(QStringLiteral("The desktop did not answer the request for the shortcut.")); });
-    this->bus.connect(PortalService, PortalPath, ShortcutsInterface, QStringLiteral("Activated"), this,
-                      SLOT(handleActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+            [this] { giveUpWaiting(QStringLiteral("The desktop did not answer the request for the shortcut.")); });
+    if (!this->bus.connect(PortalService, PortalPath, ShortcutsInterface, QStringLiteral("Activated"), this,
+                           SLOT(handleActivated(QDBusMessage))))
+        qWarning("Pigmentrix: the portal's shortcut presses cannot be heard");
 }
 
 PortalGlobalShortcut::~PortalGlobalShortcut()
@@ -80,7 +81,7 @@ bool PortalGlobalShortcut::PortalHasShortcuts(const QDBusConnection &bus)
     QDBusMessage get = QDBusMessage::createMethodCall(
         PortalService, PortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << ShortcutsInterface << QStringLiteral("version");
-    const QDBusMessage reply = bus.call(get, QDBus::Block, 2000);
+    const QDBusMessage reply = bus.call(get, QDBus::BlockWithGui, 2000);
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
@@ -159,7 +160,7 @@ void PortalGlobalShortcut::request(const QString &method, const QList<QVariant> 
         done->deleteLater();
         const QDBusPendingReply<QDBusObjectPath> reply = *done;
         if (reply.isError())
-            fail(QStringLiteral("The desktop refused the shortcut: %1").arg(reply.error().message()));
+            giveUpWaiting(QStringLiteral("The desktop refused the shortcut: %1").arg(reply.error().message()));
     });
 }
 
@@ -170,20 +171,28 @@ void PortalGlobalShortcut::handleResponse(uint response, const QVariantMap &resu
         answered(response, results);
 }
 
-void PortalGlobalShortcut::handleActivated(const QDBusObjectPath &activatedSession, const QString &id, qulonglong,
-                                           const QVariantMap &)
+// Activated(o session_handle, s shortcut_id, t timestamp, a{sv} options).
+void PortalGlobalShortcut::handleActivated(const QDBusMessage &message)
 {
-    if (activatedSession.path() == session && id == PickShortcutId)
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() < 2)
+        return;
+    if (arguments.at(0).value<QDBusObjectPath>().path() == session && arguments.at(1).toString() == PickShortcutId)
         emit activated();
 }
 
 void PortalGlobalShortcut::fail(const QString &message)
 {
     answerTimer->stop();
-    if (!pendingAnswer)
-        return;
     pendingAnswer = nullptr;
     emit bound({ShortcutBinding::Result::Failed, QString(), message});
+}
+
+void PortalGlobalShortcut::giveUpWaiting(const QString &message)
+{
+    // The answer came already (or the request was given up).
+    if (pendingAnswer)
+        fail(message);
 }
 
 } // namespace pigmentrix

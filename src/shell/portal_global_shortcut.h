@@ -3,6 +3,7 @@
 #include "shell/global_shortcut.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QVariantMap>
 
@@ -31,8 +32,7 @@ public:
 
 private slots:
     void handleResponse(uint response, const QVariantMap &results);
-    void handleActivated(const QDBusObjectPath &session, const QString &id, qulonglong timestamp,
-                         const QVariantMap &options);
+    void handleActivated(const QDBusMessage &message);
 
 private:
     void request(const QString &method, const QList<QVariant> &arguments, QVariantMap options,
@@ -40,6 +40,7 @@ private:
     void createSessionThen(const QKeySequence &keys);
     void bindInSession(const QKeySequence &keys);
     void fail(const QString &message);
+    void giveUpWaiting(const QString &message);
 
     QDBusConnection bus;
     QTimer *answerTimer;
