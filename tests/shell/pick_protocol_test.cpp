@@ -5,8 +5,8 @@
 
 #include <QCoreApplication>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -61,7 +61,8 @@ protected:
     }
 
     // Runs the event loop until done is ready.
-    template <typename T> T waitFor(std::future<T> &done)
+    template <typename T>
+    T waitFor(std::future<T> &done)
     {
         for (int i = 0; i < 400 && done.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready; ++i)
             QTest::qWait(10);
