@@ -13,6 +13,8 @@ constexpr QByteArrayView GaveUp = "gave up";
 // An answer is one line; a code is short.
 constexpr qsizetype LongestAnswer = 64 * 1024;
 
+} // namespace
+
 bool SendAll(int descriptor, QByteArrayView bytes)
 {
     while (!bytes.isEmpty()) {
@@ -25,8 +27,6 @@ bool SendAll(int descriptor, QByteArrayView bytes)
     }
     return true;
 }
-
-} // namespace
 
 QByteArray EncodePickAnswer(const PickAnswer &answer)
 {

@@ -27,6 +27,9 @@ QByteArray EncodePickAnswer(const PickAnswer &answer);
 // line that is neither.
 std::optional<PickAnswer> DecodePickAnswer(QByteArrayView line);
 
+// Writes all of bytes to a socket; false where it has been closed.
+bool SendAll(int descriptor, QByteArrayView bytes);
+
 // Sends the pick request over a connected socket and waits, however long
 // the user takes, for the answer; nullopt when the picker hung up first or
 // answered nonsense.

@@ -77,19 +77,6 @@ int Connect(const QString &path)
     return connection;
 }
 
-bool WriteAll(int descriptor, QByteArrayView bytes)
-{
-    while (!bytes.isEmpty()) {
-        const ssize_t written = ::send(descriptor, bytes.data(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes = bytes.sliced(written);
-    }
-    return true;
-}
-
 QString ProgramKey(const QString &programPath, const QString &session)
 {
     const QString canonical = QFileInfo(programPath).canonicalFilePath();
@@ -150,7 +137,7 @@ public:
         // A command that gave up waiting has closed its end: nothing to do.
         const int flags = ::fcntl(descriptor, F_GETFL);
         ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK);
-        WriteAll(descriptor, line);
+        SendAll(descriptor, line);
         deleteLater();
     }
 
@@ -244,7 +231,7 @@ bool SingleInstance::askFirstToComeForward() const
     const int connection = connectToFirst();
     if (connection < 0)
         return false;
-    const bool written = WriteAll(connection, ComeForward);
+    const bool written = SendAll(connection, ComeForward);
     ::close(connection);
     return written;
 }

@@ -133,7 +133,8 @@ xdotool mousemove 100 600 sleep 0.2 key Return
 check "and takes the colour" eventually clipboard_is "#1E140A"
 
 # With "Freeze Screen While Picking" the pick runs over a still screen.
-kill -TERM "$picker"; wait "$picker" 2>/dev/null
+kill -TERM "$picker"
+check "the background picker ends at SIGTERM" eventually ended "$picker"
 sed -i 's/^FreezeScreenWhilePicking1_Checked=.*//; /^\[Pigmentrix\]/a FreezeScreenWhilePicking1_Checked=TRUE' "$settings"
 still_screen() { # a window of the picker's over the whole screen
   local w

@@ -51,12 +51,18 @@ TEST(PickAnswerLine, NonsenseIsNoAnswer)
     EXPECT_FALSE(DecodePickAnswer(""));
 }
 
+// A runtime folder of the test's own, named before the instances below
+// take their paths from it: tests running side by side never meet.
+struct OwnRuntimeFolder {
+    OwnRuntimeFolder() { qputenv("XDG_RUNTIME_DIR", folder.path().toUtf8()); }
+    QTemporaryDir folder;
+};
+
 class PickRequestTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(runtime.isValid());
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        ASSERT_TRUE(runtime.folder.isValid());
         ASSERT_TRUE(first.tryBecomeFirst());
     }
 
@@ -69,7 +75,7 @@ protected:
         return done.get();
     }
 
-    QTemporaryDir runtime;
+    OwnRuntimeFolder runtime;
     SingleInstance first{QStringLiteral("/usr/bin/pigmentrix-pick-test")};
     SingleInstance later{QStringLiteral("/usr/bin/pigmentrix-pick-test")};
 };

@@ -13,6 +13,26 @@ namespace {
 const QString BusName = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString ProgramConnection = QStringLiteral("pigmentrix-test-program");
 const QString PortalConnection = QStringLiteral("pigmentrix-test-portal");
+// The request path the portal promises for a call, and its Response once
+// the call has returned, as the real portal answers.
+QDBusObjectPath AnswerRequestLater(QObject *context, const QDBusMessage &call, QDBusConnection bus,
+                                   const QVariantMap &options, std::optional<uint> response, QVariantMap results)
+{
+    QString sender = call.service();
+    sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
+    const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                             .arg(sender, options.value(QStringLiteral("handle_token")).toString());
+    if (response) {
+        QTimer::singleShot(0, context, [bus, path, code = *response, results]() mutable {
+            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
+                                                             QStringLiteral("Response"));
+            signal << code << results;
+            bus.send(signal);
+        });
+    }
+    return QDBusObjectPath(path);
+}
+
 } // namespace
 
 QDBusArgument &operator<<(QDBusArgument &argument, const BoundShortcut &shortcut)
@@ -105,20 +125,7 @@ QDBusObjectPath FakeScreenshotPortal::answerLater(const QVariantMap &options, st
                                                   QVariantMap results)
 {
     lastOptions = options;
-    QString sender = message().service();
-    sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
-    const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                             .arg(sender, options.value(QStringLiteral("handle_token")).toString());
-    if (response) {
-        QDBusConnection bus = connection();
-        QTimer::singleShot(0, this, [bus, path, code = *response, results]() mutable {
-            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
-                                                             QStringLiteral("Response"));
-            signal << code << results;
-            bus.send(signal);
-        });
-    }
-    return QDBusObjectPath(path);
+    return AnswerRequestLater(this, message(), connection(), options, response, std::move(results));
 }
 
 bool FakeGlobalShortcutsPortal::publish(QDBusConnection bus)
@@ -169,20 +176,7 @@ void FakeGlobalShortcutsPortal::activate(const QString &id)
 QDBusObjectPath FakeGlobalShortcutsPortal::answerLater(const QVariantMap &options, std::optional<uint> response,
                                                        QVariantMap results)
 {
-    QString sender = message().service();
-    sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
-    const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                             .arg(sender, options.value(QStringLiteral("handle_token")).toString());
-    if (response) {
-        QDBusConnection bus = connection();
-        QTimer::singleShot(0, this, [bus, path, code = *response, results]() mutable {
-            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
-                                                             QStringLiteral("Response"));
-            signal << code << results;
-            bus.send(signal);
-        });
-    }
-    return QDBusObjectPath(path);
+    return AnswerRequestLater(this, message(), connection(), options, response, std::move(results));
 }
 
 } // namespace pigmentrix
