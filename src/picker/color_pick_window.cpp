@@ -15,6 +15,7 @@
 #include "picker/palette_area.h"
 #include "picker/window_settings.h"
 #include "sampling/grab_controller.h"
+#include "shell/pick_shortcut.h"
 #include "shell/window_shell.h"
 #include "storage/picker_settings.h"
 #include "storage/settings_store.h"
@@ -80,7 +81,9 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, const PickerSettings &stored,
     createAreas();
     buildMainMenu();
     wireAreas();
-    settings->watch({*pipeline, *editors, *codes, *frame, *picture, *namedColors, *palette, *grab, *shell, *updates});
+    wirePicks();
+    settings->watch({*pipeline, *editors, *codes, *frame, *picture, *namedColors, *palette, *grab, *shell, *updates,
+                     *pickShortcut});
     qApp->installEventFilter(this);
     FormCreate(stored);
     settings->takeFirstValues();
@@ -117,6 +120,7 @@ void TfrmColorPick::createAreas()
     palette = new PaletteArea(
         this, *pipeline, *codes, [this] { return namedColors->namedColorEntries(); }, dialogs, *guard);
     updates = new UpdateCommands(this, programVersion, dialogs, *guard);
+    pickShortcut = new PickShortcut(this, settings->store(), *guard);
 }
 
 void TfrmColorPick::buildMainMenu()
@@ -134,6 +138,7 @@ void TfrmColorPick::buildMainMenu()
     frame->addTextDisplayMenu(pupMain);
     grab->addAutoCopyItem(pupMain);
     grab->addFreezeItem(pupMain);
+    pickShortcut->addMenuItem(pupMain);
     picture->addMenu(pupMain);
     AddSeparator(pupMain, QStringLiteral("N3"));
     history->addMenuItems(pupMain);
@@ -252,7 +257,7 @@ void TfrmColorPick::setVisible(bool visible)
     // The stored settings come back just before the first showing, and
     // before the window exists on the screen: a position given then is the
     // frame's, as it was stored, under any window manager.
-    if (visible && !shownOnce)
+    if (visible && !shownOnce && !settings->restored())
         settings->restore();
     QWidget::setVisible(visible);
 }

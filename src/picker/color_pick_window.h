@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QKeyEvent;
 class QMenu;
@@ -23,6 +24,7 @@ class HistoryActions;
 class HsvPictureArea;
 class NamedColorArea;
 class PaletteArea;
+class PickShortcut;
 class PickerDialogs;
 class SettingsStore;
 class UpdateCommands;
@@ -63,6 +65,10 @@ public:
     // Brings the window to the front for a second start of the program:
     // shown, restored, raised and active.
     void comeForward();
+    // Picks a colour from the desktop at once, for a pick command or the
+    // pick shortcut; the window comes forward only where it shows already.
+    // pickEnded follows.
+    void pickFromDesktop();
     // An accepted close: "FormVersion", the position and stored properties
     // (when the window was shown), then the named values, and the file is
     // written. Whatever accepts a close request calls this.
@@ -76,6 +82,9 @@ public:
 signals:
     // An accepted close: the settings have been written.
     void closing();
+    // A pick is over: the taken colour's code as the code box shows it, or
+    // nullopt when the user gave up.
+    void pickEnded(const std::optional<QString> &code);
 
 protected:
     void setVisible(bool visible) override;
@@ -94,6 +103,7 @@ private:
     void createAreas();
     void buildMainMenu();
     void wireAreas();
+    void wirePicks();
     void FormCreate(const PickerSettings &stored);
     void applyColorParameter();
     void FormMouseWheel(QWidget *target, int delta);
@@ -120,6 +130,7 @@ private:
     GrabController *grab = nullptr;
     WindowShell *shell = nullptr;
     UpdateCommands *updates = nullptr;
+    PickShortcut *pickShortcut = nullptr;
 };
 
 } // namespace pigmentrix

@@ -38,11 +38,22 @@ StartOptions ScanArguments(const std::vector<std::string> &arguments)
             options.autostart = true;
         else if (lower == "/notray")
             options.noTray = true;
+        else if (lower == "/pick" || lower == "--pick")
+            options.pick = true;
 
-        if (IsColorParameter(argument))
+        if (IsColorParameter(argument)) {
             options.colorParameter = argument;
+            options.colorArgumentGiven = options.colorArgumentGiven || !argument.empty();
+        }
     }
     return options;
+}
+
+std::optional<std::string> ArgumentError(const StartOptions &options)
+{
+    if (options.pick && options.colorArgumentGiven)
+        return "/pick takes the colour from the screen: give no COLOUR with it.";
+    return std::nullopt;
 }
 
 } // namespace pigmentrix

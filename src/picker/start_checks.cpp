@@ -28,7 +28,7 @@ bool AsksForHelp(const std::vector<std::string> &arguments)
 
 std::string UsageText()
 {
-    return "Usage: pigmentrix [/multi] [/allowclose] [/autostart] [/notray] [COLOUR]\n"
+    return "Usage: pigmentrix [/multi] [/allowclose] [/autostart] [/notray] [COLOUR | /pick]\n"
            "A small, exact desktop colour picker.\n"
            "\n"
            "  COLOUR        a hexadecimal colour of up to six digits, such as FF8000 or\n"
@@ -39,6 +39,10 @@ std::string UsageText()
            "                desktop has none)\n"
            "  /notray       run without a notification-area icon: closing the window ends\n"
            "                the program, and no check is made for a picker running already\n"
+           "  /pick, --pick pick a colour from the screen at once and print its code: a\n"
+           "                click or Enter takes it (exit code 0), Escape or a right click\n"
+           "                gives up (1). The running picker picks; without one, a picker\n"
+           "                starts in the background as with /autostart and stays\n"
            "  --help, -h, /?  show this text and end\n"
            "\n"
            "Switches are case-insensitive. The settings live in\n"

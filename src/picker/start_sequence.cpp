@@ -2,10 +2,12 @@
 
 #include "picker/color_pick_window.h"
 #include "picker/command_line.h"
+#include "picker/pick_command.h"
 #include "ui/picker_dialogs.h"
 
 #include "picker/start_checks.h"
 #include "sampling/x11_display.h"
+#include "shell/pick_protocol.h"
 #include "shell/single_instance.h"
 #include "shell/termination_signals.h"
 #include "storage/picker_settings.h"
@@ -90,10 +92,24 @@ int RunPicker(int argc, char **argv)
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
+    const StartOptions asked = ScanArguments(RawArguments(argc, argv));
+    if (const std::optional<std::string> error = ArgumentError(asked)) {
+        std::fprintf(stderr, "pigmentrix: %s\n", error->c_str());
+        return 2;
+    }
     const StartEnvironment environment = CurrentStartEnvironment();
     if (const std::optional<std::string> missing = MissingDisplayMessage(environment, CanOpenX11Display)) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
+    }
+    // The picker a pick command started: the command's request waits on
+    // this connection.
+    int pickConnection = -1;
+    if (asked.pick) {
+        const PickCommandStart pick = StartPickCommand(asked);
+        if (!pick.runPicker)
+            return pick.exitCode;
+        pickConnection = pick.connection;
     }
     SessionBusGuard sessionBus(KeepOffSessionBus(environment));
     QApplication application(argc, argv);
@@ -102,9 +118,16 @@ int RunPicker(int argc, char **argv)
 
     SingleInstance instance(QCoreApplication::applicationFilePath());
     if (options.singleInstanceCheck && !options.noTray && !instance.tryBecomeFirst()) {
+        // A picker started for a pick command that lost the race to another
+        // start: closing the connection sends the command to that one.
+        if (pickConnection >= 0)
+            return 0;
         instance.askFirstToComeForward();
         return 0;
     }
+    // Started for a pick command: in the background, as "/autostart" starts.
+    if (pickConnection >= 0)
+        options.autostart = true;
 
     QApplication::setApplicationName(QStringLiteral("Pigmentrix"));
     QApplication::setOrganizationName(QStringLiteral("Pigmentrix"));
@@ -122,13 +145,18 @@ int RunPicker(int argc, char **argv)
         CurrentSettingsEnvironment(QCoreApplication::applicationDirPath().toStdString()).iniBesideExecutable);
     if (options.noTray) {
         window.runWithoutTray();
-        options.autostart = false;
+        options.autostart = pickConnection >= 0;
     } else if (options.allowClose) {
         window.setAllowCloseOption();
     }
     if (!options.colorParameter.empty())
         window.setColorParameter(QString::fromStdString(options.colorParameter));
     QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmColorPick::comeForward);
+    QObject::connect(&instance, &SingleInstance::pickRequested, &window, &TfrmColorPick::pickFromDesktop);
+    QObject::connect(&window, &TfrmColorPick::pickEnded, &instance,
+                     [&instance](const std::optional<QString> &code) { instance.answerPicks(PickAnswer{code}); });
+    if (pickConnection >= 0)
+        instance.adoptConnection(pickConnection);
 
     // The end of the desktop session is an accepted close: the settings are
     // written, the tray icon goes, the instance lock is let go, exit 0.
@@ -140,15 +168,23 @@ int RunPicker(int argc, char **argv)
 
     if (!options.autostart) {
         window.show();
-    } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    } else if (options.noTray || !QSystemTrayIcon::isSystemTrayAvailable()) {
         // Hidden in a notification area that is not there, the window could
         // only be reached by a second start.
-        window.showMinimized();
-        // Placed just before it is mapped, the window would be mapped in the
-        // normal state by the X11 platform; asked again, the window manager
-        // minimises it.
-        if (QWindow *handle = window.windowHandle())
-            handle->setWindowStates(Qt::WindowMinimized);
+        const auto minimise = [&window] {
+            window.showMinimized();
+            // Placed just before it is mapped, the window would be mapped in
+            // the normal state by the X11 platform; asked again, the window
+            // manager minimises it.
+            if (QWindow *handle = window.windowHandle())
+                handle->setWindowStates(Qt::WindowMinimized);
+        };
+        // Until the window manager has minimised it, the window would stand
+        // over what the pick takes: it goes to the task bar afterwards.
+        if (pickConnection >= 0)
+            QObject::connect(&window, &TfrmColorPick::pickEnded, &window, minimise, Qt::SingleShotConnection);
+        else
+            minimise();
     }
 
     return QApplication::exec();

@@ -9,6 +9,7 @@
 #include "picker/palette_area.h"
 #include "picker/settings_autosave.h"
 #include "sampling/grab_controller.h"
+#include "shell/pick_shortcut.h"
 #include "shell/window_shell.h"
 #include "storage/closing_settings.h"
 #include "storage/custom_format_settings.h"
@@ -236,7 +237,8 @@ std::vector<PropertyBinding> WindowSettings::storedPropertyBindings()
     };
     for (std::vector<PropertyBinding> area :
          {areas->grab.storedProperties(), areas->frame.storedProperties(), areas->shell.storedProperties(),
-          areas->namedColors.storedProperties(), areas->codes.storedProperties(), areas->palette.storedProperties()})
+          areas->namedColors.storedProperties(), areas->codes.storedProperties(), areas->palette.storedProperties(),
+          areas->pickShortcut.storedProperties()})
         rows.insert(rows.end(), std::make_move_iterator(area.begin()), std::make_move_iterator(area.end()));
     return rows;
 }

@@ -23,6 +23,7 @@ class GrabController;
 class HsvPictureArea;
 class NamedColorArea;
 class PaletteArea;
+class PickShortcut;
 class PickerDialogs;
 class SettingsAutosave;
 class SettingsStore;
@@ -50,6 +51,7 @@ public:
         GrabController &grab;
         WindowShell &shell;
         UpdateCommands &updates;
+        PickShortcut &pickShortcut;
     };
 
     // Settings in store, or (store null) in memory for this run only.

@@ -8,6 +8,7 @@
 #include "sampling/eyedropper_cursor.h"
 #include "sampling/frozen_grab.h"
 #include "sampling/grab_button.h"
+#include "sampling/pick_input.h"
 #include "ui/bound_controls.h"
 #include "ui/error_guard.h"
 #include "ui/image_view.h"
@@ -20,6 +21,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
+
+#include <utility>
 
 namespace pigmentrix {
 
@@ -105,6 +108,11 @@ void GrabController::btnGrabMouseDown(Qt::MouseButton button)
     }
     if (grabbing)
         return;
+    startGrabOfItsKind(true);
+}
+
+void GrabController::startGrabOfItsKind(bool buttonHeld)
+{
     emit grabStarted();
     grabbing = true;
     screenReadFailed = false;
@@ -122,7 +130,10 @@ void GrabController::btnGrabMouseDown(Qt::MouseButton button)
             return;
         }
     }
-    startLiveGrab();
+    if (buttonHeld)
+        startLiveGrab();
+    else
+        startLivePick();
 }
 
 void GrabController::startLiveGrab()
@@ -162,6 +173,9 @@ void GrabController::endGrab(GrabOutcome outcome)
     }
     showPointer();
     closeFrozenScreens();
+    // Its own click may be the one that ends the pick.
+    if (pickInput)
+        pickInput.release()->deleteLater();
     Timer1->stop();
     grabbing = false;
     kind = GrabKind::Live;
@@ -169,6 +183,8 @@ void GrabController::endGrab(GrabOutcome outcome)
         emit grabEnded();
     if (outcome == GrabOutcome::Taken && AutoColorCopyafterGrab1->isChecked())
         emit copyRequested();
+    if (wasGrabbing && std::exchange(pickWaiting, false))
+        emit pickEnded(outcome == GrabOutcome::Taken);
     tellWhatTheGrabMet();
 }
 

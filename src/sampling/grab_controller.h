@@ -30,6 +30,7 @@ class ErrorGuard;
 class FrozenGrab;
 class GrabButton;
 class ImageView;
+class PickInput;
 class PickerDialogs;
 
 // How often a live grab takes the colour under the pointer (Timer1).
@@ -79,6 +80,11 @@ public:
     // The still screens of the present grab; nullptr when none shows.
     FrozenGrab *frozenScreens() const { return frozen.get(); }
 
+    // Starts picking at once, as a press on the grab button and a click
+    // would: a left click or Enter takes, Escape or a right click gives up;
+    // pickEnded tells which. A grab under way already answers for it.
+    void startPick();
+
     void btnGrabMouseDown(Qt::MouseButton button);
     void btnGrabMouseUp(Qt::MouseButton button);
     void Timer1Timer();
@@ -94,6 +100,9 @@ signals:
     // colour from before it comes back.
     void grabCancelled();
     void copyRequested();
+    // After grabEnded (and copyRequested): how a grab that startPick asked
+    // for ended.
+    void pickEnded(bool taken);
     // A left press in the magnifier starts picking and its release ends it:
     // the picks between them are one change of the colour.
     void magnifierPickStarted();
@@ -121,6 +130,9 @@ private:
 
     void buildPanel(QWidget *window);
     void startLiveGrab();
+    // The kind of grab a press starts, for the press's own start or a pick's.
+    void startGrabOfItsKind(bool buttonHeld);
+    void startLivePick();
     void startPortalGrab();
     void startFrozenGrab(const std::vector<OutputPicture> &pictures);
     void startFrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &placements, ScreenSampler *livePointer);
@@ -148,6 +160,10 @@ private:
     std::unique_ptr<ScreenSampler> screenSampler;
     std::unique_ptr<DesktopPortal> portal;
     std::unique_ptr<FrozenGrab> frozen;
+    // The desktop's pointer and keys, for a live pick without a press.
+    std::unique_ptr<PickInput> pickInput;
+    // A pick waits for the present grab's end.
+    bool pickWaiting = false;
     GrabKind kind = GrabKind::Live;
     Averaging averaging = Averaging::Off;
     Crosshair crosshairShape = Crosshair::Cross;

@@ -1,5 +1,7 @@
 #include "shell/single_instance.h"
 
+#include "shell/pick_protocol.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -74,19 +77,6 @@ int Connect(const QString &path)
     return connection;
 }
 
-bool WriteAll(int descriptor, QByteArrayView bytes)
-{
-    while (!bytes.isEmpty()) {
-        const ssize_t written = ::send(descriptor, bytes.data(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes = bytes.sliced(written);
-    }
-    return true;
-}
-
 QString ProgramKey(const QString &programPath, const QString &session)
 {
     const QString canonical = QFileInfo(programPath).canonicalFilePath();
@@ -142,6 +132,15 @@ public:
     }
     ~Client() override { ::close(descriptor); }
 
+    void reply(QByteArrayView line)
+    {
+        // A command that gave up waiting has closed its end: nothing to do.
+        const int flags = ::fcntl(descriptor, F_GETFL);
+        ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK);
+        SendAll(descriptor, line);
+        deleteLater();
+    }
+
 private:
     void read(SingleInstance *instance)
     {
@@ -154,9 +153,8 @@ private:
         const bool complete = request.contains('\n');
         if (complete || count <= 0 || request.size() > LongestRequest) {
             notifier.setEnabled(false);
-            if (complete)
-                instance->answer(request.left(request.indexOf('\n') + 1));
-            deleteLater();
+            if (!complete || !instance->answer(request.left(request.indexOf('\n') + 1), this))
+                deleteLater();
         }
     }
 
@@ -203,25 +201,52 @@ void SingleInstance::acceptRequests()
     }
 }
 
-void SingleInstance::answer(const QByteArray &request)
+bool SingleInstance::answer(const QByteArray &request, Client *client)
 {
-    if (request == ComeForward.toByteArray())
+    if (request == ComeForward.toByteArray()) {
         emit comeForwardRequested();
+    } else if (request == PickRequest.toByteArray()) {
+        waitingPicks.push_back(client);
+        emit pickRequested();
+        return true;
+    }
+    return false;
+}
+
+void SingleInstance::adoptConnection(int descriptor)
+{
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) | O_NONBLOCK);
+    new Client(descriptor, this);
+}
+
+void SingleInstance::answerPicks(const PickAnswer &pickAnswer)
+{
+    const QByteArray line = EncodePickAnswer(pickAnswer);
+    for (Client *client : std::exchange(waitingPicks, {}))
+        client->reply(line);
 }
 
 bool SingleInstance::askFirstToComeForward() const
 {
+    const int connection = connectToFirst();
+    if (connection < 0)
+        return false;
+    const bool written = SendAll(connection, ComeForward);
+    ::close(connection);
+    return written;
+}
+
+int SingleInstance::connectToFirst(int attempts) const
+{
     // The first instance may hold the lock a moment before it listens.
-    for (int attempt = 0; attempt < 20; ++attempt) {
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (attempt > 0)
+            QThread::msleep(50);
         const int connection = Connect(socketName);
-        if (connection >= 0) {
-            const bool written = WriteAll(connection, ComeForward);
-            ::close(connection);
-            return written;
-        }
-        QThread::msleep(50);
+        if (connection >= 0)
+            return connection;
     }
-    return false;
+    return -1;
 }
 
 } // namespace pigmentrix

@@ -46,6 +46,7 @@ constexpr StoredProperty Properties[] = {
     {"AutoColorCopyafterGrab1_Checked", StoredKind::Boolean, 0},
     {"FreezeScreenWhilePicking1_Checked", StoredKind::Boolean, 0},
     {"SmoothTracking1_Checked", StoredKind::Boolean, 0},
+    {"PickShortcut1_ShortCut", StoredKind::Text},
     // The names palette files give the slots' colours, after the colours
     // (a colour that changes drops its name).
     {"mempan1_Name", StoredKind::Text},

@@ -4,6 +4,8 @@
 # session bus is named, it starts none (the D-Bus library would launch one
 # for the X display, which outlives the picker). Runs on the private X
 # server of scripts/with-xvfb.
+# The entry passes desktop-file-validate and offers the action "Pick a
+# Color".
 # Usage: desktop_e2e.sh PROGRAM DESKTOP_ENTRY
 set -uo pipefail
 program=$1
@@ -34,4 +36,10 @@ check "no session bus was launched for the display" test ! -e "$fake/launched"
 # dbus-launch (where it is installed) puts the bus's process on the root window.
 check "and none announced on the X server" grep -qE 'not found|no such atom' <(xprop -root _DBUS_SESSION_BUS_PID)
 rm -rf "$fake"
+
+check "desktop-file-validate accepts the entry" desktop-file-validate "$entry"
+check "the entry offers the action Pick a Color, which runs pigmentrix /pick" \
+  test "$(sed -n '/^\[Desktop Action pick\]/,/^\[/{s/^Name=//p;s/^Exec=/Exec /p}' "$entry" | paste -sd'|')" \
+  = "Pick a Color|Exec pigmentrix /pick"
+check "and lists it among its actions" grep -qx 'Actions=pick;' "$entry"
 finish

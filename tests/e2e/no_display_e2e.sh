@@ -12,7 +12,7 @@ headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@
 for asked in --help -h '/?'; do
   headless "$asked"; status=$?
   check "$asked ends with status 0" test "$status" = 0
-  check "$asked prints the usage" grep -q '^Usage: pigmentrix \[/multi\] \[/allowclose\] \[/autostart\] \[/notray\] \[COLOUR\]$' "$out"
+  check "$asked prints the usage" grep -q '^Usage: pigmentrix \[/multi\] \[/allowclose\] \[/autostart\] \[/notray\] \[COLOUR | /pick\]$' "$out"
 done
 headless; status=$?
 check "a start without a display ends with status 1" test "$status" = 1

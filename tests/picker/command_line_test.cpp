@@ -59,5 +59,37 @@ INSTANTIATE_TEST_SUITE_P(
         ScanRow{"LowerCaseHexQualifies", {program, "#abcdef"}, Options(true, false, false, false, "#abcdef")}),
     [](const testing::TestParamInfo<ScanRow> &info) { return std::string(info.param.name); });
 
+struct PickRow {
+    const char *name;
+    std::vector<std::string> arguments;
+    bool pick;
+    bool argumentError;
+};
+
+class PickSwitch : public testing::TestWithParam<PickRow> { };
+
+TEST_P(PickSwitch, PicksAndRefusesAColourBesideIt)
+{
+    const PickRow &row = GetParam();
+    const StartOptions got = ScanArguments(row.arguments);
+    EXPECT_EQ(got.pick, row.pick);
+    EXPECT_EQ(ArgumentError(got).has_value(), row.argumentError);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PickSwitch,
+    testing::Values(PickRow{"None", {program}, false, false}, PickRow{"Slash", {program, "/pick"}, true, false},
+                    PickRow{"DoubleDash", {program, "--pick"}, true, false},
+                    PickRow{"AnyCase", {program, "/PiCk"}, true, false},
+                    PickRow{"DoubleDashAnyCase", {program, "--PICK"}, true, false},
+                    PickRow{"SingleDashIsNoSwitch", {program, "-pick"}, false, false},
+                    PickRow{"WithOtherSwitches", {program, "/multi", "/pick", "/notray"}, true, false},
+                    PickRow{"ColourAfter", {program, "/pick", "FF8000"}, true, true},
+                    PickRow{"ColourBefore", {program, "#00ff00", "--pick"}, true, true},
+                    PickRow{"ColourClearedStillGiven", {program, "/pick", "FF8000", ""}, true, true},
+                    PickRow{"EmptyArgumentIsNoColour", {program, "/pick", ""}, true, false},
+                    PickRow{"ColourWithoutPick", {program, "FF8000"}, false, false}),
+    [](const testing::TestParamInfo<PickRow> &info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace pigmentrix

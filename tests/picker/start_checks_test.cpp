@@ -24,7 +24,8 @@ TEST(StartChecks, HelpIsAskedForAfterTheProgramsPath)
         SCOPED_TRACE(testing::PrintToString(row.arguments));
         EXPECT_EQ(AsksForHelp(row.arguments), row.asks);
     }
-    EXPECT_TRUE(UsageText().starts_with("Usage: pigmentrix [/multi] [/allowclose] [/autostart] [/notray] [COLOUR]\n"));
+    EXPECT_TRUE(
+        UsageText().starts_with("Usage: pigmentrix [/multi] [/allowclose] [/autostart] [/notray] [COLOUR | /pick]\n"));
 }
 
 bool AnswersX11(const std::string &display)

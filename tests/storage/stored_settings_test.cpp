@@ -106,6 +106,7 @@ TEST(StoredProperties, ListKeepsItsOrder)
         "AutoColorCopyafterGrab1_Checked",
         "FreezeScreenWhilePicking1_Checked",
         "SmoothTracking1_Checked",
+        "PickShortcut1_ShortCut",
         "mempan1_Name",
         "mempan2_Name",
         "mempan3_Name",
@@ -148,6 +149,7 @@ TEST(StoredProperties, DefaultsAreTheFormValues)
         {"AutoColorCopyafterGrab1_Checked", false},
         {"FreezeScreenWhilePicking1_Checked", false},
         {"SmoothTracking1_Checked", false},
+        {"PickShortcut1_ShortCut", std::string()},
         {"FindClosestColor1_Tag", std::int64_t{0}},
         {"cbxDisplay_ItemIndex", std::int64_t{-1}},
         {"cbxZoom_ItemIndex", std::int64_t{3}},
@@ -257,7 +259,7 @@ TEST(ClosingSettings, FreshFileHoldsTheValuesInClosingOrder)
         "mempan10_Color=2585840\nmempan11_Color=4345067\nmempan12_Color=8075724\n"
         "mempan13_Color=15423380\nmempan14_Color=15174705\nmempan15_Color=11186720\n"
         "mempan16_Color=7915600\nAutoColorCopyafterGrab1_Checked=FALSE\nFreezeScreenWhilePicking1_Checked=FALSE\n"
-        "SmoothTracking1_Checked=FALSE\n"
+        "SmoothTracking1_Checked=FALSE\nPickShortcut1_ShortCut=\n"
         "mempan1_Name=\nmempan2_Name=\nmempan3_Name=\nmempan4_Name=\nmempan5_Name=\nmempan6_Name=\nmempan7_Name="
         "\nmempan8_Name=\nmempan9_Name=\nmempan10_Name=\nmempan11_Name=\nmempan12_Name=\nmempan13_Name=\nmempan14_Name="
         "\nmempan15_Name=\nmempan16_Name=\n"

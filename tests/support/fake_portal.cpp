@@ -2,6 +2,7 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QFile>
 #include <QTimer>
 #include <QUrl>
@@ -12,7 +13,43 @@ namespace {
 const QString BusName = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString ProgramConnection = QStringLiteral("pigmentrix-test-program");
 const QString PortalConnection = QStringLiteral("pigmentrix-test-portal");
+// The request path the portal promises for a call, and its Response once
+// the call has returned, as the real portal answers.
+QDBusObjectPath AnswerRequestLater(QObject *context, const QDBusMessage &call, QDBusConnection bus,
+                                   const QVariantMap &options, std::optional<uint> response, QVariantMap results)
+{
+    QString sender = call.service();
+    sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
+    const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                             .arg(sender, options.value(QStringLiteral("handle_token")).toString());
+    if (response) {
+        QTimer::singleShot(0, context, [bus, path, code = *response, results]() mutable {
+            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
+                                                             QStringLiteral("Response"));
+            signal << code << results;
+            bus.send(signal);
+        });
+    }
+    return QDBusObjectPath(path);
+}
+
 } // namespace
+
+QDBusArgument &operator<<(QDBusArgument &argument, const BoundShortcut &shortcut)
+{
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, BoundShortcut &shortcut)
+{
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
 
 PrivateSessionBus::PrivateSessionBus()
 {
@@ -88,20 +125,58 @@ QDBusObjectPath FakeScreenshotPortal::answerLater(const QVariantMap &options, st
                                                   QVariantMap results)
 {
     lastOptions = options;
+    return AnswerRequestLater(this, message(), connection(), options, response, std::move(results));
+}
+
+bool FakeGlobalShortcutsPortal::publish(QDBusConnection bus)
+{
+    qDBusRegisterMetaType<BoundShortcut>();
+    qDBusRegisterMetaType<BoundShortcuts>();
+    return bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), this,
+                              QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties)
+           && bus.registerService(BusName);
+}
+
+QDBusObjectPath FakeGlobalShortcutsPortal::CreateSession(const QVariantMap &options)
+{
+    ++sessionCalls;
     QString sender = message().service();
     sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
-    const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                             .arg(sender, options.value(QStringLiteral("handle_token")).toString());
-    if (response) {
-        QDBusConnection bus = connection();
-        QTimer::singleShot(0, this, [bus, path, code = *response, results]() mutable {
-            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
-                                                             QStringLiteral("Response"));
-            signal << code << results;
-            bus.send(signal);
-        });
+    lastSession = QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
+                      .arg(sender, options.value(QStringLiteral("session_handle_token")).toString());
+    return answerLater(options, 0, {{QStringLiteral("session_handle"), lastSession}});
+}
+
+QDBusObjectPath FakeGlobalShortcutsPortal::BindShortcuts(const QDBusObjectPath &session,
+                                                         const QList<BoundShortcut> &shortcuts, const QString &,
+                                                         const QVariantMap &options)
+{
+    ++bindCalls;
+    lastSession = session.path();
+    for (const BoundShortcut &shortcut : shortcuts) {
+        lastId = shortcut.id;
+        lastPreferredTrigger = shortcut.properties.value(QStringLiteral("preferred_trigger")).toString();
     }
-    return QDBusObjectPath(path);
+    // The one shortcut, bound to the trigger it preferred.
+    const BoundShortcuts bound{{lastId,
+                                {{QStringLiteral("description"), QStringLiteral("Pick a Color")},
+                                 {QStringLiteral("trigger_description"), lastPreferredTrigger}}}};
+    return answerLater(options, bindResponse, {{QStringLiteral("shortcuts"), QVariant::fromValue(bound)}});
+}
+
+void FakeGlobalShortcutsPortal::activate(const QString &id)
+{
+    QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                     QStringLiteral("org.freedesktop.portal.GlobalShortcuts"),
+                                                     QStringLiteral("Activated"));
+    signal << QVariant::fromValue(QDBusObjectPath(lastSession)) << id << qulonglong(0) << QVariantMap();
+    QDBusConnection(QStringLiteral("pigmentrix-test-portal")).send(signal);
+}
+
+QDBusObjectPath FakeGlobalShortcutsPortal::answerLater(const QVariantMap &options, std::optional<uint> response,
+                                                       QVariantMap results)
+{
+    return AnswerRequestLater(this, message(), connection(), options, response, std::move(results));
 }
 
 } // namespace pigmentrix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusObjectPath>
@@ -63,4 +64,49 @@ private:
     QDBusObjectPath answerLater(const QVariantMap &options, std::optional<uint> response, QVariantMap results);
 };
 
+// One shortcut as the GlobalShortcuts portal hands them out: (sa{sv}).
+struct BoundShortcut {
+    QString id;
+    QVariantMap properties;
+};
+using BoundShortcuts = QList<BoundShortcut>;
+QDBusArgument &operator<<(QDBusArgument &argument, const BoundShortcut &shortcut);
+const QDBusArgument &operator>>(const QDBusArgument &argument, BoundShortcut &shortcut);
+
+// The desktop portal's GlobalShortcuts interface (xdg-desktop-portal 1.18
+// and later) as a test wants it: sessions are granted, BindShortcuts
+// answers with the response the test chose and reports the preferred
+// trigger as the bound one, and activate() sends Activated for a session.
+class FakeGlobalShortcutsPortal final : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.GlobalShortcuts")
+    Q_PROPERTY(uint version READ version)
+
+public:
+    uint version() const { return 1; }
+    std::optional<uint> bindResponse = 0;
+
+    int sessionCalls = 0;
+    int bindCalls = 0;
+    // What the last BindShortcuts asked: the shortcut's id and its
+    // preferred trigger.
+    QString lastId;
+    QString lastPreferredTrigger;
+    QString lastSession;
+
+    bool publish(QDBusConnection bus);
+    // The desktop saw the shortcut's keys pressed.
+    void activate(const QString &id);
+
+public slots:
+    QDBusObjectPath CreateSession(const QVariantMap &options);
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath &session, const QList<pigmentrix::BoundShortcut> &shortcuts,
+                                  const QString &parentWindow, const QVariantMap &options);
+
+private:
+    QDBusObjectPath answerLater(const QVariantMap &options, std::optional<uint> response, QVariantMap results);
+};
+
 } // namespace pigmentrix
+
+Q_DECLARE_METATYPE(pigmentrix::BoundShortcut)
