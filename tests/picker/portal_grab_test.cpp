@@ -5,6 +5,7 @@
 #include "sampling/frozen_grab.h"
 #include "sampling/frozen_overlay.h"
 #include "sampling/grab_controller.h"
+#include "sampling/grab_sessions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +33,7 @@ protected:
         auto client = std::make_unique<DesktopPortal>(bus.programSide());
         portalClient = client.get();
         client->setAnswerTimeout(std::chrono::seconds(5));
-        grab().usePortal(std::move(client));
+        grab().useSessions(std::make_unique<PortalGrabSessions>(std::move(client)));
         setColor(ComposeColor(5, 6, 7));
     }
 
