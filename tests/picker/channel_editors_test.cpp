@@ -110,7 +110,7 @@ TEST_F(ChannelEditorsTest, BrightnessSliderMovesTheRgbChannels)
     // No pixel of the 133-pixel track maps to exactly 200, so the user's
     // drag is replayed as the slider reports it.
     slider("scrollbarBrightness")->setValue(200);
-    area<ChannelEditors>().scrollbarBrightnessChangedValue();
+    emit slider("scrollbarBrightness")->changedValue(200);
     EXPECT_EQ(color(), ComposeColor(250, 117, 117));
     EXPECT_EQ(slider("scrollbarBrightness")->Value(), 161);
 }

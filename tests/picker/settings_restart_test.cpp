@@ -137,10 +137,10 @@ TEST_F(SettingsRestartTest, AnAcceptedCloseCarriesEverythingToTheNextRun)
     chosen.setItalic(true);
     chosen.setBold(false);
     dialogs.fontAnswer = chosen;
-    area<ColorFrameArea>().ChangeFont1Click();
+    item("ChangeFont1")->trigger();
     frame()->setFontColor(0x000080FF);
     dialogs.textAnswer = QStringLiteral("Swatch");
-    area<ColorFrameArea>().ChangeText1Click();
+    item("ChangeText1")->trigger();
     item("UpperCaseColorCodes1")->trigger();
     window->move(30, 40);
     closeWindow();
