@@ -19,7 +19,7 @@ public:
 
     void start() override;
     ScreenSampler *sampler() override { return nullptr; }
-    void finish() override {}
+    void finish() override { }
 
 private:
     void refused(PortalRefusal why);

@@ -19,8 +19,8 @@ std::unique_ptr<GrabSession> GrabSessions::desktopPicker(const GrabSessionContex
     return nullptr;
 }
 
-std::unique_ptr<GrabSession> ScreenGrabSessions::create(const GrabSessionContext &context,
-                                                        LiveGrabSession::Start how, bool freeze)
+std::unique_ptr<GrabSession> ScreenGrabSessions::create(const GrabSessionContext &context, LiveGrabSession::Start how,
+                                                        bool freeze)
 {
     if (freeze) {
         if (std::optional<QImage> desktop = context.screen.captureDesktop()) {
@@ -42,8 +42,7 @@ PortalGrabSessions::PortalGrabSessions(std::unique_ptr<DesktopPortal> portal)
 
 PortalGrabSessions::~PortalGrabSessions() = default;
 
-std::unique_ptr<GrabSession> PortalGrabSessions::create(const GrabSessionContext &context, LiveGrabSession::Start,
-                                                        bool)
+std::unique_ptr<GrabSession> PortalGrabSessions::create(const GrabSessionContext &context, LiveGrabSession::Start, bool)
 {
     return std::make_unique<StillPictureSession>(context, *portal);
 }

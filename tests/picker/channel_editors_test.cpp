@@ -133,18 +133,18 @@ TEST_F(ChannelEditorsTest, AlphaModeOffIgnoresTheAlphaOfACode)
     ASSERT_FALSE(area<ChannelEditors>().alphaMode());
     for (const Row &row : rows) {
         SCOPED_TRACE(row.typed);
-        area<ColorCodeBox>().HTMLHex1Click(row.notation);
+        chooseNotation(row.notation);
         box("edtColor")->setText(QString::fromLatin1(row.typed));
-        area<ColorCodeBox>().btnSetClick();
+        QTest::mouseClick(control("btnSet"), Qt::LeftButton);
         EXPECT_EQ(pipeline().alpha(), 255);
         EXPECT_EQ(box("edtColor")->text(), row.shown);
         EXPECT_EQ(slider("scrollbarAlpha")->Value(), 255);
     }
     // With alpha mode on again the code's alpha is taken.
     item("UseAlphaChannels1")->trigger();
-    area<ColorCodeBox>().HTMLHex1Click(notation::CSSColor);
+    chooseNotation(notation::CSSColor);
     box("edtColor")->setText(QStringLiteral("rgb(1 2 3 / 0.5)"));
-    area<ColorCodeBox>().btnSetClick();
+    QTest::mouseClick(control("btnSet"), Qt::LeftButton);
     EXPECT_EQ(pipeline().alpha(), 128);
     EXPECT_EQ(box("edtColor")->text(), "rgb(1 2 3 / 0.502)");
 }

@@ -70,7 +70,7 @@ TEST_F(CustomFormatsTest, ChoosingOneWorksAsChoosingABuiltIn)
     EXPECT_EQ(notations()->currentIndex(), NotationCount);
     EXPECT_EQ(code(), "QColor(255, 128, 0)");
 
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     notations()->setCurrentIndex(NotationCount);
     emit notations()->activated(NotationCount);
     EXPECT_EQ(code(), "QColor(255, 128, 0)") << "chosen in the list";
