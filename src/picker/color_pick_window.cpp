@@ -139,6 +139,7 @@ void TfrmColorPick::buildMainMenu()
     frame->addTextDisplayMenu(pupMain);
     grab->addAutoCopyItem(pupMain);
     grab->addFreezeItem(pupMain);
+    grab->addScreenColorsMenu(pupMain);
     pickShortcut->addMenuItem(pupMain);
     picture->addMenu(pupMain);
     AddSeparator(pupMain, QStringLiteral("N3"));

@@ -7,6 +7,7 @@
 #include "sampling/average_color.h"
 #include "sampling/frozen_grab.h"
 #include "sampling/grab_button.h"
+#include "sampling/x11_icc_profiles.h"
 #include "ui/bound_controls.h"
 #include "ui/error_guard.h"
 #include "ui/image_view.h"
@@ -70,6 +71,8 @@ std::vector<PropertyBinding> GrabController::storedProperties()
         CheckedRow("AutoColorCopyafterGrab1_Checked", AutoColorCopyafterGrab1),
         CheckedRow("FreezeScreenWhilePicking1_Checked", FreezeScreenWhilePicking1),
         CheckedRow("SmoothTracking1_Checked", SmoothTracking1),
+        CheckedRow("NativeScreenColors1_Checked", NativeScreenColors1),
+        CheckedRow("ConvertedScreenColors1_Checked", ConvertedScreenColors1),
     };
 }
 
@@ -94,6 +97,9 @@ void GrabController::applyGrabOptions()
                 : N3x3Average1->isChecked() ? Averaging::Mean3x3
                                             : Averaging::Off;
     btnGrab->setImageIndex(static_cast<int>(averaging));
+    if (NativeScreenColors1)
+        screenColors.setMode(NativeScreenColors1->isChecked() ? ScreenColors::Mode::Native
+                                                              : ScreenColors::Mode::Converted);
 }
 
 void GrabController::btnGrabMouseDown(Qt::MouseButton button)
@@ -119,6 +125,13 @@ void GrabController::startSession(LiveGrabSession::Start how)
 {
     emit grabStarted();
     met = {};
+    converting = false;
+    if (sessions->deviceColors()) {
+        refreshScreenColors();
+        converting = screenColors.converting();
+        met.profileUnreadable =
+            screenColors.chosenMode() == ScreenColors::Mode::Converted && screenColors.profileUnreadable();
+    }
     const bool freeze = FreezeScreenWhilePicking1 && FreezeScreenWhilePicking1->isChecked();
     // The keys of the whole program go to the session while it runs.
     qApp->installEventFilter(this);
@@ -220,15 +233,7 @@ void GrabController::Timer1Timer()
         return;
     ScreenSampler &display = activeSampler();
     const std::optional<QPoint> pointer = display.pointerPosition();
-    std::optional<TColor> grabbed;
-    if (pointer) {
-        if (averaging == Averaging::Mean3x3)
-            grabbed = GetAverageColor(display, pointer->x(), pointer->y(), 3);
-        else if (averaging == Averaging::Mean5x5)
-            grabbed = GetAverageColor(display, pointer->x(), pointer->y(), 5);
-        else
-            grabbed = display.pixel(*pointer);
-    }
+    const std::optional<TColor> grabbed = pointer ? takeColor(display, *pointer) : std::nullopt;
     // A failed read keeps the colour as it is: better no colour than a wrong one.
     if (!grabbed) {
         met.screenReadFailed = true;
@@ -240,6 +245,19 @@ void GrabController::Timer1Timer()
         lblYPos->setText(QString::number(pointer->y() - rooty));
         refreshMagnifier(*pointer);
     }
+}
+
+std::optional<TColor> GrabController::takeColor(ScreenSampler &display, QPoint pointer)
+{
+    const ScreenColors *conversion = converting ? &screenColors : nullptr;
+    if (averaging == Averaging::Mean3x3)
+        return GetAverageColor(display, pointer.x(), pointer.y(), 3, conversion);
+    if (averaging == Averaging::Mean5x5)
+        return GetAverageColor(display, pointer.x(), pointer.y(), 5, conversion);
+    const std::optional<TColor> device = display.pixel(pointer);
+    if (device && conversion)
+        return conversion->convert(pointer, *device);
+    return device;
 }
 
 bool GrabController::eventFilter(QObject *watched, QEvent *event)

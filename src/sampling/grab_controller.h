@@ -4,6 +4,7 @@
 #include "sampling/grab_session.h"
 #include "sampling/grab_sessions.h"
 #include "sampling/magnifier_picture.h"
+#include "sampling/screen_colors.h"
 #include "sampling/screen_sampler.h"
 #include "storage/property_bindings.h"
 
@@ -30,6 +31,7 @@ class FrozenGrab;
 class GrabButton;
 class ImageView;
 class PickerDialogs;
+class X11IccProfiles;
 
 // How often a live grab takes the colour under the pointer (Timer1).
 inline constexpr std::chrono::milliseconds GrabTickInterval{100};
@@ -61,6 +63,9 @@ public:
     void addAutoCopyItem(QMenu *menu);
     // "Freeze Screen While Picking", where the screen can be read live.
     void addFreezeItem(QMenu *menu);
+    // "Screen Colors": the display's device values, or sRGB through its
+    // colour profile.
+    void addScreenColorsMenu(QMenu *menu);
     std::vector<PropertyBinding> storedProperties();
     // Takes the menu's ticks into force once the stored ones are restored.
     void applyGrabOptions();
@@ -120,6 +125,12 @@ private:
     void Zoom1X1Click(QAction *sender);
     void Cross1Click(QAction *sender);
     void ClearZoomWindow1Click();
+    void ScreenColorsClick(QAction *sender);
+    // The monitors' profiles read again where they changed since.
+    void refreshScreenColors();
+    // The choice's tooltip: the profile in use, or why there is none.
+    void describeScreenColors();
+    std::optional<TColor> takeColor(ScreenSampler &display, QPoint pointer);
     void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
     void imgMagnifierMouseMove(QPoint at);
     void imgMagnifierMouseUp();
@@ -150,6 +161,13 @@ private:
     std::unique_ptr<GrabSession> session;
     // What the present grab's ticks met.
     GrabFindings met;
+    ScreenColors screenColors;
+    // Where the profiles are published; opened when first needed.
+    std::unique_ptr<X11IccProfiles> iccProfiles;
+    bool profilesChanged = true;
+    std::size_t knownMonitors = 0;
+    // The present grab converts what it reads.
+    bool converting = false;
     // A pick waits for the present grab's end.
     bool pickWaiting = false;
     Averaging averaging = Averaging::Off;
@@ -161,6 +179,7 @@ private:
     bool toldOnlyDesktopPicker = false;
     bool toldPictureRefused = false;
     bool toldPictureResampled = false;
+    bool toldProfileUnreadable = false;
 
     QWidget *pnlMagnifier = nullptr;
     QWidget *pnlMagnifierArea = nullptr;
@@ -178,6 +197,8 @@ private:
     QAction *N5x5Average1 = nullptr;
     QAction *AutoColorCopyafterGrab1 = nullptr;
     QAction *FreezeScreenWhilePicking1 = nullptr;
+    QAction *NativeScreenColors1 = nullptr;
+    QAction *ConvertedScreenColors1 = nullptr;
     QAction *SmoothTracking1 = nullptr;
     QAction *SetCoordinates1 = nullptr;
     QAction *ResetCoordinates2 = nullptr;

@@ -39,6 +39,10 @@ void GrabController::useSessions(std::unique_ptr<GrabSessions> kinds)
     sessions = std::move(kinds);
     if (FreezeScreenWhilePicking1)
         FreezeScreenWhilePicking1->setEnabled(sessions->freezeChoosable());
+    for (QAction *item : {NativeScreenColors1, ConvertedScreenColors1}) {
+        if (item)
+            item->setEnabled(sessions->deviceColors());
+    }
 }
 
 void GrabController::tellWhatTheGrabMet(const GrabFindings &findings)
@@ -64,6 +68,10 @@ void GrabController::tellWhatTheGrabMet(const GrabFindings &findings)
         dialogs.showMessage(window, QStringLiteral("This desktop lets programs take colors from the screen only "
                                                    "through its own color picker, so the magnifier cannot show "
                                                    "the area around the pointer."));
+    } else if (findings.profileUnreadable && !toldProfileUnreadable) {
+        toldProfileUnreadable = true;
+        dialogs.showMessage(window, QStringLiteral("The display's color profile cannot be read, so the colors are "
+                                                   "taken as the display shows them, not converted to sRGB."));
     } else if (findings.pictureResampled && !toldPictureResampled) {
         toldPictureResampled = true;
         dialogs.showMessage(window, QStringLiteral("The desktop hands out its picture of the screen at the highest "

@@ -9,6 +9,7 @@ GrabFindings &GrabFindings::operator|=(const GrabFindings &other)
     pictureRefused |= other.pictureRefused;
     pictureResampled |= other.pictureResampled;
     portalSilent |= other.portalSilent;
+    profileUnreadable |= other.profileUnreadable;
     return *this;
 }
 

@@ -27,6 +27,8 @@ struct GrabFindings {
     bool pictureResampled = false;
     // The desktop did not answer at all.
     bool portalSilent = false;
+    // The display's colour profile is set but cannot be used.
+    bool profileUnreadable = false;
 
     GrabFindings &operator|=(const GrabFindings &other);
 };

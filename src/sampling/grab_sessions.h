@@ -17,6 +17,9 @@ public:
 
     // Whether "Freeze Screen While Picking" chooses anything here.
     virtual bool freezeChoosable() const = 0;
+    // Whether the grabs read the display's device values, which its colour
+    // profile turns into sRGB; pictures the desktop hands out are sRGB.
+    virtual bool deviceColors() const = 0;
     // The session a press on the grab button, or a pick, starts; freeze:
     // "Freeze Screen While Picking" is on.
     virtual std::unique_ptr<GrabSession> create(const GrabSessionContext &context, LiveGrabSession::Start how,
@@ -31,6 +34,7 @@ public:
 class ScreenGrabSessions final : public GrabSessions {
 public:
     bool freezeChoosable() const override { return true; }
+    bool deviceColors() const override { return true; }
     std::unique_ptr<GrabSession> create(const GrabSessionContext &context, LiveGrabSession::Start how,
                                         bool freeze) override;
 };
@@ -43,6 +47,7 @@ public:
     ~PortalGrabSessions() override;
 
     bool freezeChoosable() const override { return false; }
+    bool deviceColors() const override { return false; }
     std::unique_ptr<GrabSession> create(const GrabSessionContext &context, LiveGrabSession::Start how,
                                         bool freeze) override;
     std::unique_ptr<GrabSession> desktopPicker(const GrabSessionContext &context, const GrabFindings &met) override;

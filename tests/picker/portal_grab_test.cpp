@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
@@ -111,6 +112,18 @@ TEST_F(PortalGrabTest, APictureResampledFromAnotherScaleIsSaidToBeSoOnce)
 TEST_F(PortalGrabTest, FreezeScreenWhilePickingIsNotOfferedWhereEveryGrabIsStill)
 {
     EXPECT_FALSE(item("FreezeScreenWhilePicking1")->isEnabled());
+}
+
+// The desktop's pictures are sRGB: there is no device value to convert.
+TEST_F(PortalGrabTest, ScreenColorsAreNotOfferedAndTheChoiceSaysWhy)
+{
+    QMenu *choice = item("ScreenColors1")->menu();
+    emit choice->aboutToShow();
+    for (const char *name : {"NativeScreenColors1", "ConvertedScreenColors1"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(item(name)->isEnabled());
+        EXPECT_TRUE(item(name)->toolTip().contains("in sRGB")) << item(name)->toolTip().toStdString();
+    }
 }
 
 TEST_F(PortalGrabTest, WithoutScreenshotsTheDesktopsPickerTakesTheColourAndThatIsSaidOnce)
