@@ -41,7 +41,9 @@ void TfrmColorPick::pickFromDesktop()
         const auto held = pipeline->disablechanges();
         pipeline->updatevalues(ChangeSource::Refresh);
     }
-    if (isVisible())
+    // Brought out of the task bar, the window would stand over what the
+    // user is about to pick.
+    if (isVisible() && !isMinimized())
         comeForward();
     grab->startPick();
 }

@@ -18,9 +18,9 @@ void GrabController::addScreenColorsMenu(QMenu *menu)
 {
     QMenu *choice = AddSubmenu(menu, QStringLiteral("ScreenColors1"), QStringLiteral("Screen Colors"));
     choice->setToolTipsVisible(true);
-    NativeScreenColors1 =
-        AddGroupItem(choice, QStringLiteral("NativeScreenColors1"), QStringLiteral("Native (as the display shows them)"),
-                     static_cast<int>(ScreenColors::Mode::Native), false);
+    NativeScreenColors1 = AddGroupItem(choice, QStringLiteral("NativeScreenColors1"),
+                                       QStringLiteral("Native (as the display shows them)"),
+                                       static_cast<int>(ScreenColors::Mode::Native), false);
     ConvertedScreenColors1 = AddGroupItem(choice, QStringLiteral("ConvertedScreenColors1"),
                                           QStringLiteral("Converted to sRGB from the display's profile"),
                                           static_cast<int>(ScreenColors::Mode::Converted), true);

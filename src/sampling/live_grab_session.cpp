@@ -60,8 +60,10 @@ void LiveGrabSession::finish()
     if (how == Start::ButtonHeld)
         context.button->releaseMouse();
     // Its own click may be the one that ends the pick.
-    if (pickInput)
+    if (pickInput) {
+        pickInput->stop();
         pickInput.release()->deleteLater();
+    }
 }
 
 } // namespace pigmentrix

@@ -29,10 +29,23 @@ PickInput::PickInput()
 
 PickInput::~PickInput()
 {
+    stop();
+}
+
+void PickInput::stop()
+{
+    // No grab is tried once the pick is over.
+    grabAttempts = GrabAttempts;
     if (grabbed) {
+        grabbed = false;
         releaseKeyboard();
         releaseMouse();
+        if (QWindow *window = windowHandle()) {
+            window->setKeyboardGrabEnabled(false);
+            window->setMouseGrabEnabled(false);
+        }
     }
+    hide();
 }
 
 void PickInput::start()
@@ -44,7 +57,7 @@ void PickInput::start()
 void PickInput::tryToGrab()
 {
     QWindow *window = windowHandle();
-    if (grabbed || !window)
+    if (grabbed || !window || grabAttempts >= GrabAttempts)
         return;
     if (window->setMouseGrabEnabled(true)) {
         if (window->setKeyboardGrabEnabled(true)) {

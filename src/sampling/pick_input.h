@@ -18,6 +18,9 @@ public:
 
     // Shows the window and takes the grabs as soon as the server grants them.
     void start();
+    // Lets the pointer and keys go and hides the window: what the pick's end
+    // shows (a message) gets them at once.
+    void stop();
 
 signals:
     void taken();

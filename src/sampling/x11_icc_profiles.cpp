@@ -13,7 +13,7 @@ namespace pigmentrix {
 namespace {
 
 // Properties are read a piece at a time: a profile may hold megabytes.
-constexpr std::uint32_t PieceLongs = 256 * 1024;
+constexpr std::uint32_t PieceLongs = 16 * 1024;
 
 } // namespace
 

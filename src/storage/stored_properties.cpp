@@ -47,6 +47,9 @@ constexpr StoredProperty Properties[] = {
     {"FreezeScreenWhilePicking1_Checked", StoredKind::Boolean, 0},
     {"SmoothTracking1_Checked", StoredKind::Boolean, 0},
     {"PickShortcut1_ShortCut", StoredKind::Text},
+    // Colours taken converted to sRGB through the display's profile.
+    {"NativeScreenColors1_Checked", StoredKind::Boolean, 0},
+    {"ConvertedScreenColors1_Checked", StoredKind::Boolean, 1},
     // The names palette files give the slots' colours, after the colours
     // (a colour that changes drops its name).
     {"mempan1_Name", StoredKind::Text},

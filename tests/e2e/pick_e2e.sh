@@ -49,6 +49,8 @@ check "the colour is still on the clipboard after the command ended" test "$(cli
 xsetroot -solid '#A0B0C0'
 start_pick "$TMPDIR/second.out" --PICK
 check "with a running picker the command starts picking" eventually picking
+main_window_hidden() { [[ -z $(xdotool search --onlyvisible --name '^Pigmentrix [0-9]' 2>/dev/null) ]]; }
+check "the picker's window, minimised after the first pick, stays in the task bar" eventually main_window_hidden
 xdotool mousemove 300 300 sleep 0.2 key Return
 end_of "$command_pid"; rc=$?
 check "Enter takes the colour: exit code 0" test "$rc" -eq 0
@@ -79,6 +81,11 @@ picker=$(pgrep -x -f "$program /pick")
 "$program" # a second start brings the window forward
 window_shown() { window=$(xdotool search --all --onlyvisible --pid "$picker" --name '^Pigmentrix [0-9]' 2>/dev/null | head -n1); [[ -n $window ]]; }
 check "a second start shows the background picker's window" eventually window_shown
+# Out of the task bar, the window takes clicks where they aim once the
+# window manager has made it the active one and framed it again.
+window_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$window" ]]; }
+eventually window_active
+sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 dialog_shown() { dialog=$(xdotool search --all --onlyvisible --pid "$picker" --name '^Pick Shortcut$' 2>/dev/null | head -n1); [[ -n $dialog ]]; }
 dialog_gone() { ! dialog_shown; }
@@ -88,7 +95,7 @@ open_dialog() {
   xdotool key --repeat "$PICK_SHORTCUT_ITEM" Down key Return
   eventually dialog_shown
 }
-PICK_SHORTCUT_ITEM=${PICK_SHORTCUT_ITEM:-12}
+PICK_SHORTCUT_ITEM=${PICK_SHORTCUT_ITEM:-13}
 check "Pick Shortcut... in the main menu opens the dialog" open_dialog
 dialog_focused() { [[ $(xdotool getactivewindow 2>/dev/null) == "$dialog" ]]; }
 check "the dialog has the keys" eventually dialog_focused

@@ -1,5 +1,8 @@
+#include "image_screen_sampler.h"
+#include "sampling/average_color.h"
 #include "sampling/display_profile.h"
 #include "sampling/screen_colors.h"
+#include "table_profile.h"
 
 #include <gtest/gtest.h>
 
@@ -86,74 +89,17 @@ TEST(DisplayProfileTest, TheDescriptionTagNamesTheProfile)
     EXPECT_TRUE(profile->description().contains(QLatin1String("Adobe"))) << profile->description().toStdString();
 }
 
-// A profile made here: its device-to-PCS direction is a 33-point table
-// sampled from `source` (into Lab), as monitor profiles measured by a
-// calibration tool have it; with `matrixFrom`, the table goes into a copy of
-// that matrix profile, which then holds both.
-QByteArray TableProfile(const char *source, const char *matrixFrom = nullptr)
-{
-    const QByteArray sourceBytes = FileBytes(source);
-    cmsHPROFILE sourceProfile = cmsOpenProfileFromMem(sourceBytes.constData(), sourceBytes.size());
-    cmsHPROFILE lab = cmsCreateLab4Profile(nullptr);
-    cmsHTRANSFORM toLab = cmsCreateTransform(sourceProfile, TYPE_RGB_16, lab, TYPE_Lab_16,
-                                             INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_NOOPTIMIZE);
-    cmsStage *table = cmsStageAllocCLut16bit(nullptr, 33, 3, 3, nullptr);
-    cmsStageSampleCLut16bit(
-        table,
-        [](const cmsUInt16Number in[], cmsUInt16Number out[], void *transform) -> cmsInt32Number {
-            cmsDoTransform(static_cast<cmsHTRANSFORM>(transform), in, out, 1);
-            return TRUE;
-        },
-        toLab, 0);
-    // The table between identity curves: the shape a stored table has.
-    cmsPipeline *pipeline = cmsPipelineAlloc(nullptr, 3, 3);
-    cmsPipelineInsertStage(pipeline, cmsAT_END, cmsStageAllocToneCurves(nullptr, 3, nullptr));
-    cmsPipelineInsertStage(pipeline, cmsAT_END, table);
-    cmsPipelineInsertStage(pipeline, cmsAT_END, cmsStageAllocToneCurves(nullptr, 3, nullptr));
-
-    cmsHPROFILE made = nullptr;
-    QByteArray matrixBytes;
-    if (matrixFrom) {
-        matrixBytes = FileBytes(matrixFrom);
-        made = cmsOpenProfileFromMem(matrixBytes.constData(), matrixBytes.size());
-    } else {
-        made = cmsCreateProfilePlaceholder(nullptr);
-        cmsSetDeviceClass(made, cmsSigDisplayClass);
-        cmsSetColorSpace(made, cmsSigRgbData);
-        cmsWriteTag(made, cmsSigMediaWhitePointTag, cmsD50_XYZ());
-        cmsMLU *name = cmsMLUalloc(nullptr, 1);
-        cmsMLUsetASCII(name, "en", "US", "Display P3 as a table");
-        cmsWriteTag(made, cmsSigProfileDescriptionTag, name);
-        cmsMLUfree(name);
-    }
-    // Version 4: the table holds Lab as version 4 encodes it.
-    cmsSetProfileVersion(made, 4.3);
-    cmsSetPCS(made, cmsSigLabData);
-    cmsWriteTag(made, cmsSigAToB0Tag, pipeline);
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(made, nullptr, &size);
-    QByteArray bytes(static_cast<qsizetype>(size), '\0');
-    cmsSaveProfileToMem(made, bytes.data(), &size);
-
-    cmsCloseProfile(made);
-    cmsPipelineFree(pipeline);
-    cmsDeleteTransform(toLab);
-    cmsCloseProfile(lab);
-    cmsCloseProfile(sourceProfile);
-    return bytes;
-}
-
 int LargestStep(TColor a, TColor b)
 {
-    return std::max({std::abs(RedOf(a) - RedOf(b)), std::abs(GreenOf(a) - GreenOf(b)),
-                     std::abs(BlueOf(a) - BlueOf(b))});
+    return std::max(
+        {std::abs(RedOf(a) - RedOf(b)), std::abs(GreenOf(a) - GreenOf(b)), std::abs(BlueOf(a) - BlueOf(b))});
 }
 
 // The table stands between the grid points for the curves it was sampled
 // from: within two steps of the matrix profile it copies.
 TEST(DisplayProfileTest, ATableProfileConvertsAsTheProfileItWasSampledFrom)
 {
-    const std::shared_ptr<const DisplayProfile> table = DisplayProfile::read(TableProfile(DisplayP3));
+    const std::shared_ptr<const DisplayProfile> table = DisplayProfile::read(TableProfile(FileBytes(DisplayP3)));
     const std::shared_ptr<const DisplayProfile> matrix = DisplayProfile::read(FileBytes(DisplayP3));
     ASSERT_TRUE(table) << "a profile of tables only is read";
     ASSERT_TRUE(matrix);
@@ -171,10 +117,9 @@ TEST(DisplayProfileTest, ATableProfileConvertsAsTheProfileItWasSampledFrom)
 TEST(DisplayProfileTest, AProfileWithATableAndAMatrixUsesTheTable)
 {
     const std::shared_ptr<const DisplayProfile> both =
-        DisplayProfile::read(TableProfile(SwappedRedAndGreen, DisplayP3));
+        DisplayProfile::read(TableProfile(FileBytes(SwappedRedAndGreen), FileBytes(DisplayP3)));
     ASSERT_TRUE(both);
-    EXPECT_LE(LargestStep(both->toSrgb(Hex("#FF0000")), Hex("#01FF00")), 2)
-        << HexOf(both->toSrgb(Hex("#FF0000")));
+    EXPECT_LE(LargestStep(both->toSrgb(Hex("#FF0000")), Hex("#01FF00")), 2) << HexOf(both->toSrgb(Hex("#FF0000")));
 }
 
 TEST(DisplayProfileTest, WhatIsNoRgbProfileIsNotRead)
@@ -247,6 +192,20 @@ TEST_F(ScreenColorsTest, AChangedPublicationTakesEffectAtTheNextRefresh)
     colors.refresh(places, [this](int monitor) { return published[static_cast<std::size_t>(monitor)]; });
     EXPECT_FALSE(colors.profileUnreadable()) << "no profile is not a broken one";
     EXPECT_TRUE(colors.descriptions().isEmpty());
+}
+
+// The mean of what the designer used, not the designer's colour of the
+// display's mean: through Display P3, #804020 is #8A3B15 and #123456 is
+// #003559, so eight of the one and one of the other average to 122, 58, 28.
+TEST_F(ScreenColorsTest, AnAverageIsTheMeanOfTheConvertedColours)
+{
+    QImage desktop(300, 100, QImage::Format_RGB32);
+    desktop.fill(qRgb(0x80, 0x40, 0x20));
+    desktop.setPixel(150, 50, qRgb(0x12, 0x34, 0x56));
+    ImageScreenSampler screen(desktop);
+    EXPECT_EQ(HexOf(*GetAverageColor(screen, 150, 50, 3, &colors)), HexOf(ComposeColor(122, 58, 28)));
+    EXPECT_EQ(HexOf(*GetAverageColor(screen, 150, 50, 3)), HexOf(ComposeColor(115, 62, 38)))
+        << "without a conversion, the device values' mean";
 }
 
 } // namespace

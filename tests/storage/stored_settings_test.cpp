@@ -107,6 +107,8 @@ TEST(StoredProperties, ListKeepsItsOrder)
         "FreezeScreenWhilePicking1_Checked",
         "SmoothTracking1_Checked",
         "PickShortcut1_ShortCut",
+        "NativeScreenColors1_Checked",
+        "ConvertedScreenColors1_Checked",
         "mempan1_Name",
         "mempan2_Name",
         "mempan3_Name",
@@ -150,6 +152,8 @@ TEST(StoredProperties, DefaultsAreTheFormValues)
         {"FreezeScreenWhilePicking1_Checked", false},
         {"SmoothTracking1_Checked", false},
         {"PickShortcut1_ShortCut", std::string()},
+        {"NativeScreenColors1_Checked", false},
+        {"ConvertedScreenColors1_Checked", true},
         {"FindClosestColor1_Tag", std::int64_t{0}},
         {"cbxDisplay_ItemIndex", std::int64_t{-1}},
         {"cbxZoom_ItemIndex", std::int64_t{3}},
@@ -260,6 +264,7 @@ TEST(ClosingSettings, FreshFileHoldsTheValuesInClosingOrder)
         "mempan13_Color=15423380\nmempan14_Color=15174705\nmempan15_Color=11186720\n"
         "mempan16_Color=7915600\nAutoColorCopyafterGrab1_Checked=FALSE\nFreezeScreenWhilePicking1_Checked=FALSE\n"
         "SmoothTracking1_Checked=FALSE\nPickShortcut1_ShortCut=\n"
+        "NativeScreenColors1_Checked=FALSE\nConvertedScreenColors1_Checked=TRUE\n"
         "mempan1_Name=\nmempan2_Name=\nmempan3_Name=\nmempan4_Name=\nmempan5_Name=\nmempan6_Name=\nmempan7_Name="
         "\nmempan8_Name=\nmempan9_Name=\nmempan10_Name=\nmempan11_Name=\nmempan12_Name=\nmempan13_Name=\nmempan14_Name="
         "\nmempan15_Name=\nmempan16_Name=\n"
