@@ -31,8 +31,8 @@ QByteArray TableProfile(const QByteArray &source, const QByteArray &matrixHolder
     if (!sourceProfile)
         return QByteArray();
     cmsHPROFILE lab = cmsCreateLab4Profile(nullptr);
-    cmsHTRANSFORM toLab = cmsCreateTransform(sourceProfile, TYPE_RGB_16, lab, TYPE_Lab_16,
-                                             INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_NOOPTIMIZE);
+    cmsHTRANSFORM toLab = cmsCreateTransform(sourceProfile, TYPE_RGB_16, lab, TYPE_Lab_16, INTENT_RELATIVE_COLORIMETRIC,
+                                             cmsFLAGS_NOOPTIMIZE);
     cmsStage *table = cmsStageAllocCLut16bit(nullptr, 33, 3, 3, nullptr);
     cmsStageSampleCLut16bit(table, SampleThrough, toLab, 0);
     // The table between identity curves: the shape a stored table has.
