@@ -4,6 +4,7 @@
 
 #include "displays/named_color_box.h"
 #include "displays/named_color_list_model.h"
+#include "ui/accessibility.h"
 #include "ui/bound_controls.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
@@ -89,6 +90,7 @@ void NamedColorArea::buildList(QWidget *window, std::function<int()> swatchWidth
     cbxColors->setMaxVisibleItems(16);
     cbxColors->setCurrentIndex(-1);
     cbxColors->setContextMenuPolicy(Qt::CustomContextMenu);
+    NameControl(cbxColors, QStringLiteral("Named color"), lblHTMLColor);
 }
 
 void NamedColorArea::buildMenu(QWidget *window)

@@ -19,10 +19,13 @@
 #include "shell/window_shell.h"
 #include "storage/picker_settings.h"
 #include "storage/settings_store.h"
+#include "ui/accessibility.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
+#include "ui/focus_mark.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/reading_order.h"
 #include "ui/window_geometry.h"
 #include "update/update_commands.h"
 
@@ -77,8 +80,12 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, const PickerSettings &stored,
     windowFont.setPixelSize(12);
     setFont(windowFont);
 
+    InstallAccessibleMenus();
     settings = new WindowSettings(this, store, dialogs, *guard);
     createAreas();
+    // Tab runs panel by panel in reading order; the ring shows where it is.
+    ChainInReadingOrder(this);
+    new FocusMark(this);
     buildMainMenu();
     wireAreas();
     wirePicks();
@@ -98,7 +105,6 @@ TfrmColorPick::~TfrmColorPick()
     qDeleteAll(controls);
 }
 
-// In the order the controls take the keyboard focus.
 void TfrmColorPick::createAreas()
 {
     frame = new ColorFrameArea(this, settings->store(), dialogs, *guard);
@@ -414,6 +420,15 @@ bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && (widget == this || isAncestorOf(widget))) {
             FormMouseWheel(widget, static_cast<QWheelEvent *>(event)->angleDelta().y());
+            return true;
+        }
+    }
+    // The Menu key and Shift+F10 open the focused control's menu, as a right
+    // click on it does.
+    if (event->type() == QEvent::KeyPress && IsContextMenuKey(*static_cast<QKeyEvent *>(event))) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && (widget == this || isAncestorOf(widget)) && widget->hasFocus()) {
+            OpenContextMenuByKey(widget);
             return true;
         }
     }

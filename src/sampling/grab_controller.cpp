@@ -3,12 +3,12 @@
 // grab runs over a still picture of the desktop (grab_frozen.cpp).
 #include "sampling/grab_controller.h"
 
-#include "sampling/arrow_nudge.h"
 #include "sampling/average_color.h"
 #include "sampling/eyedropper_cursor.h"
 #include "sampling/frozen_grab.h"
 #include "sampling/grab_button.h"
 #include "sampling/pick_input.h"
+#include "ui/arrow_nudge.h"
 #include "ui/bound_controls.h"
 #include "ui/error_guard.h"
 #include "ui/image_view.h"

@@ -6,6 +6,7 @@
 #include "sampling/grab_button.h"
 #include "sampling/magnifier_frame.h"
 #include "sampling/magnifier_picture.h"
+#include "ui/accessibility.h"
 #include "ui/control_factory.h"
 #include "ui/image_view.h"
 #include "ui/qt_color.h"
@@ -53,6 +54,7 @@ void GrabController::buildPanel(QWidget *window)
     btnGrab->setGeometry(3, 3, 26, 26);
     btnGrab->setIconSize(QSize(22, 22));
     btnGrab->setAutoRaise(true);
+    NameControl(btnGrab, QStringLiteral("Grab"));
 
     cbxZoom = new QComboBox(pnlMagnifier);
     cbxZoom->setObjectName(QStringLiteral("cbxZoom"));
@@ -62,6 +64,7 @@ void GrabController::buildPanel(QWidget *window)
     cbxZoom->setMaxVisibleItems(20);
     cbxZoom->setCurrentIndex(3);
     FitClosedListItems(cbxZoom);
+    NameControl(cbxZoom, QStringLiteral("Zoom"));
 
     lblX = MakeCoordinateLabel(pnlMagnifier, "lblX", QRect(119, 2, 14, 14), Qt::AlignLeft, QStringLiteral("X :"));
     lblY = MakeCoordinateLabel(pnlMagnifier, "lblY", QRect(119, 16, 14, 14), Qt::AlignLeft, QStringLiteral("Y :"));
