@@ -43,6 +43,8 @@ ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, Pick
     pnlColor->setFocusPolicy(Qt::StrongFocus);
     SetAccessibleRole(pnlColor, QAccessible::Graphic);
     NameControl(pnlColor, QStringLiteral("Color frame"));
+    // Its own menu, for a right click or the menu keys.
+    pnlColor->setContextMenuPolicy(Qt::CustomContextMenu);
     pnlColor->setColor(14772545);
     QFont frameFont = window->font();
     frameFont.setPixelSize(13);
@@ -56,6 +58,8 @@ ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, Pick
     contrastFont.setPixelSize(11);
     lblContrast->setFont(contrastFont);
     buildMenu(window);
+    guard.connect(pnlColor, &QWidget::customContextMenuRequested, this,
+                  [this](const QPoint &at) { pupColorPanel->popup(pnlColor->mapToGlobal(at)); });
     showContrast();
 }
 
@@ -94,16 +98,6 @@ void ColorFrameArea::buildMenu(QWidget *window)
     guard.connect(UseTextinColorFrame1, &QAction::triggered, this, [this] { UseTextClick(UseTextinColorFrame1); });
     ChangeFont2 = add("ChangeFont2", "Change Font", &ColorFrameArea::ChangeFont1Click);
     ChangeText1 = add("ChangeText1", "Change Text", &ColorFrameArea::ChangeText1Click);
-}
-
-bool ColorFrameArea::contains(QPoint windowPoint) const
-{
-    return pnlColor->geometry().contains(windowPoint);
-}
-
-void ColorFrameArea::popupMenu(QPoint globalPos)
-{
-    pupColorPanel->popup(globalPos);
 }
 
 std::vector<PropertyBinding> ColorFrameArea::storedProperties()

@@ -399,10 +399,7 @@ void TfrmColorPick::mouseReleaseEvent(QMouseEvent *event)
 
 void TfrmColorPick::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (frame->contains(event->pos()))
-        frame->popupMenu(event->globalPos());
-    else
-        pupMain->popup(event->globalPos());
+    pupMain->popup(event->globalPos());
 }
 
 bool TfrmColorPick::isMenuShortcut(const QKeyEvent &key) const
@@ -423,12 +420,18 @@ bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    // The Menu key and Shift+F10 open the focused control's menu, as a right
-    // click on it does.
-    if (event->type() == QEvent::KeyPress && IsContextMenuKey(*static_cast<QKeyEvent *>(event))) {
+    // The Menu key opens the focused control's menu, as a right click on it
+    // does; so does Shift+F10 on a control with a menu of its own (elsewhere
+    // it keeps its place in the main menu, "Zoom x 10").
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && (widget == this || isAncestorOf(widget)) && widget->hasFocus()) {
-            OpenContextMenuByKey(widget);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (widget && (widget == this || isAncestorOf(widget)) && widget->hasFocus() && IsContextMenuKey(*key)
+            && (key->key() == Qt::Key_Menu || HasOwnMenu(widget))) {
+            if (event->type() == QEvent::ShortcutOverride)
+                event->accept();
+            else
+                OpenContextMenuByKey(widget);
             return true;
         }
     }

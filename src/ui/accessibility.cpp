@@ -1,11 +1,14 @@
 #include "ui/accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QWidget>
 
@@ -22,6 +25,58 @@ QAccessibleInterface *RoleFactory(const QString &, QObject *object)
     if (!role.isValid())
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget *>(object), static_cast<QAccessible::Role>(role.toInt()));
+}
+
+// A drop-down list named for what it chooses ("Zoom"), its choice the
+// value: Qt names a list on Linux after its current item, which says nothing
+// of what the list is for, and nothing at all when no item is current.
+class NamedComboBox : public QAccessibleWidget {
+public:
+    explicit NamedComboBox(QComboBox *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox)
+    {
+    }
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Value)
+            return box()->currentText();
+        return QAccessibleWidget::text(type);
+    }
+
+    // The list that opens.
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(box()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == box()->view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            box()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *ComboBoxFactory(const QString &key, QObject *object)
+{
+    if (key != QLatin1String("QComboBox"))
+        return nullptr;
+    auto *box = qobject_cast<QComboBox *>(object);
+    return box && !box->isEditable() ? new NamedComboBox(box) : nullptr;
 }
 
 // Qt leaves pop-up windows out of the application's children; a screen
@@ -78,6 +133,13 @@ QAccessibleInterface *ApplicationFactory(const QString &, QObject *object)
 
 void NameControl(QWidget *control, const QString &name, QLabel *label)
 {
+    // Installed with the application there: the last factory installed is
+    // asked first, and Qt's own are installed with the application.
+    static const bool installed = [] {
+        QAccessible::installFactory(ComboBoxFactory);
+        return true;
+    }();
+    (void)installed;
     control->setAccessibleName(name);
     if (label)
         label->setBuddy(control);
@@ -108,6 +170,13 @@ bool IsContextMenuKey(const QKeyEvent &key)
         return true;
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     return key.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier;
+}
+
+bool HasOwnMenu(const QWidget *control)
+{
+    const Qt::ContextMenuPolicy policy = control->contextMenuPolicy();
+    return policy == Qt::CustomContextMenu || policy == Qt::ActionsContextMenu
+           || qobject_cast<const QLineEdit *>(control);
 }
 
 void OpenContextMenuByKey(QWidget *control)

@@ -101,8 +101,7 @@ void FocusMark::paintEvent(QPaintEvent *)
     painter.setBrush(innerColor());
     const QRect insideOuter = all.adjusted(OuterWidth, OuterWidth, -OuterWidth, -OuterWidth);
     const QRegion inner =
-        QRegion(insideOuter)
-            .subtracted(insideOuter.adjusted(InnerWidth, InnerWidth, -InnerWidth, -InnerWidth));
+        QRegion(insideOuter).subtracted(insideOuter.adjusted(InnerWidth, InnerWidth, -InnerWidth, -InnerWidth));
     for (const QRect &part : inner)
         painter.drawRect(part);
 }

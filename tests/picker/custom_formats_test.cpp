@@ -5,6 +5,9 @@
 #include "picker/channel_editors.h"
 #include "picker/color_code_box.h"
 
+#include "ui/group_break_delegate.h"
+
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -60,6 +63,42 @@ TEST_F(CustomFormatsTest, AddedFormatsFollowTheBuiltInsInTheListAndTheMenu)
     EXPECT_EQ(item("CustomFormat2")->text(), "Tom && Jerry") << "the ampersand is shown, not an accelerator";
     EXPECT_EQ(item("CustomFormats1")->text(), "Custom Formats...");
     EXPECT_TRUE(notations()->actions().contains(item("CustomFormats1"))) << "the notation list's own menu";
+}
+
+TEST_F(CustomFormatsTest, ALineInTheListSeparatesTheUsersFormatsWithoutARowOfItsOwn)
+{
+    addFormats({{"Qt", "QColor({r}, {g}, {b})"}, {"Hex", "{hex}"}});
+    EXPECT_EQ(notations()->count(), NotationCount + 2) << "the rows keep their numbers";
+    QAbstractItemView *list = notations()->view();
+    const int builtIn = list->sizeHintForRow(NotationCount - 1);
+    struct Row {
+        int row;
+        int extra;
+    };
+    for (const Row row : {Row{0, 0}, Row{NotationCount - 1, 0}, Row{NotationCount, GroupBreakDelegate::Gap},
+                          Row{NotationCount + 1, 0}}) {
+        SCOPED_TRACE(row.row);
+        EXPECT_EQ(list->sizeHintForRow(row.row), builtIn + row.extra);
+    }
+}
+
+TEST_F(CustomFormatsTest, TheDialogOpensOnTheFormatInUse)
+{
+    addFormats({{"One", "{r}"}, {"Two", "{g}"}, {"Three", "{b}"}});
+    struct Row {
+        int chosen;
+        int opensOn;
+    };
+    for (const Row row : {Row{NotationCount + 1, 1}, Row{NotationCount + 2, 2}, Row{notation::HTMLHex, 0}}) {
+        SCOPED_TRACE(row.chosen);
+        area<ColorCodeBox>().HTMLHex1Click(row.chosen);
+        int shown = -1;
+        editFormats([&](const FormatsDialog &dialog) {
+            shown = dialog.find<QListWidget>("lstFormats")->currentRow();
+            return false;
+        });
+        EXPECT_EQ(shown, row.opensOn);
+    }
 }
 
 TEST_F(CustomFormatsTest, ChoosingOneWorksAsChoosingABuiltIn)
