@@ -73,9 +73,9 @@ TEST_F(AccessibilityTest, EveryNamedControlHasItsRoleNameAndLabel)
             continue;
         QAccessibleInterface *label = Accessible(this->control(row.label));
         const auto relations = control->relations(QAccessible::Label);
-        EXPECT_TRUE(std::any_of(relations.begin(), relations.end(), [label](const auto &relation) {
-            return relation.first == label;
-        })) << "labelled by " << row.label;
+        EXPECT_TRUE(std::any_of(relations.begin(), relations.end(),
+                                [label](const auto &relation) { return relation.first == label; }))
+            << "labelled by " << row.label;
     }
 }
 

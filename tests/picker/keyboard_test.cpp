@@ -51,11 +51,21 @@ protected:
 };
 
 const QStringList ReadingOrder = {
-    "pnlColor",      "edtRed",        "edtGreen",     "edtBlue",        "edtAlpha",     "scrollbarred",
-    "scrollbarGreen", "scrollbarBlue", "scrollbarAlpha", "btnInvert",    "btnRandom",    "btnDialog",
-    "imgColorWheel", "cbxDisplay",    "edtColor",     "btnCopy",        "btnSet",       "edtHue",
-    "edtSaturation", "edtValue",      "scrollbarHue", "scrollbarSaturation", "scrollbarValue", "btnGrab",
-    "cbxZoom",       "JvSpeedButton1", "JvSpeedButton2", "mempan1",     "cbxColors",    "btnOptions2",
+    "pnlColor",       "edtRed",
+    "edtGreen",       "edtBlue",
+    "edtAlpha",       "scrollbarred",
+    "scrollbarGreen", "scrollbarBlue",
+    "scrollbarAlpha", "btnInvert",
+    "btnRandom",      "btnDialog",
+    "imgColorWheel",  "cbxDisplay",
+    "edtColor",       "btnCopy",
+    "btnSet",         "edtHue",
+    "edtSaturation",  "edtValue",
+    "scrollbarHue",   "scrollbarSaturation",
+    "scrollbarValue", "btnGrab",
+    "cbxZoom",        "JvSpeedButton1",
+    "JvSpeedButton2", "mempan1",
+    "cbxColors",      "btnOptions2",
     "btnClose",
 };
 
@@ -98,9 +108,9 @@ TEST_F(KeyboardTest, SliderKeysChangeTheColour)
         Qt::Key key;
         int red;
     };
-    for (const Row row : {Row{Qt::Key_Up, 101}, Row{Qt::Key_Right, 101}, Row{Qt::Key_Down, 99}, Row{Qt::Key_Left, 99},
-                          Row{Qt::Key_PageUp, 116}, Row{Qt::Key_PageDown, 84}, Row{Qt::Key_Home, 0},
-                          Row{Qt::Key_End, 255}}) {
+    for (const Row row :
+         {Row{Qt::Key_Up, 101}, Row{Qt::Key_Right, 101}, Row{Qt::Key_Down, 99}, Row{Qt::Key_Left, 99},
+          Row{Qt::Key_PageUp, 116}, Row{Qt::Key_PageDown, 84}, Row{Qt::Key_Home, 0}, Row{Qt::Key_End, 255}}) {
         SCOPED_TRACE(row.key);
         setColor(ComposeColor(100, 20, 30));
         focus("scrollbarred");
