@@ -8,7 +8,6 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QWidget>
 
@@ -175,8 +174,7 @@ bool IsContextMenuKey(const QKeyEvent &key)
 bool HasOwnMenu(const QWidget *control)
 {
     const Qt::ContextMenuPolicy policy = control->contextMenuPolicy();
-    return policy == Qt::CustomContextMenu || policy == Qt::ActionsContextMenu
-           || qobject_cast<const QLineEdit *>(control);
+    return policy == Qt::CustomContextMenu || policy == Qt::ActionsContextMenu;
 }
 
 void OpenContextMenuByKey(QWidget *control)

@@ -24,7 +24,8 @@ void InstallAccessibleMenus();
 
 // The Menu key, or Shift+F10: the keys that open the focused control's menu.
 bool IsContextMenuKey(const QKeyEvent &key);
-// Whether control has a menu of its own rather than the window's.
+// Whether control has a menu the program gave it (an edit box's standard
+// menu does not count).
 bool HasOwnMenu(const QWidget *control);
 // Opens the menu of control as a right click on it would, but placed for the
 // keyboard: at the control's centre.

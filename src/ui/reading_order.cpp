@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <memory>
 
 namespace pigmentrix {
 namespace {
@@ -47,8 +48,14 @@ QList<QWidget *> ReadingOrder(QWidget *window)
 
 void ChainInReadingOrder(QWidget *window)
 {
+    const QList<QWidget *> order = ReadingOrder(window);
+    // Qt (6.4) leaves the order as it is when the first of the two is the
+    // last of the window's chain: a stand-in at the end keeps every control
+    // off that place until the chain is made.
+    const std::unique_ptr<QWidget> end = std::make_unique<QWidget>(window);
+    end->setFocusPolicy(Qt::TabFocus);
     QWidget *previous = nullptr;
-    for (QWidget *control : ReadingOrder(window)) {
+    for (QWidget *control : order) {
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;

@@ -182,7 +182,7 @@ TEST_F(KeyboardTest, MenuKeysOpenTheFocusedControlsMenu)
 
 TEST_F(KeyboardTest, ShiftF10StaysZoomTenWhereTheControlHasNoMenuOfItsOwn)
 {
-    for (const char *name : {"scrollbarHue", "btnCopy"}) {
+    for (const char *name : {"scrollbarHue", "btnCopy", "edtRed"}) {
         SCOPED_TRACE(name);
         control<QComboBox>("cbxZoom")->setCurrentIndex(0);
         focus(name);
