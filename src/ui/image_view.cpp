@@ -61,8 +61,8 @@ void ImageView::paintEvent(QPaintEvent *)
         painter.drawImage(0, 0, m_image);
     if (!m_marker)
         return;
-    // Dark and light rings, so the point shows on any colour of the picture.
-    painter.setRenderHint(QPainter::Antialiasing);
+    // Dark and light rings, so the point shows on any colour of the picture;
+    // crisp, in the highlight colours themselves.
     painter.setBrush(Qt::NoBrush);
     const QPointF centre = QPointF(*m_marker) + QPointF(0.5, 0.5);
     painter.setPen(QPen(FocusMark::outerColor(), 2));

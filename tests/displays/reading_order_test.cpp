@@ -44,8 +44,10 @@ TEST_F(ReadingOrderTest, PanelsByRowsFromTheTopEachRowFromTheLeft)
         QRect place;
     };
     const Row rows[] = {
-        {"bottomRight", {200, 100, 50, 50}}, {"topRight", {200, 0, 50, 50}},
-        {"bottomLeft", {0, 100, 50, 50}},    {"topLeft", {0, 0, 50, 50}},
+        {"bottomRight", {200, 100, 50, 50}},
+        {"topRight", {200, 0, 50, 50}},
+        {"bottomLeft", {0, 100, 50, 50}},
+        {"topLeft", {0, 0, 50, 50}},
     };
     for (const Row &row : rows)
         control(panel(row.panel, row.place), row.panel);
