@@ -45,9 +45,6 @@ public:
     void setTextColor(TColor color);
     void invertTextColor();
 
-    void ChangeText1Click();
-    void ChangeFont1Click();
-
 signals:
     // The text was switched on or off.
     void useTextChanged(bool useText);
@@ -55,6 +52,8 @@ signals:
     void colorSwapped(TColor color);
 
 private:
+    void ChangeText1Click();
+    void ChangeFont1Click();
     // The current colour becomes the text colour and the text colour the
     // current colour (the window makes it current through colourSwapped).
     void SwapColorandTextColor1Click();

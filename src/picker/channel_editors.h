@@ -58,12 +58,11 @@ public:
     // colour opaque, as an undo step of its own.
     void layoutChosen();
 
-    void scrollbarBrightnessChangedValue();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void scrollbarBrightnessChangedValue();
     HSVValues hsvBoxes() const;
     void setHsvSliders(std::optional<int> hue, std::optional<int> saturation, std::optional<int> value);
     // Whether a slider's track was drawn for other channel values than the

@@ -57,9 +57,8 @@ public:
     void focusCopyButton();
     bool stepByWheel(QWidget *target, bool up);
 
-    void btnSetClick();
+    // The notation list's choice, also when the custom formats changed it.
     void cbxDisplayChange();
-    void HTMLHex1Click(int notation);
 
 signals:
     // Another notation is chosen: codes shown elsewhere follow it.
@@ -71,6 +70,8 @@ protected:
 private:
     // The colour of a typed code, and its alpha where the notation has one.
     ParsedColorCode translatecolor(const QString &cColor) const;
+    void btnSetClick();
+    void HTMLHex1Click(int notation);
     void btnCopyClick();
     void UpperCaseColorCodes1Click();
     // "Custom Formats...".

@@ -15,6 +15,7 @@
 #include "picker/palette_area.h"
 #include "picker/window_settings.h"
 #include "sampling/grab_controller.h"
+#include "sampling/grab_sessions.h"
 #include "shell/pick_shortcut.h"
 #include "shell/window_shell.h"
 #include "storage/picker_settings.h"
@@ -118,7 +119,7 @@ void TfrmColorPick::createAreas()
             return HsvPosition{editors->hueSlider(), editors->saturationSlider(), editors->valueSlider()};
         },
         *guard);
-    grab = new GrabController(this, dialogs, *guard);
+    grab = new GrabController(this, dialogs, *guard, CreateGrabSessions());
     shell = new WindowShell(this, *guard);
     namedColors = new NamedColorArea(
         this, [this] { return editors->rgbSliders(); }, [this] { return editors->rgbBoxes(); },
@@ -144,6 +145,7 @@ void TfrmColorPick::buildMainMenu()
     frame->addTextDisplayMenu(pupMain);
     grab->addAutoCopyItem(pupMain);
     grab->addFreezeItem(pupMain);
+    grab->addScreenColorsMenu(pupMain);
     pickShortcut->addMenuItem(pupMain);
     picture->addMenu(pupMain);
     AddSeparator(pupMain, QStringLiteral("N3"));

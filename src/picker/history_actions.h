@@ -37,15 +37,14 @@ public:
     // follow.
     int undoButtonWidth() const;
 
-    void UndoColorChange1Click();
-    void RedoColorchange1Click();
-    void btnRandomClick();
-
 signals:
     // Invert with Ctrl held also inverts the frame's text colour.
     void textColorInverted();
 
 private:
+    void UndoColorChange1Click();
+    void RedoColorchange1Click();
+    void btnRandomClick();
     void btnInvertClick();
     void btnDialogClick();
 

@@ -85,6 +85,49 @@ private:
     bool active;
 };
 
+// The other starts' requests, the end of the desktop session and the
+// program's end reach the window.
+void ConnectToTheDesktop(TfrmColorPick &window, SingleInstance &instance, QApplication &application,
+                         TerminationSignals &terminations)
+{
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmColorPick::comeForward);
+    QObject::connect(&instance, &SingleInstance::pickRequested, &window, &TfrmColorPick::pickFromDesktop);
+    QObject::connect(&window, &TfrmColorPick::pickEnded, &instance,
+                     [&instance](const std::optional<QString> &code) { instance.answerPicks(PickAnswer{code}); });
+    // The end of the desktop session is an accepted close: the settings are
+    // written, the tray icon goes, the instance lock is let go, exit 0.
+    QObject::connect(&terminations, &TerminationSignals::received, &window, &TfrmColorPick::endSession);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &TfrmColorPick::saveSettingsNow,
+                     Qt::DirectConnection);
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] { window.endSession(); });
+}
+
+// Shown, or in the notification area at an autostart, or minimised where
+// that area is not there; forPick: started for a pick command.
+void ShowAtStart(TfrmColorPick &window, const StartOptions &options, bool forPick)
+{
+    if (!options.autostart) {
+        window.show();
+    } else if (options.noTray || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Hidden in a notification area that is not there, the window could
+        // only be reached by a second start.
+        const auto minimise = [&window] {
+            window.showMinimized();
+            // Placed just before it is mapped, the window would be mapped in
+            // the normal state by the X11 platform; asked again, the window
+            // manager minimises it.
+            if (QWindow *handle = window.windowHandle())
+                handle->setWindowStates(Qt::WindowMinimized);
+        };
+        // Until the window manager has minimised it, the window would stand
+        // over what the pick takes: it goes to the task bar afterwards.
+        if (forPick)
+            QObject::connect(&window, &TfrmColorPick::pickEnded, &window, minimise, Qt::SingleShotConnection);
+        else
+            minimise();
+    }
+}
+
 } // namespace
 
 int RunPicker(int argc, char **argv)
@@ -154,42 +197,11 @@ int RunPicker(int argc, char **argv)
     }
     if (!options.colorParameter.empty())
         window.setColorParameter(QString::fromStdString(options.colorParameter));
-    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmColorPick::comeForward);
-    QObject::connect(&instance, &SingleInstance::pickRequested, &window, &TfrmColorPick::pickFromDesktop);
-    QObject::connect(&window, &TfrmColorPick::pickEnded, &instance,
-                     [&instance](const std::optional<QString> &code) { instance.answerPicks(PickAnswer{code}); });
     if (pickConnection >= 0)
         instance.adoptConnection(pickConnection);
-
-    // The end of the desktop session is an accepted close: the settings are
-    // written, the tray icon goes, the instance lock is let go, exit 0.
     TerminationSignals terminations;
-    QObject::connect(&terminations, &TerminationSignals::received, &window, &TfrmColorPick::endSession);
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &TfrmColorPick::saveSettingsNow,
-                     Qt::DirectConnection);
-    QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] { window.endSession(); });
-
-    if (!options.autostart) {
-        window.show();
-    } else if (options.noTray || !QSystemTrayIcon::isSystemTrayAvailable()) {
-        // Hidden in a notification area that is not there, the window could
-        // only be reached by a second start.
-        const auto minimise = [&window] {
-            window.showMinimized();
-            // Placed just before it is mapped, the window would be mapped in
-            // the normal state by the X11 platform; asked again, the window
-            // manager minimises it.
-            if (QWindow *handle = window.windowHandle())
-                handle->setWindowStates(Qt::WindowMinimized);
-        };
-        // Until the window manager has minimised it, the window would stand
-        // over what the pick takes: it goes to the task bar afterwards.
-        if (pickConnection >= 0)
-            QObject::connect(&window, &TfrmColorPick::pickEnded, &window, minimise, Qt::SingleShotConnection);
-        else
-            minimise();
-    }
-
+    ConnectToTheDesktop(window, instance, application, terminations);
+    ShowAtStart(window, options, pickConnection >= 0);
     return QApplication::exec();
 }
 

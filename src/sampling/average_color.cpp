@@ -25,12 +25,18 @@ std::optional<TColor> AverageBlockColor(const QImage &block)
     return ComposeColor(sumR / n, sumG / n, sumB / n);
 }
 
-std::optional<TColor> GetAverageColor(ScreenSampler &screen, int xpos, int ypos, int size)
+std::optional<TColor> GetAverageColor(ScreenSampler &screen, int xpos, int ypos, int size,
+                                      const ScreenColors *conversion)
 {
     const int half = size / 2;
-    const std::optional<QImage> block = screen.copyArea(QRect(xpos - half, ypos - half, size, size));
+    const QRect area(xpos - half, ypos - half, size, size);
+    std::optional<QImage> block = screen.copyArea(area);
     if (!block)
         return std::nullopt;
+    if (conversion) {
+        *block = std::move(*block).convertToFormat(QImage::Format_ARGB32);
+        conversion->convert(*block, area.topLeft());
+    }
     return AverageBlockColor(*block);
 }
 

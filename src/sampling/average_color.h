@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/color.h"
+#include "sampling/screen_colors.h"
 #include "sampling/screen_sampler.h"
 
 #include <QImage>
@@ -17,7 +18,9 @@ namespace pigmentrix {
 std::optional<TColor> AverageBlockColor(const QImage &block);
 
 // The mean colour of the size x size block centred on (xpos, ypos): columns
-// xpos - size div 2 ... xpos + size div 2, rows likewise.
-std::optional<TColor> GetAverageColor(ScreenSampler &screen, int xpos, int ypos, int size);
+// xpos - size div 2 ... xpos + size div 2, rows likewise. With a conversion,
+// the mean of the converted colours.
+std::optional<TColor> GetAverageColor(ScreenSampler &screen, int xpos, int ypos, int size,
+                                      const ScreenColors *conversion = nullptr);
 
 } // namespace pigmentrix

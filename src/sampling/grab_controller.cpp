@@ -1,14 +1,13 @@
 // The eyedropper: a left press on the grab button starts a grab, a
 // tick takes the colour under the pointer, and any release ends it; or the
-// grab runs over a still picture of the desktop (grab_frozen.cpp).
+// grab runs over a still picture of the desktop, or through the desktop's
+// own picker, each a session of its own kind (grab_sessions.h).
 #include "sampling/grab_controller.h"
 
 #include "sampling/average_color.h"
-#include "sampling/eyedropper_cursor.h"
 #include "sampling/frozen_grab.h"
 #include "sampling/grab_button.h"
-#include "sampling/pick_input.h"
-#include "ui/arrow_nudge.h"
+#include "sampling/x11_icc_profiles.h"
 #include "ui/bound_controls.h"
 #include "ui/error_guard.h"
 #include "ui/image_view.h"
@@ -26,17 +25,17 @@
 
 namespace pigmentrix {
 
-GrabController::GrabController(QWidget *window, PickerDialogs &dialogs, const ErrorGuard &guard)
+GrabController::GrabController(QWidget *window, PickerDialogs &dialogs, const ErrorGuard &guard,
+                               std::unique_ptr<GrabSessions> sessions)
     : QObject(window)
     , window(window)
     , dialogs(dialogs)
     , guard(guard)
+    , sessions(std::move(sessions))
 {
     setObjectName(QStringLiteral("grabController"));
     buildPanel(window);
     connectHandlers();
-    if (ScreenReadThroughPortal())
-        usePortal(std::make_unique<DesktopPortal>());
 }
 
 GrabController::~GrabController() = default;
@@ -49,7 +48,7 @@ void GrabController::connectHandlers()
                   [this](Qt::MouseButton button) { btnGrabMouseUp(button); });
     guard.connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     guard.connect(btnGrab, &GrabButton::mouseMoved, this, [this] {
-        if (grabbing && kind == GrabKind::Live && SmoothTracking1->isChecked())
+        if (session && session->live() && SmoothTracking1->isChecked())
             Timer1Timer();
     });
     guard.connect(imgMagnifier, &ImageView::mousePressed, this,
@@ -72,6 +71,8 @@ std::vector<PropertyBinding> GrabController::storedProperties()
         CheckedRow("AutoColorCopyafterGrab1_Checked", AutoColorCopyafterGrab1),
         CheckedRow("FreezeScreenWhilePicking1_Checked", FreezeScreenWhilePicking1),
         CheckedRow("SmoothTracking1_Checked", SmoothTracking1),
+        CheckedRow("NativeScreenColors1_Checked", NativeScreenColors1),
+        CheckedRow("ConvertedScreenColors1_Checked", ConvertedScreenColors1),
     };
 }
 
@@ -96,154 +97,174 @@ void GrabController::applyGrabOptions()
                 : N3x3Average1->isChecked() ? Averaging::Mean3x3
                                             : Averaging::Off;
     btnGrab->setImageIndex(static_cast<int>(averaging));
+    if (NativeScreenColors1)
+        screenColors.setMode(NativeScreenColors1->isChecked() ? ScreenColors::Mode::Native
+                                                              : ScreenColors::Mode::Converted);
 }
 
 void GrabController::btnGrabMouseDown(Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
         return;
-    if (waitingForPicture()) {
-        giveUpWaiting();
+    if (session) {
+        session->pressedAgain();
         return;
     }
-    if (grabbing)
-        return;
-    startGrabOfItsKind(true);
+    startSession(LiveGrabSession::Start::ButtonHeld);
 }
 
-void GrabController::startGrabOfItsKind(bool buttonHeld)
+void GrabController::startPick()
+{
+    pickWaiting = true;
+    if (session)
+        return;
+    startSession(LiveGrabSession::Start::Pick);
+}
+
+void GrabController::startSession(LiveGrabSession::Start how)
 {
     emit grabStarted();
-    grabbing = true;
-    screenReadFailed = false;
-    if (portal) {
-        startPortalGrab();
-        return;
+    met = {};
+    converting = false;
+    if (sessions->deviceColors()) {
+        refreshScreenColors();
+        converting = screenColors.converting();
+        met.profileUnreadable =
+            screenColors.chosenMode() == ScreenColors::Mode::Converted && screenColors.profileUnreadable();
     }
-    if (FreezeScreenWhilePicking1 && FreezeScreenWhilePicking1->isChecked()) {
-        if (std::optional<QImage> desktop = screenReader().captureDesktop()) {
-            // Qt's events round the pointer to logical pixels; the X server
-            // knows the physical one.
-            const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
-            startFrozenGrab(std::move(*desktop), PlaceScreensOnRoot(CurrentScreenGeometries()),
-                            x11 ? &screenReader() : nullptr);
-            return;
-        }
-    }
-    if (buttonHeld)
-        startLiveGrab();
-    else
-        startLivePick();
+    const bool freeze = FreezeScreenWhilePicking1 && FreezeScreenWhilePicking1->isChecked();
+    // The keys of the whole program go to the session while it runs.
+    qApp->installEventFilter(this);
+    runSession(sessions->create({window, btnGrab, guard, screenReader()}, how, freeze));
+    // A pick shows the colour under the pointer at once; a press, at the
+    // first tick.
+    if (how == LiveGrabSession::Start::Pick && session && session->live())
+        Timer1Timer();
 }
 
-void GrabController::startLiveGrab()
+void GrabController::runSession(std::unique_ptr<GrabSession> next)
 {
-    kind = GrabKind::Live;
-    QGuiApplication::setOverrideCursor(EyedropperCursor());
-    // The pointer may now leave the window; the release still comes here.
-    btnGrab->grabMouse();
-    qApp->installEventFilter(this);
-    filteringKeys = true;
-    Timer1->start();
+    session = std::move(next);
+    GrabSession *running = session.get();
+    // A session ended or replaced may still be answered; only the present
+    // one counts.
+    auto whileRunning = [this, running](auto handler) {
+        return [this, running, handler](auto &&...arguments) {
+            if (session.get() == running)
+                handler(arguments...);
+        };
+    };
+    guard.connect(running, &GrabSession::tick, this, whileRunning([this] { Timer1Timer(); }));
+    guard.connect(running, &GrabSession::colorPicked, this,
+                  whileRunning([this](TColor color) { emit colorGrabbed(color); }));
+    guard.connect(running, &GrabSession::taken, this, whileRunning([this] { endGrab(); }));
+    guard.connect(running, &GrabSession::givenUp, this, whileRunning([this] { cancelGrab(); }));
+    guard.connect(running, &GrabSession::failed, this, whileRunning([this] { endGrab(GrabOutcome::GivenUp); }));
+    guard.connect(running, &GrabSession::desktopPickerNeeded, this, whileRunning([this] { switchToDesktopPicker(); }));
+    running->start();
+    if (session.get() == running && running->live())
+        Timer1->start();
+}
+
+void GrabController::switchToDesktopPicker()
+{
+    const GrabFindings findings = session->findings();
+    std::unique_ptr<GrabSession> picker = sessions->desktopPicker({window, btnGrab, guard, screenReader()}, findings);
+    session->finish();
+    session.release()->deleteLater();
+    if (!picker) {
+        met |= findings;
+        endGrab(GrabOutcome::GivenUp);
+        return;
+    }
+    runSession(std::move(picker));
 }
 
 void GrabController::btnGrabMouseUp(Qt::MouseButton)
 {
     // A grab over a still picture, or one the portal still prepares, ends
     // on the still picture, not at the release of the button.
-    if (grabbing && kind != GrabKind::Live)
+    if (session && !session->live())
         return;
     // The pointer may have arrived after the last tick: the colour taken is
     // the one under it at the release.
-    if (grabbing)
+    if (session)
         Timer1Timer();
     endGrab();
 }
 
 void GrabController::endGrab(GrabOutcome outcome)
 {
-    const bool wasGrabbing = grabbing;
-    if (filteringKeys) {
-        qApp->removeEventFilter(this);
-        filteringKeys = false;
+    const bool wasGrabbing = session != nullptr;
+    qApp->removeEventFilter(this);
+    if (session) {
+        session->finish();
+        met |= session->findings();
+        session.release()->deleteLater();
     }
-    if (grabbing && kind == GrabKind::Live) {
-        QGuiApplication::restoreOverrideCursor();
-        btnGrab->releaseMouse();
-    }
-    showPointer();
-    closeFrozenScreens();
-    // Its own click may be the one that ends the pick.
-    if (pickInput)
-        pickInput.release()->deleteLater();
     Timer1->stop();
-    grabbing = false;
-    kind = GrabKind::Live;
     if (wasGrabbing)
         emit grabEnded();
     if (outcome == GrabOutcome::Taken && AutoColorCopyafterGrab1->isChecked())
         emit copyRequested();
     if (wasGrabbing && std::exchange(pickWaiting, false))
         emit pickEnded(outcome == GrabOutcome::Taken);
-    tellWhatTheGrabMet();
+    tellWhatTheGrabMet(std::exchange(met, {}));
+}
+
+void GrabController::cancelGrab()
+{
+    endGrab(GrabOutcome::GivenUp);
+    emit grabCancelled();
 }
 
 ScreenSampler &GrabController::activeSampler()
 {
-    if (frozen)
-        return frozen->sampler();
+    if (session) {
+        if (ScreenSampler *sampler = session->sampler())
+            return *sampler;
+    }
     return screenReader();
 }
 
 void GrabController::Timer1Timer()
 {
-    if (!grabbing)
+    if (!session)
         return;
     ScreenSampler &display = activeSampler();
     const std::optional<QPoint> pointer = display.pointerPosition();
-    std::optional<TColor> grabbed;
-    if (pointer) {
-        if (averaging == Averaging::Mean3x3)
-            grabbed = GetAverageColor(display, pointer->x(), pointer->y(), 3);
-        else if (averaging == Averaging::Mean5x5)
-            grabbed = GetAverageColor(display, pointer->x(), pointer->y(), 5);
-        else
-            grabbed = display.pixel(*pointer);
-    }
+    const std::optional<TColor> grabbed = pointer ? takeColor(display, *pointer) : std::nullopt;
     // A failed read keeps the colour as it is: better no colour than a wrong one.
     if (!grabbed) {
-        screenReadFailed = true;
+        met.screenReadFailed = true;
         return;
     }
     emit colorGrabbed(*grabbed);
-    if (grabbing) {
+    if (session) {
         lblXPos->setText(QString::number(pointer->x() - rootx));
         lblYPos->setText(QString::number(pointer->y() - rooty));
         refreshMagnifier(*pointer);
     }
 }
 
-// While the grab button is held, the arrow keys move the pointer one
-// physical pixel (Shift: ten) for a pixel the hand cannot hit.
+std::optional<TColor> GrabController::takeColor(ScreenSampler &display, QPoint pointer)
+{
+    const ScreenColors *conversion = converting ? &screenColors : nullptr;
+    if (averaging == Averaging::Mean3x3)
+        return GetAverageColor(display, pointer.x(), pointer.y(), 3, conversion);
+    if (averaging == Averaging::Mean5x5)
+        return GetAverageColor(display, pointer.x(), pointer.y(), 5, conversion);
+    const std::optional<TColor> device = display.pixel(pointer);
+    if (device && conversion)
+        return conversion->convert(pointer, *device);
+    return device;
+}
+
 bool GrabController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !grabbing)
-        return QObject::eventFilter(watched, event);
-    if (waitingForPicture() && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        giveUpWaiting();
+    if (event->type() == QEvent::KeyPress && session && session->keyPressed(*static_cast<QKeyEvent *>(event)))
         return true;
-    }
-    if (kind != GrabKind::Live)
-        return QObject::eventFilter(watched, event);
-    const std::optional<QPoint> step = ArrowNudge(*static_cast<QKeyEvent *>(event));
-    if (!step)
-        return QObject::eventFilter(watched, event);
-    ScreenSampler &display = screenReader();
-    if (const std::optional<QPoint> pointer = display.pointerPosition()) {
-        if (display.movePointer(*pointer + *step))
-            Timer1Timer();
-    }
-    return true;
+    return QObject::eventFilter(watched, event);
 }
 
 void GrabController::Off1Click(QAction *sender)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/color.h"
-#include "sampling/desktop_portal.h"
-#include "sampling/frozen_desktop.h"
+#include "sampling/grab_session.h"
+#include "sampling/grab_sessions.h"
 #include "sampling/magnifier_picture.h"
-#include "sampling/output_pictures.h"
+#include "sampling/screen_colors.h"
 #include "sampling/screen_sampler.h"
 #include "storage/property_bindings.h"
 
@@ -30,8 +30,8 @@ class ErrorGuard;
 class FrozenGrab;
 class GrabButton;
 class ImageView;
-class PickInput;
 class PickerDialogs;
+class X11IccProfiles;
 
 // How often a live grab takes the colour under the pointer (Timer1).
 inline constexpr std::chrono::milliseconds GrabTickInterval{100};
@@ -45,13 +45,15 @@ enum class Averaging { Off = 0, Mean3x3 = 1, Mean5x5 = 2 };
 // pixel meanwhile. Where the screen is read through the desktop portal, or
 // with "Freeze Screen While Picking" on, the grab runs over a still picture
 // of the desktop instead, until a click takes the colour or Escape gives up.
+// Each grab is a session of its kind, chosen by the GrabSessions handed in.
 // Also the zoom, crosshair, averaging and coordinate commands, and picking a
 // colour in the magnifier.
 class GrabController : public QObject {
     Q_OBJECT
 
 public:
-    GrabController(QWidget *window, PickerDialogs &dialogs, const ErrorGuard &guard);
+    GrabController(QWidget *window, PickerDialogs &dialogs, const ErrorGuard &guard,
+                   std::unique_ptr<GrabSessions> sessions);
     ~GrabController() override;
 
     // "Zoom", "Color Averaging" and "Auto Color Copy after Grab", each
@@ -61,6 +63,9 @@ public:
     void addAutoCopyItem(QMenu *menu);
     // "Freeze Screen While Picking", where the screen can be read live.
     void addFreezeItem(QMenu *menu);
+    // "Screen Colors": the display's device values, or sRGB through its
+    // colour profile.
+    void addScreenColorsMenu(QMenu *menu);
     std::vector<PropertyBinding> storedProperties();
     // Takes the menu's ticks into force once the stored ones are restored.
     void applyGrabOptions();
@@ -70,15 +75,14 @@ public:
 
     Averaging average() const { return averaging; }
     Crosshair crosshair() const { return crosshairShape; }
-    bool grabActive() const { return grabbing; }
+    bool grabActive() const { return session != nullptr; }
     bool dragging() const { return mousedownflag; }
 
     void setScreenSampler(std::unique_ptr<ScreenSampler> sampler);
-    // Grabs go through the desktop portal: a still picture of the desktop,
-    // or the desktop's own picker where it allows nothing else.
-    void usePortal(std::unique_ptr<DesktopPortal> portal);
+    // The kinds of grab from now on.
+    void useSessions(std::unique_ptr<GrabSessions> kinds);
     // The still screens of the present grab; nullptr when none shows.
-    FrozenGrab *frozenScreens() const { return frozen.get(); }
+    FrozenGrab *frozenScreens() const { return session ? session->frozenScreens() : nullptr; }
 
     // Starts picking at once, as a press on the grab button and a click
     // would: a left click or Enter takes, Escape or a right click gives up;
@@ -121,34 +125,28 @@ private:
     void Zoom1X1Click(QAction *sender);
     void Cross1Click(QAction *sender);
     void ClearZoomWindow1Click();
+    void ScreenColorsClick(QAction *sender);
+    // The monitors' profiles read again where they changed since.
+    void refreshScreenColors();
+    // The choice's tooltip: the profile in use, or why there is none.
+    void describeScreenColors();
+    std::optional<TColor> takeColor(ScreenSampler &display, QPoint pointer);
     void imgMagnifierMouseDown(Qt::MouseButton button, QPoint at);
     void imgMagnifierMouseMove(QPoint at);
     void imgMagnifierMouseUp();
 
-    enum class GrabKind { Live, Portal, Frozen, DesktopPicker };
     enum class GrabOutcome { Taken, GivenUp };
 
     void buildPanel(QWidget *window);
-    void startLiveGrab();
-    // The kind of grab a press starts, for the press's own start or a pick's.
-    void startGrabOfItsKind(bool buttonHeld);
-    void startLivePick();
-    void startPortalGrab();
-    void startFrozenGrab(const std::vector<OutputPicture> &pictures);
-    void startFrozenGrab(QImage desktop, const std::vector<ScreenPlacement> &placements, ScreenSampler *livePointer);
-    void hidePointerForPicture();
-    void showPointer();
-    bool waitingForPicture() const;
-    void giveUpWaiting();
+    void startSession(LiveGrabSession::Start how);
+    // Runs the session as the present grab's.
+    void runSession(std::unique_ptr<GrabSession> next);
     void endGrab(GrabOutcome outcome = GrabOutcome::Taken);
     void cancelGrab();
-    void closeFrozenScreens();
+    void switchToDesktopPicker();
     // What the grab met that the user should know, each said once a run
     // (all but the desktop's silence).
-    void tellWhatTheGrabMet();
-    void portalScreenshotTaken(const QImage &desktop);
-    void portalColorPicked(TColor color);
-    void portalRefused(PortalRefusal why);
+    void tellWhatTheGrabMet(const GrabFindings &findings);
     ScreenSampler &activeSampler();
     void connectHandlers();
     void refreshMagnifier(QPoint pointer);
@@ -158,39 +156,30 @@ private:
     PickerDialogs &dialogs;
     const ErrorGuard &guard;
     std::unique_ptr<ScreenSampler> screenSampler;
-    std::unique_ptr<DesktopPortal> portal;
-    std::unique_ptr<FrozenGrab> frozen;
-    // The desktop's pointer and keys, for a live pick without a press.
-    std::unique_ptr<PickInput> pickInput;
+    std::unique_ptr<GrabSessions> sessions;
+    // The present grab; nullptr between grabs.
+    std::unique_ptr<GrabSession> session;
+    // What the present grab's ticks met.
+    GrabFindings met;
+    ScreenColors screenColors;
+    // Where the profiles are published; opened when first needed.
+    std::unique_ptr<X11IccProfiles> iccProfiles;
+    bool profilesChanged = true;
+    std::size_t knownMonitors = 0;
+    // The present grab converts what it reads.
+    bool converting = false;
     // A pick waits for the present grab's end.
     bool pickWaiting = false;
-    GrabKind kind = GrabKind::Live;
     Averaging averaging = Averaging::Off;
     Crosshair crosshairShape = Crosshair::Cross;
-    bool grabbing = false;
     bool mousedownflag = false;
     int rootx = 0;
     int rooty = 0;
-    // The keys of the whole program go through eventFilter meanwhile.
-    bool filteringKeys = false;
-    // The pointer is hidden while the desktop takes its picture.
-    bool pointerHidden = false;
-    // The monitors as the compositor laid them out when the picture was
-    // asked for; empty where only Qt knows them.
-    std::vector<OutputLayout> portalOutputs;
-    // A screen read failed during the present grab.
-    bool screenReadFailed = false;
     bool toldScreenUnreadable = false;
-    // The portal has no pictures, only the desktop's picker.
-    bool onlyDesktopPicker = false;
     bool toldOnlyDesktopPicker = false;
-    // The desktop refused or failed to take its picture.
-    bool pictureRefused = false;
     bool toldPictureRefused = false;
-    // A monitor's picture came resampled from another scale.
-    bool pictureResampled = false;
     bool toldPictureResampled = false;
-    bool portalSilent = false;
+    bool toldProfileUnreadable = false;
 
     QWidget *pnlMagnifier = nullptr;
     QWidget *pnlMagnifierArea = nullptr;
@@ -208,6 +197,8 @@ private:
     QAction *N5x5Average1 = nullptr;
     QAction *AutoColorCopyafterGrab1 = nullptr;
     QAction *FreezeScreenWhilePicking1 = nullptr;
+    QAction *NativeScreenColors1 = nullptr;
+    QAction *ConvertedScreenColors1 = nullptr;
     QAction *SmoothTracking1 = nullptr;
     QAction *SetCoordinates1 = nullptr;
     QAction *ResetCoordinates2 = nullptr;

@@ -109,7 +109,7 @@ void GrabController::refreshMagnifier(QPoint pointer)
         return;
     const std::optional<QImage> block = activeSampler().copyArea(MagnifierBlock(*layout, pointer));
     if (!block) {
-        screenReadFailed = true;
+        met.screenReadFailed = true;
         return;
     }
     Image1->setImage(block->convertToFormat(QImage::Format_RGB32));

@@ -2,6 +2,7 @@
 
 #include "shell/portal_global_shortcut.h"
 #include "shell/x11_global_shortcut.h"
+#include "ui/current_desktop.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -21,11 +22,6 @@ public:
                     DesktopShortcutInstructions()});
     }
 };
-
-bool DesktopIs(QLatin1String name)
-{
-    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':')).contains(name, Qt::CaseInsensitive);
-}
 
 } // namespace
 
@@ -47,11 +43,11 @@ QString DesktopShortcutInstructions()
     const QString intro =
         QStringLiteral("This desktop does not let programs bind keys of their own. Bind a key to the command "
                        "\"pigmentrix /pick\" in the desktop's keyboard settings instead: ");
-    if (DesktopIs(QLatin1String("GNOME")))
+    if (CurrentDesktopIs(QLatin1String("GNOME")))
         return intro + QStringLiteral("Settings, Keyboard, Keyboard Shortcuts, Custom Shortcuts.");
-    if (DesktopIs(QLatin1String("KDE")))
+    if (CurrentDesktopIs(QLatin1String("KDE")))
         return intro + QStringLiteral("System Settings, Shortcuts, Add New, Command or Script.");
-    if (DesktopIs(QLatin1String("sway")))
+    if (CurrentDesktopIs(QLatin1String("sway")))
         return intro
                + QStringLiteral("a line such as \"bindsym Mod4+Shift+c exec pigmentrix /pick\" in the sway "
                                 "configuration file.");

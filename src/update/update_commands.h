@@ -41,20 +41,20 @@ public:
     // Asks the maker's server in the background, one check at a time.
     VersionChecker &checker() { return *versionChecker; }
 
-    // Starts a check; its result window or message appears when the answer
-    // arrives. Silent: only an upgrade is shown, a failure not at all.
-    void CheckNewVersion(bool Silent, bool Showform);
     // The silent check of a start, once the window is on the screen and the
     // program has nothing else to do: the fetch program it runs does not
     // compete with the first showing for the processor.
     void checkAfterStart();
+
+private:
+    // Starts a check; its result window or message appears when the answer
+    // arrives. Silent: only an upgrade is shown, a failure not at all.
+    void CheckNewVersion(bool Silent, bool Showform);
     void mnuCheckUpdateClick();
     void CheckforNewVersiononStartup1Click();
     void VisitDunmooreSoftwareWebsite1Click();
     void ShowHelpfile1Click();
     void AboutPigmentrix1Click();
-
-private:
     void versionCheckAnswered(const VersionAnswer &answer);
     // The window that shows a check from the menu running, until its answer.
     void showCheckProgress();

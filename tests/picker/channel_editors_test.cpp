@@ -110,7 +110,7 @@ TEST_F(ChannelEditorsTest, BrightnessSliderMovesTheRgbChannels)
     // No pixel of the 133-pixel track maps to exactly 200, so the user's
     // drag is replayed as the slider reports it.
     slider("scrollbarBrightness")->setValue(200);
-    area<ChannelEditors>().scrollbarBrightnessChangedValue();
+    emit slider("scrollbarBrightness")->changedValue(200);
     EXPECT_EQ(color(), ComposeColor(250, 117, 117));
     EXPECT_EQ(slider("scrollbarBrightness")->Value(), 161);
 }
@@ -133,18 +133,18 @@ TEST_F(ChannelEditorsTest, AlphaModeOffIgnoresTheAlphaOfACode)
     ASSERT_FALSE(area<ChannelEditors>().alphaMode());
     for (const Row &row : rows) {
         SCOPED_TRACE(row.typed);
-        area<ColorCodeBox>().HTMLHex1Click(row.notation);
+        chooseNotation(row.notation);
         box("edtColor")->setText(QString::fromLatin1(row.typed));
-        area<ColorCodeBox>().btnSetClick();
+        QTest::mouseClick(control("btnSet"), Qt::LeftButton);
         EXPECT_EQ(pipeline().alpha(), 255);
         EXPECT_EQ(box("edtColor")->text(), row.shown);
         EXPECT_EQ(slider("scrollbarAlpha")->Value(), 255);
     }
     // With alpha mode on again the code's alpha is taken.
     item("UseAlphaChannels1")->trigger();
-    area<ColorCodeBox>().HTMLHex1Click(notation::CSSColor);
+    chooseNotation(notation::CSSColor);
     box("edtColor")->setText(QStringLiteral("rgb(1 2 3 / 0.5)"));
-    area<ColorCodeBox>().btnSetClick();
+    QTest::mouseClick(control("btnSet"), Qt::LeftButton);
     EXPECT_EQ(pipeline().alpha(), 128);
     EXPECT_EQ(box("edtColor")->text(), "rgb(1 2 3 / 0.502)");
 }

@@ -71,7 +71,7 @@ TEST_F(CodeBoxHiDpiTest, EveryCodeReadsWholeUnderTheBoxWithoutMovingAControl)
         const std::map<QString, QRect> before = controlGeometries();
         for (int notation = 0; notation < NotationCount; ++notation) {
             SCOPED_TRACE(notation);
-            area<ColorCodeBox>().HTMLHex1Click(notation);
+            chooseNotation(notation);
             const QString code = box("edtColor")->text();
             // A frame of two pixels and a margin of two at each side.
             const int overflow = box("edtColor")->fontMetrics().horizontalAdvance(code) - (88 - 8);

@@ -56,18 +56,18 @@ TEST_F(ColorCodeBoxTest, SetRefusesComponentsOutsideTheirRangeAndDroppedDigits)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.typed);
         dialogs.messages.clear();
-        area<ColorCodeBox>().HTMLHex1Click(row.notation);
+        chooseNotation(row.notation);
         box("edtColor")->setText(QString::fromLatin1(row.typed));
-        area<ColorCodeBox>().btnSetClick();
+        QTest::mouseClick(control("btnSet"), Qt::LeftButton);
         EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
         EXPECT_EQ(color(), ComposeColor(1, 2, 3));
     }
     // What users paste reads.
-    area<ColorCodeBox>().HTMLHex1Click(notation::HTMLHex);
+    chooseNotation(notation::HTMLHex);
     for (const char *pasted : {"#f80", " #ff8800 "}) {
         SCOPED_TRACE(pasted);
         box("edtColor")->setText(QString::fromLatin1(pasted));
-        area<ColorCodeBox>().btnSetClick();
+        QTest::mouseClick(control("btnSet"), Qt::LeftButton);
         EXPECT_EQ(color(), ComposeColor(255, 136, 0));
         EXPECT_EQ(box("edtColor")->text(), "#FF8800");
     }
@@ -79,7 +79,7 @@ TEST_F(ColorCodeBoxTest, BadCodeShowsTheMessageAndChangesNothing)
     control<QComboBox>("cbxDisplay")->setCurrentIndex(0);
     setColor(ComposeColor(1, 2, 3));
     box("edtColor")->setText("#ABCD");
-    area<ColorCodeBox>().btnSetClick();
+    QTest::mouseClick(control("btnSet"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
     EXPECT_EQ(color(), ComposeColor(1, 2, 3));
     EXPECT_EQ(box("edtColor")->text(), "#ABCD");
@@ -109,7 +109,7 @@ TEST_F(ColorCodeBoxTest, APastedCodeKeepsItsFirstLineAndALongOneIsNotCut)
         box("edtColor")->clear();
         box("edtColor")->paste();
         EXPECT_EQ(box("edtColor")->text(), row.kept);
-        area<ColorCodeBox>().btnSetClick();
+        QTest::mouseClick(control("btnSet"), Qt::LeftButton);
         EXPECT_TRUE(dialogs.messages.isEmpty());
     }
     EXPECT_EQ(color(), ComposeColor(0xAB, 0xCD, 0xEF));
@@ -117,7 +117,7 @@ TEST_F(ColorCodeBoxTest, APastedCodeKeepsItsFirstLineAndALongOneIsNotCut)
     const QString longCode = "#" + QString(40000, 'G');
     box("edtColor")->setText(longCode);
     EXPECT_EQ(box("edtColor")->text().size(), longCode.size()) << "nothing is cut";
-    area<ColorCodeBox>().btnSetClick();
+    QTest::mouseClick(control("btnSet"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
 }
 
@@ -133,7 +133,7 @@ TEST_F(ColorCodeBoxTest, AlphaNotationsSetTheAlphaSliderAndItsBox)
         SCOPED_TRACE(row.code);
         control<QComboBox>("cbxDisplay")->setCurrentIndex(row.notation);
         box("edtColor")->setText(row.code);
-        area<ColorCodeBox>().btnSetClick();
+        QTest::mouseClick(control("btnSet"), Qt::LeftButton);
         EXPECT_EQ(color(), ComposeColor(18, 52, 86));
         EXPECT_EQ(slider("scrollbarAlpha")->Value(), row.alpha);
         EXPECT_EQ(box("edtAlpha")->text(), QString::number(row.alpha)) << "the box follows its slider";
@@ -175,7 +175,7 @@ TEST_F(ColorCodeBoxTest, CssNotationsShowTheirCodeAndReadAnyCssColour)
         EXPECT_EQ(box("edtColor")->cursorPosition(), 0) << "a code wider than the box shows its beginning";
         EXPECT_EQ(box("edtColor")->toolTip(), row.shown) << "and the tip the whole code";
         box("edtColor")->setText(row.typed);
-        area<ColorCodeBox>().btnSetClick();
+        QTest::mouseClick(control("btnSet"), Qt::LeftButton);
         if (!row.rewritten) {
             EXPECT_EQ(dialogs.messages, QStringList{"Unable to convert color values."});
             EXPECT_EQ(color(), ComposeColor(255, 128, 0));

@@ -86,12 +86,12 @@ TEST_F(CustomFormatsTest, TheDialogOpensOnTheFormatInUse)
 {
     addFormats({{"One", "{r}"}, {"Two", "{g}"}, {"Three", "{b}"}});
     struct Row {
-        int chosen;
+        const char *chosen;
         int opensOn;
     };
-    for (const Row row : {Row{NotationCount + 1, 1}, Row{NotationCount + 2, 2}, Row{notation::HTMLHex, 0}}) {
+    for (const Row row : {Row{"CustomFormat2", 1}, Row{"CustomFormat3", 2}, Row{"HTMLHex1", 0}}) {
         SCOPED_TRACE(row.chosen);
-        area<ColorCodeBox>().HTMLHex1Click(row.chosen);
+        item(row.chosen)->trigger();
         int shown = -1;
         editFormats([&](const FormatsDialog &dialog) {
             shown = dialog.find<QListWidget>("lstFormats")->currentRow();
@@ -109,7 +109,7 @@ TEST_F(CustomFormatsTest, ChoosingOneWorksAsChoosingABuiltIn)
     EXPECT_EQ(notations()->currentIndex(), NotationCount);
     EXPECT_EQ(code(), "QColor(255, 128, 0)");
 
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     notations()->setCurrentIndex(NotationCount);
     emit notations()->activated(NotationCount);
     EXPECT_EQ(code(), "QColor(255, 128, 0)") << "chosen in the list";

@@ -38,7 +38,7 @@ protected:
     void SetUp() override
     {
         PaletteFilesTest::SetUp();
-        area<ColorCodeBox>().HTMLHex1Click(0);
+        chooseNotation(0);
     }
 
     QString hint(int k) const { return slot(k)->toolTip(); }
@@ -142,7 +142,7 @@ TEST_F(ForeignPaletteFilesTest, ABadFileChangesNothingAndSaysWhatIsWrong)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         openWindow();
-        area<ColorCodeBox>().HTMLHex1Click(0);
+        chooseNotation(0);
         load(file("forty.gpl"));
         setColor(ComposeColor(1, 1, 1));
         QTest::mouseClick(slot(2), Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
@@ -195,7 +195,7 @@ TEST_F(ForeignPaletteFilesTest, SavingWritesTheFormatTheNameAsksFor)
     EXPECT_EQ(exchanged.palette->swatches[15], (Swatch{ColorToRGB(DesignPalette[15]), ""}));
 
     openWindow();
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     load(file("mine.ase"));
     EXPECT_EQ(hint(2), NamedHint(ComposeColor(0, 51, 102), "Deep Water"));
     EXPECT_EQ(slot(16)->color(), DesignPalette[15]);

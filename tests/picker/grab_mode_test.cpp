@@ -169,7 +169,7 @@ TEST_F(GrabModeTest, GrabRecordsTheColourFromBeforeItOnce)
     releaseGrab();
     EXPECT_EQ(history().undoEntries()[0].color, before);
     EXPECT_EQ(history().undoEntries()[1].color, ColorHistory::Empty);
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), before);
 }
 
@@ -177,7 +177,7 @@ TEST_F(GrabModeTest, GrabRecordsTheColourFromBeforeItOnce)
 // takes the colour under the pointer.
 TEST_F(GrabModeTest, ReleaseTakesTheColourUnderThePointer)
 {
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     item("AutoColorCopyafterGrab1")->trigger();
     pressGrab();
     tickAt({250, 250});
@@ -201,7 +201,7 @@ TEST_F(GrabModeTest, AutoCopyWithoutANotationLeavesTheClipboard)
 
 TEST_F(GrabModeTest, AutoCopyPutsTheCodeBoxOnTheClipboardAtRelease)
 {
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     grabAt({16, 32});
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "untouched") << "off by default";

@@ -39,9 +39,9 @@ TEST_F(HistoryActionsTest, UndoAndRedoWorkTogether)
     QTest::mouseClick(control<QToolButton>("btnRedo"), Qt::LeftButton);
     EXPECT_EQ(color(), c1);
     EXPECT_FALSE(control<QToolButton>("btnRedo")->isEnabled());
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), c2);
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), c0);
     EXPECT_EQ(box("edtRed")->text(), "1");
 }
@@ -52,7 +52,7 @@ TEST_F(HistoryActionsTest, UndoAfterASliderMoveRedrawsTheTracks)
     setColor(start);
     pressSlider(slider("scrollbarred"), 125);
     ASSERT_NE(color(), start);
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), start);
     EXPECT_EQ(slider("scrollbarGreen")->BaseR(), 40);
     EXPECT_EQ(slider("scrollbarAlpha")->BaseR(), 40);
@@ -62,7 +62,7 @@ TEST_F(HistoryActionsTest, UndoAfterASliderMoveRedrawsTheTracks)
 // through #505050 to #111111.
 TEST_F(HistoryActionsTest, AnEditInABoxIsAnUndoStepOfItsOwn)
 {
-    area<ColorCodeBox>().HTMLHex1Click(notation::HTMLHex);
+    chooseNotation(notation::HTMLHex);
     for (const char *code : {"#111111", "#505050"}) {
         box("edtColor")->setText(QString::fromLatin1(code));
         QTest::mouseClick(control<QPushButton>("btnSet"), Qt::LeftButton);
@@ -141,12 +141,12 @@ TEST_F(HistoryActionsTest, EachEditBurstIsOneUndoStep)
         ASSERT_NE(afterFirst, start);
         row.secondBurst();
         ASSERT_NE(color(), afterFirst);
-        area<HistoryActions>().UndoColorChange1Click();
+        undo();
         EXPECT_EQ(color(), afterFirst);
-        area<HistoryActions>().UndoColorChange1Click();
+        undo();
         EXPECT_EQ(color(), start);
         EXPECT_FALSE(area<HistoryActions>().history().canUndo());
-        area<HistoryActions>().RedoColorchange1Click();
+        redo();
         EXPECT_EQ(color(), afterFirst);
     }
 }
@@ -155,14 +155,14 @@ TEST_F(HistoryActionsTest, EachEditBurstIsOneUndoStep)
 // colour opaque) and the alpha slider alike.
 TEST_F(HistoryActionsTest, UndoBringsTheAlphaBack)
 {
-    area<ColorCodeBox>().HTMLHex1Click(notation::CSSRGBA);
+    chooseNotation(notation::CSSRGBA);
     box("edtColor")->setText(QStringLiteral("#12345680"));
     QTest::mouseClick(control<QPushButton>("btnSet"), Qt::LeftButton);
     ASSERT_EQ(pipeline().alpha(), 128);
     item("Small1")->trigger();
     EXPECT_EQ(pipeline().alpha(), 255);
     EXPECT_EQ(box("edtColor")->text(), "#123456FF");
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(pipeline().alpha(), 128);
     EXPECT_EQ(box("edtColor")->text(), "#12345680");
     EXPECT_EQ(slider("scrollbarAlpha")->Value(), 128);
@@ -172,9 +172,9 @@ TEST_F(HistoryActionsTest, UndoBringsTheAlphaBack)
     item("Large1")->trigger();
     pressSlider(slider("scrollbarAlpha"), 10);
     ASSERT_LT(pipeline().alpha(), 128);
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(pipeline().alpha(), 255) << "the alpha from before the slider's press";
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(pipeline().alpha(), 128);
 }
 
@@ -184,9 +184,9 @@ TEST_F(HistoryActionsTest, UndoRestoresOnlyTheTenNewestColours)
     for (int i = 1; i <= 11; ++i)
         choose(ComposeColor(i, 0, 0));
     for (int i = 0; i < 10; ++i)
-        area<HistoryActions>().UndoColorChange1Click();
+        undo();
     EXPECT_EQ(color(), ComposeColor(1, 0, 0));
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), ComposeColor(1, 0, 0));
 }
 
@@ -205,7 +205,7 @@ TEST_F(HistoryActionsTest, InvertTwiceReturnsAndRecordsTwice)
 TEST_F(HistoryActionsTest, RandomNeverDraws255)
 {
     for (int i = 0; i < 300; ++i) {
-        area<HistoryActions>().btnRandomClick();
+        QTest::mouseClick(control("btnRandom"), Qt::LeftButton);
         const TColor c = color();
         ASSERT_LT(RedOf(c), 255);
         ASSERT_LT(GreenOf(c), 255);

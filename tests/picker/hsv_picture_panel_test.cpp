@@ -222,8 +222,8 @@ TEST_F(HsvPicturePanelTest, EachPressRecordsOneUndoEntry)
     EXPECT_EQ(history().undoEntries()[0].color, afterFirst);
     EXPECT_EQ(history().undoEntries()[1].color, Start);
     EXPECT_EQ(history().undoEntries()[2].color, ColorHistory::Empty);
-    area<HistoryActions>().UndoColorChange1Click();
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
+    undo();
     EXPECT_EQ(color(), Start);
 }
 
@@ -359,7 +359,7 @@ TEST_F(HsvPicturePanelTest, WheelFollowsTheValueThroughUndo)
     setColor(Start);
     stepSlider(slider("scrollbarValue"));
     ASSERT_EQ(pictureArea().builtValue(), 151);
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), Start);
     EXPECT_EQ(pictureArea().builtValue(), 150);
     EXPECT_EQ(picture()->image(), expectedPicture());

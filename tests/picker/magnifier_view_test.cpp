@@ -118,14 +118,14 @@ TEST_F(MagnifierViewTest, ClickAndDragPickFromThePictureAsOneUndoStep)
     EXPECT_EQ(history().undoEntries()[0].color, before);
     EXPECT_EQ(history().undoEntries()[1].color, 14772545) << "the colour before the grab";
     EXPECT_EQ(box("edtRed")->text(), QString::number(RedOf(color())));
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), before);
 
     // A click alone is one step too.
     QTest::mouseClick(magnifier(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(color(), ColorOf(picture.pixel(5, 5)));
     EXPECT_EQ(history().undoEntries()[0].color, before);
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), before);
 }
 

@@ -320,7 +320,7 @@ TEST_F(NamedColorListTest, FindClosestAppliesTheNearestNamedColour)
     item("FindClosestColor1")->trigger();
     EXPECT_EQ(selectedName(), "Black");
     EXPECT_EQ(color(), clBlack);
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), ComposeColor(1, 2, 3));
     EXPECT_EQ(selected(), -1);
 }
@@ -395,11 +395,11 @@ TEST_F(NamedColorListTest, UndoAfterAListChoiceReturnsAndClearsTheSelection)
     setColor(before);
     choose(indexOf(u"Alice Blue"));
     EXPECT_EQ(color(), AliceBlue);
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), before);
     EXPECT_EQ(selected(), -1);
     EXPECT_EQ(box("edtRed")->text(), "1");
-    area<HistoryActions>().RedoColorchange1Click();
+    redo();
     EXPECT_EQ(color(), AliceBlue);
     EXPECT_EQ(selectedName(), "Alice Blue");
 }

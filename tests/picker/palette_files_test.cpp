@@ -27,7 +27,7 @@ TEST_F(PaletteFilesTest, SaveWritesTheExactFileAndNamesThePalette)
 
 TEST_F(PaletteFilesTest, LoadSetsTheSlotsButNeitherTheColourNorTheHistory)
 {
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     const TColor current = ComposeColor(9, 8, 7);
     setColor(current);
     testing::WriteBytes(folder / "six.plt", "clWhite\r\nclblack\r\n$000000FF\r\n16777215\r\n0\r\n0\r\n");

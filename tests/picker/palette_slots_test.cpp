@@ -74,7 +74,7 @@ TEST_F(PaletteSlotsTest, LeftClickMakesTheSlotCurrentWithAnUndoEntry)
     EXPECT_EQ(color(), DesignPalette[2]);
     EXPECT_EQ(pipeline().lastColor(), before);
     EXPECT_EQ(box("edtRed")->text(), QString::number(RedOf(DesignPalette[2])));
-    area<HistoryActions>().UndoColorChange1Click();
+    undo();
     EXPECT_EQ(color(), before);
 }
 
@@ -115,7 +115,7 @@ TEST_F(PaletteSlotsTest, StoringAColourMarksOnlyANamedPaletteAndOnlyOnAChange)
 
 TEST_F(PaletteSlotsTest, DoubleClickCopiesTheSlotsCode)
 {
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     // A real double click: the first press, then the double click itself.
     click(9, Qt::LeftButton);
     QTest::mouseDClick(slot(9), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -125,7 +125,7 @@ TEST_F(PaletteSlotsTest, DoubleClickCopiesTheSlotsCode)
 
 TEST_F(PaletteSlotsTest, MenuCommandsActOnTheSlotTheMenuWasOpenedOn)
 {
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     const TColor start = ComposeColor(200, 100, 50);
     setColor(start);
 
@@ -155,16 +155,16 @@ TEST_F(PaletteSlotsTest, SetAsTextColourIsEnabledExactlyWhileTheFrameShowsText)
 TEST_F(PaletteSlotsTest, HintsShowTheCodeInTheNotationAndFollowItsChanges)
 {
     EXPECT_FALSE(slot(1)->toolTip().startsWith('\n')) << "no notation chosen: no code line";
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     EXPECT_TRUE(slot(1)->toolTip().startsWith("#004242")) << slot(1)->toolTip().toStdString();
     EXPECT_TRUE(slot(16)->toolTip().startsWith("#50C878")) << slot(16)->toolTip().toStdString();
-    area<ColorCodeBox>().HTMLHex1Click(4);
+    chooseNotation(4);
     EXPECT_TRUE(slot(16)->toolTip().startsWith("80,200,120")) << slot(16)->toolTip().toStdString();
 }
 
 TEST_F(PaletteSlotsTest, HintNamesTheFirstListEntryWithTheSlotsColour)
 {
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     setColor(clWhite);
     click(7, Qt::MiddleButton);
     const QStringList lines = slot(7)->toolTip().split('\n');
@@ -178,7 +178,7 @@ TEST_F(PaletteSlotsTest, HintNamesTheFirstListEntryWithTheSlotsColour)
 
 TEST_F(PaletteSlotsTest, MovingOverTheFirstSlotRebuildsItsHint)
 {
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    chooseNotation(0);
     slot(1)->setToolTip(QStringLiteral("stale"));
     slot(2)->setToolTip(QStringLiteral("stale"));
     for (int k : {1, 2}) {

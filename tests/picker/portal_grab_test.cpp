@@ -5,11 +5,13 @@
 #include "sampling/frozen_grab.h"
 #include "sampling/frozen_overlay.h"
 #include "sampling/grab_controller.h"
+#include "sampling/grab_sessions.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
@@ -32,7 +34,7 @@ protected:
         auto client = std::make_unique<DesktopPortal>(bus.programSide());
         portalClient = client.get();
         client->setAnswerTimeout(std::chrono::seconds(5));
-        grab().usePortal(std::move(client));
+        grab().useSessions(std::make_unique<PortalGrabSessions>(std::move(client)));
         setColor(ComposeColor(5, 6, 7));
     }
 
@@ -110,6 +112,18 @@ TEST_F(PortalGrabTest, APictureResampledFromAnotherScaleIsSaidToBeSoOnce)
 TEST_F(PortalGrabTest, FreezeScreenWhilePickingIsNotOfferedWhereEveryGrabIsStill)
 {
     EXPECT_FALSE(item("FreezeScreenWhilePicking1")->isEnabled());
+}
+
+// The desktop's pictures are sRGB: there is no device value to convert.
+TEST_F(PortalGrabTest, ScreenColorsAreNotOfferedAndTheChoiceSaysWhy)
+{
+    QMenu *choice = item("ScreenColors1")->menu();
+    emit choice->aboutToShow();
+    for (const char *name : {"NativeScreenColors1", "ConvertedScreenColors1"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(item(name)->isEnabled());
+        EXPECT_TRUE(item(name)->toolTip().contains("in sRGB")) << item(name)->toolTip().toStdString();
+    }
 }
 
 TEST_F(PortalGrabTest, WithoutScreenshotsTheDesktopsPickerTakesTheColourAndThatIsSaidOnce)

@@ -131,16 +131,16 @@ TEST_F(SettingsRestartTest, AnAcceptedCloseCarriesEverythingToTheNextRun)
     storeSlot(16, 0x00FFFFF0);
     QTest::mouseClick(control<QToolButton>("JvSpeedButton2"), Qt::LeftButton);
     area<ColorPipeline>().applyColor(ComposeColor(12, 34, 56));
-    area<ColorCodeBox>().HTMLHex1Click(4);
+    item("RGBValues1")->trigger();
     QFont chosen = frame()->TextFont();
     chosen.setPixelSize(20);
     chosen.setItalic(true);
     chosen.setBold(false);
     dialogs.fontAnswer = chosen;
-    area<ColorFrameArea>().ChangeFont1Click();
+    item("ChangeFont1")->trigger();
     frame()->setFontColor(0x000080FF);
     dialogs.textAnswer = QStringLiteral("Swatch");
-    area<ColorFrameArea>().ChangeText1Click();
+    item("ChangeText1")->trigger();
     item("UpperCaseColorCodes1")->trigger();
     window->move(30, 40);
     closeWindow();
@@ -177,7 +177,7 @@ TEST_F(SettingsRestartTest, TheNamesAPaletteFileGaveTheSlotsComeBackAndAreSavedA
     testing::WriteBytes(folder / "named.gpl", "GIMP Palette\nName: Named\n#\n255   0   0\t" + names[0]
                                                   + "\n 34 139  34\t" + names[1] + "\n184 115  51\t" + names[2] + "\n");
     startAndShow();
-    area<ColorCodeBox>().HTMLHex1Click(0);
+    item("HTMLHex1")->trigger();
     dialogs.openFileAnswer = QString::fromStdString((folder / "named.gpl").string());
     QTest::mouseClick(control<QToolButton>("JvSpeedButton1"), Qt::LeftButton);
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();

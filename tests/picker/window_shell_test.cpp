@@ -224,6 +224,7 @@ TEST_F(WindowShellTest, MainMenuHoldsEveryItemInOrder)
                                   "extDisplay1",
                                   "AutoColorCopyafterGrab1",
                                   "FreezeScreenWhilePicking1",
+                                  "ScreenColors1",
                                   "PickShortcut1",
                                   "DisplayMode1",
                                   "N3",

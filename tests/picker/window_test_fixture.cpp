@@ -2,7 +2,9 @@
 
 #include "update/update_commands.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -59,6 +61,17 @@ void PickerWindowTest::pressSlider(TJvTracker *slider, int x)
 {
     QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, slider->height() / 2));
     QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, slider->height() / 2));
+}
+
+void PickerWindowTest::chooseNotation(int notation) const
+{
+    for (QAction *action : item("Colordisplay1")->menu()->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == notation) {
+            action->trigger();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no item of notation " << notation;
 }
 
 } // namespace pigmentrix

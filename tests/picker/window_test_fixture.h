@@ -56,6 +56,11 @@ protected:
     void leave(QLineEdit *box);
     // Presses the left mouse button on slider at x (in the slider's pixels).
     void pressSlider(TJvTracker *slider, int x);
+    // The notation's item of "Color Code Display" (its index), as the user
+    // chooses it.
+    void chooseNotation(int notation) const;
+    void undo() const { item("UndoColorChange1")->trigger(); }
+    void redo() const { item("RedoColorchange1")->trigger(); }
     // Moves the window onto the offscreen screen of that name (the cases
     // that run with several screens).
     void moveToScreen(const char *screenName);

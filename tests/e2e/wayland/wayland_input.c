@@ -10,7 +10,7 @@
 //   move OUTPUT X Y  pointer to logical point (X, Y) of that output, fractions allowed
 //   click BUTTON     left, right or middle: press and release
 //   press BUTTON / release BUTTON
-//   key NAME         escape, return, left, right, up, down, shift+NAME
+//   key NAME         escape, return, left, right, up, down, f9, shift+NAME
 //   sleep MS
 #define _GNU_SOURCE
 #include "fake-input-client-protocol.h"
@@ -97,8 +97,8 @@ static int key_code(const char *name)
     static const struct {
         const char *name;
         int code;
-    } keys[] = {{"escape", KEY_ESC}, {"return", KEY_ENTER}, {"left", KEY_LEFT},
-                {"right", KEY_RIGHT}, {"up", KEY_UP},        {"down", KEY_DOWN}};
+    } keys[] = {{"escape", KEY_ESC}, {"return", KEY_ENTER}, {"left", KEY_LEFT}, {"right", KEY_RIGHT},
+                {"up", KEY_UP},      {"down", KEY_DOWN},    {"f9", KEY_F9}};
     for (size_t i = 0; i < sizeof keys / sizeof keys[0]; ++i)
         if (strcmp(name, keys[i].name) == 0)
             return keys[i].code;
@@ -192,8 +192,8 @@ static int run_steps(struct wl_display *display, int argc, char **argv)
             }
             move_to(output->x + atof(argv[i + 2]), output->y + atof(argv[i + 3]));
             i += 3;
-        } else if ((strcmp(step, "click") == 0 || strcmp(step, "press") == 0 || strcmp(step, "release") == 0) &&
-                   button_code(first) >= 0) {
+        } else if ((strcmp(step, "click") == 0 || strcmp(step, "press") == 0 || strcmp(step, "release") == 0)
+                   && button_code(first) >= 0) {
             int code = button_code(first);
             if (strcmp(step, "release") != 0)
                 set_button(code, 1);
@@ -240,9 +240,10 @@ static int read_outputs(int *argc, char ***argv)
     while (*argc >= 2 && strcmp((*argv)[0], "--output") == 0) {
         struct output *output = &outputs[output_count];
         double scale;
-        if (output_count == MAX_OUTPUTS ||
-            sscanf((*argv)[1], "%63[^:]:%d,%d,%d,%d:%lf", output->name, &output->x, &output->y, &output->width,
-                   &output->height, &scale) != 6)
+        if (output_count == MAX_OUTPUTS
+            || sscanf((*argv)[1], "%63[^:]:%d,%d,%d,%d:%lf", output->name, &output->x, &output->y, &output->width,
+                      &output->height, &scale)
+                   != 6)
             return -1;
         if (output_count == 0 || output->x < layout_left)
             layout_left = output->x;
