@@ -52,7 +52,6 @@ void WindowShell::buildBottomButtons()
     btnClose = makeButton("btnClose", "close", QStringLiteral("Close"), 26);
     NameControl(btnOptions2, QStringLiteral("Options"));
     NameControl(btnClose, QStringLiteral("Close"));
-    // Return opens the menu as Space does.
     btnOptions2->installEventFilter(this);
     guard.connect(btnOptions2, &QToolButton::clicked, this, [this] { btnOptionsClick(); });
     guard.connect(btnClose, &QToolButton::clicked, this, [this] { btnCloseClick(); });
@@ -261,19 +260,17 @@ bool WindowShell::mouseReleaseEvent(QMouseEvent *event)
 
 void WindowShell::btnOptionsClick()
 {
-    // Under the pointer for a click, under the button for a key.
-    if (btnOptions2->underMouse())
-        pupMain->popup(QCursor::pos());
-    else
-        pupMain->popup(btnOptions2->mapToGlobal(QPoint(0, btnOptions2->height())));
+    pupMain->popup(QCursor::pos());
 }
 
+// Return and Enter open the menu as Space does, under the button rather
+// than at the pointer, which may be anywhere.
 bool WindowShell::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == btnOptions2 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            btnOptions2->click();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            pupMain->popup(btnOptions2->mapToGlobal(QPoint(0, btnOptions2->height())));
             return true;
         }
     }

@@ -88,7 +88,7 @@ open_dialog() {
   xdotool key --repeat "$PICK_SHORTCUT_ITEM" Down key Return
   eventually dialog_shown
 }
-PICK_SHORTCUT_ITEM=${PICK_SHORTCUT_ITEM:-12}
+PICK_SHORTCUT_ITEM=${PICK_SHORTCUT_ITEM:-13}
 check "Pick Shortcut... in the main menu opens the dialog" open_dialog
 dialog_focused() { [[ $(xdotool getactivewindow 2>/dev/null) == "$dialog" ]]; }
 check "the dialog has the keys" eventually dialog_focused
