@@ -221,6 +221,8 @@ void TfrmColorPick::wireAreas()
         palette->setVisible(geometry.paletteVisible);
         picture->applyLayout(ToQRect(geometry.circle), geometry.circleVisible,
                              QSize(geometry.wheelWidth, geometry.wheelHeight));
+        // The panels moved: Tab follows them.
+        ChainInReadingOrder(this);
     });
     g.connect(shell, &WindowShell::layoutChosen, this, [this] { editors->layoutChosen(); });
     g.connect(shell, &WindowShell::closeAccepted, this, [this] { FormClose(); });

@@ -91,6 +91,35 @@ TEST_F(KeyboardTest, TabRunsPanelByPanelInReadingOrderAndShiftTabBack)
     }
 }
 
+TEST_F(KeyboardTest, InEveryLayoutTabVisitsThePanelsInTheirReadingOrder)
+{
+    // The window's panel a control lies in.
+    const auto panelOf = [this](QWidget *control) {
+        while (control->parentWidget() != window.get())
+            control = control->parentWidget();
+        return control;
+    };
+    for (const char *layout : {"Small1", "Medium1", "Large1"}) {
+        SCOPED_TRACE(layout);
+        item(layout)->trigger();
+        focus("pnlColor");
+        QList<QWidget *> visited{QApplication::focusWidget()};
+        for (int i = 0; i < 60; ++i) {
+            press(Qt::Key_Tab);
+            if (QApplication::focusWidget() == visited.first())
+                break;
+            visited << QApplication::focusWidget();
+        }
+        EXPECT_EQ(QApplication::focusWidget(), visited.first()) << "round again";
+        for (qsizetype i = 1; i < visited.size(); ++i) {
+            const QWidget *before = panelOf(visited[i - 1]);
+            const QWidget *now = panelOf(visited[i]);
+            SCOPED_TRACE(visited[i]->objectName().toStdString());
+            EXPECT_LE(std::pair(before->y(), before->x()), std::pair(now->y(), now->x()));
+        }
+    }
+}
+
 TEST_F(KeyboardTest, UndoAndRedoJoinTheOrderWhenTheyCanBeUsed)
 {
     setColor(ComposeColor(10, 20, 30));
