@@ -8,6 +8,7 @@
 #include "ui/group_break_delegate.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -93,11 +94,15 @@ TEST_F(CustomFormatsTest, TheDialogOpensOnTheFormatInUse)
         SCOPED_TRACE(row.chosen);
         item(row.chosen)->trigger();
         int shown = -1;
+        QString named;
         editFormats([&](const FormatsDialog &dialog) {
-            shown = dialog.find<QListWidget>("lstFormats")->currentRow();
+            auto *list = dialog.find<QListWidget>("lstFormats");
+            shown = list->currentRow();
+            named = QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name);
             return false;
         });
         EXPECT_EQ(shown, row.opensOn);
+        EXPECT_EQ(named, "Custom Formats") << "what a screen reader calls the list";
     }
 }
 
