@@ -86,11 +86,12 @@ void NamedColorArea::buildList(QWidget *window, std::function<int()> swatchWidth
 
     cbxColors = new NamedColorBox(std::move(swatchWidth), pnlHTMLColor);
     cbxColors->setObjectName(QStringLiteral("cbxColors"));
+    // Named before it has items: a screen reader keeps the name it first hears.
+    NameControl(cbxColors, QStringLiteral("Named color"), lblHTMLColor);
     cbxColors->setGeometry(51, 4, 197, 22);
     cbxColors->setMaxVisibleItems(16);
     cbxColors->setCurrentIndex(-1);
     cbxColors->setContextMenuPolicy(Qt::CustomContextMenu);
-    NameControl(cbxColors, QStringLiteral("Named color"), lblHTMLColor);
 }
 
 void NamedColorArea::buildMenu(QWidget *window)

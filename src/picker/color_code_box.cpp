@@ -89,6 +89,8 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialo
     pnlColorCode = MakePanel(window, "pnlColorCode", ToQRect(design::ColorCodePanel));
     cbxDisplay = new QComboBox(pnlColorCode);
     cbxDisplay->setObjectName(QStringLiteral("cbxDisplay"));
+    // Named before it has items: a screen reader keeps the name it first hears.
+    NameControl(cbxDisplay, QStringLiteral("Notation"));
     cbxDisplay->setGeometry(4, 3, 88, 23);
     for (std::string_view name : NotationNames) {
         cbxDisplay->addItem(ListCaption(name));
@@ -111,7 +113,6 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialo
     btnSet = MakeButton(pnlColorCode, "btnSet", QStringLiteral("Set"), QStringLiteral("Set Color to Color String"),
                         QRect(49, 55, 42, 23));
     SetTabChain({cbxDisplay, edtColor, btnCopy, btnSet});
-    NameControl(cbxDisplay, QStringLiteral("Notation"));
     NameControl(edtColor, QStringLiteral("Color code"));
     edtColor->setAccessibleDescription(
         QStringLiteral("The color as a code in the chosen notation; a code typed here and Enter set the color"));

@@ -58,13 +58,14 @@ void GrabController::buildPanel(QWidget *window)
 
     cbxZoom = new QComboBox(pnlMagnifier);
     cbxZoom->setObjectName(QStringLiteral("cbxZoom"));
+    // Named before it has items: a screen reader keeps the name it first hears.
+    NameControl(cbxZoom, QStringLiteral("Zoom"));
     cbxZoom->setGeometry(31, 5, 84, 22);
     for (int factor = 1; factor <= 20; ++factor)
         cbxZoom->addItem(QStringLiteral("Zoom x %1").arg(factor));
     cbxZoom->setMaxVisibleItems(20);
     cbxZoom->setCurrentIndex(3);
     FitClosedListItems(cbxZoom);
-    NameControl(cbxZoom, QStringLiteral("Zoom"));
 
     lblX = MakeCoordinateLabel(pnlMagnifier, "lblX", QRect(119, 2, 14, 14), Qt::AlignLeft, QStringLiteral("X :"));
     lblY = MakeCoordinateLabel(pnlMagnifier, "lblY", QRect(119, 16, 14, 14), Qt::AlignLeft, QStringLiteral("Y :"));
