@@ -8,6 +8,7 @@
 #include "model/contrast.h"
 #include "model/conversions.h"
 #include "storage/settings_store.h"
+#include "ui/accessibility.h"
 #include "ui/bound_controls.h"
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
@@ -38,6 +39,12 @@ ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, Pick
     pnlColor = new ColorFramePanel(window);
     pnlColor->setObjectName(QStringLiteral("pnlColor"));
     pnlColor->setGeometry(ToQRect(design::ColorFrame));
+    // The frame takes the focus so that its menu opens from the keyboard too.
+    pnlColor->setFocusPolicy(Qt::StrongFocus);
+    SetAccessibleRole(pnlColor, QAccessible::Graphic);
+    NameControl(pnlColor, QStringLiteral("Color frame"));
+    // Its own menu, for a right click or the menu keys.
+    pnlColor->setContextMenuPolicy(Qt::CustomContextMenu);
     pnlColor->setColor(14772545);
     QFont frameFont = window->font();
     frameFont.setPixelSize(13);
@@ -51,6 +58,8 @@ ColorFrameArea::ColorFrameArea(QWidget *window, const SettingsStore &store, Pick
     contrastFont.setPixelSize(11);
     lblContrast->setFont(contrastFont);
     buildMenu(window);
+    guard.connect(pnlColor, &QWidget::customContextMenuRequested, this,
+                  [this](const QPoint &at) { pupColorPanel->popup(pnlColor->mapToGlobal(at)); });
     showContrast();
 }
 
@@ -73,13 +82,13 @@ void ColorFrameArea::buildMenu(QWidget *window)
         return item;
     };
     setTextcolortoWhite1 =
-        add("setTextcolortoWhite1", "set Text Color to White", &ColorFrameArea::setTextcolortoWhite1Click);
+        add("setTextcolortoWhite1", "Set Text Color to White", &ColorFrameArea::setTextcolortoWhite1Click);
     setTextcolortoBlack1 =
-        add("setTextcolortoBlack1", "set Text Color to Black", &ColorFrameArea::setTextcolortoBlack1Click);
-    setTextColortoContrastColor1 = add("setTextColortoContrastColor1", "set Text Color to Contrast Color",
+        add("setTextcolortoBlack1", "Set Text Color to Black", &ColorFrameArea::setTextcolortoBlack1Click);
+    setTextColortoContrastColor1 = add("setTextColortoContrastColor1", "Set Text Color to Contrast Color",
                                        &ColorFrameArea::setTextColortoContrastColor1Click);
     setTextcolortotheinverseoftheBGcolor1 =
-        add("setTextcolortotheinverseoftheBGcolor1", "set Text Color to the inverse of the BG Color",
+        add("setTextcolortotheinverseoftheBGcolor1", "Set Text Color to the inverse of the BG Color",
             &ColorFrameArea::setTextcolortotheinverseoftheBGcolor1Click);
     SwapColorandTextColor1 =
         add("SwapColorandTextColor1", "Swap Color and Text Color", &ColorFrameArea::SwapColorandTextColor1Click);
@@ -89,16 +98,6 @@ void ColorFrameArea::buildMenu(QWidget *window)
     guard.connect(UseTextinColorFrame1, &QAction::triggered, this, [this] { UseTextClick(UseTextinColorFrame1); });
     ChangeFont2 = add("ChangeFont2", "Change Font", &ColorFrameArea::ChangeFont1Click);
     ChangeText1 = add("ChangeText1", "Change Text", &ColorFrameArea::ChangeText1Click);
-}
-
-bool ColorFrameArea::contains(QPoint windowPoint) const
-{
-    return pnlColor->geometry().contains(windowPoint);
-}
-
-void ColorFrameArea::popupMenu(QPoint globalPos)
-{
-    pupColorPanel->popup(globalPos);
 }
 
 std::vector<PropertyBinding> ColorFrameArea::storedProperties()
@@ -225,6 +224,13 @@ void ColorFrameArea::showContrast()
     if (!note.isEmpty())
         tip += QLatin1Char('\n') + note;
     lblContrast->setToolTip(tip);
+    // What the frame shows, for a screen reader: the colour and the line
+    // below it.
+    QString told = QStringLiteral("Color ") + QString::fromStdString(ColorToHTML(ColorToRGB(pnlColor->Color())));
+    if (lastAlphaMode && lastAlpha < 255)
+        told += QStringLiteral(", alpha %1").arg(lastAlpha);
+    told += QStringLiteral(", contrast ") + QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    pnlColor->setAccessibleDescription(told);
 }
 
 void ColorFrameArea::SwapColorandTextColor1Click()

@@ -32,9 +32,6 @@ public:
 
     // "Text Display" with its items, appended to the main menu.
     void addTextDisplayMenu(QMenu *menu);
-    // The frame's own menu opens for a right click inside it.
-    bool contains(QPoint windowPoint) const;
-    void popupMenu(QPoint globalPos);
     // pnlColor_Color belongs to the pipeline, which passes its row in.
     std::vector<PropertyBinding> storedProperties();
 

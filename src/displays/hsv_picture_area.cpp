@@ -3,6 +3,8 @@
 #include "displays/hsv_picture_area.h"
 
 #include "displays/pixel_ratio_watch.h"
+#include "ui/accessibility.h"
+#include "ui/arrow_nudge.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 #include "ui/image_view.h"
@@ -10,8 +12,10 @@
 #include "ui/window_geometry.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 
+#include <algorithm>
 #include <cmath>
 
 namespace pigmentrix {
@@ -34,6 +38,14 @@ HsvPictureArea::HsvPictureArea(QWidget *window, SliderSource sliders, const Erro
     imgColorWheel = new ImageView(pnlCircle);
     imgColorWheel->setObjectName(QStringLiteral("imgColorWheel"));
     imgColorWheel->setGeometry(0, 0, pnlCircle->width(), pnlCircle->height());
+
+    // The keyboard picks too: the arrows move a picking point, Enter takes
+    // the colour under it.
+    imgColorWheel->setFocusPolicy(Qt::StrongFocus);
+    SetAccessibleRole(imgColorWheel, QAccessible::Graphic);
+    NameControl(imgColorWheel, QStringLiteral("HSV picture"));
+    imgColorWheel->installEventFilter(this);
+    describePicture();
 
     guard.connect(imgColorWheel, &ImageView::mousePressed, this,
                   [this](Qt::MouseButton button, QPoint pos) { imgColorWheelMouseDown(button, pos.x(), pos.y()); });
@@ -61,6 +73,7 @@ void HsvPictureArea::setDisplayMode(DisplayMode mode)
 {
     odisplaymode = mode;
     tickDisplayMode();
+    describePicture();
 }
 
 void HsvPictureArea::tickDisplayMode()
@@ -101,7 +114,61 @@ void HsvPictureArea::ColorWheel1Click(QAction *sender)
         item->setChecked(false);
     sender->setChecked(true);
     odisplaymode = static_cast<DisplayMode>(sender->data().toInt());
+    describePicture();
     UpdateCircle();
+}
+
+void HsvPictureArea::describePicture()
+{
+    const QString mode = odisplaymode == DisplayMode::ColorWheel ? QStringLiteral("Color wheel")
+                         : odisplaymode == DisplayMode::SVSquare ? QStringLiteral("SV square (fixed hue)")
+                                                                 : QStringLiteral("HSV rectangle");
+    imgColorWheel->setAccessibleDescription(
+        mode + QStringLiteral(": the arrow keys move the picking point (Shift: ten pixels), Enter takes its color"));
+}
+
+bool HsvPictureArea::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != imgColorWheel)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn: imgColorWheel->setMarker(keyPoint()); break;
+    case QEvent::FocusOut: imgColorWheel->setMarker(std::nullopt); break;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (const std::optional<QPoint> nudge = ArrowNudge(*key)) {
+            pickingPoint = keyPoint() + *nudge;
+            pickingPoint = keyPoint();
+            imgColorWheel->setMarker(pickingPoint);
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            guard.run([this] { pickAtKeyPoint(); });
+            return true;
+        }
+        break;
+    }
+    default: break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// The picking point stays on the picture, which a layout can shrink; it
+// starts in the middle.
+QPoint HsvPictureArea::keyPoint() const
+{
+    const QRect picture = imgColorWheel->rect();
+    const QPoint point = pickingPoint.value_or(picture.center());
+    return {std::clamp(point.x(), picture.left(), picture.right()),
+            std::clamp(point.y(), picture.top(), picture.bottom())};
+}
+
+void HsvPictureArea::pickAtKeyPoint()
+{
+    const QPoint point = keyPoint();
+    emit pickStarted();
+    pickFromPicture(point.x(), point.y());
+    emit pickFinished();
 }
 
 void HsvPictureArea::pictureRatioMayHaveChanged()

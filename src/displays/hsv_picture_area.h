@@ -8,6 +8,7 @@
 #include <QSize>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -44,6 +45,9 @@ public:
     // The editors show new values: the picture follows when it depends on them.
     void valuesShown(int hue, int value);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // A press starts a change of the colour, and its release ends it: the
     // picks between them are one undo step.
@@ -62,6 +66,10 @@ private:
     void UpdateHSVfromMouse(int X, int Y);
 
     void tickDisplayMode();
+    // The display mode and the keys, for a screen reader.
+    void describePicture();
+    QPoint keyPoint() const;
+    void pickAtKeyPoint();
     void pictureRatioMayHaveChanged();
     void pickFromPicture(int X, int Y);
     // The picture's pixel under the pointer at (X, Y), at the device pixels
@@ -75,6 +83,8 @@ private:
     int cVal = -1;
     int cHue = -1;
     bool mousedownflag = false;
+    // Where the keyboard picks, once the arrows moved it.
+    std::optional<QPoint> pickingPoint;
 
     QWidget *pnlCircle = nullptr;
     ImageView *imgColorWheel = nullptr;

@@ -4,6 +4,7 @@
 
 #include "displays/named_color_box.h"
 #include "displays/named_color_list_model.h"
+#include "ui/accessibility.h"
 #include "ui/bound_controls.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
@@ -85,6 +86,8 @@ void NamedColorArea::buildList(QWidget *window, std::function<int()> swatchWidth
 
     cbxColors = new NamedColorBox(std::move(swatchWidth), pnlHTMLColor);
     cbxColors->setObjectName(QStringLiteral("cbxColors"));
+    // Named before it has items: a screen reader keeps the name it first hears.
+    NameControl(cbxColors, QStringLiteral("Named color"), lblHTMLColor);
     cbxColors->setGeometry(51, 4, 197, 22);
     cbxColors->setMaxVisibleItems(16);
     cbxColors->setCurrentIndex(-1);

@@ -1,6 +1,10 @@
 #include "displays/tracker.h"
 
+#include "displays/tracker_accessible.h"
 #include "displays/tracker_geometry.h"
+#include "ui/focus_mark.h"
+
+#include <QAccessible>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,6 +20,7 @@ TJvTracker::TJvTracker(QWidget *parent)
     m_look.metrics = TrackerMetrics{};
     m_look.backColor = DefaultBackColor;
     setFocusPolicy(Qt::StrongFocus);
+    InstallTrackerAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(m_look.metrics.width, m_look.metrics.height);
     placeThumbAtValue();
@@ -48,6 +53,20 @@ void TJvTracker::setValue(int v)
     m_value = m_step * (v / m_step);
     placeThumbAtValue();
     update();
+    valueShown();
+}
+
+void TJvTracker::chooseValue(int v)
+{
+    setValue(v);
+    emit changedValue(m_value);
+}
+
+void TJvTracker::valueShown()
+{
+    // A screen reader says the new value, whoever set it.
+    QAccessibleValueChangeEvent changed(this, m_value);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TJvTracker::setStep(int v)
@@ -143,8 +162,11 @@ void TJvTracker::placeThumbAtValue()
 void TJvTracker::moveThumbTo(int x)
 {
     m_thumbPosition = x;
+    const int before = m_value;
     m_value = ValueForThumbPosition(ComputeTrackerGeometry(metrics()), x, m_minimum, m_maximum, m_step);
     update();
+    if (m_value != before)
+        valueShown();
     emit changedValue(m_value);
 }
 
@@ -152,9 +174,10 @@ void TJvTracker::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, PaintTracker(look()));
-    // The keyboard's place: the arrow keys move this slider.
+    // The keyboard's place, in the design's highlight colour (the window
+    // rings it more widely still).
     if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setPen(QPen(FocusMark::outerColor(), 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
@@ -194,11 +217,17 @@ void TJvTracker::mouseReleaseEvent(QMouseEvent *)
 
 void TJvTracker::keyPressEvent(QKeyEvent *event)
 {
+    // Up and Right raise the value as on every other slider of the desktop.
+    // A page or an end goes as far as the range allows.
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up: setValue(m_value - m_step); break;
+    case Qt::Key_Down: setValue(m_value - m_step); break;
     case Qt::Key_Right:
-    case Qt::Key_Down: setValue(m_value + m_step); break;
+    case Qt::Key_Up: setValue(m_value + m_step); break;
+    case Qt::Key_PageUp: setValue(std::min(m_value + PageStep, m_maximum)); break;
+    case Qt::Key_PageDown: setValue(std::max(m_value - PageStep, m_minimum)); break;
+    case Qt::Key_Home: setValue(m_minimum); break;
+    case Qt::Key_End: setValue(m_maximum); break;
     default: QWidget::keyPressEvent(event); return;
     }
     emit changedValue(m_value);

@@ -14,7 +14,8 @@ namespace pigmentrix {
 // give at each place. User actions (a left press on the thumb or track, each
 // drag movement, each arrow key) emit changedValue, also when the value stays
 // the same; writing Value from code never does. Out-of-range writes are
-// ignored, not clamped.
+// ignored, not clamped. The keys: Left and Down step down, Right and Up step
+// up, Page Up and Page Down move by PageStep, Home and End go to the ends.
 class TJvTracker : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int Minimum READ Minimum WRITE setMinimum)
@@ -30,6 +31,8 @@ class TJvTracker : public QWidget {
 public:
     // The platform's button-face colour, the slider's own default background.
     static constexpr TColor DefaultBackColor = static_cast<TColor>(0xFF00000F);
+    // How far Page Up and Page Down move the value.
+    static constexpr int PageStep = 16;
 
     explicit TJvTracker(QWidget *parent = nullptr);
 
@@ -43,6 +46,9 @@ public:
     // Ignored when equal or outside Minimum ... Maximum; otherwise snapped
     // down to a multiple of Step. Never emits changedValue.
     void setValue(int v);
+    // A value the user chose other than with the mouse or a key (through
+    // assistive technology): written as Value is, then reported.
+    void chooseValue(int v);
     int Position() const { return Value(); }
     void setPosition(int v) { setValue(v); }
     int Step() const { return m_step; }
@@ -96,6 +102,8 @@ protected:
 private:
     TrackerMetrics metrics() const;
     void placeThumbAtValue();
+    // Tells assistive technology the value changed.
+    void valueShown();
     void moveThumbTo(int x);
 
     int m_minimum = 0;

@@ -7,8 +7,10 @@
 #include "model/integer_text.h"
 #include "model/rounding.h"
 #include "picker/channel_rules.h"
+#include "picker/channel_text_validator.h"
 #include "picker/color_pipeline.h"
 #include "shell/window_layout.h"
+#include "ui/accessibility.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
@@ -104,6 +106,15 @@ void ChannelEditors::buildRgbPanel(QWidget *window)
 
     SetTabChain({edtRed, edtGreen, edtBlue, edtAlpha, scrollbarred, scrollbarGreen, scrollbarBlue, scrollbarBrightness,
                  scrollbarAlpha});
+    NameControl(edtRed, QStringLiteral("Red"), lblRed);
+    NameControl(edtGreen, QStringLiteral("Green"), lblGreen);
+    NameControl(edtBlue, QStringLiteral("Blue"), lblBlue);
+    NameControl(edtAlpha, QStringLiteral("Alpha"), lblAlpha);
+    NameControl(scrollbarred, QStringLiteral("Red slider"));
+    NameControl(scrollbarGreen, QStringLiteral("Green slider"));
+    NameControl(scrollbarBlue, QStringLiteral("Blue slider"));
+    NameControl(scrollbarBrightness, QStringLiteral("Brightness slider"));
+    NameControl(scrollbarAlpha, QStringLiteral("Alpha slider"));
 }
 
 void ChannelEditors::fitCaptions(bool alphaShown)
@@ -131,6 +142,12 @@ void ChannelEditors::buildHsvPanel(QWidget *window)
     scrollbarValue = MakeSlider(pnlHSV, "scrollbarValue", 255, 0, QRect(71, 57, 136, 21), rcValue);
 
     SetTabChain({edtHue, edtSaturation, edtValue, scrollbarHue, scrollbarSaturation, scrollbarValue});
+    NameControl(edtHue, QStringLiteral("Hue"), lblHue);
+    NameControl(edtSaturation, QStringLiteral("Saturation"), lblSaturation);
+    NameControl(edtValue, QStringLiteral("Value"), lblValue);
+    NameControl(scrollbarHue, QStringLiteral("Hue slider"));
+    NameControl(scrollbarSaturation, QStringLiteral("Saturation slider"));
+    NameControl(scrollbarValue, QStringLiteral("Value slider"));
 }
 
 void ChannelEditors::addMenuItems(QMenu *menu)
@@ -163,8 +180,12 @@ void ChannelEditors::connectHandlers()
         });
         slider->installEventFilter(this);
     }
-    for (QLineEdit *box : boxes())
+    for (QLineEdit *box : boxes()) {
         box->installEventFilter(this);
+        box->setValidator(new ChannelTextValidator(box, [this](const QString &text) {
+            guard.report(QString::fromStdString(InvalidIntegerMessage(text.toStdString())));
+        }));
+    }
 }
 
 void ChannelEditors::runSliderHandler(TJvTracker *slider)
@@ -221,10 +242,12 @@ bool ChannelEditors::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusIn && userMovedFocus())
         pipeline.startChange(box);
     if (event->type() == QEvent::KeyPress) {
-        // Digits only, and the keys that move or delete.
+        // Digits only, the keys that move or delete, and the box's own
+        // commands (select all, copy, cut, paste; a paste is checked whole).
         const auto *key = static_cast<QKeyEvent *>(event);
         const QString text = key->text();
-        const bool passes = text.isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
+        const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        const bool passes = text.isEmpty() || command || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
                             || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
                             || (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'));
         if (!passes)
@@ -496,6 +519,7 @@ void ChannelEditors::ChangeAlphaMode(bool isAlpha)
     scrollbarAlpha->setVisible(isAlpha);
     edtAlpha->setVisible(isAlpha);
     lblAlpha->setText(isAlpha ? QStringLiteral("Alpha") : QStringLiteral("Brightness"));
+    lblAlpha->setBuddy(isAlpha ? static_cast<QWidget *>(edtAlpha) : scrollbarBrightness);
     fitCaptions(isAlpha);
     if (isAlpha)
         UpdateRGBRectangles();

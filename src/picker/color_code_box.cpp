@@ -5,10 +5,12 @@
 #include "model/css_color.h"
 #include "model/integer_text.h"
 #include "picker/color_pipeline.h"
+#include "ui/accessibility.h"
 #include "ui/bound_controls.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
 #include "ui/full_text_popup.h"
+#include "ui/group_break_delegate.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
 #include "ui/window_geometry.h"
@@ -87,6 +89,8 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialo
     pnlColorCode = MakePanel(window, "pnlColorCode", ToQRect(design::ColorCodePanel));
     cbxDisplay = new QComboBox(pnlColorCode);
     cbxDisplay->setObjectName(QStringLiteral("cbxDisplay"));
+    // Named before it has items: a screen reader keeps the name it first hears.
+    NameControl(cbxDisplay, QStringLiteral("Notation"));
     cbxDisplay->setGeometry(4, 3, 88, 23);
     for (std::string_view name : NotationNames) {
         cbxDisplay->addItem(ListCaption(name));
@@ -94,6 +98,9 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialo
                                 Qt::ToolTipRole);
     }
     cbxDisplay->setCurrentIndex(-1);
+    // The user's formats come after a line.
+    cbxDisplay->view()->setItemDelegate(
+        new GroupBreakDelegate(cbxDisplay->view()->itemDelegate(), NotationCount, cbxDisplay));
     fitDropDown();
 
     edtColor = new QLineEdit(pnlColorCode);
@@ -106,6 +113,9 @@ ColorCodeBox::ColorCodeBox(QWidget *window, ColorPipeline &pipeline, PickerDialo
     btnSet = MakeButton(pnlColorCode, "btnSet", QStringLiteral("Set"), QStringLiteral("Set Color to Color String"),
                         QRect(49, 55, 42, 23));
     SetTabChain({cbxDisplay, edtColor, btnCopy, btnSet});
+    NameControl(edtColor, QStringLiteral("Color code"));
+    edtColor->setAccessibleDescription(
+        QStringLiteral("The color as a code in the chosen notation; a code typed here and Enter set the color"));
     new FullTextPopup(edtColor, window, "lblFullColorCode");
 
     guard.connect(btnCopy, &QAbstractButton::clicked, this, [this] { btnCopyClick(); });

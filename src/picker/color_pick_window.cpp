@@ -20,10 +20,13 @@
 #include "shell/window_shell.h"
 #include "storage/picker_settings.h"
 #include "storage/settings_store.h"
+#include "ui/accessibility.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
+#include "ui/focus_mark.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/reading_order.h"
 #include "ui/window_geometry.h"
 #include "update/update_commands.h"
 
@@ -78,8 +81,12 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, const PickerSettings &stored,
     windowFont.setPixelSize(12);
     setFont(windowFont);
 
+    InstallAccessibleMenus();
     settings = new WindowSettings(this, store, dialogs, *guard);
     createAreas();
+    // Tab runs panel by panel in reading order; the ring shows where it is.
+    ChainInReadingOrder(this);
+    new FocusMark(this);
     buildMainMenu();
     wireAreas();
     wirePicks();
@@ -99,7 +106,6 @@ TfrmColorPick::~TfrmColorPick()
     qDeleteAll(controls);
 }
 
-// In the order the controls take the keyboard focus.
 void TfrmColorPick::createAreas()
 {
     frame = new ColorFrameArea(this, settings->store(), dialogs, *guard);
@@ -215,6 +221,8 @@ void TfrmColorPick::wireAreas()
         palette->setVisible(geometry.paletteVisible);
         picture->applyLayout(ToQRect(geometry.circle), geometry.circleVisible,
                              QSize(geometry.wheelWidth, geometry.wheelHeight));
+        // The panels moved: Tab follows them.
+        ChainInReadingOrder(this);
     });
     g.connect(shell, &WindowShell::layoutChosen, this, [this] { editors->layoutChosen(); });
     g.connect(shell, &WindowShell::closeAccepted, this, [this] { FormClose(); });
@@ -395,10 +403,7 @@ void TfrmColorPick::mouseReleaseEvent(QMouseEvent *event)
 
 void TfrmColorPick::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (frame->contains(event->pos()))
-        frame->popupMenu(event->globalPos());
-    else
-        pupMain->popup(event->globalPos());
+    pupMain->popup(event->globalPos());
 }
 
 bool TfrmColorPick::isMenuShortcut(const QKeyEvent &key) const
@@ -416,6 +421,21 @@ bool TfrmColorPick::eventFilter(QObject *watched, QEvent *event)
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && (widget == this || isAncestorOf(widget))) {
             FormMouseWheel(widget, static_cast<QWheelEvent *>(event)->angleDelta().y());
+            return true;
+        }
+    }
+    // The Menu key opens the focused control's menu, as a right click on it
+    // does; so does Shift+F10 on a control with a menu of its own (elsewhere
+    // it keeps its place in the main menu, "Zoom x 10").
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (widget && (widget == this || isAncestorOf(widget)) && widget->hasFocus() && IsContextMenuKey(*key)
+            && (key->key() == Qt::Key_Menu || HasOwnMenu(widget))) {
+            if (event->type() == QEvent::ShortcutOverride)
+                event->accept();
+            else
+                OpenContextMenuByKey(widget);
             return true;
         }
     }

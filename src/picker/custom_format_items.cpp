@@ -78,9 +78,11 @@ const CodeTemplate *ColorCodeBox::chosenTemplate() const
 
 void ColorCodeBox::CustomFormats1Click()
 {
-    CustomFormatsDialog dialog(window, formats, [this](const CodeTemplate &code) {
-        return code.Render(pipeline.color(), pipeline.alpha(), UseUpperCase);
-    });
+    // It opens on the format in use, if one is.
+    CustomFormatsDialog dialog(
+        window, formats,
+        [this](const CodeTemplate &code) { return code.Render(pipeline.color(), pipeline.alpha(), UseUpperCase); },
+        cbxDisplay->currentIndex() - NotationCount);
     if (dialogs.runDialog(dialog))
         applyEditedFormats(dialog.formats(), dialog.origins());
 }

@@ -5,6 +5,7 @@
 #include "model/conversions.h"
 #include "picker/color_pipeline.h"
 #include "shell/window_layout.h"
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
@@ -52,6 +53,8 @@ HistoryActions::HistoryActions(QWidget *window, ColorPipeline &pipeline, PickerD
     };
     btnUndo = makeHistoryButton("btnUndo", "undo", QStringLiteral("Undo Color Change"), 4);
     btnRedo = makeHistoryButton("btnRedo", "redo", QStringLiteral("Redo Color Change"), 34);
+    NameControl(btnUndo, QStringLiteral("Undo"));
+    NameControl(btnRedo, QStringLiteral("Redo"));
 
     guard.connect(btnInvert, &QAbstractButton::clicked, this, [this] { btnInvertClick(); });
     guard.connect(btnRandom, &QAbstractButton::clicked, this, [this] { btnRandomClick(); });

@@ -5,6 +5,7 @@
 #include "picker/color_code_box.h"
 #include "picker/color_pipeline.h"
 #include "picker/palette_slot_panel.h"
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/control_factory.h"
 #include "ui/error_guard.h"
@@ -31,6 +32,9 @@ constexpr std::array<std::string_view, PaletteSlotCount> SlotNamePropertyNames =
     "mempan7_Name",  "mempan8_Name",  "mempan9_Name",  "mempan10_Name", "mempan11_Name", "mempan12_Name",
     "mempan13_Name", "mempan14_Name", "mempan15_Name", "mempan16_Name",
 };
+
+// Pixels between the end of "Palette" and the palette's name.
+constexpr int PaletteNameGap = 4;
 
 QAction *AddPaletteItem(QMenu *menu, const char *name, const QString &caption)
 {
@@ -75,11 +79,13 @@ void PaletteArea::buildPanel(QWidget *window)
     lblPalette = new QLabel(QStringLiteral("Palette"), pnlPalette);
     lblPalette->setObjectName(QStringLiteral("lblPalette"));
     lblPalette->move(6, 2);
-    lblPalette->adjustSize();
 
     lblPalettename = new QLabel(pnlPalette);
     lblPalettename->setObjectName(QStringLiteral("lblPalettename"));
     lblPalettename->setGeometry(47, 2, 44, 15);
+    // "Palette" ends a few pixels before the name begins, in a face wider
+    // than the design's too.
+    FitCaptions({{lblPalette, lblPalettename->x() - lblPalette->x() - PaletteNameGap}});
 
     lblpalettechanged = new QLabel(pnlPalette);
     lblpalettechanged->setObjectName(QStringLiteral("lblpalettechanged"));
@@ -92,6 +98,8 @@ void PaletteArea::buildPanel(QWidget *window)
                                      QRect(42, 27, 25, 25));
     JvSpeedButton2 = MakeImageButton(pnlPalette, "JvSpeedButton2", "palette_save", QStringLiteral("Save Palette as..."),
                                      QRect(66, 27, 25, 25));
+    NameControl(JvSpeedButton1, QStringLiteral("Load Palette"));
+    NameControl(JvSpeedButton2, QStringLiteral("Save Palette"));
     guard.connect(JvSpeedButton1, &QToolButton::clicked, this, [this] { btnLoadPaletteClick(); });
     guard.connect(JvSpeedButton2, &QToolButton::clicked, this, [this] { btnSavePaletteClick(); });
 
@@ -108,11 +116,34 @@ void PaletteArea::buildPanel(QWidget *window)
             pupPaletteSlot = slot;
             pupPalette->popup(slot->mapToGlobal(at));
         });
+        guard.connect(slot, &PaletteSlotPanel::activated, this,
+                      [this, slot] { mempan3MouseDown(slot, Qt::LeftButton); });
+        guard.connect(slot, &PaletteSlotPanel::arrowPressed, this, [this, k](Qt::Key key) { focusNeighbour(k, key); });
+        guard.connect(slot, &PaletteSlotPanel::focused, this, [this, slot] { makeTabStop(slot); });
+        SetAccessibleRole(slot, QAccessible::Button);
+        NameControl(slot, QStringLiteral("Palette slot %1").arg(k + 1));
         mempan[static_cast<std::size_t>(k)] = slot;
     }
+    makeTabStop(mempan[0]);
     // The first slot's hint follows the list as it is right now.
     mempan[0]->setMouseTracking(true);
     guard.connect(mempan[0], &PaletteSlotPanel::moved, this, [this] { mempan4MouseMove(); });
+}
+
+// The sixteen slots are one stop of Tab, the slot last in focus; the arrows
+// move between them.
+void PaletteArea::makeTabStop(PaletteSlotPanel *stop)
+{
+    for (PaletteSlotPanel *slot : mempan)
+        if (slot)
+            slot->setFocusPolicy(slot == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void PaletteArea::focusNeighbour(int slot, Qt::Key key)
+{
+    const int columns = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+    const int rows = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    mempan[static_cast<std::size_t>(SlotNeighbour(slot, columns, rows))]->setFocus(Qt::OtherFocusReason);
 }
 
 void PaletteArea::buildMenu(QWidget *window)

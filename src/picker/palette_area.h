@@ -75,6 +75,8 @@ private:
 
     void buildPanel(QWidget *window);
     void buildMenu(QWidget *window);
+    void makeTabStop(PaletteSlotPanel *stop);
+    void focusNeighbour(int slot, Qt::Key key);
     void storeColorInSlot(PaletteSlotPanel *slot);
     void setPaletteColors(const Palette &colors);
     // The slots' colours with the names they came with.

@@ -2,6 +2,8 @@
 
 #include "ui/qt_color.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace pigmentrix {
@@ -54,6 +56,27 @@ void PaletteSlotPanel::mouseDoubleClickEvent(QMouseEvent *event)
 void PaletteSlotPanel::mouseMoveEvent(QMouseEvent *)
 {
     emit moved();
+}
+
+void PaletteSlotPanel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: emit activated(); break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: emit arrowPressed(static_cast<Qt::Key>(event->key())); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void PaletteSlotPanel::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    emit focused();
 }
 
 } // namespace pigmentrix

@@ -7,8 +7,8 @@
 namespace pigmentrix {
 
 // One palette slot: a plain square filled with the colour it stores. It
-// reports presses, double clicks and movements; the window decides what they
-// do.
+// reports presses, double clicks, movements and its keys; the window decides
+// what they do.
 class PaletteSlotPanel : public QWidget {
     Q_OBJECT
 
@@ -32,12 +32,19 @@ signals:
     void pressed(Qt::MouseButton button);
     void doubleClicked();
     void moved();
+    // Enter, Return or Space: the slot's colour is wanted, as by a left click.
+    void activated();
+    // An arrow key: the neighbour that way should take the focus.
+    void arrowPressed(Qt::Key key);
+    void focused();
 
 protected:
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     TColor stored = clBlack;

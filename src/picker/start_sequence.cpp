@@ -13,6 +13,7 @@
 #include "storage/picker_settings.h"
 #include "storage/settings_location.h"
 #include "storage/settings_store.h"
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 
 #include <QApplication>
@@ -155,6 +156,8 @@ int RunPicker(int argc, char **argv)
         pickConnection = pick.connection;
     }
     SessionBusGuard sessionBus(KeepOffSessionBus(environment));
+    // Before the accessibility bridge first asks for the application.
+    InstallAccessibleMenus();
     QApplication application(argc, argv);
     sessionBus.settle();
     StartOptions options = ScanArguments(ToUtf8(QCoreApplication::arguments()));

@@ -1,7 +1,7 @@
 #include "sampling/frozen_overlay.h"
 
-#include "sampling/arrow_nudge.h"
 #include "sampling/eyedropper_cursor.h"
+#include "ui/arrow_nudge.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
 #include "sampling/live_grab_session.h"
 
-#include "sampling/arrow_nudge.h"
 #include "sampling/eyedropper_cursor.h"
 #include "sampling/grab_button.h"
 #include "sampling/pick_input.h"
 #include "sampling/screen_sampler.h"
+#include "ui/arrow_nudge.h"
 #include "ui/error_guard.h"
 
 #include <QGuiApplication>

@@ -6,6 +6,7 @@
 #include "sampling/grab_button.h"
 #include "sampling/magnifier_frame.h"
 #include "sampling/magnifier_picture.h"
+#include "ui/accessibility.h"
 #include "ui/control_factory.h"
 #include "ui/image_view.h"
 #include "ui/qt_color.h"
@@ -53,9 +54,12 @@ void GrabController::buildPanel(QWidget *window)
     btnGrab->setGeometry(3, 3, 26, 26);
     btnGrab->setIconSize(QSize(22, 22));
     btnGrab->setAutoRaise(true);
+    NameControl(btnGrab, QStringLiteral("Grab"));
 
     cbxZoom = new QComboBox(pnlMagnifier);
     cbxZoom->setObjectName(QStringLiteral("cbxZoom"));
+    // Named before it has items: a screen reader keeps the name it first hears.
+    NameControl(cbxZoom, QStringLiteral("Zoom"));
     cbxZoom->setGeometry(31, 5, 84, 22);
     for (int factor = 1; factor <= 20; ++factor)
         cbxZoom->addItem(QStringLiteral("Zoom x %1").arg(factor));

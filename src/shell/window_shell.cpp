@@ -2,6 +2,7 @@
 // by the body, the notification-area icon, closing and autostart.
 #include "shell/window_shell.h"
 
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/bound_controls.h"
 #include "ui/control_factory.h"
@@ -14,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSystemTrayIcon>
@@ -46,8 +48,11 @@ void WindowShell::buildBottomButtons()
         button->setGeometry(left, 4, 23, 23);
         return button;
     };
-    btnOptions2 = makeButton("btnOptions2", "settings", QString(), 2);
+    btnOptions2 = makeButton("btnOptions2", "settings", QStringLiteral("Options"), 2);
     btnClose = makeButton("btnClose", "close", QStringLiteral("Close"), 26);
+    NameControl(btnOptions2, QStringLiteral("Options"));
+    NameControl(btnClose, QStringLiteral("Close"));
+    btnOptions2->installEventFilter(this);
     guard.connect(btnOptions2, &QToolButton::clicked, this, [this] { btnOptionsClick(); });
     guard.connect(btnClose, &QToolButton::clicked, this, [this] { btnCloseClick(); });
 }
@@ -256,6 +261,20 @@ bool WindowShell::mouseReleaseEvent(QMouseEvent *event)
 void WindowShell::btnOptionsClick()
 {
     pupMain->popup(QCursor::pos());
+}
+
+// Return and Enter open the menu as Space does, under the button rather
+// than at the pointer, which may be anywhere.
+bool WindowShell::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == btnOptions2 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            pupMain->popup(btnOptions2->mapToGlobal(QPoint(0, btnOptions2->height())));
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void WindowShell::windowShown()

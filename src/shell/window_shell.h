@@ -65,6 +65,9 @@ public:
     bool mouseMoveEvent(QMouseEvent *event);
     bool mouseReleaseEvent(QMouseEvent *event);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The layout moved and resized the panels; nudge moves the labelled rows.
     void layoutApplied(const LayoutGeometry &geometry, int nudge);

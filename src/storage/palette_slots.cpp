@@ -6,10 +6,25 @@
 
 namespace pigmentrix {
 
+namespace {
+
+constexpr int SlotsPerRow = 8;
+constexpr int SlotRows = 2;
+
+} // namespace
+
 SlotPlace PaletteSlotPlace(int slot)
 {
-    constexpr int SlotsPerRow = 8;
     return {97 + 26 * (slot % SlotsPerRow), slot < SlotsPerRow ? 3 : 28};
+}
+
+int SlotNeighbour(int slot, int columns, int rows)
+{
+    const int column = slot % SlotsPerRow + columns;
+    const int row = slot / SlotsPerRow + rows;
+    if (column < 0 || column >= SlotsPerRow || row < 0 || row >= SlotRows)
+        return slot;
+    return row * SlotsPerRow + column;
 }
 
 std::string SlotHint(std::string_view code, std::span<const RColor> entries, TColor color, std::string_view ownName)

@@ -18,6 +18,11 @@ struct SlotPlace {
 inline constexpr int PaletteSlotSize = 22;
 SlotPlace PaletteSlotPlace(int slot);
 
+// The slot (0-based) an arrow key moves to from slot: columns and rows are
+// the steps across (-1 left, +1 right) and down (-1 up, +1 down). At an edge
+// of the two rows of eight the slot stays where it is.
+int SlotNeighbour(int slot, int columns, int rows);
+
 // A slot's hint: its colour code, and on a second line the colour's own
 // name (the one its palette file gave it) or else the name of the first
 // entry (in the list's present order) that has exactly this colour. Without

@@ -29,7 +29,8 @@ QString NumberedName(int n)
 
 } // namespace
 
-CustomFormatsDialog::CustomFormatsDialog(QWidget *parent, const std::vector<CustomFormat> &formats, Preview preview)
+CustomFormatsDialog::CustomFormatsDialog(QWidget *parent, const std::vector<CustomFormat> &formats, Preview preview,
+                                         int current)
     : QDialog(parent)
     , preview(std::move(preview))
 {
@@ -40,6 +41,7 @@ CustomFormatsDialog::CustomFormatsDialog(QWidget *parent, const std::vector<Cust
 
     lstFormats = new QListWidget(this);
     lstFormats->setObjectName(QStringLiteral("lstFormats"));
+    lstFormats->setAccessibleName(QStringLiteral("Custom Formats"));
     for (const Row &row : rows)
         lstFormats->addItem(QString::fromStdString(row.format.name));
     btnAddFormat = new QPushButton(QStringLiteral("Add"), this);
@@ -89,7 +91,8 @@ CustomFormatsDialog::CustomFormatsDialog(QWidget *parent, const std::vector<Cust
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    lstFormats->setCurrentRow(rows.empty() ? -1 : 0);
+    const bool listed = current >= 0 && current < static_cast<int>(rows.size());
+    lstFormats->setCurrentRow(rows.empty() ? -1 : listed ? current : 0);
     showRow(lstFormats->currentRow());
 }
 

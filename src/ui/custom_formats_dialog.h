@@ -29,7 +29,9 @@ public:
     // preview writes the current colour with a template.
     using Preview = std::function<std::string(const CodeTemplate &)>;
 
-    CustomFormatsDialog(QWidget *parent, const std::vector<CustomFormat> &formats, Preview preview);
+    // The list opens on the format at current (the first when current is
+    // not one of them).
+    CustomFormatsDialog(QWidget *parent, const std::vector<CustomFormat> &formats, Preview preview, int current = 0);
 
     // The formats as the user left them, names without blanks around them.
     std::vector<CustomFormat> formats() const;

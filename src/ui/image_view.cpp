@@ -1,5 +1,7 @@
 #include "ui/image_view.h"
 
+#include "ui/focus_mark.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,10 +48,27 @@ std::optional<QPoint> ImageView::imagePixelAt(QPointF position) const
     return pixel;
 }
 
+void ImageView::setMarker(std::optional<QPoint> point)
+{
+    m_marker = point;
+    update();
+}
+
 void ImageView::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
     if (!m_image.isNull())
-        QPainter(this).drawImage(0, 0, m_image);
+        painter.drawImage(0, 0, m_image);
+    if (!m_marker)
+        return;
+    // Dark and light rings, so the point shows on any colour of the picture;
+    // crisp, in the highlight colours themselves.
+    painter.setBrush(Qt::NoBrush);
+    const QPointF centre = QPointF(*m_marker) + QPointF(0.5, 0.5);
+    painter.setPen(QPen(FocusMark::outerColor(), 2));
+    painter.drawEllipse(centre, 5.0, 5.0);
+    painter.setPen(QPen(FocusMark::innerColor(), 1));
+    painter.drawEllipse(centre, 3.0, 3.0);
 }
 
 void ImageView::mousePressEvent(QMouseEvent *event)

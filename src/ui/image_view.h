@@ -29,6 +29,11 @@ public:
 
     QSize sizeHint() const override;
 
+    // A point drawn as a small ring over the picture (the keyboard's picking
+    // point), or none.
+    void setMarker(std::optional<QPoint> point);
+    std::optional<QPoint> marker() const { return m_marker; }
+
 signals:
     void mousePressed(Qt::MouseButton button, QPoint pos);
     // buttons: those held during the movement.
@@ -46,6 +51,7 @@ protected:
 private:
     QImage m_image;
     QPointF m_lastPosition;
+    std::optional<QPoint> m_marker;
 };
 
 } // namespace pigmentrix

@@ -1,5 +1,7 @@
 #include "ui/image_view.h"
 
+#include "ui/focus_mark.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -30,6 +32,27 @@ TEST_F(ImageViewTest, ShowsThePictureAtTheTopLeft)
     EXPECT_EQ(view.sizeHint(), QSize(40, 30));
     const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(shown == picture);
+}
+
+TEST_F(ImageViewTest, AMarkerIsARingInTheHighlightColoursOverThePicture)
+{
+    view.setMarker(QPoint(20, 15));
+    const QImage marked = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto count = [&marked](const QRect &area, const QColor &color) {
+        int found = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                found += marked.pixelColor(x, y) == color ? 1 : 0;
+        return found;
+    };
+    const QRect around(14, 9, 13, 13);
+    EXPECT_GT(count(around, FocusMark::outerColor()), 12);
+    EXPECT_GT(count(around, FocusMark::innerColor()), 6);
+    EXPECT_EQ(marked.pixelColor(20, 15), QColor(10, 20, 30)) << "the point itself shows its colour";
+    EXPECT_EQ(count(QRect(0, 0, 40, 30), FocusMark::outerColor()), count(around, FocusMark::outerColor()))
+        << "nothing drawn elsewhere";
+    view.setMarker(std::nullopt);
+    EXPECT_TRUE(view.grab().toImage().convertToFormat(QImage::Format_RGB32) == picture) << "gone again";
 }
 
 TEST_F(ImageViewTest, PassesPressAndReleaseOn)

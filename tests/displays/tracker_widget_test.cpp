@@ -1,5 +1,8 @@
 #include "displays/tracker.h"
+#include "ui/focus_mark.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -208,8 +211,8 @@ TEST_F(ProgramTracker, ArrowKeysStepAndReportEvenAtTheEnds)
         int value;
     };
     const std::vector<Row> rows = {
-        {255, Qt::Key_Right, 255}, {255, Qt::Key_Down, 255}, {0, Qt::Key_Left, 0},    {0, Qt::Key_Up, 0},
-        {10, Qt::Key_Left, 9},     {10, Qt::Key_Up, 9},      {10, Qt::Key_Right, 11}, {10, Qt::Key_Down, 11},
+        {255, Qt::Key_Right, 255}, {255, Qt::Key_Up, 255}, {0, Qt::Key_Left, 0},    {0, Qt::Key_Down, 0},
+        {10, Qt::Key_Left, 9},     {10, Qt::Key_Down, 9},  {10, Qt::Key_Right, 11}, {10, Qt::Key_Up, 11},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << row.start << " key " << row.key);
@@ -221,11 +224,63 @@ TEST_F(ProgramTracker, ArrowKeysStepAndReportEvenAtTheEnds)
     }
 }
 
+TEST_F(ProgramTracker, PagesAndEndsGoAsFarAsTheRangeAllowsAndReport)
+{
+    struct Row {
+        int start;
+        Qt::Key key;
+        int value;
+    };
+    const std::vector<Row> rows = {
+        {10, Qt::Key_PageUp, 26}, {26, Qt::Key_PageDown, 10}, {250, Qt::Key_PageUp, 255}, {255, Qt::Key_PageUp, 255},
+        {5, Qt::Key_PageDown, 0}, {0, Qt::Key_PageDown, 0},   {128, Qt::Key_Home, 0},     {128, Qt::Key_End, 255},
+        {255, Qt::Key_End, 255},  {0, Qt::Key_Home, 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.start << " key " << row.key);
+        tracker.setValue(row.start);
+        spy.clear();
+        QTest::keyClick(&tracker, row.key);
+        EXPECT_EQ(tracker.Value(), row.value);
+        EXPECT_EQ(emitted(), std::vector<int>{row.value});
+    }
+}
+
+TEST_F(ProgramTracker, ReadsAsASliderWithItsValueAndRange)
+{
+    tracker.setAccessibleName(QStringLiteral("Red slider"));
+    tracker.setValue(65);
+    QAccessibleInterface *slider = QAccessible::queryAccessibleInterface(&tracker);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    EXPECT_EQ(slider->text(QAccessible::Name), "Red slider");
+    EXPECT_EQ(slider->text(QAccessible::Value), "65");
+    QAccessibleValueInterface *value = slider->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), 65);
+    EXPECT_EQ(value->minimumValue().toInt(), 0);
+    EXPECT_EQ(value->maximumValue().toInt(), 255);
+    EXPECT_EQ(value->minimumStepSize().toInt(), 1);
+}
+
+TEST_F(ProgramTracker, AValueSetByAssistiveTechnologyCountsAsTheUsers)
+{
+    QAccessibleValueInterface *value = QAccessible::queryAccessibleInterface(&tracker)->valueInterface();
+    ASSERT_NE(value, nullptr);
+    value->setCurrentValue(200);
+    EXPECT_EQ(tracker.Value(), 200);
+    EXPECT_EQ(emitted(), std::vector<int>{200});
+    spy.clear();
+    value->setCurrentValue(300);
+    EXPECT_EQ(tracker.Value(), 200) << "out of range, as a write of Value";
+    EXPECT_EQ(emitted(), std::vector<int>{200});
+}
+
 TEST_F(ProgramTracker, OtherKeysAreLeftAlone)
 {
     tracker.setValue(10);
     QTest::keyClick(&tracker, Qt::Key_A);
-    QTest::keyClick(&tracker, Qt::Key_PageUp);
+    QTest::keyClick(&tracker, Qt::Key_Insert);
     EXPECT_EQ(tracker.Value(), 10);
     EXPECT_TRUE(spy.isEmpty());
 }
@@ -259,7 +314,8 @@ TEST_F(ProgramTracker, TheFocusedSliderShowsAFocusMarkOnItsEdge)
     ASSERT_TRUE(QTest::qWaitFor([this] { return tracker.hasFocus(); }));
     const QImage focused = tracker.grab().toImage();
     EXPECT_NE(focused, unfocused);
-    EXPECT_EQ(focused.pixelColor(0, 0), tracker.palette().color(QPalette::Highlight)) << "the mark's corner";
+    EXPECT_EQ(focused.pixelColor(0, 0), FocusMark::outerColor()) << "the mark's corner, solid, in the design's colour";
+    EXPECT_EQ(focused.pixelColor(focused.width() / 2, 0), FocusMark::outerColor()) << "not dotted";
     EXPECT_EQ(focused.copy(1, 1, focused.width() - 2, focused.height() - 2),
               unfocused.copy(1, 1, unfocused.width() - 2, unfocused.height() - 2))
         << "inside the edge the slider looks the same";

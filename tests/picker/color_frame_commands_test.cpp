@@ -17,6 +17,21 @@ protected:
     QRgb framePixel(int x, int y) const { return frame()->picture().pixel(x, y); }
 };
 
+TEST_F(ColorFrameCommandsTest, TheFramesMenuItemsStartWithACapital)
+{
+    const std::pair<const char *, const char *> rows[] = {
+        {"setTextcolortoWhite1", "Set Text Color to White"},
+        {"setTextcolortoBlack1", "Set Text Color to Black"},
+        {"setTextColortoContrastColor1", "Set Text Color to Contrast Color"},
+        {"setTextcolortotheinverseoftheBGcolor1", "Set Text Color to the inverse of the BG Color"},
+        {"SwapColorandTextColor1", "Swap Color and Text Color"},
+    };
+    for (const auto &[name, caption] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(item(name)->text(), caption);
+    }
+}
+
 TEST_F(ColorFrameCommandsTest, FrameShowsTheCurrentColour)
 {
     setColor(ComposeColor(65, 105, 225));

@@ -5,6 +5,10 @@
 #include "picker/channel_editors.h"
 #include "picker/color_code_box.h"
 
+#include "ui/group_break_delegate.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -60,6 +64,46 @@ TEST_F(CustomFormatsTest, AddedFormatsFollowTheBuiltInsInTheListAndTheMenu)
     EXPECT_EQ(item("CustomFormat2")->text(), "Tom && Jerry") << "the ampersand is shown, not an accelerator";
     EXPECT_EQ(item("CustomFormats1")->text(), "Custom Formats...");
     EXPECT_TRUE(notations()->actions().contains(item("CustomFormats1"))) << "the notation list's own menu";
+}
+
+TEST_F(CustomFormatsTest, ALineInTheListSeparatesTheUsersFormatsWithoutARowOfItsOwn)
+{
+    addFormats({{"Qt", "QColor({r}, {g}, {b})"}, {"Hex", "{hex}"}});
+    EXPECT_EQ(notations()->count(), NotationCount + 2) << "the rows keep their numbers";
+    QAbstractItemView *list = notations()->view();
+    const int builtIn = list->sizeHintForRow(NotationCount - 1);
+    struct Row {
+        int row;
+        int extra;
+    };
+    for (const Row row : {Row{0, 0}, Row{NotationCount - 1, 0}, Row{NotationCount, GroupBreakDelegate::Gap},
+                          Row{NotationCount + 1, 0}}) {
+        SCOPED_TRACE(row.row);
+        EXPECT_EQ(list->sizeHintForRow(row.row), builtIn + row.extra);
+    }
+}
+
+TEST_F(CustomFormatsTest, TheDialogOpensOnTheFormatInUse)
+{
+    addFormats({{"One", "{r}"}, {"Two", "{g}"}, {"Three", "{b}"}});
+    struct Row {
+        const char *chosen;
+        int opensOn;
+    };
+    for (const Row row : {Row{"CustomFormat2", 1}, Row{"CustomFormat3", 2}, Row{"HTMLHex1", 0}}) {
+        SCOPED_TRACE(row.chosen);
+        item(row.chosen)->trigger();
+        int shown = -1;
+        QString named;
+        editFormats([&](const FormatsDialog &dialog) {
+            auto *list = dialog.find<QListWidget>("lstFormats");
+            shown = list->currentRow();
+            named = QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name);
+            return false;
+        });
+        EXPECT_EQ(shown, row.opensOn);
+        EXPECT_EQ(named, "Custom Formats") << "what a screen reader calls the list";
+    }
 }
 
 TEST_F(CustomFormatsTest, ChoosingOneWorksAsChoosingABuiltIn)

@@ -40,6 +40,17 @@ protected:
     void nameThePalette(const QString &name) { area<PaletteArea>().showPaletteName(name); }
 };
 
+TEST_F(PaletteSlotsTest, APaletteNameStandsApartFromItsLabel)
+{
+    auto *label = control<QLabel>("lblPalette");
+    auto *name = control<QLabel>("lblPalettename");
+    area<PaletteArea>().showPaletteName("p1.plt");
+    EXPECT_EQ(label->pos(), QPoint(6, 2));
+    EXPECT_EQ(name->geometry(), QRect(47, 2, 44, 15)) << "the name keeps its place";
+    const int labelEnd = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+    EXPECT_LE(labelEnd + 3, name->x()) << "a visible gap after \"Palette\"";
+}
+
 TEST_F(PaletteSlotsTest, SlotsStartWithTheDesignColoursInTwoRowsOfEight)
 {
     for (int k = 1; k <= 16; ++k) {

@@ -22,6 +22,24 @@ TEST(PaletteSlotPlace, TwoRowsOfEightFromTheDesign)
     }
 }
 
+TEST(SlotNeighbour, ArrowsMoveWithinTheTwoRowsAndStopAtTheirEdges)
+{
+    struct Row {
+        int slot;
+        int columns;
+        int rows;
+        int neighbour;
+    };
+    const std::vector<Row> rows = {
+        {0, 1, 0, 1},  {1, -1, 0, 0},  {0, -1, 0, 0}, {7, 1, 0, 7},   {8, -1, 0, 8},
+        {7, 0, 1, 15}, {15, 0, -1, 7}, {3, 0, -1, 3}, {12, 0, 1, 12}, {14, 1, 0, 15},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.slot << " by " << row.columns << ", " << row.rows);
+        EXPECT_EQ(SlotNeighbour(row.slot, row.columns, row.rows), row.neighbour);
+    }
+}
+
 TEST(SlotHint, NamesTheFirstEntryWithTheColourInThePresentOrder)
 {
     const std::vector<RColor> byName = {{u"Alpha", 5}, {u"Beta", 7}, {u"Gamma", 5}};

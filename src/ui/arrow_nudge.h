@@ -7,7 +7,7 @@
 
 namespace pigmentrix {
 
-// How far an arrow key moves the pixel a grab takes: one pixel, ten with
+// How far an arrow key moves a picking point: one pixel, ten with
 // Shift; nullopt for any other key.
 inline std::optional<QPoint> ArrowNudge(const QKeyEvent &key)
 {
