@@ -110,10 +110,11 @@ TEST_F(PaletteFilesTest, AFailedLoadChangesNothingAndShowsTheMessage)
         const QString start = row.bytes ? "Cannot load palette \"" + file(row.name) + "\". "
                                         : "Cannot open file \"" + file(row.name) + "\". ";
         EXPECT_TRUE(shown.startsWith(start)) << shown.toStdString();
-        if (!row.message.empty())
+        if (!row.message.empty()) {
             EXPECT_EQ(shown, start + QString::fromStdString(row.message));
-        else if (row.bytes)
+        } else if (row.bytes) {
             EXPECT_TRUE(shown.contains("Line 1 is not a color: \"")) << shown.toStdString();
+        }
         EXPECT_TRUE(shown.endsWith('.'));
         EXPECT_LT(shown.size() - file(row.name).size(), 200) << "a short message besides the path";
         EXPECT_FALSE(shown.contains('\n'));
