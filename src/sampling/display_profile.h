@@ -9,6 +9,8 @@
 
 namespace pigmentrix {
 
+struct LittleCms;
+
 // A display's ICC profile made ready to turn the display's device values
 // into the sRGB values a colour-managed program drew them from: relative
 // colorimetric, without black-point compensation, through the profile's own
@@ -16,7 +18,8 @@ namespace pigmentrix {
 // point, each channel rounded to the nearest step at the end.
 class DisplayProfile {
 public:
-    // nullptr when the bytes are no RGB profile LittleCMS can read.
+    // nullptr when the bytes are no RGB profile LittleCMS can read, or when
+    // LittleCMS is not installed.
     static std::shared_ptr<const DisplayProfile> read(const QByteArray &icc);
     ~DisplayProfile();
 
@@ -28,8 +31,9 @@ public:
     TColor toSrgb(TColor device) const;
 
 private:
-    DisplayProfile(void *transform, QString description);
+    DisplayProfile(const LittleCms &cms, void *transform, QString description);
 
+    const LittleCms &cms;
     void *transform;
     QString name;
 };

@@ -2,7 +2,8 @@
 # End to end: a shown picker has loaded no library it does not use. The
 # single-instance channel needs no network library (nor the proxy and
 # Kerberos libraries that come with it), pictures drawn from PNGs need no
-# SVG renderer, and no image plugin is asked to read them. Runs on the
+# SVG renderer, and no image plugin is asked to read them; colour management
+# waits for a display profile (this X server publishes none). Runs on the
 # private X server that scripts/with-xvfb gives it.
 # Usage: loaded_libraries_e2e.sh PROGRAM
 set -uo pipefail
@@ -24,4 +25,5 @@ check "the picker shows its window" eventually shown "$picker"
 check "no network library" not_mapped "$picker" 'libQt6Network|libproxy|libgssapi|libkrb5'
 check "no SVG library" not_mapped "$picker" 'libQt6Svg|iconengines/'
 check "no image plugin" not_mapped "$picker" 'imageformats/'
+check "no colour management library" not_mapped "$picker" 'liblcms2'
 finish
