@@ -1,6 +1,7 @@
 #include "displays/tracker_accessible.h"
 
 #include "displays/tracker.h"
+#include "ui/accessibility.h"
 
 namespace pigmentrix {
 namespace {
@@ -66,11 +67,7 @@ QVariant TrackerAccessible::minimumStepSize() const
 
 void InstallTrackerAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(TrackerFactory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessibleFactory<TrackerFactory>();
 }
 
 } // namespace pigmentrix

@@ -125,21 +125,24 @@ void GrabController::startSession(LiveGrabSession::Start how)
 {
     emit grabStarted();
     met = {};
-    converting = false;
     if (sessions->deviceColors()) {
         refreshScreenColors();
-        converting = screenColors.converting();
         met.profileUnreadable =
             screenColors.chosenMode() == ScreenColors::Mode::Converted && screenColors.profileUnreadable();
     }
     const bool freeze = FreezeScreenWhilePicking1 && FreezeScreenWhilePicking1->isChecked();
     // The keys of the whole program go to the session while it runs.
     qApp->installEventFilter(this);
-    runSession(sessions->create({window, btnGrab, guard, screenReader()}, how, freeze));
+    runSession(sessions->create(sessionContext(), how, freeze));
     // A pick shows the colour under the pointer at once; a press, at the
     // first tick.
     if (how == LiveGrabSession::Start::Pick && session && session->live())
         Timer1Timer();
+}
+
+GrabSessionContext GrabController::sessionContext()
+{
+    return {window, btnGrab, guard, screenReader()};
 }
 
 void GrabController::runSession(std::unique_ptr<GrabSession> next)
@@ -169,7 +172,7 @@ void GrabController::runSession(std::unique_ptr<GrabSession> next)
 void GrabController::switchToDesktopPicker()
 {
     const GrabFindings findings = session->findings();
-    std::unique_ptr<GrabSession> picker = sessions->desktopPicker({window, btnGrab, guard, screenReader()}, findings);
+    std::unique_ptr<GrabSession> picker = sessions->desktopPicker(sessionContext(), findings);
     session->finish();
     session.release()->deleteLater();
     if (!picker) {
@@ -249,7 +252,7 @@ void GrabController::Timer1Timer()
 
 std::optional<TColor> GrabController::takeColor(ScreenSampler &display, QPoint pointer)
 {
-    const ScreenColors *conversion = converting ? &screenColors : nullptr;
+    const ScreenColors *conversion = sessions->deviceColors() && screenColors.converting() ? &screenColors : nullptr;
     if (averaging == Averaging::Mean3x3)
         return GetAverageColor(display, pointer.x(), pointer.y(), 3, conversion);
     if (averaging == Averaging::Mean5x5)

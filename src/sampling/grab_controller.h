@@ -139,6 +139,7 @@ private:
 
     void buildPanel(QWidget *window);
     void startSession(LiveGrabSession::Start how);
+    GrabSessionContext sessionContext();
     // Runs the session as the present grab's.
     void runSession(std::unique_ptr<GrabSession> next);
     void endGrab(GrabOutcome outcome = GrabOutcome::Taken);
@@ -166,8 +167,6 @@ private:
     std::unique_ptr<X11IccProfiles> iccProfiles;
     bool profilesChanged = true;
     std::size_t knownMonitors = 0;
-    // The present grab converts what it reads.
-    bool converting = false;
     // A pick waits for the present grab's end.
     bool pickWaiting = false;
     Averaging averaging = Averaging::Off;

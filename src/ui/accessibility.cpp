@@ -134,11 +134,7 @@ void NameControl(QWidget *control, const QString &name, QLabel *label)
 {
     // Installed with the application there: the last factory installed is
     // asked first, and Qt's own are installed with the application.
-    static const bool installed = [] {
-        QAccessible::installFactory(ComboBoxFactory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessibleFactory<ComboBoxFactory>();
     control->setAccessibleName(name);
     if (label)
         label->setBuddy(control);
@@ -146,21 +142,13 @@ void NameControl(QWidget *control, const QString &name, QLabel *label)
 
 void SetAccessibleRole(QWidget *control, QAccessible::Role role)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(RoleFactory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessibleFactory<RoleFactory>();
     control->setProperty(RoleProperty, static_cast<int>(role));
 }
 
 void InstallAccessibleMenus()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(ApplicationFactory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessibleFactory<ApplicationFactory>();
 }
 
 bool IsContextMenuKey(const QKeyEvent &key)

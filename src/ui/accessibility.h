@@ -8,6 +8,15 @@ class QWidget;
 
 namespace pigmentrix {
 
+// Puts Factory among those Qt asks for accessible interfaces, once a run:
+// the last installed is asked first.
+template <QAccessible::InterfaceFactory Factory>
+void InstallAccessibleFactory()
+{
+    static const bool installed = (QAccessible::installFactory(Factory), true);
+    (void)installed;
+}
+
 // The name a screen reader says for control, and the label that names it on
 // screen (its buddy, which gives the label relation), if there is one.
 void NameControl(QWidget *control, const QString &name, QLabel *label = nullptr);

@@ -26,6 +26,10 @@ all_frozen() { frozen_screens_are "${#outputs[@]}"; }
 none_frozen() { frozen_screens_are 0; }
 picked_lines_are() { [[ $(wc -l <"$codes") == "$1" ]]; }
 picked_line() { sed -n "$1p" "$codes"; }
+expect_picked() { # description line code
+  check "$1" test "$(picked_line "$2")" = "$3"
+  [[ $(picked_line "$2") == "$3" ]] || echo "  it printed $(picked_line "$2")"
+}
 
 check "no picker runs before the key" test "$(pickers)" -eq 0
 step key f9
@@ -33,8 +37,7 @@ check "the bound key starts a picker that freezes every output" eventually all_f
 sleep 0.3
 step move "$first" 20 20 sleep 100 click left
 check "a click takes the colour and the command prints its code" eventually picked_lines_are 1
-check "the code is the first output's background" test "$(picked_line 1)" = "#204080"
-[[ $(picked_line 1) == "#204080" ]] || echo "  it printed $(picked_line 1)"
+expect_picked "the code is the first output's background" 1 "#204080"
 check "the still screens go" eventually none_frozen
 check "the picker started for the key keeps running" test "$(pickers)" -eq 1
 
@@ -43,8 +46,7 @@ check "a second press picks in the running picker" eventually all_frozen
 sleep 0.3
 step move "$second" 380 280 sleep 100 key return
 check "Enter takes the colour" eventually picked_lines_are 2
-check "the code is the second output's background" test "$(picked_line 2)" = "#C06010"
-[[ $(picked_line 2) == "#C06010" ]] || echo "  it printed $(picked_line 2)"
+expect_picked "the code is the second output's background" 2 "#C06010"
 check "and no second picker started" test "$(pickers)" -eq 1
 
 pkill -TERM -x -f "$program /pick"
