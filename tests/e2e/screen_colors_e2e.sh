@@ -22,13 +22,15 @@ done
 openbox >"$TMPDIR/openbox.log" 2>&1 & pids+=($!)
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 eventually wm_running || { echo "openbox did not start"; exit 1; }
-xsetroot -solid '#804020'
+xsetroot -solid '#804020' || { echo "the root window's colour could not be set"; exit 1; }
 settings=$XDG_CONFIG_HOME/Pigmentrix/Pigmentrix.ini
 mkdir -p "$(dirname "$settings")"
 printf '[Pigmentrix]\ncbxDisplay_ItemIndex=0\nCheckNewVersion=FALSE\n' >"$settings"
 
-publish() { /usr/bin/python3 "$here/set_root_property.py" _ICC_PROFILE "$1"; }
-unpublish() { /usr/bin/python3 "$here/set_root_property.py" --delete _ICC_PROFILE; }
+# A profile that cannot be published ends the case: every pick after it
+# would test nothing.
+publish() { /usr/bin/python3 "$here/set_root_property.py" _ICC_PROFILE "$1" || { echo "$1 not published"; exit 1; }; }
+unpublish() { /usr/bin/python3 "$here/set_root_property.py" --delete _ICC_PROFILE || { echo "not removed"; exit 1; }; }
 # The sRGB value transicc gives for a device value through a profile.
 transicc_of() { # profile r g b
   printf '%s %s %s\n' "$2" "$3" "$4" | transicc -t1 -c0 -i "$1" 2>/dev/null |
