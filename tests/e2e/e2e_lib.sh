@@ -11,6 +11,21 @@ check() { # description, command...
 }
 running() { kill -0 "$1" 2>/dev/null; }
 ended() { ! running "$1"; }
+# The "PROGRAM /pick" pickers of this test. Other tests run pickers of the
+# same program at the same time, each in a runtime folder of its own.
+pickers_here() { # program
+  local pid
+  for pid in $(pgrep -x -f "$1 /pick"); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" && echo "$pid"
+  done
+}
+stop_pickers_here() { # program: SIGTERM to each, then waits for them to end
+  local pid
+  for pid in $(pickers_here "$1"); do
+    kill -TERM "$pid" 2>/dev/null
+    for _ in $(seq 1 200); do running "$pid" || break; sleep 0.05; done
+  done
+}
 cleanup() { for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
 trap cleanup EXIT
 

@@ -26,7 +26,7 @@ eventually wm_running || { echo "openbox did not start"; cat "$TMPDIR/openbox.lo
 
 picking() { [[ -n $(xdotool search --onlyvisible --name '^Pigmentrix pick$' 2>/dev/null) ]]; }
 not_picking() { ! picking; }
-pickers() { pgrep -x -f "$program /pick" | wc -l; }
+pickers() { pickers_here "$program" | wc -l; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 start_pick() { # output file, arguments...
   local out=$1; shift
@@ -77,7 +77,7 @@ check "a colour beside /pick is an argument error: exit code 2" test "$rc" -eq 2
 check "which says why" grep -q "give no COLOUR" "$TMPDIR/colour.out"
 
 # The pick shortcut, set in the dialog of the picker's window.
-picker=$(pgrep -x -f "$program /pick")
+picker=$(pickers_here "$program")
 "$program" # a second start brings the window forward
 window_shown() { window=$(xdotool search --all --onlyvisible --pid "$picker" --name '^Pigmentrix [0-9]' 2>/dev/null | head -n1); [[ -n $window ]]; }
 check "a second start shows the background picker's window" eventually window_shown
@@ -157,5 +157,5 @@ xdotool mousemove 640 300 sleep 0.3 click 1
 end_of "$command_pid"; rc=$?
 check "a click on it takes the colour: exit code 0" test "$rc" -eq 0
 check "the code of the still screen's pixel is printed" test "$(cat "$TMPDIR/frozen.out")" = "#334455"
-pkill -TERM -x -f "$program /pick"
+stop_pickers_here "$program"
 finish

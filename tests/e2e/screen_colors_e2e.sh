@@ -56,8 +56,7 @@ expect_pick() { # description expected
   [[ $got == "$2" ]] || echo "  it picked $got, not $2"
 }
 stop_picker() {
-  pkill -TERM -x -f "$program /pick"
-  while pgrep -x -f "$program /pick" >/dev/null; do sleep 0.05; done
+  stop_pickers_here "$program"
 }
 set_setting() { # key value
   if grep -q "^$1=" "$settings"; then

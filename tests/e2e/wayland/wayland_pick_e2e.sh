@@ -21,7 +21,7 @@ printf '[Pigmentrix]\ncbxDisplay_ItemIndex=0\nCheckNewVersion=FALSE\n' >"$settin
 codes=$TMPDIR/picked
 : >"$codes"
 swaymsg "bindsym F9 exec $program /pick >>$codes" >/dev/null || { echo "sway took no binding"; exit 1; }
-pickers() { pgrep -x -f "$program /pick" | wc -l; }
+pickers() { pickers_here "$program" | wc -l; }
 all_frozen() { frozen_screens_are "${#outputs[@]}"; }
 none_frozen() { frozen_screens_are 0; }
 picked_lines_are() { [[ $(wc -l <"$codes") == "$1" ]]; }
@@ -49,5 +49,5 @@ check "Enter takes the colour" eventually picked_lines_are 2
 expect_picked "the code is the second output's background" 2 "#C06010"
 check "and no second picker started" test "$(pickers)" -eq 1
 
-pkill -TERM -x -f "$program /pick"
+stop_pickers_here "$program"
 finish
