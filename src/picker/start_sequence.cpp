@@ -7,6 +7,7 @@
 
 #include "picker/start_checks.h"
 #include "sampling/x11_display.h"
+#include "shell/accessible_screen_pixels.h"
 #include "shell/pick_protocol.h"
 #include "shell/single_instance.h"
 #include "shell/termination_signals.h"
@@ -158,6 +159,7 @@ int RunPicker(int argc, char **argv)
     SessionBusGuard sessionBus(KeepOffSessionBus(environment));
     // Before the accessibility bridge first asks for the application.
     InstallAccessibleMenus();
+    TellAccessiblePlacesInScreenPixels();
     QApplication application(argc, argv);
     sessionBus.settle();
     StartOptions options = ScanArguments(ToUtf8(QCoreApplication::arguments()));

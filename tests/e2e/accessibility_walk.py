@@ -207,8 +207,30 @@ check("Escape closes it", eventually(lambda: open_menu_with("Set Text Color to W
 named("Options").grab_focus()
 eventually(lambda: focused_name() == "Options")
 key("Return")
-check("Return on the options button opens the main menu, found in the tree",
-      eventually(lambda: open_menu_with("Always on Top")))
+main_menu = eventually(lambda: open_menu_with("Always on Top"))
+check("Return on the options button opens the main menu, found in the tree", main_menu)
+
+
+def shown_windows():
+    """The screen places of the program's windows on the screen, as the X
+    server has them."""
+    found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(app.get_process_id()), ""],
+                           capture_output=True, text=True).stdout.split()
+    places = []
+    for shown in found:
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", shown], capture_output=True,
+                                  text=True).stdout
+        place = dict(line.split("=", 1) for line in geometry.split())
+        if place:
+            places.append(tuple(int(place[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))
+    return places
+
+
+if main_menu:
+    menu_place = main_menu.get_extents(Atspi.CoordType.SCREEN)
+    told_menu = (menu_place.x, menu_place.y, menu_place.width, menu_place.height)
+    check("the open menu's place is its window's on the screen", told_menu in shown_windows(),
+          "%s not among %s" % (told_menu, shown_windows()))
 key("Escape")
 eventually(lambda: open_menu_with("Always on Top") is None)
 
@@ -222,12 +244,18 @@ wanted = (int(place["X"]) + round(3 * scale), int(place["Y"]) + round(3 * scale)
           round(106 * scale))
 told = (shown.x, shown.y, shown.width, shown.height)
 print("screen place of the colour frame: told %s, on the screen %s" % (told, wanted))
-if scale == 1:
-    check("the frame's place on the screen is told in screen pixels", told == wanted)
-else:
-    # Qt's bridge (6.4) tells every control's place in the program's own
-    # scaled pixels, not the screen's; nothing the program sets changes it.
-    print("note: at scale %g the places are told in Qt's scaled pixels" % scale)
+check("the frame's place on the screen is told in screen pixels", told == wanted, told)
+inside = frame.get_extents(Atspi.CoordType.WINDOW)
+check("and in the window, counted from its corner", (inside.x, inside.y) == (round(3 * scale), round(3 * scale)),
+      (inside.x, inside.y))
+size = frame.get_size()
+check("its size is the screen's too", (size.x, size.y) == wanted[2:], (size.x, size.y))
+found = frame_window.get_accessible_at_point(wanted[0] + wanted[2] - 1, wanted[1] + wanted[3] - 1,
+                                                   Atspi.CoordType.SCREEN)
+check("the screen pixel at the frame's far corner is the frame's", found is not None and found.get_name() == "Color frame",
+      found.get_name() if found else None)
+beyond = frame_window.get_accessible_at_point(wanted[0] + wanted[2] + 1, wanted[1] + 1, Atspi.CoordType.SCREEN)
+check("and the pixel beside it is not", beyond is None or beyond.get_name() != "Color frame")
 
 print("%d passed, %d failed" % (passes, failures))
 sys.exit(1 if failures else 0)
