@@ -254,6 +254,18 @@ found = frame_window.get_accessible_at_point(wanted[0] + wanted[2] - 1, wanted[1
                                                    Atspi.CoordType.SCREEN)
 check("the screen pixel at the frame's far corner is the frame's", found is not None and found.get_name() == "Color frame",
       found.get_name() if found else None)
+code = named("Color code")
+code_place = code.get_extents(Atspi.CoordType.SCREEN)
+# With no notation chosen the box is empty: a code typed in has characters.
+code.set_text_contents("#123456")
+eventually(lambda: code.get_character_count() == 7)
+first = code.get_character_extents(0, Atspi.CoordType.SCREEN)
+check("the code's first character lies in the code box, in screen pixels",
+      code_place.x <= first.x and first.x + first.width <= code_place.x + code_place.width
+      and code_place.y <= first.y and first.y + first.height <= code_place.y + code_place.height
+      and first.height > 8 * scale,
+      ((first.x, first.y, first.width, first.height), (code_place.x, code_place.y, code_place.width,
+                                                       code_place.height)))
 beyond = frame_window.get_accessible_at_point(wanted[0] + wanted[2] + 1, wanted[1] + 1, Atspi.CoordType.SCREEN)
 check("and the pixel beside it is not", beyond is None or beyond.get_name() != "Color frame")
 
