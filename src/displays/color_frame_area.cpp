@@ -13,12 +13,14 @@
 #include "ui/error_guard.h"
 #include "ui/menu_items.h"
 #include "ui/picker_dialogs.h"
+#include "ui/qt_color.h"
 #include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
+#include <QPalette>
 
 namespace pigmentrix {
 namespace {
@@ -215,8 +217,11 @@ void ColorFrameArea::showContrast()
     const int height = 18 + metrics.lineSpacing() * static_cast<int>(shown.count(QLatin1Char('\n')));
     lblContrast->setGeometry(Left, Bottom - height, Width, height);
     lblContrast->setText(shown);
-    lblContrast->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg(QString::fromStdString(ColorToHTML(text))));
+    // In the frame's text colour; a palette, not a style sheet, whose engine
+    // would be set up at start for this one label.
+    QPalette textColor = lblContrast->palette();
+    textColor.setColor(QPalette::WindowText, ToQColor(text));
+    lblContrast->setPalette(textColor);
     QString tip = QStringLiteral("WCAG 2 contrast of the color\n")
                   + ContrastLine(QStringLiteral("With the text color"), color, text) + QLatin1Char('\n')
                   + ContrastLine(QStringLiteral("With white"), color, clWhite) + QLatin1Char('\n')

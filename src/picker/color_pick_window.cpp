@@ -75,8 +75,10 @@ TfrmColorPick::TfrmColorPick(SettingsStore *store, const PickerSettings &stored,
     // The window is a fixed, compact design at a 12-pixel text height: its
     // own face where it is installed, else the desktop's. (Listing faces
     // would not do: the font matcher stands in a wide face for the first.)
+    // The installed families are asked, not the font matcher, whose alias
+    // rules take a millisecond of the start to run.
     QFont windowFont = font();
-    if (QFontDatabase::hasFamily(QStringLiteral("Segoe UI")))
+    if (QFontDatabase::families().contains(QStringLiteral("Segoe UI"), Qt::CaseInsensitive))
         windowFont.setFamily(QStringLiteral("Segoe UI"));
     windowFont.setPixelSize(12);
     setFont(windowFont);

@@ -3,6 +3,7 @@
 #include "displays/color_frame_panel.h"
 #include "model/color_codes.h"
 #include "picker/history_actions.h"
+#include "ui/qt_color.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -69,6 +70,8 @@ TEST_F(ColorFrameCommandsTest, ShowsTheContrastAgainstTheTextColour)
         setColor(row.color);
         item(row.textItem)->trigger();
         EXPECT_EQ(label->text(), row.shown);
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), ToQColor(frame()->FontColor()))
+            << "in the frame's text colour";
         const QRect needed = label->fontMetrics().boundingRect(label->rect(), Qt::AlignCenter, label->text());
         EXPECT_TRUE(label->rect().contains(needed)) << "the whole text fits: " << row.shown.toStdString();
         EXPECT_TRUE(QRect(QPoint(), frame()->size()).contains(label->geometry())) << "inside the frame";

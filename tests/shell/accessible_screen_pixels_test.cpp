@@ -49,15 +49,14 @@ TEST_P(ScreenPixelPoints, LandInThePixelOfQtThatHoldsThem)
     EXPECT_EQ(FromScreenPixels(row.screen, row.scale), row.scaled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ScreenPixelPoints,
-    testing::Values(PointRow{"Unscaled", {{0, 0}, 1}, {17, 40}, {17, 40}},
-                    PointRow{"EvenPixelAtTwo", {{0, 0}, 2}, {26, 46}, {13, 23}},
-                    PointRow{"OddPixelAtTwoIsInTheSameOne", {{0, 0}, 2}, {27, 47}, {13, 23}},
-                    PointRow{"SecondScreen", {{1920, 0}, 2}, {1941, 11}, {1930, 5}},
-                    PointRow{"LeftOfTheCornerStaysLeft", {{1920, 0}, 2}, {1919, 0}, {1919, 0}},
-                    PointRow{"OneAndAHalf", {{0, 0}, 1.5}, {11, 5}, {7, 3}}),
-    [](const testing::TestParamInfo<PointRow> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, ScreenPixelPoints,
+                         testing::Values(PointRow{"Unscaled", {{0, 0}, 1}, {17, 40}, {17, 40}},
+                                         PointRow{"EvenPixelAtTwo", {{0, 0}, 2}, {26, 46}, {13, 23}},
+                                         PointRow{"OddPixelAtTwoIsInTheSameOne", {{0, 0}, 2}, {27, 47}, {13, 23}},
+                                         PointRow{"SecondScreen", {{1920, 0}, 2}, {1941, 11}, {1930, 5}},
+                                         PointRow{"LeftOfTheCornerStaysLeft", {{1920, 0}, 2}, {1919, 0}, {1919, 0}},
+                                         PointRow{"OneAndAHalf", {{0, 0}, 1.5}, {11, 5}, {7, 3}}),
+                         [](const testing::TestParamInfo<PointRow> &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace pigmentrix
