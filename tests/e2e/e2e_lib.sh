@@ -7,7 +7,7 @@ pids=()
 
 check() { # description, command...
   local what=$1; shift
-  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
+  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); return 1; fi
 }
 running() { kill -0 "$1" 2>/dev/null; }
 ended() { ! running "$1"; }

@@ -24,7 +24,8 @@ unchanged() { [[ -z $(stored) || $(stored) == $((0x563412)) ]]; }
 
 # The desktop's question stays unanswered; the portal never answers.
 press_grab
-check "the picker says that the desktop did not answer, and what to do" within 45 picker_windows_are 2
+check "the picker says that the desktop did not answer, and what to do" within 45 picker_windows_are 2 \
+  || { echo "  the picker has $(picker_windows) windows; it printed:"; sed 's/^/  /' "$TMPDIR/picker.log"; }
 check "nothing froze" frozen_screens_are 0
 check "the colour is as it was" unchanged
 # GNOME's question, still up, has the keys first.
