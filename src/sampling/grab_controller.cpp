@@ -174,13 +174,22 @@ void GrabController::switchToDesktopPicker()
     const GrabFindings findings = session->findings();
     std::unique_ptr<GrabSession> picker = sessions->desktopPicker(sessionContext(), findings);
     session->finish();
-    session.release()->deleteLater();
+    retireSession();
     if (!picker) {
         met |= findings;
         endGrab(GrabOutcome::GivenUp);
         return;
     }
     runSession(std::move(picker));
+}
+
+// An ended session may be inside one of its own signals: it goes once that
+// is over, or with the controller if that goes first, since its handlers run
+// through the window's guard.
+void GrabController::retireSession()
+{
+    session->setParent(this);
+    session.release()->deleteLater();
 }
 
 void GrabController::btnGrabMouseUp(Qt::MouseButton)
@@ -203,7 +212,7 @@ void GrabController::endGrab(GrabOutcome outcome)
     if (session) {
         session->finish();
         met |= session->findings();
-        session.release()->deleteLater();
+        retireSession();
     }
     Timer1->stop();
     if (wasGrabbing)

@@ -140,6 +140,7 @@ private:
     void buildPanel(QWidget *window);
     void startSession(LiveGrabSession::Start how);
     GrabSessionContext sessionContext();
+    void retireSession();
     // Runs the session as the present grab's.
     void runSession(std::unique_ptr<GrabSession> next);
     void endGrab(GrabOutcome outcome = GrabOutcome::Taken);

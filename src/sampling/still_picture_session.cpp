@@ -202,9 +202,11 @@ void StillPictureSession::finish()
 {
     showPointer();
     // The still screens may be the ones whose click ends the grab: they go
-    // once that event is over.
-    if (frozen)
+    // once that event is over, or with the session if that goes first.
+    if (frozen) {
+        frozen->setParent(this);
         frozen.release()->deleteLater();
+    }
 }
 
 } // namespace pigmentrix

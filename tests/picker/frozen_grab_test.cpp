@@ -1,5 +1,7 @@
 #include "grab_test_fixture.h"
 
+#include "model/color_codes.h"
+#include "model/conversions.h"
 #include "picker/history_actions.h"
 #include "sampling/frozen_grab.h"
 #include "sampling/frozen_overlay.h"
@@ -10,6 +12,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -86,6 +89,8 @@ TEST_F(FrozenGrabTest, ThePointerOverTheStillScreenFollowsTheColourAndTheCoordin
 
 TEST_F(FrozenGrabTest, ALeftClickTakesTheColourEndsTheGrabAndCopies)
 {
+    chooseNotation(notation::HTMLHex);
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     item("AutoColorCopyafterGrab1")->trigger();
     beginGrab();
     clickAt({50, 60});
@@ -94,8 +99,20 @@ TEST_F(FrozenGrabTest, ALeftClickTakesTheColourEndsTheGrabAndCopies)
     EXPECT_FALSE(grab().grabActive());
     EXPECT_EQ(frozen(), nullptr);
     EXPECT_TRUE(pipeline().changesEnabled());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), box("edtColor")->text());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(ColorToHTML(PatternColor(50, 60))));
     EXPECT_TRUE(area<HistoryActions>().history().canUndo()) << "the grab can be undone";
+}
+
+// The ended grab goes once its click is over; a window closed before then
+// takes it along, so that nothing of it answers the pointer afterwards.
+TEST_F(FrozenGrabTest, AGrabEndedJustBeforeTheWindowClosesGoesWithIt)
+{
+    beginGrab();
+    const QPointer<FrozenScreenOverlay> still = stillScreen();
+    clickAt({50, 60});
+    ASSERT_FALSE(grab().grabActive());
+    window.reset();
+    EXPECT_TRUE(still.isNull()) << "the still screen outlived the window";
 }
 
 TEST_F(FrozenGrabTest, EscapeOrARightClickGivesTheColourFromBeforeBack)
