@@ -129,7 +129,9 @@ void HsvPictureArea::describePicture()
 
 bool HsvPictureArea::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != imgColorWheel)
+    // A picture being destroyed is a plain widget by then, and its focus
+    // still goes: nothing of it is left to mark.
+    if (watched != imgColorWheel || !qobject_cast<ImageView *>(watched))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn: imgColorWheel->setMarker(keyPoint()); break;

@@ -51,7 +51,13 @@ start_picker() {
   eventually placed || { echo "the picker's window did not show"; exit 1; }
   sleep 0.5
 }
-stop_picker() { kill -TERM "$picker"; wait "$picker" 2>/dev/null; }
+# The desktop may list the ended picker's window a while longer; the next
+# picker's window is found only once it is gone.
+stop_picker() {
+  kill -TERM "$picker"
+  wait "$picker" 2>/dev/null
+  eventually picker_windows_are 0 || echo "the desktop still lists the ended picker's window"
+}
 
 frozen_count() { frozen_screens 2>/dev/null; }
 all_frozen() { [[ $(frozen_count) == "${#outputs[@]}" ]]; }
