@@ -1,25 +1,18 @@
 #include "sampling/frozen_desktop.h"
 
+#include "ui/device_pixels.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace pigmentrix {
 
-namespace {
-
-int Scaled(int value, qreal factor)
-{
-    return static_cast<int>(std::lround(value * factor));
-}
-
-} // namespace
-
 std::vector<ScreenPlacement> PlaceScreensOnRoot(const std::vector<ScreenGeometry> &screens)
 {
     std::vector<ScreenPlacement> placements;
     for (const ScreenGeometry &screen : screens) {
-        const QSize physical(Scaled(screen.logical.width(), screen.devicePixelRatio),
-                             Scaled(screen.logical.height(), screen.devicePixelRatio));
+        const QSize physical(ToDevicePixels(screen.logical.width(), screen.devicePixelRatio),
+                             ToDevicePixels(screen.logical.height(), screen.devicePixelRatio));
         placements.push_back({screen.logical, QRect(screen.logical.topLeft(), physical)});
     }
     return placements;

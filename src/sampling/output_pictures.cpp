@@ -1,5 +1,7 @@
 #include "sampling/output_pictures.h"
 
+#include "ui/device_pixels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -15,11 +17,6 @@ QRect BoundingRect(const std::vector<OutputLayout> &outputs)
     for (const OutputLayout &output : outputs)
         bounds |= output.layout;
     return bounds;
-}
-
-int Scaled(int value, qreal factor)
-{
-    return static_cast<int>(std::lround(value * factor));
 }
 
 // The monitor's own pixels from the part of the picture it was drawn
@@ -69,11 +66,7 @@ std::vector<OutputPicture> CutLayoutPicture(const QImage &picture, const std::ve
     const qreal across = static_cast<qreal>(argb.width()) / layout.width();
     const qreal down = static_cast<qreal>(argb.height()) / layout.height();
     for (const OutputLayout &output : outputs) {
-        const QPoint offset = output.layout.topLeft() - layout.topLeft();
-        const QPoint topLeft(Scaled(offset.x(), across), Scaled(offset.y(), down));
-        const QPoint bottomRight(Scaled(offset.x() + output.layout.width(), across),
-                                 Scaled(offset.y() + output.layout.height(), down));
-        const QRect drawn(topLeft, bottomRight - QPoint(1, 1));
+        const QRect drawn = ToDevicePixels(output.layout.translated(-layout.topLeft()), across, down);
         const QSize pixels = output.pixels.isEmpty() ? drawn.size() : output.pixels;
         if (drawn.size() == pixels) {
             pictures.push_back({output, argb.copy(drawn), true});

@@ -1,6 +1,7 @@
 #include "shell/accessible_screen_pixels.h"
 
 #include "ui/accessibility.h"
+#include "ui/device_pixels.h"
 
 #include <QAccessible>
 #include <QDBusConnection>
@@ -28,11 +29,6 @@ const QString Text = QStringLiteral("org.a11y.atspi.Text");
 
 // What a place is counted from.
 enum class CoordinateType : uint { Screen = 0, Window = 1, Parent = 2 };
-
-int Scaled(int value, qreal factor)
-{
-    return static_cast<int>(std::lround(value * factor));
-}
 
 // The pixel of Qt's that holds the screen's pixel.
 int Unscaled(int value, qreal factor)
@@ -242,12 +238,7 @@ QAccessibleInterface *WatchForBridge(const QString &, QObject *)
 
 QRect ToScreenPixels(const QRect &scaled, const ScreenScale &scale)
 {
-    const QPoint from = scaled.topLeft() - scale.origin;
-    const int left = Scaled(from.x(), scale.factor);
-    const int top = Scaled(from.y(), scale.factor);
-    const int right = Scaled(from.x() + scaled.width(), scale.factor);
-    const int bottom = Scaled(from.y() + scaled.height(), scale.factor);
-    return QRect(scale.origin + QPoint(left, top), QSize(right - left, bottom - top));
+    return ToDevicePixels(scaled.translated(-scale.origin), scale.factor, scale.factor).translated(scale.origin);
 }
 
 QPoint FromScreenPixels(const QPoint &screen, const ScreenScale &scale)
