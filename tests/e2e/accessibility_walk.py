@@ -198,14 +198,14 @@ def open_menu_with(item):
 
 
 frame.grab_focus()
-eventually(lambda: focused_name() == "Color frame")
+check("the tree's focus request puts the focus on the frame", eventually(lambda: focused_name() == "Color frame"))
 key("Menu")
 check("the Menu key opens the frame's menu, found in the tree",
       eventually(lambda: open_menu_with("Set Text Color to White")))
 key("Escape")
 check("Escape closes it", eventually(lambda: open_menu_with("Set Text Color to White") is None))
 named("Options").grab_focus()
-eventually(lambda: focused_name() == "Options")
+check("and on the options button", eventually(lambda: focused_name() == "Options"))
 key("Return")
 main_menu = eventually(lambda: open_menu_with("Always on Top"))
 check("Return on the options button opens the main menu, found in the tree", main_menu)
@@ -232,7 +232,7 @@ if main_menu:
     check("the open menu's place is its window's on the screen", told_menu in shown_windows(),
           "%s not among %s" % (told_menu, shown_windows()))
 key("Escape")
-eventually(lambda: open_menu_with("Always on Top") is None)
+check("Escape closes the main menu", eventually(lambda: open_menu_with("Always on Top") is None))
 
 # --- places on the screen ---
 geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], check=True, capture_output=True,
@@ -258,7 +258,7 @@ code = named("Color code")
 code_place = code.get_extents(Atspi.CoordType.SCREEN)
 # With no notation chosen the box is empty: a code typed in has characters.
 code.set_text_contents("#123456")
-eventually(lambda: code.get_character_count() == 7)
+check("a code typed in through the tree shows in the box", eventually(lambda: code.get_character_count() == 7))
 first = code.get_character_extents(0, Atspi.CoordType.SCREEN)
 check("the code's first character lies in the code box, in screen pixels",
       code_place.x <= first.x and first.x + first.width <= code_place.x + code_place.width

@@ -19,11 +19,12 @@ pickers_here() { # program
     tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" && echo "$pid"
   done
 }
-stop_pickers_here() { # program: SIGTERM to each, then waits for them to end
+stop_pickers_here() { # program: SIGTERM to each; false if one is still running 10 s later
   local pid
   for pid in $(pickers_here "$1"); do
     kill -TERM "$pid" 2>/dev/null
     for _ in $(seq 1 200); do running "$pid" || break; sleep 0.05; done
+    ended "$pid" || return 1
   done
 }
 cleanup() { for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }

@@ -157,5 +157,5 @@ xdotool mousemove 640 300 sleep 0.3 click 1
 end_of "$command_pid"; rc=$?
 check "a click on it takes the colour: exit code 0" test "$rc" -eq 0
 check "the code of the still screen's pixel is printed" test "$(cat "$TMPDIR/frozen.out")" = "#334455"
-stop_pickers_here "$program"
+check "the picker of the still-screen pick ends at SIGTERM" stop_pickers_here "$program"
 finish

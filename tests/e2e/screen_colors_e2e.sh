@@ -56,7 +56,7 @@ expect_pick() { # description expected
   [[ $got == "$2" ]] || echo "  it picked $got, not $2"
 }
 stop_picker() {
-  stop_pickers_here "$program"
+  stop_pickers_here "$program" || { echo "a picker did not end at SIGTERM"; exit 1; }
 }
 set_setting() { # key value
   if grep -q "^$1=" "$settings"; then

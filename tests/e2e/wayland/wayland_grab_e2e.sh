@@ -56,7 +56,7 @@ start_picker() {
 stop_picker() {
   kill -TERM "$picker"
   wait "$picker" 2>/dev/null
-  eventually picker_windows_are 0 || echo "the desktop still lists the ended picker's window"
+  eventually picker_windows_are 0 || { echo "the desktop still lists the ended picker's window"; exit 1; }
 }
 
 frozen_count() { frozen_screens 2>/dev/null; }

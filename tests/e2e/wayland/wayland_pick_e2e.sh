@@ -49,5 +49,5 @@ check "Enter takes the colour" eventually picked_lines_are 2
 expect_picked "the code is the second output's background" 2 "#C06010"
 check "and no second picker started" test "$(pickers)" -eq 1
 
-stop_pickers_here "$program"
+check "the background picker ends at SIGTERM" stop_pickers_here "$program"
 finish
